@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+struct sqlite3;
+
+// A client-side result: every row fetched at once, column names in result order.
+struct ResultSet {
+    QStringList columns;
+    std::vector<std::vector<QVariant>> rows;
+};
+
+// A connection to one question database, taking the provider-style connection string
+// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<file>;Persist Security Info=False;
+// Jet OLEDB:Database Password=<password>". The file is an SQLite database that carries its own
+// password in table qv_meta; a missing file, a file that is no bank, and a wrong password each fail
+// with a provider-style message. A connection that is not open is opened by the first statement that
+// needs it. Every failure raises DatabaseError with the message text.
+class Connection : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kProvider = "Microsoft.Jet.OLEDB.4.0";
+
+    explicit Connection(QObject* parent = nullptr);
+    ~Connection() override;
+
+    void SetConnectionString(const QString& text);
+    // Without "Persist Security Info=True" the password is left out once the connection has opened.
+    QString ConnectionString() const;
+
+    void Open();
+    void Close();
+    bool Connected() const;
+
+    ResultSet Select(const QString& sql);
+    // Runs a statement that returns no rows; returns the number of rows it changed.
+    int Execute(const QString& sql);
+
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool InTransaction() const;
+
+private:
+    QString connectionString_;
+    bool persistSecurityInfo_ = false;
+    sqlite3* db_ = nullptr;
+    bool inTransaction_ = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <exception>
+
+// An error that ends the action that raised it. Nothing in the program catches it but the
+// application's default handler, which shows its message in a message box.
+class Exception : public std::exception {
+public:
+    explicit Exception(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
+    const QString& Message() const { return message_; }
+    const char* what() const noexcept override { return utf8_.constData(); }
+
+private:
+    QString message_;
+    QByteArray utf8_;
+};
+
+// An error of the database layer, carrying the provider-style message text.
+class DatabaseError : public Exception {
+public:
+    using Exception::Exception;
+};

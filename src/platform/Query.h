@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+#include "platform/Connection.h"
+
+// One column of the current row. NULL, and every column of an empty result, reads as "" or 0.
+class Field {
+public:
+    explicit Field(QVariant value = {}) : value_(std::move(value)) {}
+    QString AsString() const;
+    int AsInteger() const;
+    bool IsNull() const { return value_.isNull(); }
+
+private:
+    QVariant value_;
+};
+
+// A select statement on a connection, its whole result kept on the client: the row count is known as
+// soon as it is open, the current row starts at the first row and moves by position.
+class Query : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Query(QObject* parent = nullptr);
+
+    void SetConnection(Connection* connection);
+    Connection* GetConnection() const { return connection_; }
+    void SetSQL(const QString& sql);
+    const QString& SQL() const { return sql_; }
+
+    // Opens the connection first when it is not open yet.
+    void Open();
+    void Close();
+    bool Active() const { return active_; }
+
+    // Rows visible through the filter, when it is on.
+    int RecordCount() const;
+    bool IsEmpty() const { return RecordCount() == 0; }
+    void First();
+    // Moves the current row; beyond either end it stops on the first or the last row.
+    void MoveBy(int distance);
+    // Position of the current row among the visible rows, from 0; -1 when there is none.
+    int RecNo() const { return current_; }
+
+    // Raises DatabaseError("Field '<name>' not found") for a column the result does not have.
+    Field FieldByName(const QString& name) const;
+
+    // "<column>=<value>", value a number or a quoted text. While filtered, only matching rows are
+    // visible and the first of them becomes current; switching the filter off keeps the current row.
+    void SetFilter(const QString& expression);
+    const QString& Filter() const { return filter_; }
+    void SetFiltered(bool filtered);
+    bool Filtered() const { return filtered_; }
+
+private:
+    void ApplyFilter();
+    int ColumnIndex(const QString& name) const;
+
+    Connection* connection_ = nullptr;
+    QString sql_;
+    bool active_ = false;
+    ResultSet result_;
+    std::vector<int> visible_;  // indexes into result_.rows
+    int current_ = -1;          // index into visible_
+    QString filter_;
+    bool filtered_ = false;
+};
