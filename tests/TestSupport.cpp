@@ -1,1 +1,41 @@
-// placeholder
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "platform/AppDir.h"
+
+TestAppDir::TestAppDir(Banks banks) {
+    path_ = root_.path() + QStringLiteral("/驾校 程序/");
+    QDir().mkpath(path_);
+    if (banks == WithBanks) {
+        for (const char* bank : {"t1.mdb", "t2.mdb"}) {
+            QFile::copy(BuiltAppDir() + QLatin1String(bank), path_ + QLatin1String(bank));
+        }
+    }
+    SetAppDirForTesting(path_);
+}
+
+TestAppDir::~TestAppDir() { SetAppDirForTesting({}); }
+
+void TestAppDir::WriteFile(const QString& name, const QByteArray& bytes) const {
+    QFile file(File(name));
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+QByteArray TestAppDir::ReadFile(const QString& name) const {
+    QFile file(File(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+MessageBoxRecorder::MessageBoxRecorder() {
+    SetMessageBoxHookForTesting([this](const MessageBoxRequest& request) {
+        shown.push_back(request);
+        return QMessageBox::Ok;
+    });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHookForTesting({}); }
+
+QString BuiltAppDir() { return qEnvironmentVariable("QV_APPDIR_BUILT") + '/'; }
+QString BuiltProgram() { return qEnvironmentVariable("QV_PROGRAM"); }

@@ -1,1 +1,34 @@
-int main() { return 0; }
+#include <QStyleFactory>
+#include <QTimer>
+
+#include "app/Tour.h"
+#include "app/UFrmMain.h"
+#include "bank/UDM.h"
+#include "platform/Application.h"
+#include "platform/Fonts.h"
+
+int main(int argc, char** argv) {
+    Application app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(MakeFont(QStringLiteral("宋体"), 12));
+
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype tourAt = arguments.indexOf(QStringLiteral("--tour"));
+
+    frmMain = new TfrmMain;
+    DM = new TDM(&app);
+    Application::RunHandled([] { DM->DataModuleCreate(); });
+
+    int result = 0;
+    if (tourAt >= 0) {
+        result = RunTour(tourAt + 1 < arguments.size() ? arguments.at(tourAt + 1) : QStringLiteral("tour"));
+    } else {
+        frmMain->show();
+        // Start-up measurements end the program as soon as the main window is up.
+        if (arguments.contains(QStringLiteral("--exit-after-show"))) QTimer::singleShot(0, &app, &QApplication::quit);
+        result = QApplication::exec();
+    }
+    delete frmMain;
+    return result;
+}

@@ -1,1 +1,31 @@
-// placeholder
+#include "bank/UDM.h"
+
+#include "platform/AppDir.h"
+#include "platform/Connection.h"
+#include "platform/Query.h"
+
+TDM::TDM(QObject* parent) : QObject(parent) {
+    setObjectName("DM");
+    ADOCON = new Connection(this);
+    ADOCON->setObjectName("ADOCON");
+    qry = new Query(this);
+    qry->setObjectName("qry");
+    qry->SetConnection(ADOCON);
+    MT = new Connection(this);
+    MT->setObjectName("MT");
+}
+
+void TDM::DataModuleCreate() {
+    OpenDatabase(ADOCON, AppDir() + "t1.mdb");
+    OpenDatabase(MT, AppDir() + "t2.mdb");
+}
+
+QString TDM::ConnectionStringFor(const QString& fileName) {
+    return QStringLiteral("Provider=%1;Data Source=%2;Persist Security Info=False;Jet OLEDB:Database Password=%3")
+        .arg(QLatin1String(Connection::kProvider), fileName, QLatin1String(kDatabasePassword));
+}
+
+void TDM::OpenDatabase(Connection* connection, const QString& fileName) {
+    connection->SetConnectionString(ConnectionStringFor(fileName));
+    connection->Open();
+}

@@ -1,1 +1,32 @@
-// placeholder
+#include "platform/Application.h"
+
+#include "platform/Exception.h"
+#include "platform/MessageBox.h"
+
+namespace {
+QString MessageOf(const std::exception& error) {
+    if (const auto* own = dynamic_cast<const Exception*>(&error)) return own->Message();
+    return QString::fromLocal8Bit(error.what());
+}
+}  // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    bool handled = false;
+    RunHandled([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void Application::RunHandled(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& error) {
+        ShowException(error);
+    }
+}
+
+void Application::ShowException(const std::exception& error) {
+    ShowMessageBox(QApplication::activeWindow(),
+                   {QApplication::applicationDisplayName(), MessageOf(error), QMessageBox::Critical, QMessageBox::Ok});
+}

@@ -1,1 +1,245 @@
-// placeholder
+#include "platform/Connection.h"
+
+#include <sqlite3.h>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+
+#include "platform/AppDir.h"
+#include "platform/Exception.h"
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 2000;
+const QString kPasswordKey = QStringLiteral("jet oledb:database password");
+
+struct StatementFinalizer {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+struct DatabaseCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Database = std::unique_ptr<sqlite3, DatabaseCloser>;
+
+struct Pair {
+    QString key;  // lower case, trimmed
+    QString value;
+};
+
+// Segments without '=' carry nothing and are skipped, as stray ';' are.
+std::vector<Pair> ParsePairs(const QString& text) {
+    std::vector<Pair> pairs;
+    for (const QString& segment : text.split(u';')) {
+        const qsizetype equals = segment.indexOf(u'=');
+        if (equals >= 0) {
+            pairs.push_back({segment.left(equals).trimmed().toLower(), segment.mid(equals + 1)});
+        }
+    }
+    return pairs;
+}
+
+QString ValueOf(const std::vector<Pair>& pairs, const QString& key) {
+    for (const Pair& pair : pairs) {
+        if (pair.key == key) {
+            return pair.value;
+        }
+    }
+    return {};
+}
+
+[[noreturn]] void Fail(sqlite3* db) {
+    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+Statement Prepare(sqlite3* db, const char*& sql) {
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, &sql) != SQLITE_OK) {
+        Fail(db);
+    }
+    return Statement(raw);
+}
+
+QVariant ColumnValue(sqlite3_stmt* statement, int column) {
+    switch (sqlite3_column_type(statement, column)) {
+        case SQLITE_INTEGER:
+            return QVariant(static_cast<qlonglong>(sqlite3_column_int64(statement, column)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(statement, column));
+        case SQLITE_TEXT:
+            return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                                              sqlite3_column_bytes(statement, column)));
+        case SQLITE_BLOB:
+            return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, column)),
+                                       sqlite3_column_bytes(statement, column)));
+        default:
+            return {};
+    }
+}
+
+// The password row is what marks a file as one of our banks. A file SQLite cannot read at all, or one
+// without that row, is "not ours"; a lock or a permission problem keeps SQLite's own message.
+QString StoredPassword(sqlite3* db, const QString& dataSource) {
+    sqlite3_stmt* raw = nullptr;
+    const int prepared = sqlite3_prepare_v2(db, "select value from qv_meta where name='password'", -1, &raw, nullptr);
+    const Statement statement(raw);
+    const int stepped = prepared == SQLITE_OK ? sqlite3_step(raw) : prepared;
+    switch (stepped) {
+        case SQLITE_ROW:
+            return ColumnValue(raw, 0).toString();
+        case SQLITE_DONE:
+        case SQLITE_ERROR:
+        case SQLITE_NOTADB:
+        case SQLITE_CORRUPT:
+            throw DatabaseError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
+        default:
+            Fail(db);
+    }
+}
+
+}  // namespace
+
+Connection::Connection(QObject* parent) : QObject(parent) {}
+
+Connection::~Connection() {
+    Close();
+}
+
+void Connection::SetConnectionString(const QString& text) {
+    connectionString_ = text;
+    passwordHidden_ = false;
+}
+
+QString Connection::ConnectionString() const {
+    if (!passwordHidden_) {
+        return connectionString_;
+    }
+    QStringList kept;
+    for (const QString& segment : connectionString_.split(u';')) {
+        if (segment.section(u'=', 0, 0).trimmed().toLower() != kPasswordKey) {
+            kept << segment;
+        }
+    }
+    return kept.join(u';');
+}
+
+void Connection::Open() {
+    if (db_) {
+        return;
+    }
+    const std::vector<Pair> pairs = ParsePairs(connectionString_);
+    if (ValueOf(pairs, QStringLiteral("provider")).trimmed().compare(QLatin1String(kProvider), Qt::CaseInsensitive) !=
+        0) {
+        throw DatabaseError(QStringLiteral("Provider cannot be found. It may not be properly installed."));
+    }
+    const QString dataSource = ValueOf(pairs, QStringLiteral("data source"));
+    const QString path = FileSystemPath(dataSource);
+    const QFileInfo file(path);
+    if (dataSource.isEmpty() || !file.exists()) {
+        throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(dataSource));
+    }
+    if (file.isDir()) {
+        throw DatabaseError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
+    }
+
+    // Without CREATE a vanished file fails instead of turning into an empty database; a write-protected
+    // file is opened read-only by SQLite itself.
+    sqlite3* raw = nullptr;
+    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    Database db(raw);
+    if (opened != SQLITE_OK) {
+        Fail(raw);  // a null handle reads as "out of memory"
+    }
+    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+    if (StoredPassword(raw, dataSource) != ValueOf(pairs, kPasswordKey)) {
+        throw DatabaseError(QStringLiteral("Not a valid password."));
+    }
+    db_ = db.release();
+    passwordHidden_ =
+        ValueOf(pairs, QStringLiteral("persist security info")).trimmed().compare(u"true", Qt::CaseInsensitive) != 0;
+}
+
+void Connection::Close() {
+    if (!db_) {
+        return;
+    }
+    // Closing the handle rolls back whatever transaction is still open.
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+bool Connection::Connected() const {
+    return db_ != nullptr;
+}
+
+ResultSet Connection::Select(const QString& sql) {
+    Open();
+    const QByteArray utf8 = sql.toUtf8();
+    const char* tail = utf8.constData();
+    const Statement statement = Prepare(db_, tail);
+    ResultSet result;
+    if (!statement) {
+        return result;
+    }
+    const int columns = sqlite3_column_count(statement.get());
+    for (int column = 0; column < columns; ++column) {
+        result.columns << QString::fromUtf8(sqlite3_column_name(statement.get(), column));
+    }
+    int stepped;
+    while ((stepped = sqlite3_step(statement.get())) == SQLITE_ROW) {
+        std::vector<QVariant>& row = result.rows.emplace_back();
+        row.reserve(columns);
+        for (int column = 0; column < columns; ++column) {
+            row.push_back(ColumnValue(statement.get(), column));
+        }
+    }
+    if (stepped != SQLITE_DONE) {
+        Fail(db_);
+    }
+    return result;
+}
+
+int Connection::Execute(const QString& sql) {
+    Open();
+    const QByteArray utf8 = sql.toUtf8();
+    const char* tail = utf8.constData();
+    int changed = 0;
+    while (*tail) {
+        const Statement statement = Prepare(db_, tail);
+        if (!statement) {
+            continue;  // blanks or a comment after the last ';'
+        }
+        // sqlite3_changes still holds the last INSERT/UPDATE/DELETE count after DDL; only a statement
+        // that moved the running total changed anything.
+        const int totalBefore = sqlite3_total_changes(db_);
+        int stepped;
+        while ((stepped = sqlite3_step(statement.get())) == SQLITE_ROW) {
+        }
+        if (stepped != SQLITE_DONE) {
+            Fail(db_);
+        }
+        if (sqlite3_total_changes(db_) != totalBefore) {
+            changed += sqlite3_changes(db_);
+        }
+    }
+    return changed;
+}
+
+void Connection::BeginTrans() {
+    Execute(QStringLiteral("begin"));
+}
+
+void Connection::CommitTrans() {
+    Execute(QStringLiteral("commit"));
+}
+
+void Connection::RollbackTrans() {
+    if (InTransaction()) {
+        Execute(QStringLiteral("rollback"));
+    }
+}
+
+bool Connection::InTransaction() const {
+    return db_ && !sqlite3_get_autocommit(db_);
+}

@@ -29,6 +29,7 @@ public:
     explicit Connection(QObject* parent = nullptr);
     ~Connection() override;
 
+    // Takes effect at the next Open.
     void SetConnectionString(const QString& text);
     // Without "Persist Security Info=True" the password is left out once the connection has opened.
     QString ConnectionString() const;
@@ -38,17 +39,18 @@ public:
     bool Connected() const;
 
     ResultSet Select(const QString& sql);
-    // Runs a statement that returns no rows; returns the number of rows it changed.
+    // Runs statements that return no rows (several may be separated by ';'); returns the number of rows
+    // they changed.
     int Execute(const QString& sql);
 
     void BeginTrans();
     void CommitTrans();
+    // Does nothing when no transaction is open.
     void RollbackTrans();
     bool InTransaction() const;
 
 private:
     QString connectionString_;
-    bool persistSecurityInfo_ = false;
+    bool passwordHidden_ = false;  // set by a successful Open without "Persist Security Info=True"
     sqlite3* db_ = nullptr;
-    bool inTransaction_ = false;
 };

@@ -1,1 +1,40 @@
-// placeholder
+#include "platform/Fonts.h"
+
+#include <array>
+
+namespace {
+struct FaceMapping {
+    const char16_t* design;
+    const char* face;
+    const char* bitmapFace;  // the face to use where the bitmaps are, for sizes bitmapFrom..bitmapTo
+    int bitmapFrom;
+    int bitmapTo;
+};
+
+constexpr std::array kFaces{
+    FaceMapping{u"宋体", "AR PL UMing CN", "AR PL UMing CN", 11, 16},
+    FaceMapping{u"黑体", "WenQuanYi Zen Hei", "WenQuanYi Zen Hei Sharp", 12, 16},
+};
+}  // namespace
+
+QFont MakeFont(const QString& family, int pixelSize) {
+    QFont font;
+    font.setFamily(family);
+    font.setPixelSize(pixelSize);
+    for (const FaceMapping& mapping : kFaces) {
+        if (family != QString::fromUtf16(mapping.design)) continue;
+        const bool bitmap = pixelSize >= mapping.bitmapFrom && pixelSize <= mapping.bitmapTo;
+        font.setFamily(QString::fromLatin1(bitmap ? mapping.bitmapFace : mapping.face));
+        if (bitmap) font.setStyleStrategy(QFont::NoAntialias);
+    }
+    return font;
+}
+
+QString DesignFamily(const QFont& font) {
+    for (const FaceMapping& mapping : kFaces) {
+        if (font.family() == QLatin1String(mapping.face) || font.family() == QLatin1String(mapping.bitmapFace)) {
+            return QString::fromUtf16(mapping.design);
+        }
+    }
+    return font.family();
+}

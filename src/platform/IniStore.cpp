@@ -1,1 +1,236 @@
-// placeholder
+#include "platform/IniStore.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <optional>
+#include <vector>
+
+#include "platform/Exception.h"
+#include "platform/GbkText.h"
+
+namespace IniStore {
+
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+// A line keeps the bytes it was read as, so lines the store does not touch go back to disk exactly
+// as they came, even when they hold bytes that are not valid in the file's encoding.
+struct Line {
+    QByteArray bytes;
+    QString text;
+};
+
+struct IniFile {
+    bool utf8 = false;
+    std::vector<Line> lines;
+};
+
+struct KeyLine {
+    QString key;
+    QString value;
+};
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+QString TrimBlanks(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    return text.sliced(begin, end - begin).toString();
+}
+
+// Reading strips one such pair from a value.
+bool EnclosedInQuotes(const QString& value) {
+    return value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
+}
+
+QString Decode(const QByteArray& bytes, bool utf8) {
+    return utf8 ? QString::fromUtf8(bytes) : DecodeGbk(bytes);
+}
+
+QByteArray Encode(const QString& text, bool utf8) {
+    return utf8 ? text.toUtf8() : EncodeGbk(text);
+}
+
+// Neither CR nor LF can occur inside a multi-byte GBK, GB18030 or UTF-8 character, so the file can be
+// cut into lines before it is decoded.
+IniFile Parse(const QByteArray& content) {
+    IniFile file;
+    file.utf8 = content.startsWith(kUtf8Bom);
+    const QByteArray body = file.utf8 ? content.sliced(kUtf8Bom.size()) : content;
+    qsizetype start = 0;
+    while (start < body.size()) {
+        qsizetype end = start;
+        while (end < body.size() && body[end] != '\r' && body[end] != '\n') {
+            ++end;
+        }
+        const QByteArray bytes = body.sliced(start, end - start);
+        file.lines.push_back({bytes, Decode(bytes, file.utf8)});
+        start = end + (body.mid(end, 2) == "\r\n" ? 2 : 1);
+    }
+    return file;
+}
+
+std::optional<IniFile> Load(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return Parse(file.readAll());
+}
+
+// A header is any line that starts with '['; one without ']' still ends the section before it.
+std::optional<QString> SectionName(const QString& line) {
+    const QString trimmed = TrimBlanks(line);
+    if (!trimmed.startsWith(u'[')) {
+        return std::nullopt;
+    }
+    const qsizetype close = trimmed.indexOf(u']');
+    return TrimBlanks(QStringView(trimmed).sliced(1, (close < 0 ? trimmed.size() : close) - 1));
+}
+
+std::optional<KeyLine> ParseKeyLine(const QString& line) {
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0 || TrimBlanks(line).startsWith(u';')) {
+        return std::nullopt;
+    }
+    QString value = TrimBlanks(QStringView(line).sliced(equals + 1));
+    if (EnclosedInQuotes(value)) {
+        value = value.sliced(1, value.size() - 2);
+    }
+    return KeyLine{TrimBlanks(QStringView(line).left(equals)), value};
+}
+
+// The lines of one section: [header, end), end being the next header or the end of the file.
+struct SectionRange {
+    size_t header;
+    size_t end;
+};
+
+// With several sections of the same name only the first one is used, for reading and writing alike,
+// so a value written is always the value read back.
+std::optional<SectionRange> FindSection(const IniFile& file, const QString& section) {
+    std::optional<SectionRange> range;
+    for (size_t i = 0; i < file.lines.size(); ++i) {
+        const std::optional<QString> name = SectionName(file.lines[i].text);
+        if (!name) {
+            continue;
+        }
+        if (range) {
+            range->end = i;
+            return range;
+        }
+        if (name->compare(section, Qt::CaseInsensitive) == 0) {
+            range = SectionRange{i, file.lines.size()};
+        }
+    }
+    return range;
+}
+
+// The first line in the section holding the key, if any.
+std::optional<size_t> FindKey(const IniFile& file, const SectionRange& range, const QString& key) {
+    for (size_t i = range.header + 1; i < range.end; ++i) {
+        const std::optional<KeyLine> line = ParseKeyLine(file.lines[i].text);
+        if (line && line->key.compare(key, Qt::CaseInsensitive) == 0) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+// Spells a value so that reading it back gives exactly what was written. A line break would end the
+// line and turn the rest of the value into a line of its own, so each CR or LF becomes a blank.
+// Blanks at either end would be trimmed away and one pair of enclosing quotes would be stripped, so
+// such a value is wrapped in double quotes, which reading removes again.
+QString QuoteValue(QString value) {
+    value.replace(u'\r', u' ').replace(u'\n', u' ');
+    const bool blankAtEnd = !value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    return blankAtEnd || EnclosedInQuotes(value) ? u'"' + value + u'"' : value;
+}
+
+// Permission bits that grant no writing at all mean read-only for everyone: root passes every
+// access() test, and the rename that replaces the file needs only the folder's permission, so
+// without this check a read-only file would be silently replaced.
+bool Writable(const QString& path) {
+    const QByteArray nativePath = QFile::encodeName(path);
+    struct stat status {};
+    return stat(nativePath.constData(), &status) == 0 && (status.st_mode & 0222) != 0 &&
+           access(nativePath.constData(), W_OK) == 0;
+}
+
+Exception WriteError(const QString& fileName) {
+    return Exception(QString("Unable to write to %1").arg(fileName));
+}
+
+void Save(const QString& fileName, const IniFile& file) {
+    QByteArray content = file.utf8 ? kUtf8Bom : QByteArray();
+    for (const Line& line : file.lines) {
+        content += line.bytes + "\r\n";
+    }
+    QSaveFile out(fileName);
+    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit()) {
+        throw WriteError(fileName);
+    }
+}
+
+}  // namespace
+
+QString ReadString(const QString& fileName, const QString& section, const QString& key, const QString& defaultValue) {
+    try {
+        const std::optional<IniFile> file = Load(fileName);
+        const std::optional<SectionRange> range = file ? FindSection(*file, section) : std::nullopt;
+        const std::optional<size_t> index = range ? FindKey(*file, *range, key) : std::nullopt;
+        return index ? ParseKeyLine(file->lines[*index].text)->value : defaultValue;
+    } catch (const Exception&) {
+        // Reading settings must never stop the program; a text conversion that cannot even start
+        // leaves the default, as an unreadable file does.
+        return defaultValue;
+    }
+}
+
+void WriteString(const QString& fileName, const QString& section, const QString& key, const QString& value) {
+    const QFileInfo info(fileName);
+    const bool exists = info.exists();
+    std::optional<IniFile> file = exists ? Load(fileName) : IniFile{};
+    // An existing file that cannot be read would otherwise be replaced by one holding only this key.
+    if (!file || !Writable(info.absolutePath()) || (exists && !Writable(fileName))) {
+        throw WriteError(fileName);
+    }
+    auto makeLine = [&file](const QString& text) { return Line{Encode(text, file->utf8), text}; };
+
+    const std::optional<SectionRange> range = FindSection(*file, section);
+    if (!range) {
+        if (!file->lines.empty() && !TrimBlanks(file->lines.back().text).isEmpty()) {
+            file->lines.push_back(makeLine(QString()));
+        }
+        file->lines.push_back(makeLine(u'[' + section + u']'));
+        file->lines.push_back(makeLine(key + u'=' + QuoteValue(value)));
+    } else if (const std::optional<size_t> index = FindKey(*file, *range, key)) {
+        const QString spelling = ParseKeyLine(file->lines[*index].text)->key;
+        file->lines[*index] = makeLine(spelling + u'=' + QuoteValue(value));
+    } else {
+        size_t after = range->header;
+        for (size_t i = range->header + 1; i < range->end; ++i) {
+            if (ParseKeyLine(file->lines[i].text)) {
+                after = i;
+            }
+        }
+        file->lines.insert(file->lines.begin() + static_cast<std::ptrdiff_t>(after + 1),
+                           makeLine(key + u'=' + QuoteValue(value)));
+    }
+    Save(fileName, *file);
+}
+
+}  // namespace IniStore

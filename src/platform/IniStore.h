@@ -5,15 +5,15 @@
 // Initialisation files ("[section]" headers, "key=value" lines) read and written with the semantics of
 // the classic profile services: sections and keys match without regard to case, blanks around keys and
 // values are ignored, a missing file, section or key yields the default, the first write creates the
-// file, and every line the store does not touch is kept as it was. Every call opens the file, does its
-// work and closes it again, so a read always sees the current content.
+// file, and every line the store does not touch is kept byte for byte (only its line end becomes CRLF).
+// Of several sections with one name only the first is used. Every call opens the file, does its work
+// and closes it again, so a read always sees the current content.
 //
 // On disk the text is GBK (GB18030 for characters outside GBK, so nothing typed is ever lost); a file
 // that begins with a UTF-8 byte-order mark is read and written as UTF-8.
 namespace IniStore {
 
-QString ReadString(const QString& fileName, const QString& section, const QString& key,
-                   const QString& defaultValue);
+QString ReadString(const QString& fileName, const QString& section, const QString& key, const QString& defaultValue);
 
 // Replaces the whole file atomically (temporary file, flush to disk, rename), so a failure never leaves
 // it half-written. Raises Exception("Unable to write to <fileName>") when the file or its folder cannot

@@ -7,7 +7,8 @@
 
 #include "platform/Connection.h"
 
-// One column of the current row. NULL, and every column of an empty result, reads as "" or 0.
+// One column of the current row. NULL, and every column of an empty result, reads as "" or 0. Reading a
+// text that is no whole number as an integer raises Exception; a real number is cut towards zero.
 class Field {
 public:
     explicit Field(QVariant value = {}) : value_(std::move(value)) {}
@@ -32,7 +33,7 @@ public:
     void SetSQL(const QString& sql);
     const QString& SQL() const { return sql_; }
 
-    // Opens the connection first when it is not open yet.
+    // Opens the connection first when it is not open yet; opening an active query runs the statement again.
     void Open();
     void Close();
     bool Active() const { return active_; }
@@ -49,15 +50,17 @@ public:
     // Raises DatabaseError("Field '<name>' not found") for a column the result does not have.
     Field FieldByName(const QString& name) const;
 
-    // "<column>=<value>", value a number or a quoted text. While filtered, only matching rows are
-    // visible and the first of them becomes current; switching the filter off keeps the current row.
+    // "<column>=<value>", value a number or a quoted text ('' for a quote inside). While filtered, only
+    // matching rows are visible and the first of them becomes current; switching the filter off keeps
+    // the current row. A malformed expression raises DatabaseError and leaves everything as it was.
     void SetFilter(const QString& expression);
     const QString& Filter() const { return filter_; }
     void SetFiltered(bool filtered);
     bool Filtered() const { return filtered_; }
 
 private:
-    void ApplyFilter();
+    void ShowRows(bool filtered, const QString& expression);
+    // Raises DatabaseError("Field '<name>' not found") when the result has no such column.
     int ColumnIndex(const QString& name) const;
 
     Connection* connection_ = nullptr;

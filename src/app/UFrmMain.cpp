@@ -1,0 +1,174 @@
+#include "app/UFrmMain.h"
+
+#include <QImage>
+#include <QMenu>
+#include <QScopeGuard>
+#include <memory>
+
+#include "app/MainMenus.h"
+#include "app/UfrmConfig.h"
+#include "app/Upublic.h"
+#include "platform/Fonts.h"
+#include "platform/TImage.h"
+#include "platform/UrlOpener.h"
+#include "platform/WindowPlacement.h"
+#include "skin/TsBitBtn.h"
+#include "skin/TsEdit.h"
+#include "skin/TsGroupBox.h"
+#include "skin/TsLabelFX.h"
+#include "skin/TsPanel.h"
+#include "skin/TsSpeedButton.h"
+#include "skin/TsStatusBar.h"
+
+namespace {
+const QColor kCentreTextColour(255, 255, 0);
+const QColor kLabelFontColour(36, 44, 53);
+
+QString StatusText() {
+    return QStringLiteral("软件技术支持：Morlenta") + QChar(0x3000) + QStringLiteral("网址：") + kMakerWebSite +
+           QStringLiteral(" 服务电话：00000000000");
+}
+
+TsLabelFX* MakeCentreLabel(QWidget* parent, const char* name, const QString& caption, int pixelSize) {
+    auto* label = new TsLabelFX(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(MakeFont(QStringLiteral("黑体"), pixelSize));
+    label->SetColor(kLabelFontColour);
+    label->SetKind({TsKind::ktCustom, kCentreTextColour});
+    return label;
+}
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName("frmMain");
+    setWindowTitle(QStringLiteral("Quorvane（２０１０年４月新版题库）"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/quorvane.png")));
+    setFixedSize(705, 430);
+    setFont(MakeFont(QStringLiteral("宋体"), 12));
+
+    CreateExamBox();
+    CreatePracticePanel();
+    sBitBtn9 = Place(new TsBitBtn(QStringLiteral("作者网站"), this), "sBitBtn9", 8, 304, 82, 57);
+    sBitBtn8 = Place(new TsBitBtn(QStringLiteral("参数设定"), this), "sBitBtn8", 92, 304, 82, 57);
+    for (TsBitBtn* button : {sBitBtn9, sBitBtn8}) button->SkinData().SetSkinSection("BUTTON_HUGE");
+    connect(sBitBtn9, &QPushButton::clicked, this, &TfrmMain::sBitBtn9Click);
+    connect(sBitBtn8, &QPushButton::clicked, this, &TfrmMain::sBitBtn8Click);
+    CreateCentreLabels();
+    sStatusBar1 = new TsStatusBar(this);
+    sStatusBar1->setObjectName("sStatusBar1");
+    sStatusBar1->SetPanelText(StatusText());
+
+    setTabOrder(sGroupBox1, sPanel1);
+    QWidget* previous = sPanel1;
+    for (QWidget* next : {static_cast<QWidget*>(sBitBtn1), static_cast<QWidget*>(sBitBtn2),
+                          static_cast<QWidget*>(btnZJ), static_cast<QWidget*>(btnFG), static_cast<QWidget*>(btnBZ),
+                          static_cast<QWidget*>(btnJQ), static_cast<QWidget*>(btnGame),
+                          static_cast<QWidget*>(sBitBtn8), static_cast<QWidget*>(sBitBtn9)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    CentreOnScreen(this);
+    FormCreate();
+}
+
+void TfrmMain::CreateExamBox() {
+    sGroupBox1 = Place(new TsGroupBox(QStringLiteral("模拟考试"), this), "sGroupBox1", 8, 8, 689, 209);
+    sGroupBox1->SetColor(QColor(237, 246, 255));
+    sGroupBox1->setFont(MakeFont(QStringLiteral("黑体"), 16));
+    sGroupBox1->SkinData().SetSkinSection("TOOLBAR");
+    sGroupBox1->CaptionSkin().SetSkinSection("BUTTON_BIG");
+
+    Image1 = Place(new TImage(sGroupBox1), "Image1", 8, 24, 670, 165);
+    Image1->SetCenter(true);
+    Image1->SetTransparent(true);
+    Image1->SetAutoSize(true);
+    Image1->SetPicture(QImage(QStringLiteral(":/art/banner.bmp")));
+
+    struct ExamButton {
+        TsSpeedButton*& button;
+        const char* name;
+        const char16_t* caption;
+        int left;
+        int width;
+    };
+    const ExamButton buttons[] = {
+        {sSpeedButton1, "sSpeedButton1", u"C1C2C3C4小车", 24, 121},
+        {sSpeedButton2, "sSpeedButton2", u"A1A3B1客车", 160, 121},
+        {sSpeedButton3, "sSpeedButton3", u"A2B2货车", 304, 121},
+        {sSpeedButton4, "sSpeedButton4", u"M轮式自行机械车", 424, 137},
+        {sSpeedButton5, "sSpeedButton5", u"DEF摩托车", 552, 121},
+    };
+    for (const ExamButton& exam : buttons) {
+        exam.button = Place(new TsSpeedButton(QString::fromUtf16(exam.caption), sGroupBox1), exam.name, exam.left,
+                            150, exam.width, 41);
+        exam.button->SkinData().SetSkinSection("WEBBUTTON");
+        exam.button->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void TfrmMain::CreatePracticePanel() {
+    sPanel1 = Place(new TsPanel(this), "sPanel1", 8, 224, 689, 73);
+    sPanel1->SkinData().SetSkinSection("TOOLBAR");
+    sBitBtn1 = Place(new TsBitBtn(QStringLiteral("顺序练习"), sPanel1), "sBitBtn1", 11, 8, 89, 57);
+    sBitBtn2 = Place(new TsBitBtn(QStringLiteral("随机练习"), sPanel1), "sBitBtn2", 107, 8, 89, 57);
+    PopupMenu1 = CreateChapterMenu(this);
+    PopupMenu2 = CreateLawMenu(this);
+    PopupMenu3 = CreateSignMenu(this);
+    PopupMenu4 = CreateTipMenu(this);
+    PopupMenu5 = CreateGameMenu(this);
+    btnZJ = MenuButton("btnZJ", QStringLiteral("章节练习"), 203, PopupMenu1);
+    btnFG = MenuButton("btnFG", QStringLiteral("交通法规"), 299, PopupMenu2);
+    btnBZ = MenuButton("btnBZ", QStringLiteral("交通标志"), 395, PopupMenu3);
+    btnJQ = MenuButton("btnJQ", QStringLiteral("考试技巧"), 491, PopupMenu4);
+    btnGame = MenuButton("btnGame", QStringLiteral("练车游戏"), 587, PopupMenu5);
+    for (TsBitBtn* button : {sBitBtn1, sBitBtn2, btnZJ, btnFG, btnBZ, btnJQ, btnGame}) {
+        button->SkinData().SetSkinSection("TOOLBUTTON");
+    }
+}
+
+TsBitBtn* TfrmMain::MenuButton(const char* name, const QString& caption, int left, QMenu* menu) {
+    TsBitBtn* button = Place(new TsBitBtn(caption, sPanel1), name, left, 8, 89, 57);
+    connect(button, &QPushButton::clicked, menu,
+            [button, menu] { menu->exec(button->mapToGlobal(QPoint(0, button->height()))); });
+    button->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(button, &QWidget::customContextMenuRequested, menu,
+            [button, menu](const QPoint& pointer) { menu->exec(button->mapToGlobal(pointer)); });
+    return button;
+}
+
+void TfrmMain::CreateCentreLabels() {
+    lbl1 = MakeCentreLabel(this, "lbl1", QStringLiteral("***驾驶员培训中心"), 19);
+    lbl1->SetAlignment(Qt::AlignCenter);
+    lbl1->move(384, 320);
+    sLabelFX2 = MakeCentreLabel(this, "sLabelFX2", QStringLiteral("报名热线：\r\n报名地址："), 14);
+    sLabelFX2->move(288, 352);
+    lbl2 = MakeCentreLabel(this, "lbl2", QStringLiteral("************\r\n************"), 14);
+    lbl2->move(360, 353);
+}
+
+void TfrmMain::FormCreate() { ShowCentreInfo(); }
+
+void TfrmMain::ShowCentreInfo() {
+    QString name, tel, adds;
+    ReadConfig(name, tel, adds);
+    SetCentreLabels(name, tel, adds);
+}
+
+void TfrmMain::SetCentreLabels(const QString& name, const QString& tel, const QString& adds) {
+    lbl1->SetCaption(name);
+    lbl2->SetCaption(tel + QStringLiteral("\r\n") + adds);
+}
+
+void TfrmMain::sBitBtn8Click() {
+    // The slot is cleared and the dialog destroyed whatever happens while it is shown.
+    std::unique_ptr<TfrmConfig> dialog(frmConfig = new TfrmConfig(this));
+    const auto clearSlot = qScopeGuard([] { frmConfig = nullptr; });
+    if (dialog->exec() == QDialog::Accepted) {
+        SetCentreLabels(dialog->sEdit1->text(), dialog->sEdit2->text(), dialog->sEdit3->text());
+    }
+}
+
+void TfrmMain::sBitBtn9Click() { OpenUrl(kMakerWebSite); }

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+
+class QMenu;
+class TImage;
+class TsBitBtn;
+class TsGroupBox;
+class TsLabelFX;
+class TsPanel;
+class TsSpeedButton;
+class TsStatusBar;
+
+// The maker's web site, opened by "作者网站" and shown in the status bar.
+inline const QString kMakerWebSite = QStringLiteral("http://www.quorvane.example/");
+
+// The main window: the five mock exams, practice, reference pages and games, the settings, and the
+// training centre's name, hotline and address. Closing it ends the program.
+class TfrmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+
+    TsGroupBox* sGroupBox1;
+    TImage* Image1;
+    TsSpeedButton* sSpeedButton1;
+    TsSpeedButton* sSpeedButton2;
+    TsSpeedButton* sSpeedButton3;
+    TsSpeedButton* sSpeedButton4;
+    TsSpeedButton* sSpeedButton5;
+    TsPanel* sPanel1;
+    TsBitBtn* sBitBtn1;
+    TsBitBtn* sBitBtn2;
+    TsBitBtn* btnZJ;
+    TsBitBtn* btnFG;
+    TsBitBtn* btnBZ;
+    TsBitBtn* btnJQ;
+    TsBitBtn* btnGame;
+    TsBitBtn* sBitBtn9;
+    TsBitBtn* sBitBtn8;
+    TsLabelFX* lbl1;
+    TsLabelFX* sLabelFX2;
+    TsLabelFX* lbl2;
+    TsStatusBar* sStatusBar1;
+    QMenu* PopupMenu1;
+    QMenu* PopupMenu2;
+    QMenu* PopupMenu3;
+    QMenu* PopupMenu4;
+    QMenu* PopupMenu5;
+
+    void sBitBtn8Click();
+    void sBitBtn9Click();
+
+private:
+    void CreateExamBox();
+    void CreatePracticePanel();
+    void CreateCentreLabels();
+    void FormCreate();
+    void ShowCentreInfo();
+    void SetCentreLabels(const QString& name, const QString& tel, const QString& adds);
+    // A button whose menu opens below it on a left click and at the pointer on a right click.
+    TsBitBtn* MenuButton(const char* name, const QString& caption, int left, QMenu* menu);
+};
+
+// The main window, from its creation at start-up until the program ends.
+inline TfrmMain* frmMain = nullptr;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class TsBitBtn;
+class TsEdit;
+class TsLabel;
+
+// The settings dialog: the training centre's name, hotline and address. "确定" writes them to
+// config.ini and closes with OK; "取消", Esc and the close box close with Cancel and write nothing.
+class TfrmConfig : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmConfig(QWidget* parent = nullptr);
+
+    TsLabel* sLabel1;
+    TsLabel* sLabel2;
+    TsLabel* sLabel3;
+    TsEdit* sEdit1;
+    TsEdit* sEdit2;
+    TsEdit* sEdit3;
+    TsBitBtn* sBitBtn1;
+    TsBitBtn* sBitBtn2;
+
+private:
+    void FormCreate();
+    void OkPressed();
+    void sBitBtn1Click();
+};
+
+// The dialog while the main window shows it; empty otherwise.
+inline TfrmConfig* frmConfig = nullptr;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/AppDir.h"
+
+// The training centre's name, hotline and address, kept in config.ini beside the executable.
+struct CentreInfo {
+    QString name;
+    QString tel;
+    QString adds;
+};
+
+// Reads section "config" of config.ini; each missing key (or file, or section) gives its default, while a
+// key present with an empty value reads as empty.
+void ReadConfig(QString& name, QString& tel, QString& adds);
+
+// Writes name, tel and adds, in this order, each at once. A refused write raises
+// "Unable to write to <file>" and the values after it are not written.
+void WriteConfig(const QString& name, const QString& tel, const QString& adds);
+
+// The defaults the program shows before a training centre has entered its own.
+CentreInfo DefaultCentreInfo();

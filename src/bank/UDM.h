@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Connection;
+class Query;
+
+// The data module: the connections to the two question databases, open from start-up to the end of
+// the program, and the query of the progress lookup.
+class TDM : public QObject {
+    Q_OBJECT
+
+public:
+    // The password both bank files carry.
+    static constexpr const char* kDatabasePassword = "kq731";
+
+    // Creates the components, all closed; DataModuleCreate opens them.
+    explicit TDM(QObject* parent = nullptr);
+
+    Connection* ADOCON;  // t1.mdb: practice, the exams of vehicle groups 1 to 4, saved progress
+    Query* qry;          // the progress lookup, on ADOCON
+    Connection* MT;      // t2.mdb: the motorcycle exam
+
+    // Opens t1.mdb, then t2.mdb. A failure stops here and is raised to the caller; a connection left
+    // closed is opened by the first query that needs it.
+    void DataModuleCreate();
+    static void OpenDatabase(Connection* connection, const QString& fileName);
+    static QString ConnectionStringFor(const QString& fileName);
+};
+
+// The single data module, created at start-up right after the main window.
+inline TDM* DM = nullptr;

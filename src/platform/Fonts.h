@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The windows are laid out for the classic Chinese faces "宋体" and "黑体". They are drawn with the CJK
+// faces a Debian desktop has: AR PL UMing for 宋体, WenQuanYi Zen Hei for 黑体. Both carry hand-tuned
+// bitmaps at small sizes that only look crisp when drawn without antialiasing.
+QFont MakeFont(const QString& family, int pixelSize);
+
+// The face name a font was made with by MakeFont ("宋体", "黑体"), or its own family for any other.
+QString DesignFamily(const QFont& font);

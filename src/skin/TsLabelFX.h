@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include "skin/GlowMap.h"
+#include "skin/TsCommonData.h"
+
+// Where an effect label takes its text colour from.
+struct TsKind {
+    enum Type { ktStandard, ktCustom, ktSkin };
+    Type KindType = ktSkin;
+    QColor Color = Qt::white;
+};
+
+// The soft shadow under an effect label's text.
+struct TsShadow {
+    enum Mode { smNone, smCustom, smSkin };
+    Mode mode = smSkin;
+    QColor Color = Qt::black;
+    int BlurCount = 4;
+    int Distance = 1;
+};
+
+// A transparent label whose text lies over a soft shadow: the text's silhouette, shifted by the shadow
+// distance and blurred, tinted with the shadow colour and blended into the background. Sized to its
+// text, the label keeps its left edge and leaves room for the shadow.
+class TsLabelFX : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ Caption)
+
+public:
+    explicit TsLabelFX(const QString& caption, QWidget* parent = nullptr);
+
+    TsCommonData& SkinData() { return skinData_; }
+    // Lines are separated by CR LF.
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    void SetKind(const TsKind& kind);
+    void SetShadow(const TsShadow& shadow);
+    void SetAlignment(Qt::Alignment alignment);
+    // The label's own colour, used by the standard kind.
+    void SetColor(const QColor& color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct ShadowSettings {
+        QColor color;
+        int blur;
+        int distance;
+        bool Active() const { return blur > 0 && color.isValid(); }
+    };
+    ShadowSettings EffectiveShadow() const;
+    QColor TextColor() const;
+    QString DrawnText() const;
+    void AdjustSize();
+    QRect TextRect() const;
+
+    TsCommonData skinData_{"UNKNOWN"};
+    QString caption_;
+    TsKind kind_;
+    TsShadow shadow_;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+    QColor color_;
+    int reachBefore_ = 0;
+    int reachAfter_ = 0;
+    GlowMap glowMap_;
+};

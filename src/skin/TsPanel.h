@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+#include "skin/TsCommonData.h"
+
+// A raised panel that holds other controls.
+class TsPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TsPanel(QWidget* parent = nullptr);
+
+    TsCommonData& SkinData() { return skinData_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TsCommonData skinData_{"PANEL"};
+};

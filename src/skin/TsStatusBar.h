@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include "skin/TsCommonData.h"
+
+// A bar along the bottom edge of its window with one panel across its whole width, text centred.
+class TsStatusBar : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ PanelText)
+
+public:
+    static constexpr int kHeight = 19;
+
+    explicit TsStatusBar(QWidget* parent);
+
+    TsCommonData& SkinData() { return skinData_; }
+    void SetPanelText(const QString& text);
+    const QString& PanelText() const { return text_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FollowParent();
+
+    TsCommonData skinData_{"STATUSBAR"};
+    QString text_;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <vector>
+
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
+
+// A program folder of the test's own, which AppDir points at while it lives. Its path has Chinese
+// characters and a blank, as a training centre's folder may. With banks, it holds copies of the bank
+// files the build made.
+class TestAppDir {
+public:
+    enum Banks { NoBanks, WithBanks };
+    explicit TestAppDir(Banks banks = WithBanks);
+    ~TestAppDir();
+
+    // The folder, with a trailing '/'.
+    const QString& Path() const { return path_; }
+    QString File(const QString& name) const { return path_ + name; }
+    void WriteFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray ReadFile(const QString& name) const;
+
+private:
+    QTemporaryDir root_;
+    QString path_;
+};
+
+// Answers every message box with OK while it lives, and keeps what each one said.
+class MessageBoxRecorder {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+
+    std::vector<MessageBoxRequest> shown;
+};
+
+// The folder of the program the build made, and the executable in it.
+QString BuiltAppDir();
+QString BuiltProgram();
+
+// Like QTEST_MAIN, with the program's own application object, so that an exception escaping an event
+// handler reaches the default handler as it does in the program.
+#define QV_TEST_MAIN(TestObject)                 \
+    int main(int argc, char** argv) {            \
+        Application app(argc, argv);             \
+        QApplication::setApplicationName("Quorvane"); \
+        TestObject test;                         \
+        return QTest::qExec(&test, argc, argv);  \
+    }
