@@ -29,13 +29,13 @@ QByteArray TestAppDir::ReadFile(const QString& name) const {
 }
 
 MessageBoxRecorder::MessageBoxRecorder() {
-    SetMessageBoxHookForTesting([this](const MessageBoxRequest& request) {
+    SetMessageBoxHook([this](const MessageBoxRequest& request) {
         shown.push_back(request);
         return QMessageBox::Ok;
     });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHookForTesting({}); }
+MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHook({}); }
 
 QString BuiltAppDir() { return qEnvironmentVariable("QV_APPDIR_BUILT") + '/'; }
 QString BuiltProgram() { return qEnvironmentVariable("QV_PROGRAM"); }

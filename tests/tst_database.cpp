@@ -174,6 +174,8 @@ void TestDatabase::openFailures_data() {
                                     << "Not a valid password.";
     QTest::newRow("password case") << "bank" << ConnectionStringFor(QStringLiteral("%1"), kPassword.toUpper())
                                    << "Not a valid password.";
+    QTest::newRow("password not trimmed")
+        << "bank" << ConnectionStringFor(QStringLiteral("%1"), kPassword + " ") << "Not a valid password.";
     QTest::newRow("no password") << "bank"
                                  << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1"
                                  << "Not a valid password.";
@@ -439,6 +441,7 @@ void TestDatabase::filter_data() {
 
     QTest::newRow("number") << "ID=3" << QList<int>{3};
     QTest::newRow("blanks around =") << "  ID = 3 " << QList<int>{3};
+    QTest::newRow("number with sign and zeros") << "ID=+03" << QList<int>{3};
     QTest::newRow("column in any case") << "id=3" << QList<int>{3};
     QTest::newRow("text is not a prefix") << "zhanjie='1'" << QList<int>{1, 3};
     QTest::newRow("text whole") << "zhanjie='10'" << QList<int>{2};

@@ -12,7 +12,8 @@ namespace {
 using Rows = QList<QVariantList>;
 
 // Reads a bank straight through SQLite so the check does not lean on the program's own database layer.
-// Text and integers come back as QString and qlonglong, NULL as an invalid QVariant, so storage classes are compared too.
+// Text and integers come back as QString and qlonglong, NULL as an invalid QVariant, so storage classes are compared
+// too.
 Rows Select(const QString& path, const QString& sql) {
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
@@ -64,24 +65,24 @@ Run Mkbank(const QStringList& args) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-// Four records exercising every way of writing a record: a comment, a BOM, CRLF endings, the wide colon, a picture,
-// and IDs that do not ascend, so the stored order has to follow the file rather than the IDs.
+// Three records exercising every way of writing one: a comment, a BOM, CRLF endings, the wide colon, a picture, blank
+// runs between records and a colon inside the text.
 const QByteArray kGoodSource =
     "\xEF\xBB\xBF# 注释行\r\n"
-    "ID: 30\r\n"
+    "ID: 7\r\n"
     "章节: 10\r\n"
     "题目: 四选一？\r\n"
     "A: 甲\r\nB: 乙\r\nC: 丙\r\nD: 丁\r\n"
     "答案: D\r\n"
-    "图片: 30.png\r\n"
+    "图片: 7.png\r\n"
     "\r\n"
-    "ID：7\n"
+    "ID：8\n"
     "章节：1\n"
     "题目：这句话对吗？\n"
     "答案：对\n"
     "\n\n"
     "# 判断题，答案为错\n"
-    "ID: 8\n"
+    "ID: 30\n"
     "章节: 2\n"
     "题目: 含有冒号: 的题干\n"
     "答案: 错\n";
@@ -110,13 +111,13 @@ private slots:
         const QString empty;
         const QString yes = QStringLiteral("正确");
         const QString no = QStringLiteral("错误");
-        QCOMPARE(Select(bank, QStringLiteral("SELECT ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans "
-                                             "FROM question ORDER BY rowid")),
-                 (Rows{{30LL, QStringLiteral("10"), QStringLiteral("四选一？"), QStringLiteral("甲"),
-                        QStringLiteral("乙"), QStringLiteral("丙"), QStringLiteral("丁"), QStringLiteral("30.png"), 4LL},
-                       {7LL, QStringLiteral("1"), QStringLiteral("这句话对吗？"), yes, no, empty, empty, empty, 1LL},
-                       {8LL, QStringLiteral("2"), QStringLiteral("含有冒号: 的题干"), yes, no, empty, empty, empty,
-                        2LL}}));
+        QCOMPARE(
+            Select(bank, QStringLiteral("SELECT ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans "
+                                        "FROM question ORDER BY rowid")),
+            (Rows{{7LL, QStringLiteral("10"), QStringLiteral("四选一？"), QStringLiteral("甲"), QStringLiteral("乙"),
+                   QStringLiteral("丙"), QStringLiteral("丁"), QStringLiteral("7.png"), 4LL},
+                  {8LL, QStringLiteral("1"), QStringLiteral("这句话对吗？"), yes, no, empty, empty, empty, 1LL},
+                  {30LL, QStringLiteral("2"), QStringLiteral("含有冒号: 的题干"), yes, no, empty, empty, empty, 2LL}}));
         QVERIFY(!QFile::exists(bank + QStringLiteral(".tmp")));
     }
 
@@ -144,8 +145,9 @@ private slots:
             for (int chapter = 0; chapter <= 10; ++chapter) {
                 expected.append({QString::number(chapter), 0LL});
             }
-            QCOMPARE(Select(bank, QStringLiteral("SELECT \"名称\", \"进度\" FROM JD ORDER BY CAST(\"名称\" AS INTEGER)")),
-                     expected);
+            QCOMPARE(
+                Select(bank, QStringLiteral("SELECT \"名称\", \"进度\" FROM JD ORDER BY CAST(\"名称\" AS INTEGER)")),
+                expected);
         }
     }
 
@@ -157,21 +159,24 @@ private slots:
 
         QTest::newRow("answer letter E") << QByteArray("ID: 1\n章节: 1\n题目: 题？\n" + options + "答案: E\n") << 8;
         QTest::newRow("answer missing") << QByteArray("\nID: 1\n章节: 1\n题目: 题？\n" + options) << 2;
-        QTest::newRow("option D missing") << QByteArray(trueFalse + "ID: 2\n章节: 1\n题目: 题？\nA: 甲\nB: 乙\nC: 丙\n答案: A\n")
-                                          << 6;
+        QTest::newRow("option D missing")
+            << QByteArray(trueFalse + "ID: 2\n章节: 1\n题目: 题？\nA: 甲\nB: 乙\nC: 丙\n答案: A\n") << 6;
         QTest::newRow("true/false with C") << QByteArray("ID: 1\n章节: 1\n题目: 题？\nC: 丙\n答案: 错\n") << 4;
         QTest::newRow("chapter 0") << QByteArray("ID: 1\n章节: 0\n题目: 题？\n答案: 对\n") << 2;
         QTest::newRow("chapter 11") << QByteArray("ID: 1\n章节: 11\n题目: 题？\n答案: 对\n") << 2;
         QTest::newRow("chapter not a number") << QByteArray("ID: 1\n章节: 一\n题目: 题？\n答案: 对\n") << 2;
         QTest::newRow("duplicate ID") << QByteArray(trueFalse + "# 第二题\nID: 1\n章节: 2\n题目: 又一题？\n答案: 错\n")
                                       << 7;
+        QTest::newRow("ID going down")
+            << QByteArray("ID: 5\n章节: 1\n题目: 题？\n答案: 对\n\nID: 4\n章节: 1\n题目: 题？\n答案: 错\n") << 6;
         QTest::newRow("ID zero") << QByteArray("ID: 0\n章节: 1\n题目: 题？\n答案: 对\n") << 1;
         QTest::newRow("question missing") << QByteArray(trueFalse + "ID: 2\n章节: 1\n答案: 对\n") << 6;
         QTest::newRow("key given twice") << QByteArray("ID: 1\n章节: 1\n题目: 题？\n题目: 另一题？\n答案: 对\n") << 4;
         QTest::newRow("unknown key") << QByteArray("ID: 1\n章节: 1\n题目: 题？\nE: 戊\n答案: 对\n") << 4;
         QTest::newRow("no colon") << QByteArray("ID: 1\n章节: 1\n题目 题？\n答案: 对\n") << 3;
         QTest::newRow("empty value") << QByteArray("ID: 1\n章节: 1\n题目:\n答案: 对\n") << 3;
-        QTest::newRow("picture with folder") << QByteArray("ID: 1\n章节: 1\n题目: 题？\n答案: 对\n图片: a/b.png\n") << 5;
+        QTest::newRow("picture with folder")
+            << QByteArray("ID: 1\n章节: 1\n题目: 题？\n答案: 对\n图片: a/b.png\n") << 5;
         QTest::newRow("invalid UTF-8") << QByteArray(trueFalse + "ID: 2\n章节: 1\n题目: \xC3\x28\n答案: 对\n") << 8;
     }
 
@@ -197,7 +202,7 @@ private slots:
         const QString bad = dir.filePath(QStringLiteral("bad.txt"));
         const QString bank = dir.filePath(QStringLiteral("out.mdb"));
         WriteFile(good, kGoodSource);
-        WriteFile(bad, kGoodSource + "\nID: 9\n章节: 1\n题目: 题？\n答案: 也许\n");
+        WriteFile(bad, kGoodSource + "\nID: 40\n章节: 1\n题目: 题？\n答案: 也许\n");
         QCOMPARE(Mkbank({QStringLiteral("--password"), QStringLiteral("pw"), good, bank}).exitCode, 0);
         const QByteArray before = ReadFile(bank);
 
@@ -255,8 +260,9 @@ private slots:
         for (int chapter = 1; chapter <= lastChapter; ++chapter) {
             chapters.append({QString::number(chapter)});
         }
-        QCOMPARE(Select(bank, QStringLiteral("SELECT DISTINCT zhanjie FROM question ORDER BY CAST(zhanjie AS INTEGER)")),
-                 chapters);
+        QCOMPARE(
+            Select(bank, QStringLiteral("SELECT DISTINCT zhanjie FROM question ORDER BY CAST(zhanjie AS INTEGER)")),
+            chapters);
         QCOMPARE(Select(bank, QStringLiteral("SELECT ID FROM question WHERE typeof(zhanjie) <> 'text' OR "
                                              "typeof(ans) <> 'integer' OR ans NOT BETWEEN 1 AND 4 OR question = ''")),
                  Rows());
@@ -277,7 +283,8 @@ private slots:
             for (int chapter = 0; chapter <= 10; ++chapter) {
                 expected.append({QString::number(chapter)});
             }
-            QCOMPARE(Select(bank, QStringLiteral("SELECT \"名称\" FROM JD ORDER BY CAST(\"名称\" AS INTEGER)")), expected);
+            QCOMPARE(Select(bank, QStringLiteral("SELECT \"名称\" FROM JD ORDER BY CAST(\"名称\" AS INTEGER)")),
+                     expected);
         }
     }
 

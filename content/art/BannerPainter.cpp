@@ -3,9 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <cmath>
-#include <numbers>
-
 namespace {
 
 // Where the tyres touch the ground; everything stays above y = 120 because the exam buttons cover the strip below.
@@ -230,10 +227,9 @@ void tractor(QPainter& p, qreal cx) {
     p.setPen(Qt::NoPen);
     p.setBrush(kTyre);
     for (int i = 0; i < 16; ++i) {
-        const qreal angle = i * 2 * std::numbers::pi / 16;
         p.save();
         p.translate(drive);
-        p.rotate(angle * 180 / std::numbers::pi);
+        p.rotate(i * 360.0 / 16);
         p.drawRect(QRectF(24, -2.5, 3, 5));
         p.restore();
     }

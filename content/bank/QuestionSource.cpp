@@ -140,6 +140,14 @@ private:
         if (const auto it = idLines_.constFind(question.id); it != idLines_.constEnd()) {
             fail(id.line, QStringLiteral("duplicate ID %1 (first used on line %2)").arg(question.id).arg(*it));
         }
+        // The ID is the table's row key, so rows come back in ID order whatever order they were inserted in; keeping
+        // IDs ascending makes that order the file's order.
+        if (!questions_.isEmpty() && question.id < questions_.last().id) {
+            fail(id.line, QStringLiteral("IDs must ascend through the file: %1 follows %2 (line %3)")
+                              .arg(question.id)
+                              .arg(questions_.last().id)
+                              .arg(idLines_.value(questions_.last().id)));
+        }
         idLines_.insert(question.id, id.line);
 
         const Field& chapter = require(QStringLiteral("章节"));
@@ -183,7 +191,13 @@ private:
             fail(answer.line, QStringLiteral("答案 must be one of A, B, C, D, 对, 错; got \"%1\"").arg(answer.value));
         }
         for (qsizetype i = 0; i < letters.size(); ++i) {
-            question.options[i] = require(QString(letters[i])).value;
+            const Field* option = record_.find(QString(letters[i]));
+            if (!option) {
+                fail(record_.firstLine,
+                     QStringLiteral("a four-choice question (答案 %1) needs options A to D; %2 is missing")
+                         .arg(answer.value, QString(letters[i])));
+            }
+            question.options[size_t(i)] = option->value;
         }
         question.answer = int(index) + 1;
     }

@@ -12,6 +12,7 @@
 #include "platform/TImage.h"
 #include "platform/UrlOpener.h"
 #include "platform/WindowPlacement.h"
+#include "skin/PlainLook.h"
 #include "skin/TsBitBtn.h"
 #include "skin/TsEdit.h"
 #include "skin/TsGroupBox.h"
@@ -47,6 +48,11 @@ TfrmMain::TfrmMain(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/art/quorvane.png")));
     setFixedSize(705, 430);
     setFont(MakeFont(QStringLiteral("宋体"), 12));
+    // Until a skin paints the form, a deep background keeps the yellow centre labels readable.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, PlainLook::kDeepBackground);
+    setPalette(colours);
+    setAutoFillBackground(true);
 
     CreateExamBox();
     CreatePracticePanel();

@@ -1,4 +1,5 @@
 #include <QStyleFactory>
+#include <QTextStream>
 #include <QTimer>
 
 #include "app/Tour.h"
@@ -6,6 +7,7 @@
 #include "bank/UDM.h"
 #include "platform/Application.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
@@ -15,6 +17,13 @@ int main(int argc, char** argv) {
 
     const QStringList arguments = QApplication::arguments();
     const qsizetype tourAt = arguments.indexOf(QStringLiteral("--tour"));
+
+    if (tourAt >= 0) {
+        SetMessageBoxHook([](const MessageBoxRequest& request) {
+            QTextStream(stderr) << request.caption << ": " << request.text << "\n";
+            return QMessageBox::Ok;
+        });
+    }
 
     frmMain = new TfrmMain;
     DM = new TDM(&app);

@@ -13,6 +13,10 @@ TDM::TDM(QObject* parent) : QObject(parent) {
     qry->SetConnection(ADOCON);
     MT = new Connection(this);
     MT->setObjectName("MT");
+    // Both connections know their file from the start, so that one left closed by a failure at start-up
+    // (t2.mdb is not even tried when t1.mdb fails) is opened by the first query that needs it.
+    ADOCON->SetConnectionString(ConnectionStringFor(AppDir() + "t1.mdb"));
+    MT->SetConnectionString(ConnectionStringFor(AppDir() + "t2.mdb"));
 }
 
 void TDM::DataModuleCreate() {

@@ -15,7 +15,7 @@ public:
     // The password both bank files carry.
     static constexpr const char* kDatabasePassword = "kq731";
 
-    // Creates the components, all closed; DataModuleCreate opens them.
+    // Creates the components, closed but each with its file's connection string; DataModuleCreate opens them.
     explicit TDM(QObject* parent = nullptr);
 
     Connection* ADOCON;  // t1.mdb: practice, the exams of vehicle groups 1 to 4, saved progress

@@ -1,5 +1,8 @@
 #include "platform/MessageBox.h"
 
+#include <QAbstractButton>
+#include <utility>
+
 namespace {
 MessageBoxHook& Hook() {
     static MessageBoxHook hook;
@@ -10,6 +13,14 @@ MessageBoxHook& Hook() {
 QMessageBox* CreateMessageBox(QWidget* parent, const MessageBoxRequest& request) {
     auto* box = new QMessageBox(request.icon, request.caption, request.text, request.buttons, parent);
     box->setObjectName("MessageBox");
+    // The buttons speak the program's language, whatever the system's is.
+    const std::pair<QMessageBox::StandardButton, const char16_t*> captions[] = {{QMessageBox::Ok, u"确定"},
+                                                                                {QMessageBox::Cancel, u"取消"},
+                                                                                {QMessageBox::Yes, u"是"},
+                                                                                {QMessageBox::No, u"否"}};
+    for (const auto& [button, caption] : captions) {
+        if (QAbstractButton* shown = box->button(button)) shown->setText(QString::fromUtf16(caption));
+    }
     return box;
 }
 
@@ -21,4 +32,4 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageBoxRequ
     return answer;
 }
 
-void SetMessageBoxHookForTesting(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }

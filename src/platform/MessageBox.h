@@ -20,6 +20,7 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageBoxRequ
 // Builds the box that ShowMessageBox would show, without showing it (the screenshot tour uses it).
 QMessageBox* CreateMessageBox(QWidget* parent, const MessageBoxRequest& request);
 
-// While a hook is set, boxes are not shown: the hook sees each request and gives the answer.
+// While a hook is set, boxes are not shown: the hook sees each request and gives the answer. Tests
+// answer with it, and the screenshot tour, which must never wait for a person.
 using MessageBoxHook = std::function<QMessageBox::StandardButton(const MessageBoxRequest&)>;
-void SetMessageBoxHookForTesting(MessageBoxHook hook);
+void SetMessageBoxHook(MessageBoxHook hook);

@@ -8,9 +8,11 @@
 
 namespace {
 
+// Values compare as text, so chapter '1' does not match chapter "10"; a number is written the way
+// the database writes it ("+05" as "5").
 struct Condition {
     QString column;
-    QVariant value;  // qlonglong for a number, QString for a quoted text
+    QString value;
 };
 
 Condition ParseFilter(const QString& expression) {
@@ -25,23 +27,7 @@ Condition ParseFilter(const QString& expression) {
     if (!ok) {
         throw DatabaseError(QStringLiteral("Filter expression incorrectly formatted: %1").arg(expression));
     }
-    return {match.captured(1), number};
-}
-
-// A quoted value compares as text, so '1' does not match "10" nor " 1"; a number compares by value.
-bool Matches(const QVariant& value, const QVariant& wanted) {
-    if (value.isNull()) {
-        return false;
-    }
-    if (wanted.typeId() == QMetaType::QString) {
-        return value.toString() == wanted.toString();
-    }
-    if (value.typeId() == QMetaType::LongLong) {
-        return value.toLongLong() == wanted.toLongLong();
-    }
-    bool ok = false;
-    const double number = value.toDouble(&ok);
-    return ok && number == wanted.toDouble();
+    return {match.captured(1), QString::number(number)};
 }
 
 }  // namespace
@@ -142,7 +128,8 @@ void Query::ShowRows(bool filtered, const QString& expression) {
         if (active_) {
             const int column = ColumnIndex(condition.column);
             for (int row = 0; row < static_cast<int>(result_.rows.size()); ++row) {
-                if (Matches(result_.rows[row][column], condition.value)) {
+                const QVariant& value = result_.rows[row][column];
+                if (!value.isNull() && value.toString() == condition.value) {
                     rows.push_back(row);
                 }
             }

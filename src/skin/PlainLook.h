@@ -19,6 +19,8 @@ inline const QColor kHotBottom{255, 224, 160};
 inline const QColor kDownTop{200, 216, 236};
 inline const QColor kDownBottom{236, 242, 250};
 inline const QColor kText{36, 44, 53};
+// Behind a form whose texts are light (the main window's yellow centre labels).
+inline const QColor kDeepBackground{44, 84, 130};
 
 // A rounded rectangle filled with a vertical gradient from top to bottom, with a border.
 void PaintRaised(QPainter& painter, const QRect& rect, const QColor& top, const QColor& bottom, int radius);

@@ -1,0 +1,111 @@
+// The whole program, started as a training centre would install it: its start-up, the failures it
+// survives, and the screenshot tour.
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+#include "TestSupport.h"
+#include "platform/GbkText.h"
+
+namespace {
+struct Run {
+    int exitCode = -1;
+    QString errors;
+};
+
+// Copies the program into the test's folder (its path has Chinese characters and a blank) and runs the
+// screenshot tour there.
+Run RunTour(const TestAppDir& dir, const QString& out) {
+    QFile::copy(BuiltProgram(), dir.File("quorvane"));
+    QFile(dir.File("quorvane")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcess program;
+    program.start(dir.File("quorvane"), {QStringLiteral("--tour"), out});
+    if (!program.waitForFinished(120000)) return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
+}
+
+QJsonObject ReadJson(const QString& fileName) {
+    QFile file(fileName);
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QJsonObject Control(const QJsonObject& form, const QString& name) {
+    for (const QJsonValue& control : form["controls"].toArray()) {
+        if (control["name"].toString() == name) return control.toObject();
+    }
+    return {};
+}
+}  // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tourShowsEveryWindowWithTheCentresSettings();
+    void startsDespiteABrokenBank_data();
+    void startsDespiteABrokenBank();
+};
+
+void ProgramTest::tourShowsEveryWindowWithTheCentresSettings() {
+    TestAppDir dir;
+    dir.WriteFile("config.ini", EncodeGbk(QStringLiteral("[config]\r\nname=平安驾校\r\ntel=12345\r\nadds=东路1号\r\n")));
+    const QString out = dir.File("tour");
+    const Run run = RunTour(dir, out);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.errors.contains(QLatin1String("Quorvane:")), qPrintable(run.errors));
+
+    for (const char* form : {"frmMain", "frmConfig", "MessageBox"}) {
+        QVERIFY2(QFile::exists(out + '/' + form + ".png"), form);
+    }
+    const QJsonObject main = ReadJson(out + "/frmMain.json");
+    QCOMPARE(main["caption"].toString(), QStringLiteral("Quorvane（２０１０年４月新版题库）"));
+    QCOMPARE(main["client"]["width"].toInt(), 705);
+    QCOMPARE(main["client"]["height"].toInt(), 430);
+    const QJsonObject lbl1 = Control(main, "lbl1");
+    QCOMPARE(lbl1["text"].toString(), QStringLiteral("平安驾校"));
+    QCOMPARE(lbl1["font"]["family"].toString(), QStringLiteral("黑体"));
+    QCOMPARE(lbl1["font"]["pixelSize"].toInt(), 19);
+    const QJsonObject button = Control(main, "sSpeedButton4");
+    QCOMPARE(button["parent"].toString(), QStringLiteral("sGroupBox1"));
+    QCOMPARE(QRect(button["x"].toInt(), button["y"].toInt(), button["width"].toInt(), button["height"].toInt()),
+             QRect(424, 150, 137, 41));
+    QVERIFY(button["visible"].toBool());
+    QCOMPARE(Control(main, "N3D1")["parent"].toString(), QStringLiteral("PopupMenu5"));
+    QCOMPARE(Control(main, "N3D1")["text"].toString(), QStringLiteral("模拟驾驶游戏"));
+
+    const QJsonObject config = ReadJson(out + "/frmConfig.json");
+    QCOMPARE(config["caption"].toString(), QStringLiteral("参数设定"));
+    QCOMPARE(Control(config, "sEdit3")["text"].toString(), QStringLiteral("东路1号"));
+}
+
+void ProgramTest::startsDespiteABrokenBank_data() {
+    QTest::addColumn<QString>("bank");
+    QTest::addColumn<QByteArray>("content");  // empty: the file is missing
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("t1 missing") << "t1.mdb" << QByteArray() << "Could not find file '%1'.";
+    QTest::newRow("t2 missing") << "t2.mdb" << QByteArray() << "Could not find file '%1'.";
+    QTest::newRow("t1 not a bank") << "t1.mdb" << QByteArray("not a database at all") << "Unrecognized database format '%1'.";
+}
+
+// One message, and the main window all the same.
+void ProgramTest::startsDespiteABrokenBank() {
+    QFETCH(QString, bank);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    TestAppDir dir;
+    QFile::remove(dir.File(bank));
+    if (!content.isEmpty()) dir.WriteFile(bank, content);
+    const Run run = RunTour(dir, dir.File("tour"));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors.count(QLatin1String("Quorvane:")), 1);
+    QVERIFY2(run.errors.contains(QStringLiteral("Quorvane: ") + message.arg(dir.File(bank))), qPrintable(run.errors));
+    QVERIFY(QFile::exists(dir.File("tour/frmMain.png")));
+}
+
+QV_TEST_MAIN(ProgramTest)
+#include "tst_program.moc"
