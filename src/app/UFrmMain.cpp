@@ -91,7 +91,7 @@ void TfrmMain::CreateExamBox() {
     Image1->SetCenter(true);
     Image1->SetTransparent(true);
     Image1->SetAutoSize(true);
-    Image1->SetPicture(QImage(QStringLiteral(":/art/banner.bmp")));
+    Image1->SetPicture(QImage(QStringLiteral(":/art/banner.bmp"), "BMP"));
 
     struct ExamButton {
         TsSpeedButton*& button;

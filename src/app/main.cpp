@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 
 int main(int argc, char** argv) {
+    UseProgramFontConfiguration();
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

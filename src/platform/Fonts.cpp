@@ -1,6 +1,10 @@
 #include "platform/Fonts.h"
 
 #include <array>
+#include <filesystem>
+#include <system_error>
+
+#include <QtGlobal>
 
 namespace {
 struct FaceMapping {
@@ -37,4 +41,14 @@ QString DesignFamily(const QFont& font) {
         }
     }
     return font.family();
+}
+
+void UseProgramFontConfiguration() {
+    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE")) return;
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return;
+    const std::filesystem::path configuration = executable.parent_path() / "fonts.conf";
+    // Without the file fontconfig would find no fonts at all: then the system's configuration stays.
+    if (std::filesystem::exists(configuration, error)) qputenv("FONTCONFIG_FILE", configuration.string().c_str());
 }

@@ -10,3 +10,7 @@ QFont MakeFont(const QString& family, int pixelSize);
 
 // The face name a font was made with by MakeFont ("宋体", "黑体"), or its own family for any other.
 QString DesignFamily(const QFont& font);
+
+// Points fontconfig at the program's own configuration (fonts.conf beside the executable), unless the
+// user chose one. Must run before the application object exists.
+void UseProgramFontConfiguration();
