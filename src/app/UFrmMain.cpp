@@ -8,6 +8,7 @@
 #include "app/MainMenus.h"
 #include "app/UfrmConfig.h"
 #include "app/Upublic.h"
+#include "platform/Application.h"
 #include "platform/Fonts.h"
 #include "platform/TImage.h"
 #include "platform/UrlOpener.h"
@@ -59,8 +60,8 @@ TfrmMain::TfrmMain(QWidget* parent)
     sBitBtn9 = Place(new TsBitBtn(QStringLiteral("作者网站"), this), "sBitBtn9", 8, 304, 82, 57);
     sBitBtn8 = Place(new TsBitBtn(QStringLiteral("参数设定"), this), "sBitBtn8", 92, 304, 82, 57);
     for (TsBitBtn* button : {sBitBtn9, sBitBtn8}) button->SkinData().SetSkinSection("BUTTON_HUGE");
-    connect(sBitBtn9, &QPushButton::clicked, this, &TfrmMain::sBitBtn9Click);
-    connect(sBitBtn8, &QPushButton::clicked, this, &TfrmMain::sBitBtn8Click);
+    connect(sBitBtn9, &QPushButton::clicked, this, Handled([this] { sBitBtn9Click(); }));
+    connect(sBitBtn8, &QPushButton::clicked, this, Handled([this] { sBitBtn8Click(); }));
     CreateCentreLabels();
     sStatusBar1 = new TsStatusBar(this);
     sStatusBar1->setObjectName("sStatusBar1");

@@ -1,6 +1,7 @@
 #include "app/UfrmConfig.h"
 
 #include "app/Upublic.h"
+#include "platform/Application.h"
 #include "platform/Fonts.h"
 #include "platform/WindowPlacement.h"
 #include "skin/TsBitBtn.h"
@@ -37,7 +38,7 @@ TfrmConfig::TfrmConfig(QWidget* parent)
     sBitBtn2 = Place(new TsBitBtn(QStringLiteral("取消"), this, TsBitBtn::Kind::Cancel), "sBitBtn2", 235, 160, 97, 33);
 
     sBitBtn1->setDefault(true);
-    connect(sBitBtn1, &QPushButton::clicked, this, &TfrmConfig::OkPressed);
+    connect(sBitBtn1, &QPushButton::clicked, this, Handled([this] { OkPressed(); }));
     connect(sBitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(sEdit1, sEdit2);
