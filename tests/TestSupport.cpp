@@ -16,11 +16,14 @@ TestAppDir::TestAppDir(Banks banks) {
     SetAppDirForTesting(path_);
 }
 
-TestAppDir::~TestAppDir() { SetAppDirForTesting({}); }
+TestAppDir::~TestAppDir() {
+    SetAppDirForTesting({});
+}
 
 void TestAppDir::WriteFile(const QString& name, const QByteArray& bytes) const {
     QFile file(File(name));
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
 }
 
 QByteArray TestAppDir::ReadFile(const QString& name) const {
@@ -35,7 +38,13 @@ MessageBoxRecorder::MessageBoxRecorder() {
     });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHook({}); }
+MessageBoxRecorder::~MessageBoxRecorder() {
+    SetMessageBoxHook({});
+}
 
-QString BuiltAppDir() { return qEnvironmentVariable("QV_APPDIR_BUILT") + '/'; }
-QString BuiltProgram() { return qEnvironmentVariable("QV_PROGRAM"); }
+QString BuiltAppDir() {
+    return qEnvironmentVariable("QV_APPDIR_BUILT") + '/';
+}
+QString BuiltProgram() {
+    return qEnvironmentVariable("QV_PROGRAM");
+}

@@ -43,10 +43,10 @@ QString BuiltProgram();
 
 // Like QTEST_MAIN, with the program's own application object, so that an exception escaping an event
 // handler reaches the default handler as it does in the program.
-#define QV_TEST_MAIN(TestObject)                 \
-    int main(int argc, char** argv) {            \
-        Application app(argc, argv);             \
+#define QV_TEST_MAIN(TestObject)                      \
+    int main(int argc, char** argv) {                 \
+        Application app(argc, argv);                  \
         QApplication::setApplicationName("Quorvane"); \
-        TestObject test;                         \
-        return QTest::qExec(&test, argc, argv);  \
+        TestObject test;                              \
+        return QTest::qExec(&test, argc, argv);       \
     }

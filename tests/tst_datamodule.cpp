@@ -40,9 +40,10 @@ private slots:
 };
 
 void DataModuleTest::connectionStringCarriesFileAndPassword() {
-    QCOMPARE(TDM::ConnectionStringFor(QStringLiteral("/驾校 程序/t1.mdb")),
-             QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/驾校 程序/t1.mdb;Persist Security Info=False;"
-                            "Jet OLEDB:Database Password=kq731"));
+    QCOMPARE(
+        TDM::ConnectionStringFor(QStringLiteral("/驾校 程序/t1.mdb")),
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/驾校 程序/t1.mdb;Persist Security Info=False;"
+                       "Jet OLEDB:Database Password=kq731"));
 }
 
 void DataModuleTest::opensBothBanks() {

@@ -27,7 +27,8 @@ void LabelFxTest::blurAveragesNeighboursInPlace() {
     map.Blur(silhouette, 1);
     const int expected[3][3] = {{0, 63, 15}, {63, 31, 11}, {15, 11, 5}};
     for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 3; ++x) QCOMPARE(int(map.At(x, y)), expected[y][x]);
+        for (int x = 0; x < 3; ++x)
+            QCOMPARE(int(map.At(x, y)), expected[y][x]);
     }
 }
 

@@ -8,8 +8,8 @@
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
 #include "platform/Fonts.h"
-#include "platform/TImage.h"
 #include "platform/GbkText.h"
+#include "platform/TImage.h"
 #include "platform/UrlOpener.h"
 #include "skin/TsBitBtn.h"
 #include "skin/TsEdit.h"
@@ -74,9 +74,8 @@ void MainWindowTest::controlLayout_data() {
     QTest::addColumn<int>("pixelSize");
 
     auto row = [](const char* name, const char* parent, QRect geometry, const QString& text, const char* section,
-                  const QString& family, int size) {
-        QTest::newRow(name) << name << parent << geometry << text << section << family << size;
-    };
+                  const QString& family,
+                  int size) { QTest::newRow(name) << name << parent << geometry << text << section << family << size; };
     const QString song = QStringLiteral("宋体");
     const QString hei = QStringLiteral("黑体");
     row("sGroupBox1", "frmMain", {8, 8, 689, 209}, QStringLiteral("模拟考试"), "TOOLBAR", hei, 16);
@@ -110,7 +109,8 @@ void MainWindowTest::controlLayout() {
     QTEST(control->property("text").toString(), "text");
     QTEST(DesignFamily(control->font()), "family");
     QTEST(control->font().pixelSize(), "pixelSize");
-    if (auto* button = qobject_cast<TsBitBtn*>(control)) QCOMPARE(button->SkinData().SkinSection(), section);
+    if (auto* button = qobject_cast<TsBitBtn*>(control))
+        QCOMPARE(button->SkinData().SkinSection(), section);
     if (auto* button = qobject_cast<TsSpeedButton*>(control)) {
         QCOMPARE(button->SkinData().SkinSection(), section);
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
@@ -137,17 +137,23 @@ void MainWindowTest::menuItems_data() {
     QTest::newRow("chapters") << "PopupMenu1"
                               << QStringList{"N1", "N2", "N3", "N4", "N5", "N6", "N7", "N8", "N9", "N10"}
                               << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
-                              << QStringList{"道路交通安全法律法规和规章", "交通信号及其含义", "安全行车、文明驾驶知识",
-                                             "特殊复杂道路下的安全驾驶知识", "行驶中紧急情况临危处置知识",
-                                             "机动车构造和检查、维护知识", "事故后的自救等基本知识", "客车专用试题",
-                                             "货车专用试题", "轮式自行机械车专用试题"};
+                              << QStringList{"道路交通安全法律法规和规章",
+                                             "交通信号及其含义",
+                                             "安全行车、文明驾驶知识",
+                                             "特殊复杂道路下的安全驾驶知识",
+                                             "行驶中紧急情况临危处置知识",
+                                             "机动车构造和检查、维护知识",
+                                             "事故后的自救等基本知识",
+                                             "客车专用试题",
+                                             "货车专用试题",
+                                             "轮式自行机械车专用试题"};
     QTest::newRow("laws") << "PopupMenu2" << QStringList{"N11", "N12", "N13"} << QList<int>{0, 0, 0}
                           << QStringList{"中华人民共和国道路交通安全法", "道路交通安全法实施条例",
                                          "机动车驾驶证申领和使用规定"};
-    QTest::newRow("signs") << "PopupMenu3" << QStringList{"N14", "N15", "N16", "N18", "N17", "N19"}
-                           << QList<int>{1, 2, 3, 4, 5, 6}
-                           << QStringList{"警告标志", "禁令标志", "指示标志", "道路交通标线", "指路标志（一般道路）",
-                                          "指路标志（高速公路）"};
+    QTest::newRow("signs")
+        << "PopupMenu3" << QStringList{"N14", "N15", "N16", "N18", "N17", "N19"} << QList<int>{1, 2, 3, 4, 5, 6}
+        << QStringList{
+               "警告标志", "禁令标志", "指示标志", "道路交通标线", "指路标志（一般道路）", "指路标志（高速公路）"};
     QTest::newRow("tips") << "PopupMenu4" << QStringList{"N20", "N21"} << QList<int>{1, 2}
                           << QStringList{"理论考试答题技巧", "电子桩考技巧"};
     QTest::newRow("games") << "PopupMenu5" << QStringList{"N22", "N23", "N24", "N3D1"} << QList<int>{0, 0, 0, 0}
@@ -218,7 +224,8 @@ void MainWindowTest::centreLabelsFromSettings_data() {
 void MainWindowTest::centreLabelsFromSettings() {
     QFETCH(QByteArray, file);
     TestAppDir dir(TestAppDir::NoBanks);
-    if (!file.isEmpty()) dir.WriteFile("config.ini", file);
+    if (!file.isEmpty())
+        dir.WriteFile("config.ini", file);
     TfrmMain form;
     QTEST(form.lbl1->Caption(), "name");
     QTEST(form.lbl2->Caption(), "lines");

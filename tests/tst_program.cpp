@@ -23,7 +23,8 @@ Run RunTour(const TestAppDir& dir, const QString& out) {
     QFile(dir.File("quorvane")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcess program;
     program.start(dir.File("quorvane"), {QStringLiteral("--tour"), out});
-    if (!program.waitForFinished(120000)) return {};
+    if (!program.waitForFinished(120000))
+        return {};
     return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
 }
 
@@ -35,7 +36,8 @@ QJsonObject ReadJson(const QString& fileName) {
 
 QJsonObject Control(const QJsonObject& form, const QString& name) {
     for (const QJsonValue& control : form["controls"].toArray()) {
-        if (control["name"].toString() == name) return control.toObject();
+        if (control["name"].toString() == name)
+            return control.toObject();
     }
     return {};
 }
@@ -52,7 +54,8 @@ private slots:
 
 void ProgramTest::tourShowsEveryWindowWithTheCentresSettings() {
     TestAppDir dir;
-    dir.WriteFile("config.ini", EncodeGbk(QStringLiteral("[config]\r\nname=平安驾校\r\ntel=12345\r\nadds=东路1号\r\n")));
+    dir.WriteFile("config.ini",
+                  EncodeGbk(QStringLiteral("[config]\r\nname=平安驾校\r\ntel=12345\r\nadds=东路1号\r\n")));
     const QString out = dir.File("tour");
     const Run run = RunTour(dir, out);
     QCOMPARE(run.exitCode, 0);
@@ -89,7 +92,8 @@ void ProgramTest::startsDespiteABrokenBank_data() {
 
     QTest::newRow("t1 missing") << "t1.mdb" << QByteArray() << "Could not find file '%1'.";
     QTest::newRow("t2 missing") << "t2.mdb" << QByteArray() << "Could not find file '%1'.";
-    QTest::newRow("t1 not a bank") << "t1.mdb" << QByteArray("not a database at all") << "Unrecognized database format '%1'.";
+    QTest::newRow("t1 not a bank") << "t1.mdb" << QByteArray("not a database at all")
+                                   << "Unrecognized database format '%1'.";
 }
 
 // One message, and the main window all the same.
@@ -99,7 +103,8 @@ void ProgramTest::startsDespiteABrokenBank() {
     QFETCH(QString, message);
     TestAppDir dir;
     QFile::remove(dir.File(bank));
-    if (!content.isEmpty()) dir.WriteFile(bank, content);
+    if (!content.isEmpty())
+        dir.WriteFile(bank, content);
     const Run run = RunTour(dir, dir.File("tour"));
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.errors.count(QLatin1String("Quorvane:")), 1);

@@ -1,10 +1,10 @@
 // The settings store in config.ini and the settings dialog.
+#include <sys/stat.h>
 #include <QFile>
 #include <QLineEdit>
-#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
-#include <sys/stat.h>
+#include <QTimer>
 
 #include "TestSupport.h"
 #include "app/UfrmConfig.h"
@@ -19,7 +19,9 @@ namespace {
 const QString kDefaultName = QStringLiteral("*******驾驶员培训中心********");
 const QString kDefaultTel = QStringLiteral("000000000000");
 
-QByteArray Gbk(const QString& text) { return EncodeGbk(text); }
+QByteArray Gbk(const QString& text) {
+    return EncodeGbk(text);
+}
 
 CentreInfo Read() {
     CentreInfo info;
@@ -77,7 +79,8 @@ void SettingsTest::readsEachKeyWithItsDefault_data() {
 void SettingsTest::readsEachKeyWithItsDefault() {
     QFETCH(QByteArray, file);
     TestAppDir dir(TestAppDir::NoBanks);
-    if (!file.isEmpty()) dir.WriteFile("config.ini", file);
+    if (!file.isEmpty())
+        dir.WriteFile("config.ini", file);
     const CentreInfo info = Read();
     QTEST(info.name, "name");
     QTEST(info.tel, "tel");
@@ -210,9 +213,12 @@ void SettingsTest::cancelEscAndCloseBoxWriteNothing() {
     TfrmConfig dialog;
     WhenShown([way](TfrmConfig* shown) {
         shown->sEdit1->setText(QStringLiteral("新"));
-        if (way == 0) QTest::mouseClick(shown->sBitBtn2, Qt::LeftButton);
-        if (way == 1) QTest::keyClick(shown->sEdit1, Qt::Key_Escape);
-        if (way == 2) shown->close();
+        if (way == 0)
+            QTest::mouseClick(shown->sBitBtn2, Qt::LeftButton);
+        if (way == 1)
+            QTest::keyClick(shown->sEdit1, Qt::Key_Escape);
+        if (way == 2)
+            shown->close();
     });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QCOMPARE(dir.ReadFile("config.ini"), before);

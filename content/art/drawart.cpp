@@ -1,7 +1,6 @@
 // Draws the program's pictures at build time: drawart OUTDIR
 
 #include "BannerPainter.h"
-#include "IcoWriter.h"
 #include "IconPainter.h"
 
 #include <QDir>
@@ -36,17 +35,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    const QImage icon = IconPainter::paint(256);
-    const QList<QImage> iconSizes{IconPainter::paint(16), IconPainter::paint(24), IconPainter::paint(32),
-                                  IconPainter::paint(48), icon};
     const bool ok = save(BannerPainter::paint(), out.filePath(QStringLiteral("banner.bmp")), "BMP") &&
-                    save(icon, out.filePath(QStringLiteral("quorvane.png")), "PNG");
-    if (!ok) {
-        return 1;
-    }
-    if (!IcoWriter::write(out.filePath(QStringLiteral("quorvane.ico")), iconSizes)) {
-        std::fprintf(stderr, "drawart: cannot write quorvane.ico\n");
-        return 1;
-    }
-    return 0;
+                    save(IconPainter::paint(256), out.filePath(QStringLiteral("quorvane.png")), "PNG");
+    return ok ? 0 : 1;
 }

@@ -78,4 +78,6 @@ QMenu* CreateGameMenu(QWidget* parent) {
                       });
 }
 
-int ItemTag(const QAction* item) { return item->data().toInt(); }
+int ItemTag(const QAction* item) {
+    return item->data().toInt();
+}

@@ -33,9 +33,9 @@ int RunTour(const QString& dir) {
         Snapshot(frmMain, dir);
         frmMain->show();
         Snapshot(std::make_unique<TfrmConfig>(frmMain).get(), dir);
-        std::unique_ptr<QMessageBox> box(
-            CreateMessageBox(frmMain, {QStringLiteral("提示"), QStringLiteral("进度已保存"),
-                                       QMessageBox::Information, QMessageBox::Ok}));
+        std::unique_ptr<QMessageBox> box(CreateMessageBox(
+            frmMain,
+            {QStringLiteral("提示"), QStringLiteral("进度已保存"), QMessageBox::Information, QMessageBox::Ok}));
         Snapshot(box.get(), dir);
     } catch (const Exception& error) {
         err << error.Message() << "\n";

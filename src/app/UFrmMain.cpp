@@ -59,7 +59,8 @@ TfrmMain::TfrmMain(QWidget* parent)
     CreatePracticePanel();
     sBitBtn9 = Place(new TsBitBtn(QStringLiteral("作者网站"), this), "sBitBtn9", 8, 304, 82, 57);
     sBitBtn8 = Place(new TsBitBtn(QStringLiteral("参数设定"), this), "sBitBtn8", 92, 304, 82, 57);
-    for (TsBitBtn* button : {sBitBtn9, sBitBtn8}) button->SkinData().SetSkinSection("BUTTON_HUGE");
+    for (TsBitBtn* button : {sBitBtn9, sBitBtn8})
+        button->SkinData().SetSkinSection("BUTTON_HUGE");
     connect(sBitBtn9, &QPushButton::clicked, this, Handled([this] { sBitBtn9Click(); }));
     connect(sBitBtn8, &QPushButton::clicked, this, Handled([this] { sBitBtn8Click(); }));
     CreateCentreLabels();
@@ -69,10 +70,10 @@ TfrmMain::TfrmMain(QWidget* parent)
 
     setTabOrder(sGroupBox1, sPanel1);
     QWidget* previous = sPanel1;
-    for (QWidget* next : {static_cast<QWidget*>(sBitBtn1), static_cast<QWidget*>(sBitBtn2),
-                          static_cast<QWidget*>(btnZJ), static_cast<QWidget*>(btnFG), static_cast<QWidget*>(btnBZ),
-                          static_cast<QWidget*>(btnJQ), static_cast<QWidget*>(btnGame),
-                          static_cast<QWidget*>(sBitBtn8), static_cast<QWidget*>(sBitBtn9)}) {
+    for (QWidget* next :
+         {static_cast<QWidget*>(sBitBtn1), static_cast<QWidget*>(sBitBtn2), static_cast<QWidget*>(btnZJ),
+          static_cast<QWidget*>(btnFG), static_cast<QWidget*>(btnBZ), static_cast<QWidget*>(btnJQ),
+          static_cast<QWidget*>(btnGame), static_cast<QWidget*>(sBitBtn8), static_cast<QWidget*>(sBitBtn9)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -109,8 +110,8 @@ void TfrmMain::CreateExamBox() {
         {sSpeedButton5, "sSpeedButton5", u"DEF摩托车", 552, 121},
     };
     for (const ExamButton& exam : buttons) {
-        exam.button = Place(new TsSpeedButton(QString::fromUtf16(exam.caption), sGroupBox1), exam.name, exam.left,
-                            150, exam.width, 41);
+        exam.button = Place(new TsSpeedButton(QString::fromUtf16(exam.caption), sGroupBox1), exam.name, exam.left, 150,
+                            exam.width, 41);
         exam.button->SkinData().SetSkinSection("WEBBUTTON");
         exam.button->setCursor(Qt::PointingHandCursor);
     }
@@ -156,7 +157,9 @@ void TfrmMain::CreateCentreLabels() {
     lbl2->move(360, 353);
 }
 
-void TfrmMain::FormCreate() { ShowCentreInfo(); }
+void TfrmMain::FormCreate() {
+    ShowCentreInfo();
+}
 
 void TfrmMain::ShowCentreInfo() {
     QString name, tel, adds;
@@ -178,4 +181,6 @@ void TfrmMain::sBitBtn8Click() {
     }
 }
 
-void TfrmMain::sBitBtn9Click() { OpenUrl(kMakerWebSite); }
+void TfrmMain::sBitBtn9Click() {
+    OpenUrl(kMakerWebSite);
+}

@@ -17,7 +17,9 @@ TsLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, in
     return label;
 }
 
-TsEdit* MakeEdit(QWidget* parent, const char* name, int top) { return Place(new TsEdit(parent), name, 67, top, 293, 20); }
+TsEdit* MakeEdit(QWidget* parent, const char* name, int top) {
+    return Place(new TsEdit(parent), name, 67, top, 293, 20);
+}
 }  // namespace
 
 TfrmConfig::TfrmConfig(QWidget* parent)
@@ -72,4 +74,6 @@ void TfrmConfig::OkPressed() {
     done(QDialog::Accepted);
 }
 
-void TfrmConfig::sBitBtn1Click() { WriteConfig(sEdit1->text(), sEdit2->text(), sEdit3->text()); }
+void TfrmConfig::sBitBtn1Click() {
+    WriteConfig(sEdit1->text(), sEdit2->text(), sEdit3->text());
+}

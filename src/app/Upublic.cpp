@@ -17,7 +17,9 @@ const SettingKey kKeys[] = {
     {"adds", &CentreInfo::adds},
 };
 
-QString ConfigFile() { return FileSystemPath(AppDir() + "config.ini"); }
+QString ConfigFile() {
+    return FileSystemPath(AppDir() + "config.ini");
+}
 }  // namespace
 
 CentreInfo DefaultCentreInfo() {

@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
     } else {
         frmMain->show();
         // Start-up measurements end the program as soon as the main window is up.
-        if (arguments.contains(QStringLiteral("--exit-after-show"))) QTimer::singleShot(0, &app, &QApplication::quit);
+        if (arguments.contains(QStringLiteral("--exit-after-show")))
+            QTimer::singleShot(0, &app, &QApplication::quit);
         result = QApplication::exec();
     }
     delete frmMain;

@@ -11,11 +11,14 @@ QString& TestAppDir() {
 
 QString AppDir() {
     QString dir = TestAppDir().isEmpty() ? QCoreApplication::applicationDirPath() : TestAppDir();
-    if (!dir.endsWith('/')) dir += '/';
+    if (!dir.endsWith('/'))
+        dir += '/';
     return dir;
 }
 
-void SetAppDirForTesting(const QString& dir) { TestAppDir() = dir; }
+void SetAppDirForTesting(const QString& dir) {
+    TestAppDir() = dir;
+}
 
 QString FileSystemPath(const QString& fileName) {
     QString path = fileName;

@@ -5,7 +5,8 @@
 
 namespace {
 QString MessageOf(const std::exception& error) {
-    if (const auto* own = dynamic_cast<const Exception*>(&error)) return own->Message();
+    if (const auto* own = dynamic_cast<const Exception*>(&error))
+        return own->Message();
     return QString::fromLocal8Bit(error.what());
 }
 }  // namespace

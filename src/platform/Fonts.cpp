@@ -26,10 +26,12 @@ QFont MakeFont(const QString& family, int pixelSize) {
     font.setFamily(family);
     font.setPixelSize(pixelSize);
     for (const FaceMapping& mapping : kFaces) {
-        if (family != QString::fromUtf16(mapping.design)) continue;
+        if (family != QString::fromUtf16(mapping.design))
+            continue;
         const bool bitmap = pixelSize >= mapping.bitmapFrom && pixelSize <= mapping.bitmapTo;
         font.setFamily(QString::fromLatin1(bitmap ? mapping.bitmapFace : mapping.face));
-        if (bitmap) font.setStyleStrategy(QFont::NoAntialias);
+        if (bitmap)
+            font.setStyleStrategy(QFont::NoAntialias);
     }
     return font;
 }
@@ -44,11 +46,14 @@ QString DesignFamily(const QFont& font) {
 }
 
 void UseProgramFontConfiguration() {
-    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE")) return;
+    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
+        return;
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return;
+    if (error)
+        return;
     const std::filesystem::path configuration = executable.parent_path() / "fonts.conf";
     // Without the file fontconfig would find no fonts at all: then the system's configuration stays.
-    if (std::filesystem::exists(configuration, error)) qputenv("FONTCONFIG_FILE", configuration.string().c_str());
+    if (std::filesystem::exists(configuration, error))
+        qputenv("FONTCONFIG_FILE", configuration.string().c_str());
 }

@@ -36,11 +36,16 @@ QJsonObject WidgetJson(const QWidget* widget, const QWidget* form) {
 
 QJsonObject MenuItemJson(const QAction* item, const QMenu* menu) {
     return {
-        {"name", item->objectName()},       {"class", item->metaObject()->className()},
-        {"parent", menu->objectName()},     {"x", 0},
-        {"y", 0},                           {"width", 0},
-        {"height", 0},                      {"text", item->text()},
-        {"visible", item->isVisible()},     {"enabled", item->isEnabled()},
+        {"name", item->objectName()},
+        {"class", item->metaObject()->className()},
+        {"parent", menu->objectName()},
+        {"x", 0},
+        {"y", 0},
+        {"width", 0},
+        {"height", 0},
+        {"text", item->text()},
+        {"visible", item->isVisible()},
+        {"enabled", item->isEnabled()},
         {"font", FontJson(menu->font())},
     };
 }
@@ -48,10 +53,12 @@ QJsonObject MenuItemJson(const QAction* item, const QMenu* menu) {
 QJsonArray ControlsJson(const QWidget* form) {
     QJsonArray controls;
     for (const QWidget* widget : form->findChildren<QWidget*>()) {
-        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_"))) continue;
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
         controls.append(WidgetJson(widget, form));
         if (const auto* menu = qobject_cast<const QMenu*>(widget)) {
-            for (const QAction* item : menu->actions()) controls.append(MenuItemJson(item, menu));
+            for (const QAction* item : menu->actions())
+                controls.append(MenuItemJson(item, menu));
         }
     }
     return controls;
@@ -80,7 +87,8 @@ void Write(const QString& fileName, const QByteArray& bytes) {
 
 void SaveFormSnapshot(QWidget* form, const QString& dir) {
     const QString base = QDir(dir).filePath(form->objectName());
-    if (!Picture(form).save(base + ".png")) throw Exception(QStringLiteral("Unable to write to %1.png").arg(base));
+    if (!Picture(form).save(base + ".png"))
+        throw Exception(QStringLiteral("Unable to write to %1.png").arg(base));
     const QJsonObject json{
         {"name", form->objectName()},
         {"caption", form->windowTitle()},

@@ -19,17 +19,21 @@ QMessageBox* CreateMessageBox(QWidget* parent, const MessageBoxRequest& request)
                                                                                 {QMessageBox::Yes, u"是"},
                                                                                 {QMessageBox::No, u"否"}};
     for (const auto& [button, caption] : captions) {
-        if (QAbstractButton* shown = box->button(button)) shown->setText(QString::fromUtf16(caption));
+        if (QAbstractButton* shown = box->button(button))
+            shown->setText(QString::fromUtf16(caption));
     }
     return box;
 }
 
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageBoxRequest& request) {
-    if (Hook()) return Hook()(request);
+    if (Hook())
+        return Hook()(request);
     QMessageBox* box = CreateMessageBox(parent, request);
     const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
     delete box;
     return answer;
 }
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) {
+    Hook() = std::move(hook);
+}

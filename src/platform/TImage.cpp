@@ -32,14 +32,17 @@ void TImage::Prepare() {
         const QRgb key = picture_.pixel(0, picture_.height() - 1);
         shown_.setMask(QBitmap::fromImage(picture_.createMaskFromColor(key, Qt::MaskInColor)));
     }
-    if (autoSize_ && !picture_.isNull()) resize(picture_.size());
+    if (autoSize_ && !picture_.isNull())
+        resize(picture_.size());
     update();
 }
 
 void TImage::paintEvent(QPaintEvent*) {
-    if (shown_.isNull()) return;
+    if (shown_.isNull())
+        return;
     QPainter painter(this);
     QPoint origin;
-    if (center_) origin = QPoint((width() - shown_.width()) / 2, (height() - shown_.height()) / 2);
+    if (center_)
+        origin = QPoint((width() - shown_.width()) / 2, (height() - shown_.height()) / 2);
     painter.drawPixmap(origin, shown_);
 }

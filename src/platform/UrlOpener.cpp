@@ -18,4 +18,6 @@ void OpenUrl(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
-void SetUrlOpenerHookForTesting(std::function<void(const QString&)> hook) { Hook() = std::move(hook); }
+void SetUrlOpenerHookForTesting(std::function<void(const QString&)> hook) {
+    Hook() = std::move(hook);
+}

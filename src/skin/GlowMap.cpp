@@ -8,7 +8,8 @@ void GlowMap::Blur(const QImage& silhouette, int passes) {
     stride_ = width + 2;
     const size_t needed = size_t(stride_) * size_t(height + 2);
     // The buffer grows with the label but is never shrunk: labels repaint at the same size most of the time.
-    if (map_.size() < needed) map_.resize(needed * 2);
+    if (map_.size() < needed)
+        map_.resize(needed * 2);
     std::fill(map_.begin(), map_.begin() + needed, uint8_t{0});
 
     const QImage picture = silhouette.convertToFormat(QImage::Format_RGB32);
@@ -17,7 +18,8 @@ void GlowMap::Blur(const QImage& silhouette, int passes) {
             const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
             uint8_t* row = &map_[(y + 1) * stride_ + 1];
             for (int x = 0; x < width; ++x) {
-                if (qBlue(line[x]) != 0) row[x] = 255;
+                if (qBlue(line[x]) != 0)
+                    row[x] = 255;
             }
         }
         for (int y = 1; y <= height; ++y) {

@@ -12,7 +12,8 @@ constexpr int kSpacing = 4;
 
 // The standard glyphs: a green tick for OK, a red cross for Cancel.
 QPixmap StandardGlyph(TsBitBtn::Kind kind) {
-    if (kind == TsBitBtn::Kind::Custom) return {};
+    if (kind == TsBitBtn::Kind::Custom)
+        return {};
     QPixmap glyph(kGlyphSize, kGlyphSize);
     glyph.fill(Qt::transparent);
     QPainter painter(&glyph);

@@ -21,7 +21,8 @@ void TsGroupBox::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath outline;
     outline.addRoundedRect(QRectF(box).adjusted(0.5, 0.5, 0, 0), 5, 5);
-    if (color_.isValid()) painter.fillPath(outline, color_);
+    if (color_.isValid())
+        painter.fillPath(outline, color_);
     painter.setPen(PlainLook::kBorder);
     painter.drawPath(outline);
 

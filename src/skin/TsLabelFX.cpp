@@ -35,18 +35,21 @@ void TsLabelFX::SetColor(const QColor& color) {
 }
 
 void TsLabelFX::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) AdjustSize();
+    if (event->type() == QEvent::FontChange)
+        AdjustSize();
     QWidget::changeEvent(event);
 }
 
 // No skin gives shadow settings yet, so the skin mode uses the label's own.
 TsLabelFX::ShadowSettings TsLabelFX::EffectiveShadow() const {
-    if (shadow_.mode == TsShadow::smNone) return {QColor(), 0, 0};
+    if (shadow_.mode == TsShadow::smNone)
+        return {QColor(), 0, 0};
     return {shadow_.Color, shadow_.BlurCount, shadow_.Distance};
 }
 
 QColor TsLabelFX::TextColor() const {
-    if (kind_.KindType == TsKind::ktStandard && color_.isValid()) return color_;
+    if (kind_.KindType == TsKind::ktStandard && color_.isValid())
+        return color_;
     return kind_.Color;
 }
 
@@ -67,7 +70,9 @@ void TsLabelFX::AdjustSize() {
     resize(text.width() + room, text.height() + room);
 }
 
-QRect TsLabelFX::TextRect() const { return rect().adjusted(-reachBefore_, -reachBefore_, -reachAfter_, -reachAfter_); }
+QRect TsLabelFX::TextRect() const {
+    return rect().adjusted(-reachBefore_, -reachBefore_, -reachAfter_, -reachAfter_);
+}
 
 void TsLabelFX::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -16,10 +16,13 @@ void TsStatusBar::SetPanelText(const QString& text) {
 }
 
 // The bar stays docked to the bottom edge, across the parent's whole width.
-void TsStatusBar::FollowParent() { setGeometry(0, parentWidget()->height() - kHeight, parentWidget()->width(), kHeight); }
+void TsStatusBar::FollowParent() {
+    setGeometry(0, parentWidget()->height() - kHeight, parentWidget()->width(), kHeight);
+}
 
 bool TsStatusBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize) FollowParent();
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        FollowParent();
     return QWidget::eventFilter(watched, event);
 }
 
