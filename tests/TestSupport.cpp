@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "platform/AppDir.h"
+#include "platform/Sound.h"
 
 TestAppDir::TestAppDir(Banks banks) {
     path_ = root_.path() + QStringLiteral("/驾校 程序/");
@@ -40,6 +41,16 @@ MessageBoxRecorder::MessageBoxRecorder() {
 
 MessageBoxRecorder::~MessageBoxRecorder() {
     SetMessageBoxHook({});
+}
+
+SoundRecorder::SoundRecorder() {
+    SetSoundSinkForTesting([this](const QString& fileName) { played << QString(fileName).remove(AppDir()); });
+}
+
+SoundRecorder::~SoundRecorder() { SetSoundSinkForTesting({}); }
+
+void WriteBank(const QString& file, const QList<Question>& questions) {
+    BankWriter::write(file, questions, QStringLiteral("kq731"), true);
 }
 
 QString BuiltAppDir() {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
+#include "BankWriter.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 
@@ -36,6 +37,19 @@ public:
 
     std::vector<MessageBoxRequest> shown;
 };
+
+// Keeps the names of the sounds played while it lives, relative to the program folder, instead of
+// playing them. A sound played without a name is kept as "".
+class SoundRecorder {
+public:
+    SoundRecorder();
+    ~SoundRecorder();
+
+    QStringList played;
+};
+
+// Writes a bank file as the build makes them, with table JD for the keys "0" to "10".
+void WriteBank(const QString& file, const QList<Question>& questions);
 
 // The folder of the program the build made, and the executable in it.
 QString BuiltAppDir();

@@ -12,14 +12,37 @@
 #include "platform/Exception.h"
 #include "platform/FormSnapshot.h"
 #include "platform/MessageBox.h"
+#include "platform/TImage.h"
+#include "practice/UFrmTest2.h"
+#include "practice/UfrmTest.h"
+#include "skin/TsRadioButton.h"
 
 namespace {
-void Snapshot(QWidget* window, const QString& dir) {
+// `arrange` brings a window that is already showing into the state the picture should catch.
+void Snapshot(QWidget* window, const QString& dir, const std::function<void()>& arrange = {}) {
     window->show();
     window->activateWindow();
     QApplication::processEvents();
+    if (arrange) arrange();
+    QApplication::processEvents();
     SaveFormSnapshot(window, dir);
     window->hide();
+}
+bool ShowsFourOptionsAndAPicture(const TPracticeWindow& window) {
+    return window.as4->isVisibleTo(&window) && window.Image1->isVisibleTo(&window);
+}
+
+void ShowPracticeWindows(const QString& dir) {
+    auto sequential = std::make_unique<TfrmTest>(frmMain);
+    sequential->SetBaseSql(QStringLiteral("select * from question where 1=1"));
+    sequential->SetProgressKey(QStringLiteral("0"));
+    Snapshot(sequential.get(), dir);
+
+    // The random order decides the first question; the picture shows one of the kind the window is for.
+    auto random = std::make_unique<TfrmTest2>(frmMain);
+    Snapshot(random.get(), dir, [&random] {
+        for (int step = 0; step < 200 && !ShowsFourOptionsAndAPicture(*random); ++step) random->btnNextClick();
+    });
 }
 }  // namespace
 
@@ -37,6 +60,7 @@ int RunTour(const QString& dir) {
             frmMain,
             {QStringLiteral("提示"), QStringLiteral("进度已保存"), QMessageBox::Information, QMessageBox::Ok}));
         Snapshot(box.get(), dir);
+        ShowPracticeWindows(dir);
     } catch (const Exception& error) {
         err << error.Message() << "\n";
         return 1;

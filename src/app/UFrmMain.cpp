@@ -3,16 +3,21 @@
 #include <QImage>
 #include <QMenu>
 #include <QScopeGuard>
-#include <memory>
+#include <functional>
 
 #include "app/MainMenus.h"
 #include "app/UfrmConfig.h"
 #include "app/Upublic.h"
+#include "app/WindowSlot.h"
+#include "browse/UfrmBrowse.h"
+#include "platform/AppDir.h"
 #include "platform/Application.h"
 #include "platform/Fonts.h"
 #include "platform/TImage.h"
 #include "platform/UrlOpener.h"
 #include "platform/WindowPlacement.h"
+#include "practice/UFrmTest2.h"
+#include "practice/UfrmTest.h"
 #include "skin/PlainLook.h"
 #include "skin/TsBitBtn.h"
 #include "skin/TsEdit.h"
@@ -132,6 +137,12 @@ void TfrmMain::CreatePracticePanel() {
     btnBZ = MenuButton("btnBZ", QStringLiteral("交通标志"), 395, PopupMenu3);
     btnJQ = MenuButton("btnJQ", QStringLiteral("考试技巧"), 491, PopupMenu4);
     btnGame = MenuButton("btnGame", QStringLiteral("练车游戏"), 587, PopupMenu5);
+    connect(sBitBtn1, &QPushButton::clicked, this, Handled([this] { sBitBtn1Click(); }));
+    connect(sBitBtn2, &QPushButton::clicked, this, Handled([this] { sBitBtn2Click(); }));
+    for (QAction* item : PopupMenu1->actions()) {
+        connect(item, &QAction::triggered, this, Handled([this, item] { N10Click(item); }));
+    }
+    ConnectBrowserItems();
     for (TsBitBtn* button : {sBitBtn1, sBitBtn2, btnZJ, btnFG, btnBZ, btnJQ, btnGame}) {
         button->SkinData().SetSkinSection("TOOLBUTTON");
     }
@@ -173,9 +184,7 @@ void TfrmMain::SetCentreLabels(const QString& name, const QString& tel, const QS
 }
 
 void TfrmMain::sBitBtn8Click() {
-    // The slot is cleared and the dialog destroyed whatever happens while it is shown.
-    std::unique_ptr<TfrmConfig> dialog(frmConfig = new TfrmConfig(this));
-    const auto clearSlot = qScopeGuard([] { frmConfig = nullptr; });
+    WindowSlot<TfrmConfig> dialog(frmConfig, new TfrmConfig(this));
     if (dialog->exec() == QDialog::Accepted) {
         SetCentreLabels(dialog->sEdit1->text(), dialog->sEdit2->text(), dialog->sEdit3->text());
     }
@@ -183,4 +192,97 @@ void TfrmMain::sBitBtn8Click() {
 
 void TfrmMain::sBitBtn9Click() {
     OpenUrl(kMakerWebSite);
+}
+
+void TfrmMain::sBitBtn1Click() {
+    ShowSequentialPractice(QString(), QStringLiteral("0"));
+}
+
+void TfrmMain::sBitBtn2Click() {
+    WindowSlot<TfrmTest2> practice(frmTest2, new TfrmTest2(this));
+    practice->exec();
+}
+
+void TfrmMain::N10Click(const QAction* item) {
+    const QString chapter = QString::number(ItemTag(item));
+    ShowSequentialPractice(QStringLiteral(" and ZhanJie='") + chapter + QStringLiteral("'"), chapter);
+}
+
+void TfrmMain::ShowSequentialPractice(const QString& filter, const QString& progressKey) {
+    WindowSlot<TfrmTest> practice(frmTest, new TfrmTest(this));
+    practice->SetBaseSql(QStringLiteral("select * from question where 1=1"));
+    practice->SetFilter(filter);
+    practice->SetProgressKey(progressKey);
+    practice->exec();
+}
+
+void TfrmMain::ConnectBrowserItems() {
+    const auto onItem = [this](QMenu* menu, const char* name, const std::function<void(const QAction*)>& handler) {
+        const QAction* item = menu->findChild<QAction*>(QLatin1String(name));
+        connect(item, &QAction::triggered, this, Handled([item, handler] { handler(item); }));
+    };
+    onItem(PopupMenu2, "N11", [this](const QAction*) { N11Click(); });
+    onItem(PopupMenu2, "N12", [this](const QAction*) { N12Click(); });
+    onItem(PopupMenu2, "N13", [this](const QAction*) { N13Click(); });
+    for (const char* name : {"N14", "N15", "N16", "N18", "N17", "N19"})
+        onItem(PopupMenu3, name, [this](const QAction* item) { N19Click(item); });
+    for (const char* name : {"N20", "N21"})
+        onItem(PopupMenu4, name, [this](const QAction* item) { N20Click(item); });
+    onItem(PopupMenu5, "N22", [this](const QAction*) { N22Click(); });
+    onItem(PopupMenu5, "N23", [this](const QAction*) { N23Click(); });
+    onItem(PopupMenu5, "N24", [this](const QAction*) { N24Click(); });
+    onItem(PopupMenu5, "N3D1", [this](const QAction*) { N3D1Click(); });
+}
+
+void TfrmMain::N11Click() {
+    ShowInBrowser(QStringLiteral("image\\jt0.htm"), QStringLiteral("中华人民共和国道路交通安全法"), AfterBrowse::Keep);
+}
+
+void TfrmMain::N12Click() {
+    ShowInBrowser(QStringLiteral("image\\jt1.htm"), QStringLiteral("中华人民共和国道路交通安全法实施条例"),
+                  AfterBrowse::Keep);
+}
+
+void TfrmMain::N13Click() {
+    ShowInBrowser(QStringLiteral("image\\jt2.htm"), QStringLiteral("机动车驾驶证申领和使用规定(2009年修正)全文"),
+                  AfterBrowse::Keep);
+}
+
+void TfrmMain::N19Click(const QAction* item) {
+    ShowInBrowser(QStringLiteral("image\\bz") + QString::number(ItemTag(item)) + QStringLiteral(".htm"),
+                  QStringLiteral("交通标志"), AfterBrowse::Keep);
+}
+
+void TfrmMain::N20Click(const QAction* item) {
+    ShowInBrowser(QStringLiteral("image\\JQ") + QString::number(ItemTag(item)) + QStringLiteral(".htm"),
+                  QStringLiteral("考试技巧"), AfterBrowse::Keep);
+}
+
+void TfrmMain::N22Click() {
+    ShowInBrowser(QStringLiteral("game\\lianliankan.swf"), QStringLiteral("交通标志连连看"), AfterBrowse::Destroy);
+}
+
+void TfrmMain::N23Click() {
+    ShowInBrowser(QStringLiteral("game\\daoche.swf"), QStringLiteral("经典倒车小游戏"), AfterBrowse::Destroy);
+}
+
+void TfrmMain::N24Click() {
+    ShowInBrowser(QStringLiteral("game\\jiachegaoshou.swf"), QStringLiteral("驾车高手"), AfterBrowse::Destroy);
+}
+
+void TfrmMain::N3D1Click() {
+    ShowInBrowser(QStringLiteral("game\\mnjs.swf"), QStringLiteral("模拟驾驶游戏"), AfterBrowse::Destroy);
+}
+
+void TfrmMain::ShowInBrowser(const QString& fileName, const QString& caption, AfterBrowse after) {
+    if (frmBrowse == nullptr)
+        frmBrowse = new TfrmBrowse(this);
+    // A game never stays loaded in a hidden window, however its command ends.
+    const auto dropGame = qScopeGuard([after] {
+        if (after == AfterBrowse::Destroy)
+            delete frmBrowse;
+    });
+    frmBrowse->setWindowTitle(caption);
+    frmBrowse->Navigate(AppDir() + fileName);
+    frmBrowse->exec();
 }

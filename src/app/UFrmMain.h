@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QMenu;
 class TImage;
 class TsBitBtn;
@@ -49,8 +50,20 @@ public:
     QMenu* PopupMenu4;
     QMenu* PopupMenu5;
 
+    void sBitBtn1Click();
+    void sBitBtn2Click();
+    void N10Click(const QAction* item);
     void sBitBtn8Click();
     void sBitBtn9Click();
+    void N11Click();
+    void N12Click();
+    void N13Click();
+    void N19Click(const QAction* item);
+    void N20Click(const QAction* item);
+    void N22Click();
+    void N23Click();
+    void N24Click();
+    void N3D1Click();
 
 private:
     void CreateExamBox();
@@ -59,6 +72,11 @@ private:
     void FormCreate();
     void ShowCentreInfo();
     void SetCentreLabels(const QString& name, const QString& tel, const QString& adds);
+    void ShowSequentialPractice(const QString& filter, const QString& progressKey);
+    // Whether the browser window stays, hidden, in its slot once the learner has closed it.
+    enum class AfterBrowse { Keep, Destroy };
+    void ShowInBrowser(const QString& fileName, const QString& caption, AfterBrowse after);
+    void ConnectBrowserItems();
     // A button whose menu opens below it on a left click and at the pointer on a right click.
     TsBitBtn* MenuButton(const char* name, const QString& caption, int left, QMenu* menu);
 };

@@ -5,12 +5,14 @@
 #include "app/Tour.h"
 #include "app/UFrmMain.h"
 #include "bank/UDM.h"
+#include "browse/BrowserEngine.h"
 #include "platform/Application.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 
 int main(int argc, char** argv) {
     UseProgramFontConfiguration();
+    PrepareBrowserEngine();
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -33,3 +33,11 @@ void TDM::OpenDatabase(Connection* connection, const QString& fileName) {
     connection->SetConnectionString(ConnectionStringFor(fileName));
     connection->Open();
 }
+
+int TDM::ReadProgress(const QString& key) {
+    qry->Close();
+    qry->SetSQL(QString());
+    qry->SetSQL(QStringLiteral("select 进度 from JD where 名称='") + key + QStringLiteral("'"));
+    qry->Open();
+    return qry->IsEmpty() ? 0 : qry->FieldByName(QStringLiteral("进度")).AsInteger();
+}

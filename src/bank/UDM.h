@@ -27,6 +27,9 @@ public:
     void DataModuleCreate();
     static void OpenDatabase(Connection* connection, const QString& fileName);
     static QString ConnectionStringFor(const QString& fileName);
+
+    // The saved position of the practice with this key in table JD; 0 when none is saved.
+    int ReadProgress(const QString& key);
 };
 
 // The single data module, created at start-up right after the main window.

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QRect>
 
+class QAbstractButton;
 class QPainter;
 
 // The look controls have while no skin is loaded: one calm blue palette and one way to draw a raised
@@ -27,5 +28,9 @@ void PaintRaised(QPainter& painter, const QRect& rect, const QColor& top, const 
 
 // The face of a button in its state.
 void PaintButtonFace(QPainter& painter, const QRect& rect, bool hot, bool down, int radius);
+
+// A check box or radio button: the style's indicator, and the caption beside it drawn unclipped, since
+// the bitmap faces reach above their stated ascent and the style would cut their tops off.
+void PaintCheckable(QAbstractButton& button, bool radio);
 
 }  // namespace PlainLook

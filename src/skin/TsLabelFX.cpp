@@ -40,17 +40,20 @@ void TsLabelFX::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// No skin gives shadow settings yet, so the skin mode uses the label's own.
+// No skin gives shadow settings yet, so the skin mode uses the label's own. In the plain look a dark
+// text gets a light halo instead of the dark shadow, which would only smear it on the light background.
 TsLabelFX::ShadowSettings TsLabelFX::EffectiveShadow() const {
-    if (shadow_.mode == TsShadow::smNone)
-        return {QColor(), 0, 0};
-    return {shadow_.Color, shadow_.BlurCount, shadow_.Distance};
+    if (shadow_.mode == TsShadow::smNone) return {QColor(), 0, 0};
+    const bool darkText = TextColor().lightness() < 128;
+    const QColor colour = shadow_.mode == TsShadow::smSkin && darkText ? QColor(Qt::white) : shadow_.Color;
+    return {colour, shadow_.BlurCount, shadow_.Distance};
 }
 
+// The skin kind takes its colour from the skin; in the plain look, without a skin, the label's own
+// colour keeps it readable on the plain background.
 QColor TsLabelFX::TextColor() const {
-    if (kind_.KindType == TsKind::ktStandard && color_.isValid())
-        return color_;
-    return kind_.Color;
+    if (kind_.KindType == TsKind::ktCustom || !color_.isValid()) return kind_.Color;
+    return color_;
 }
 
 QString TsLabelFX::DrawnText() const {

@@ -2,9 +2,12 @@
 
 #include <QPainter>
 
+#include "skin/BottomAnchor.h"
 #include "skin/PlainLook.h"
 
 TsPanel::TsPanel(QWidget* parent) : QWidget(parent) {}
+
+void TsPanel::AlignBottom(int height) { new BottomAnchor(this, height); }
 
 void TsPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);

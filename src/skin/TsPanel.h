@@ -12,6 +12,8 @@ public:
     explicit TsPanel(QWidget* parent = nullptr);
 
     TsCommonData& SkinData() { return skinData_; }
+    // Docks the panel along the bottom edge of its parent, full width, at this height.
+    void AlignBottom(int height);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

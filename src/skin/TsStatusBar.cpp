@@ -1,29 +1,15 @@
 #include "skin/TsStatusBar.h"
 
-#include <QEvent>
 #include <QPainter>
 
+#include "skin/BottomAnchor.h"
 #include "skin/PlainLook.h"
 
-TsStatusBar::TsStatusBar(QWidget* parent) : QWidget(parent) {
-    parent->installEventFilter(this);
-    FollowParent();
-}
+TsStatusBar::TsStatusBar(QWidget* parent) : QWidget(parent) { new BottomAnchor(this, kHeight); }
 
 void TsStatusBar::SetPanelText(const QString& text) {
     text_ = text;
     update();
-}
-
-// The bar stays docked to the bottom edge, across the parent's whole width.
-void TsStatusBar::FollowParent() {
-    setGeometry(0, parentWidget()->height() - kHeight, parentWidget()->width(), kHeight);
-}
-
-bool TsStatusBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
-        FollowParent();
-    return QWidget::eventFilter(watched, event);
 }
 
 void TsStatusBar::paintEvent(QPaintEvent*) {

@@ -20,11 +20,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FollowParent();
-
     TsCommonData skinData_{"STATUSBAR"};
     QString text_;
 };

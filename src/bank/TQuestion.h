@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class Query;
+
+// One row of table question.
+struct TQuestion {
+    int ID = 0;
+    QString question;
+    QString ans1;
+    QString ans2;
+    QString ans3;  // empty for questions with two options
+    QString ans4;
+    QString bmp;  // picture file name inside image\, empty for none
+    int ans = 0;  // the correct option, 1 = A to 4 = D
+    QString zhanjie;
+
+    // The current row of `dataset`; on an empty result every column reads as empty or 0.
+    static TQuestion Read(const Query& dataset);
+};

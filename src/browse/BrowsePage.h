@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWebEnginePage>
+
+// A page of the browser window. The engine cannot show a Flash movie itself: a navigation of the
+// whole page to a movie on disk becomes the player page of the player folder, playing that movie.
+class BrowsePage : public QWebEnginePage {
+    Q_OBJECT
+
+public:
+    BrowsePage(QWebEngineProfile* profile, QString playerFolder, QObject* parent);
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+
+private:
+    QString playerFolder_;
+};

@@ -1,0 +1,61 @@
+#include "browse/UfrmBrowse.h"
+
+#include <QFileInfo>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "browse/BrowserEngine.h"
+#include "browse/LocalContent.h"
+#include "platform/AppDir.h"
+#include "platform/Exception.h"
+#include "platform/WindowPlacement.h"
+
+namespace {
+// The folder of the Flash player's web build, relative to AppDir.
+const QString kPlayerFolder = QStringLiteral("ruffle/");
+}  // namespace
+
+TfrmBrowse::TfrmBrowse(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName("frmBrowse");
+    resize(705, 430);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    CentreOnScreen(this);
+}
+
+TfrmBrowse::~TfrmBrowse() {
+    // The main window destroys a kept window with itself; its slot must not outlive it.
+    if (frmBrowse == this)
+        frmBrowse = nullptr;
+}
+
+void TfrmBrowse::Navigate(const QString& fileName) {
+    const QString path = FileSystemPath(fileName);
+    WebBrowser* browser = Browser();
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        browser->ShowHtml(MissingFilePage(path));
+        return;
+    }
+    if (!file.isFile() || !file.isReadable())
+        throw Exception(QStringLiteral("无法打开文件“%1”。").arg(path));
+    const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    const QString player = PlayerPageFile(FileSystemPath(AppDir() + kPlayerFolder));
+    if (IsFlashMovie(url) && !QFileInfo::exists(player)) {
+        browser->ShowHtml(MissingFilePage(player));
+        return;
+    }
+    browser->Load(url);
+}
+
+WebBrowser* TfrmBrowse::Browser() {
+    if (browser_ == nullptr) {
+        browser_ = BrowserEngine().CreateBrowser(this, FileSystemPath(AppDir() + kPlayerFolder));
+        WebBrowser1 = browser_->Control();
+        WebBrowser1->setObjectName("WebBrowser1");
+        layout()->addWidget(WebBrowser1);
+    }
+    return browser_;
+}

@@ -1,0 +1,209 @@
+#include "practice/PracticeWindow.h"
+
+#include <QKeyEvent>
+
+#include "bank/AnswerFeedback.h"
+#include "bank/QuestionBlock.h"
+#include "bank/TQuestion.h"
+#include "bank/UDM.h"
+#include "platform/Application.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Query.h"
+#include "platform/TImage.h"
+#include "platform/TShape.h"
+#include "platform/WindowPlacement.h"
+#include "skin/TsCheckBox.h"
+#include "skin/TsLabel.h"
+#include "skin/TsLabelFX.h"
+#include "skin/TsMemo.h"
+#include "skin/TsPanel.h"
+#include "skin/TsRadioButton.h"
+#include "skin/TsSpeedButton.h"
+
+namespace {
+const QColor kLabelColour(36, 44, 53);
+const QColor kNumberColour(Qt::blue);
+constexpr int kBarHeight = 57;
+
+TsLabelFX* MakeWordLabel(QWidget* parent, const char* name, const QString& caption, int left) {
+    auto* label = new TsLabelFX(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(MakeFont(QStringLiteral("宋体"), 12));
+    label->SetColor(kLabelColour);
+    label->move(left, 8);
+    return label;
+}
+
+TsLabel* MakeNumberLabel(QWidget* parent, const char* name, int left) {
+    auto* label = Place(new TsLabel(QStringLiteral("0"), parent), name, left, 5, 40, 19);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(MakeFont(QStringLiteral("黑体"), 19));
+    label->SetFontColor(kNumberColour);
+    return label;
+}
+
+TsSpeedButton* MakeBarButton(QWidget* bar, const char* name, const QString& caption, int left, int width) {
+    auto* button = Place(new TsSpeedButton(caption, bar), name, left, 8, width, 41);
+    button->SkinData().SetSkinSection("BUTTON");
+    return button;
+}
+}  // namespace
+
+TPracticeWindow::TPracticeWindow(const QString& caption, int endButtonLeft, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setWindowTitle(caption);
+    resize(705, 430);
+    setFont(MakeFont(QStringLiteral("宋体"), 12));
+    dstTest = new Query(this);
+    dstTest->setObjectName("dstTest");
+    dstTest->SetConnection(DM->ADOCON);
+    dstTest->SetSQL(QStringLiteral("select * from question"));
+
+    CreateNumberLine();
+    CreateQuestionBlock();
+    CreateBottomBar(endButtonLeft);
+    setTabOrder(as1, as2);
+    setTabOrder(as2, as3);
+    setTabOrder(as3, as4);
+    setTabOrder(as4, chkAutoJmp);
+    CentreOnScreen(this);
+}
+
+void TPracticeWindow::CreateNumberLine() {
+    sLabelFX1 = MakeWordLabel(this, "sLabelFX1", QStringLiteral("第"), 8);
+    lblNo = MakeNumberLabel(this, "lblNo", 28);
+    sLabelFX2 = MakeWordLabel(this, "sLabelFX2", QStringLiteral("题"), 75);
+    sLabelFX3 = MakeWordLabel(this, "sLabelFX3", QStringLiteral("共"), 103);
+    lblAll = MakeNumberLabel(this, "lblAll", 123);
+    sLabelFX5 = MakeWordLabel(this, "sLabelFX5", QStringLiteral("题"), 170);
+    chkAutoJmp = Place(new TsCheckBox(QStringLiteral("答对后自动跳转下一题"), this), "chkAutoJmp", 544, 8, 145, 18);
+    chkAutoJmp->setChecked(true);
+}
+
+void TPracticeWindow::CreateQuestionBlock() {
+    Shape1 = Place(new TShape(Qt::yellow, Qt::black, this), "Shape1", 8, 33, 689, 145);
+    sMemo1 = Place(new TsMemo(this), "sMemo1", 10, 35, 684, 141);
+    sMemo1->SetBackground(QColor(221, 236, 248));
+    sMemo1->setFont(MakeFont(QStringLiteral("黑体"), 20));
+    sMemo1->SkinData().SetSkinSection("PANEL");
+
+    const int tops[] = {202, 244, 287, 330};
+    TsRadioButton** options[] = {&as1, &as2, &as3, &as4};
+    for (int i = 0; i < 4; ++i) {
+        auto* option = new TsRadioButton(this, i + 1);
+        option->setObjectName(QStringLiteral("as%1").arg(i + 1));
+        option->setFont(MakeFont(QStringLiteral("黑体"), 16));
+        option->move(11, tops[i]);
+        option->resize(option->sizeHint());
+        option->setVisible(i < 2);
+        connect(option, &QRadioButton::toggled, this, Handled([this, option] { as1Click(option); }));
+        *options[i] = option;
+    }
+
+    Image1 = Place(new TImage(this), "Image1", 296, 184, 305, 177);
+    Image1->SetCenter(true);
+    lblans = Place(new TsLabel(QStringLiteral("A"), this), "lblans", 628, 200, 48, 97);
+    lblans->setFont(MakeFont(QStringLiteral("黑体"), 96));
+    lblans->SetFontColor(kNumberColour);
+    lblans->hide();
+    sSpeedButton1 = Place(new TsSpeedButton(QStringLiteral("提示答案"), this), "sSpeedButton1", 608, 304, 89, 57);
+    sSpeedButton1->SkinData().SetSkinSection("BUTTON_HUGE");
+    connect(sSpeedButton1, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton1Click(); }));
+}
+
+void TPracticeWindow::CreateBottomBar(int endButtonLeft) {
+    sPanel1 = new TsPanel(this);
+    sPanel1->setObjectName("sPanel1");
+    sPanel1->AlignBottom(kBarHeight);
+    sPanel1->SkinData().SetSkinSection("TOOLBAR");
+    btnPrior = MakeBarButton(sPanel1, "btnPrior", QStringLiteral("上一题"), 8, 81);
+    btnNext = MakeBarButton(sPanel1, "btnNext", QStringLiteral("下一题"), 98, 81);
+    sSpeedButton7 = MakeBarButton(sPanel1, "sSpeedButton7", QStringLiteral("结束"), endButtonLeft, 81);
+    connect(btnPrior, &QAbstractButton::clicked, this, Handled([this] { btnPriorClick(); }));
+    connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
+    connect(sSpeedButton7, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton7Click(); }));
+
+    TsSpeedButton** letters[] = {&sSpeedButton2, &sSpeedButton3, &sSpeedButton4, &sSpeedButton5};
+    for (int k = 1; k <= 4; ++k) {
+        TsSpeedButton* button = MakeBarButton(sPanel1, "", QString(QChar('A' + k - 1)), 488 + 56 * (k - 1), 41);
+        button->setObjectName(QStringLiteral("sSpeedButton%1").arg(k + 1));
+        connect(button, &QAbstractButton::clicked, this, Handled([this, k] { LetterClick(k); }));
+        *letters[k - 1] = button;
+    }
+}
+
+void TPracticeWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    Application::RunHandled([this] { FormActivate(); });
+}
+
+// A practice window is left with "结束" or the close box, not with Esc.
+void TPracticeWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(event);
+}
+
+void TPracticeWindow::OpenQuestions() {
+    dstTest->Close();
+    dstTest->SetSQL(FBaseSql + FFilter);
+    dstTest->Open();
+    lblAll->setText(QString::number(dstTest->RecordCount()));
+}
+
+int TPracticeWindow::QuestionCount() const { return dstTest->RecordCount(); }
+
+void TPracticeWindow::ShowQuestion(int n) {
+    dstTest->First();
+    dstTest->MoveBy(RowOffset(n));
+    // An empty result has no question to number.
+    lblNo->setText(QString::number(QuestionCount() == 0 ? 0 : n + 1));
+    ShowQuestionBlock(TQuestion::Read(*dstTest),
+                      {[this](const QString& text) { sMemo1->SetText(text); }, {as1, as2, as3, as4}, Image1});
+    lblans->hide();
+    FocusAfterShow();
+}
+
+void TPracticeWindow::btnPriorClick() {
+    if (FPosition <= 0) return;
+    --FPosition;
+    ShowQuestion(FPosition);
+}
+
+void TPracticeWindow::btnNextClick() {
+    if (FPosition >= QuestionCount() - 1) return;
+    ++FPosition;
+    ShowQuestion(FPosition);
+}
+
+void TPracticeWindow::as1Click(TsRadioButton* sender) {
+    if (!sender->isChecked()) return;
+    if (AnswerFeedback::IsRight(sender->Tag(), TQuestion::Read(*dstTest).ans)) {
+        AnswerFeedback::PlayRight();
+        if (chkAutoJmp->isChecked()) btnNextClick();
+    } else {
+        AnswerFeedback::PlayWrong();
+    }
+}
+
+void TPracticeWindow::sSpeedButton1Click() {
+    lblans->show();
+    const int ans = TQuestion::Read(*dstTest).ans;
+    if (!AnswerFeedback::Letter(ans).isEmpty()) lblans->setText(AnswerFeedback::Letter(ans));
+    AnswerFeedback::SpeakLetter(ans);
+}
+
+void TPracticeWindow::LetterClick(int k) {
+    TsRadioButton* option = std::array{as1, as2, as3, as4}[k - 1];
+    as1Click(option);
+    option->setChecked(true);
+}
+
+void TPracticeWindow::sSpeedButton7Click() {
+    const auto answer = ShowMessageBox(this, {QStringLiteral("确认"), QStringLiteral("确定要结束练习吗？"),
+                                              QMessageBox::Question, QMessageBox::Yes | QMessageBox::No});
+    if (answer == QMessageBox::Yes) close();
+}

@@ -1,0 +1,39 @@
+#include "practice/UFrmTest2.h"
+
+#include <QRandomGenerator>
+#include <chrono>
+
+#include "platform/Application.h"
+#include "skin/TsCheckBox.h"
+
+TfrmTest2::TfrmTest2(QWidget* parent) : TPracticeWindow(QStringLiteral("随机练习"), 192, parent) {
+    setObjectName("frmTest2");
+    Application::RunHandled([this] { FormCreate(); });
+}
+
+void TfrmTest2::FormCreate() {
+    FBaseSql = QStringLiteral("select * from question where 1=1");
+    FFilter.clear();
+    FPosition = 0;
+    OpenQuestions();
+    BuildOrder();
+}
+
+// Seeded from the high-resolution clock at each build, so windows opened one after the other differ.
+void TfrmTest2::BuildOrder() {
+    const int count = QuestionCount();
+    QRandomGenerator generator(
+        static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    FOrder.assign(count, 0);
+    for (int& entry : FOrder) entry = static_cast<int>(generator.bounded(count));
+}
+
+// An empty sequence has no entry to read: the empty result is shown.
+int TfrmTest2::RowOffset(int n) const { return n >= 0 && n < int(FOrder.size()) ? FOrder[n] : 0; }
+
+void TfrmTest2::FormActivate() {
+    FPosition = 0;
+    ShowQuestion(0);
+}
+
+void TfrmTest2::FocusAfterShow() { chkAutoJmp->setFocus(); }

@@ -1,0 +1,78 @@
+#include "practice/UfrmTest.h"
+
+#include <algorithm>
+
+#include "bank/ProgressStore.h"
+#include "bank/UDM.h"
+#include "platform/Application.h"
+#include "platform/Exception.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Query.h"
+#include "platform/WindowPlacement.h"
+#include "skin/TsEdit.h"
+#include "skin/TsLabelFX.h"
+#include "skin/TsPanel.h"
+#include "skin/TsRadioButton.h"
+#include "skin/TsSpeedButton.h"
+
+namespace {
+// A decimal integer with an optional sign, as the jump box takes it.
+int ParseInteger(const QString& text) {
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok, 10);
+    if (!ok) throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return number;
+}
+}  // namespace
+
+TfrmTest::TfrmTest(QWidget* parent) : TPracticeWindow(QStringLiteral("顺序练习"), 280, parent) {
+    setObjectName("frmTest");
+    setFixedSize(705, 430);
+
+    btnJump = Place(new TsSpeedButton(QStringLiteral("跳转"), this), "btnJump", 206, 5, 37, 20);
+    sEdit1 = Place(new TsEdit(this), "sEdit1", 243, 5, 41, 20);
+    sLabelFX4 = new TsLabelFX(QStringLiteral("题"), this);
+    sLabelFX4->setObjectName("sLabelFX4");
+    sLabelFX4->setFont(MakeFont(QStringLiteral("宋体"), 12));
+    sLabelFX4->SetColor(QColor(36, 44, 53));
+    sLabelFX4->move(285, 8);
+    sSpeedButton6 = Place(new TsSpeedButton(QStringLiteral("保存进度"), sPanel1), "sSpeedButton6", 189, 8, 81, 41);
+    sSpeedButton6->SkinData().SetSkinSection("BUTTON");
+
+    connect(btnJump, &QAbstractButton::clicked, this, Handled([this] { btnJumpClick(); }));
+    connect(sEdit1, &QLineEdit::returnPressed, this, Handled([this] { btnJumpClick(); }));
+    connect(sSpeedButton6, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton6Click(); }));
+
+    setTabOrder(sEdit1, as1);
+}
+
+// A position saved before the bank changed may lie beyond the last row: it is brought back to the last
+// question, so the number shown always belongs to the question shown.
+void TfrmTest::FormActivate() {
+    OpenQuestions();
+    FPosition = std::clamp(DM->ReadProgress(FProgressKey), 0, std::max(0, QuestionCount() - 1));
+    ShowQuestion(FPosition);
+}
+
+void TfrmTest::FocusAfterShow() { sEdit1->setFocus(); }
+
+void TfrmTest::btnJumpClick() {
+    const int n = ParseInteger(sEdit1->text());
+    if (n < 1 || n > QuestionCount()) return;
+    FPosition = n - 1;
+    ShowQuestion(FPosition);
+}
+
+// A failed save is rolled back and the learner is told so: the position is not safe yet.
+void TfrmTest::sSpeedButton6Click() {
+    try {
+        SaveProgress(dstTest->GetConnection(), FProgressKey, FPosition);
+    } catch (const Exception& error) {
+        ShowMessageBox(this, {QStringLiteral("提示"), QStringLiteral("进度没有保存：") + error.Message(),
+                              QMessageBox::Warning, QMessageBox::Ok});
+        return;
+    }
+    ShowMessageBox(this, {QStringLiteral("提示"), QStringLiteral("进度已保存"), QMessageBox::Information,
+                          QMessageBox::Ok});
+}

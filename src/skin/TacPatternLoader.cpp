@@ -1,0 +1,31 @@
+#include "skin/TacPatternLoader.h"
+
+#include "skin/TacOptionsStore.h"
+#include "skin/TacPictureSource.h"
+#include "skin/TsSkinContent.h"
+
+void TacPatternLoader::Load(const TacOptionsStore& options, const TacPictureSource& pictures, TsSkinContent& skin) {
+    for (const TacOptionsStore::Section& section : options.Sections()) {
+        for (const TacOptionsStore::Line& line : section.Lines) {
+            if (!line.HasKey)
+                continue;
+            const QString name = line.Value.toUpper();
+            if (!name.contains(QLatin1String(".JPG")) && !name.contains(QLatin1String(".JPEG")))
+                continue;
+            QImage photo = pictures.Picture(name, "JPEG");
+            if (photo.isNull() || photo.width() == 0)
+                continue;
+            if (static_cast<qint64>(photo.width()) * photo.height() >= kMinPatternPixels) {
+                skin.Patterns.push_back({std::move(photo), section.Name.toUpper(), line.Key.toUpper()});
+                continue;
+            }
+            TsMaskData texture;
+            texture.Picture = photo.convertToFormat(QImage::Format_RGB888);
+            texture.SectionName = section.Name.toUpper();
+            texture.PropertyName = line.Key.toUpper();
+            texture.ImgType = itisaTexture;
+            texture.ImageCount = 1;
+            skin.Masks.push_back(std::move(texture));
+        }
+    }
+}

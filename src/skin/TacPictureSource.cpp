@@ -1,0 +1,51 @@
+#include "skin/TacPictureSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "platform/AppDir.h"
+#include "skin/TacSkinConvertor.h"
+
+TacPictureSource::TacPictureSource(const TacSkinConvertor& package) : package_(&package) {
+    // The first of several equal names wins, as a front-to-back search would find it.
+    for (qsizetype i = static_cast<qsizetype>(package.Entries.size()) - 1; i >= 0; --i)
+        entryByUpperName_[package.Entries[i].Name.toUpper()] = i;
+}
+
+TacPictureSource::TacPictureSource(QString skinFolder) : skinFolder_(std::move(skinFolder)) {}
+
+std::optional<QByteArray> TacPictureSource::Bytes(const QString& name) const {
+    if (!package_)
+        return FileBytes(name);
+    const auto found = entryByUpperName_.constFind(name);
+    if (found == entryByUpperName_.constEnd())
+        return std::nullopt;
+    return package_->Entries[*found].Bytes;
+}
+
+std::optional<QByteArray> TacPictureSource::FileBytes(const QString& name) const {
+    QString path = FileSystemPath(name.contains(u':') ? name : skinFolder_ + name);
+    if (!QFileInfo(path).isFile()) {
+        // Skins name their pictures in capitals while the files were written on a system that does not
+        // care about case: look for the file name ignoring case.
+        const QFileInfo wanted(path);
+        const QStringList files = wanted.dir().entryList(QDir::Files, QDir::Name);
+        const auto match = std::find_if(files.begin(), files.end(), [&](const QString& file) {
+            return file.compare(wanted.fileName(), Qt::CaseInsensitive) == 0;
+        });
+        if (match == files.end())
+            return std::nullopt;
+        path = wanted.dir().filePath(*match);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+QImage TacPictureSource::Picture(const QString& name, const char* format) const {
+    const std::optional<QByteArray> bytes = Bytes(name);
+    return bytes ? QImage::fromData(*bytes, format) : QImage();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "skin/TsSkinContent.h"
+
+class TacOptionsStore;
+class TacPictureSource;
+
+// Turns a skin, packed or loose, into a new TsSkinContent: masks, then patterns, then sections. Any
+// fault of the skin throws TsSkinError and leaves nothing behind.
+class TacSkinLoader {
+public:
+    struct Settings {
+        int HueOffset = 0;
+        int Saturation = 0;
+    };
+
+    // A package read into memory; `skinFolder` is where loose files would be (it ends in a separator).
+    static TsSkinContent FromPackage(const QByteArray& package, const QString& skinFolder, const Settings& settings,
+                                     QStringList& warnings);
+    // A skin folder whose "Options.dat" holds `optionsText`; pictures are read from `skinFolder`.
+    static TsSkinContent FromFolder(const QByteArray& optionsText, const QString& skinFolder, const Settings& settings,
+                                    QStringList& warnings);
+
+    // The whole file, or a TsSkinError saying why it cannot be read.
+    static QByteArray ReadFile(const QString& path);
+
+    // Reads the package file or the folder holding "Options.dat" (as skin authors name a skin).
+    static TsSkinContent FromPath(const QString& path, QStringList& warnings);
+
+private:
+    static TsSkinContent Build(const TacOptionsStore& options, const TacPictureSource& pictures,
+                               const QString& skinFolder, const Settings& settings, QStringList& warnings);
+};

@@ -1,0 +1,288 @@
+// The browser window as the main window's page and game items open it: captions, files, the fate of
+// the window after each, its reuse, missing files, and that nothing leaves the machine.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+
+#include "BrowserTestSupport.h"
+#include "app/UFrmMain.h"
+#include "browse/LocalContent.h"
+#include "platform/AppDir.h"
+
+namespace {
+QAction* Item(const TfrmMain& form, const char* name) {
+    return form.findChild<QAction*>(QLatin1String(name));
+}
+
+// The program folder the build made, with every page and game, in place of AppDir while it lives.
+class BuiltContent {
+public:
+    BuiltContent() { SetAppDirForTesting(BuiltAppDir()); }
+    ~BuiltContent() { SetAppDirForTesting({}); }
+};
+
+// A port on this machine that records whether anything knocked; it stands for every address outside.
+class Listener {
+public:
+    Listener() {
+        socket_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        auto* generic = reinterpret_cast<sockaddr*>(&address);
+        if (::bind(socket_, generic, length) == 0 && ::listen(socket_, 8) == 0 &&
+            ::getsockname(socket_, generic, &length) == 0)
+            port_ = ntohs(address.sin_port);
+    }
+    ~Listener() { ::close(socket_); }
+    int Port() const { return port_; }
+    bool Knocked() const {
+        const int connection = ::accept(socket_, nullptr, nullptr);
+        if (connection >= 0)
+            ::close(connection);
+        return connection >= 0;
+    }
+
+private:
+    int socket_ = -1;
+    int port_ = 0;
+};
+
+QUrl PlayerFor(const QString& movie) {
+    return PlayerPageUrl(BuiltAppDir() + QStringLiteral("ruffle/"), QUrl::fromLocalFile(movie));
+}
+}  // namespace
+
+class BrowseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void itemOpensItsFile_data();
+    void itemOpensItsFile();
+    void pagesReuseTheWindowWithItsSizeAndPlace();
+    void gameAfterPagePlaysInThatWindowThenDestroysIt();
+    void sameGameTwiceStartsAfresh();
+    void missingFileShowsAPageNamingIt_data();
+    void missingFileShowsAPageNamingIt();
+    void engineThatCannotStartIsReported_data();
+    void engineThatCannotStartIsReported();
+    void unreadableFileIsReported();
+    void nothingLeavesTheMachine();
+};
+
+void BrowseTest::cleanup() {
+    QCOMPARE(frmBrowse, nullptr);
+}
+
+void BrowseTest::itemOpensItsFile_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("N11") << "image/jt0.htm"
+                         << "中华人民共和国道路交通安全法" << true;
+    QTest::newRow("N12") << "image/jt1.htm"
+                         << "中华人民共和国道路交通安全法实施条例" << true;
+    QTest::newRow("N13") << "image/jt2.htm"
+                         << "机动车驾驶证申领和使用规定(2009年修正)全文" << true;
+    QTest::newRow("N14") << "image/bz1.htm"
+                         << "交通标志" << true;
+    QTest::newRow("N15") << "image/bz2.htm"
+                         << "交通标志" << true;
+    QTest::newRow("N16") << "image/bz3.htm"
+                         << "交通标志" << true;
+    QTest::newRow("N18") << "image/bz4.htm"
+                         << "交通标志" << true;
+    QTest::newRow("N17") << "image/bz5.htm"
+                         << "交通标志" << true;
+    QTest::newRow("N19") << "image/bz6.htm"
+                         << "交通标志" << true;
+    QTest::newRow("N20") << "image/JQ1.htm"
+                         << "考试技巧" << true;
+    QTest::newRow("N21") << "image/JQ2.htm"
+                         << "考试技巧" << true;
+    QTest::newRow("N22") << "game/lianliankan.swf"
+                         << "交通标志连连看" << false;
+    QTest::newRow("N23") << "game/daoche.swf"
+                         << "经典倒车小游戏" << false;
+    QTest::newRow("N24") << "game/jiachegaoshou.swf"
+                         << "驾车高手" << false;
+    QTest::newRow("N3D1") << "game/mnjs.swf"
+                          << "模拟驾驶游戏" << false;
+}
+
+void BrowseTest::itemOpensItsFile() {
+    QFETCH(QString, file);
+    QFETCH(QString, caption);
+    QFETCH(bool, kept);
+    BuiltContent content;
+    MessageBoxRecorder boxes;
+    TfrmMain form;
+    const QString path = BuiltAppDir() + file;
+    const bool game = file.endsWith(QLatin1String(".swf"));
+
+    QPointer<TfrmBrowse> window;
+    QVERIFY(WhileShown(Item(form, QTest::currentDataTag()), [&](TfrmBrowse& shown) {
+        window = &shown;
+        QCOMPARE(shown.windowTitle(), caption);
+        QCOMPARE(shown.parentWidget(), &form);
+        QCOMPARE(shown.WebBrowser1->geometry(), shown.rect());
+        if (game) {
+            QTRY_COMPARE(ShownUrl(shown), PlayerFor(path));
+            QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), QStringLiteral("正在播放"), 15000);
+        } else {
+            QTRY_COMPARE(ShownUrl(shown), QUrl::fromLocalFile(path));
+            QTRY_COMPARE(ShownTitle(shown), PageTitle(path));
+        }
+    }));
+    QVERIFY(boxes.shown.empty());
+    QCOMPARE(window.isNull(), !kept);
+    QCOMPARE(frmBrowse, kept ? window.data() : nullptr);
+    if (kept)
+        QVERIFY(!window->isVisible());
+}
+
+void BrowseTest::pagesReuseTheWindowWithItsSizeAndPlace() {
+    BuiltContent content;
+    TfrmMain form;
+    QPointer<TfrmBrowse> first;
+    const QRect moved(40, 30, 820, 560);
+    WhileShown(Item(form, "N14"), [&](TfrmBrowse& shown) {
+        first = &shown;
+        QCOMPARE(shown.size(), QSize(705, 430));
+        shown.setGeometry(moved);
+    });
+    QVERIFY(first);
+    QVERIFY(WhileShown(Item(form, "N16"), [&](TfrmBrowse& shown) {
+        QCOMPARE(&shown, first.data());
+        QCOMPARE(shown.windowTitle(), QStringLiteral("交通标志"));
+        QCOMPARE(shown.geometry(), moved);
+        QCOMPARE(shown.WebBrowser1->geometry(), shown.rect());
+        QTRY_COMPARE(ShownUrl(shown), QUrl::fromLocalFile(BuiltAppDir() + QStringLiteral("image/bz3.htm")));
+    }));
+    QVERIFY(WhileShown(Item(form, "N20"), [&](TfrmBrowse& shown) {
+        QCOMPARE(&shown, first.data());
+        QCOMPARE(shown.windowTitle(), QStringLiteral("考试技巧"));
+    }));
+    QCOMPARE(frmBrowse, first.data());
+}
+
+void BrowseTest::gameAfterPagePlaysInThatWindowThenDestroysIt() {
+    BuiltContent content;
+    TfrmMain form;
+    QPointer<TfrmBrowse> kept;
+    WhileShown(Item(form, "N11"), [&](TfrmBrowse& shown) {
+        kept = &shown;
+        shown.resize(900, 600);
+    });
+    QVERIFY(WhileShown(Item(form, "N22"), [&](TfrmBrowse& shown) {
+        QCOMPARE(&shown, kept.data());
+        QTRY_COMPARE(ShownUrl(shown), PlayerFor(BuiltAppDir() + QStringLiteral("game/lianliankan.swf")));
+    }));
+    QVERIFY(kept.isNull());
+    QCOMPARE(frmBrowse, nullptr);
+
+    QVERIFY(WhileShown(Item(form, "N21"), [&](TfrmBrowse& shown) {
+        QCOMPARE(shown.size(), QSize(705, 430));
+        QCOMPARE(shown.geometry().center(), shown.screen()->availableGeometry().center());
+    }));
+}
+
+void BrowseTest::sameGameTwiceStartsAfresh() {
+    BuiltContent content;
+    TfrmMain form;
+    QPointer<TfrmBrowse> first;
+    WhileShown(Item(form, "N23"), [&](TfrmBrowse& shown) { first = &shown; });
+    QVERIFY(first.isNull());
+    QVERIFY(WhileShown(Item(form, "N23"), [&](TfrmBrowse& shown) {
+        QVERIFY(first.isNull());
+        QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), QStringLiteral("正在播放"), 15000);
+    }));
+    QCOMPARE(frmBrowse, nullptr);
+}
+
+void BrowseTest::missingFileShowsAPageNamingIt_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("law page") << "N13" << true;
+    QTest::newRow("tip page") << "N21" << true;
+    QTest::newRow("game") << "N24" << false;
+}
+
+void BrowseTest::missingFileShowsAPageNamingIt() {
+    QFETCH(QString, item);
+    QFETCH(bool, kept);
+    BrowserAppDir dir;
+    MessageBoxRecorder boxes;
+    TfrmMain form;
+    QVERIFY(WhileShown(Item(form, qPrintable(item)),
+                       [&](TfrmBrowse& shown) { QTRY_COMPARE(ShownTitle(shown), QStringLiteral("找不到文件")); }));
+    QVERIFY(boxes.shown.empty());
+    QCOMPARE(frmBrowse != nullptr, kept);
+}
+
+void BrowseTest::engineThatCannotStartIsReported_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("sign page") << "N15" << true;
+    QTest::newRow("game") << "N3D1" << false;
+}
+
+void BrowseTest::engineThatCannotStartIsReported() {
+    QFETCH(QString, item);
+    QFETCH(bool, kept);
+    TestAppDir dir(TestAppDir::NoBanks);
+    MessageBoxRecorder boxes;
+    TfrmMain form;
+    QVERIFY(!WhileShown(Item(form, qPrintable(item)), [](TfrmBrowse&) {}));
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QVERIFY2(boxes.shown.front().text.contains(dir.File(kBrowserEngineModule)), qPrintable(boxes.shown.front().text));
+    QCOMPARE(frmBrowse != nullptr, kept);
+}
+
+void BrowseTest::unreadableFileIsReported() {
+    BrowserAppDir dir;
+    QVERIFY(QDir().mkpath(dir.File(QStringLiteral("image/jt0.htm"))));
+    MessageBoxRecorder boxes;
+    TfrmMain form;
+    QVERIFY(!WhileShown(Item(form, "N11"), [](TfrmBrowse&) {}));
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QVERIFY(boxes.shown.front().text.contains(dir.File(QStringLiteral("image/jt0.htm"))));
+}
+
+void BrowseTest::nothingLeavesTheMachine() {
+    Listener outside;
+    QVERIFY(outside.Port() != 0);
+    const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(outside.Port());
+    BrowserAppDir dir;
+    // Every way a page may reach out: a picture, a style sheet, a script, a frame, a fetch and a
+    // navigation of the whole page. The local picture shows that local files still load.
+    QVERIFY(QDir().mkpath(dir.File(QStringLiteral("image"))));
+    dir.WriteFile(QStringLiteral("image/local.svg"),
+                  "<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4'/></svg>");
+    const QString page = QStringLiteral(R"page(<!DOCTYPE html><html><head><meta charset="utf-8">
+<title>start</title><link rel="stylesheet" href="%1style.css"><script src="%1script.js"></script></head><body>
+<img src="%1picture.png"><iframe src="%1frame.htm"></iframe>
+<img src="local.svg" onload="fetch('%1fetch').catch(() => { document.title = 'local only'; })">
+</body></html>)page");
+    dir.WriteFile(QStringLiteral("image/bz2.htm"), page.arg(address).toUtf8());
+    TfrmMain form;
+    QVERIFY(WhileShown(Item(form, "N15"), [&](TfrmBrowse& shown) {
+        QTRY_COMPARE(ShownTitle(shown), QStringLiteral("local only"));
+        shown.WebBrowser1->setProperty("url", QUrl(address + QStringLiteral("page.htm")));
+        QTest::qWait(500);
+    }));
+    QVERIFY(!outside.Knocked());
+}
+
+QV_BROWSER_TEST_MAIN(BrowseTest)
+#include "tst_browse.moc"

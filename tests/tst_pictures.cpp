@@ -1,0 +1,65 @@
+// The question pictures that ship: every picture a bank names is there, decodes, and fits the picture box.
+#include <QFile>
+#include <QImage>
+#include <QTest>
+
+#include "TestSupport.h"
+#include "bank/UDM.h"
+#include "platform/Connection.h"
+#include "platform/Query.h"
+
+namespace {
+// The question windows show a picture at its own size in a box of this size and cut off what does not fit.
+const QSize kPictureBox(305, 177);
+}  // namespace
+
+class TstPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyNamedPictureFitsTheBox_data();
+    void everyNamedPictureFitsTheBox();
+    void sequentialPracticeOpensOnAPictureQuestion();
+};
+
+void TstPictures::everyNamedPictureFitsTheBox_data() {
+    QTest::addColumn<QString>("bank");
+    QTest::newRow("t1") << QStringLiteral("t1.mdb");
+    QTest::newRow("t2") << QStringLiteral("t2.mdb");
+}
+
+void TstPictures::everyNamedPictureFitsTheBox() {
+    QFETCH(QString, bank);
+    Connection connection;
+    connection.SetConnectionString(TDM::ConnectionStringFor(BuiltAppDir() + bank));
+    Query query;
+    query.SetConnection(&connection);
+    query.SetSQL(QStringLiteral("select * from question where bmp <> ''"));
+    query.Open();
+    QVERIFY2(!query.IsEmpty(), "the bank has no question with a picture");
+    for (int row = 0; row < query.RecordCount(); ++row, query.MoveBy(1)) {
+        const QString name = query.FieldByName(QStringLiteral("bmp")).AsString();
+        const QString where =
+            QStringLiteral("question %1: %2").arg(query.FieldByName(QStringLiteral("ID")).AsString(), name);
+        const QImage picture(BuiltAppDir() + QStringLiteral("image/") + name);
+        QVERIFY2(!picture.isNull(), qUtf8Printable(where));
+        QVERIFY2(picture.width() <= kPictureBox.width() && picture.height() <= kPictureBox.height(),
+                 qUtf8Printable(where));
+    }
+}
+
+// The first question the learner sees in sequential practice shows what the trainer offers: four options and a
+// picture.
+void TstPictures::sequentialPracticeOpensOnAPictureQuestion() {
+    Connection connection;
+    connection.SetConnectionString(TDM::ConnectionStringFor(BuiltAppDir() + QStringLiteral("t1.mdb")));
+    Query query;
+    query.SetConnection(&connection);
+    query.SetSQL(QStringLiteral("select * from question where 1=1"));
+    query.Open();
+    QVERIFY(!query.FieldByName(QStringLiteral("bmp")).AsString().isEmpty());
+    QVERIFY(!query.FieldByName(QStringLiteral("ans4")).AsString().isEmpty());
+}
+
+QV_TEST_MAIN(TstPictures)
+#include "tst_pictures.moc"

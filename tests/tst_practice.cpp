@@ -1,0 +1,423 @@
+// Sequential, chapter and random practice: opening, navigation, judging with sounds, the hint, the
+// letter buttons, saving progress, and leaving.
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "TestSupport.h"
+#include "app/UFrmMain.h"
+#include "bank/UDM.h"
+#include "platform/Connection.h"
+#include "platform/Query.h"
+#include "practice/UFrmTest2.h"
+#include "practice/UfrmTest.h"
+#include "skin/TsCheckBox.h"
+#include "skin/TsEdit.h"
+#include "skin/TsLabel.h"
+#include "skin/TsMemo.h"
+#include "skin/TsRadioButton.h"
+#include "skin/TsSpeedButton.h"
+
+namespace {
+const QString kRight = QStringLiteral("sound/对.wav");
+const QString kWrong = QStringLiteral("sound/错.wav");
+
+// Whole bank in this order; chapter 1 holds questions 1, 2 and 4, chapter 2 questions 3 and 5.
+const QList<Question> kBank{
+    {1, 1, QStringLiteral("第一题"), {"甲", "乙", "丙", "丁"}, 2, ""},
+    {2, 1, QStringLiteral("第二题"), {"正确", "错误", "", ""}, 1, ""},
+    {3, 2, QStringLiteral("第三题"), {"甲", "乙", "丙", "丁"}, 3, ""},
+    {4, 1, QStringLiteral("第四题"), {"甲", "乙", "丙", "丁"}, 4, ""},
+    {5, 2, QStringLiteral("第五题"), {"正确", "错误", "", ""}, 7, ""},
+};
+
+// A program folder with the test bank, and the data module on it.
+struct Fixture {
+    explicit Fixture(const QList<Question>& bank = kBank) {
+        WriteBank(dir.File("t1.mdb"), bank);
+        dm = std::make_unique<TDM>();
+        DM = dm.get();
+    }
+    ~Fixture() { DM = nullptr; }
+
+    void Execute(const QString& sql) const { DM->ADOCON->Execute(sql); }
+    int Saved(const QString& key) const { return DM->ReadProgress(key); }
+
+    TestAppDir dir{TestAppDir::NoBanks};
+    std::unique_ptr<TDM> dm;
+};
+
+std::unique_ptr<TfrmTest> OpenSequential(const QString& filter = {}, const QString& key = QStringLiteral("0")) {
+    auto window = std::make_unique<TfrmTest>();
+    window->SetBaseSql(QStringLiteral("select * from question where 1=1"));
+    window->SetFilter(filter);
+    window->SetProgressKey(key);
+    window->show();
+    return window;
+}
+
+QString Shown(const TPracticeWindow& window) { return window.sMemo1->toPlainText(); }
+
+void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2)); }
+}  // namespace
+
+class PracticeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensAtTheSavedPosition_data();
+    void opensAtTheSavedPosition();
+    void savedPositionBeyondTheEndShowsTheLastQuestion();
+    void priorAndNextStopAtTheEnds();
+    void jump_data();
+    void jump();
+    void jumpBoxTextThatIsNoNumberIsReported();
+    void judging_data();
+    void judging();
+    void hintShowsAndSpeaksTheLetter();
+    void hintForAnAnswerOutOfRange();
+    void savingStoresThePositionUnderTheKey();
+    void savingInsertsAMissingRow();
+    void failedSaveIsRolledBackAndReported();
+    void endAsksFirst_data();
+    void endAsksFirst();
+    void escapeDoesNotClose();
+    void randomOrderCoversTheBankLength();
+    void randomPracticeOfOneQuestion();
+    void randomPracticeOfNoQuestion();
+    void mainWindowOpensEachPractice_data();
+    void mainWindowOpensEachPractice();
+};
+
+void PracticeTest::opensAtTheSavedPosition_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("saved");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole bank, nothing saved") << "" << "0" << 0 << "5" << "第一题";
+    QTest::newRow("whole bank, saved") << "" << "0" << 3 << "5" << "第四题";
+    QTest::newRow("chapter 1") << " and ZhanJie='1'" << "1" << 2 << "3" << "第四题";
+    QTest::newRow("chapter 2") << " and ZhanJie='2'" << "2" << 1 << "2" << "第五题";
+    QTest::newRow("chapter without questions") << " and ZhanJie='10'" << "10" << 0 << "0" << "";
+}
+
+void PracticeTest::opensAtTheSavedPosition() {
+    QFETCH(QString, filter);
+    QFETCH(QString, key);
+    QFETCH(int, saved);
+    Fixture fixture;
+    fixture.Execute(QStringLiteral("update JD set 进度=%1 where 名称='%2'").arg(saved).arg(key));
+    auto window = OpenSequential(filter, key);
+    QCOMPARE(window->windowTitle(), QStringLiteral("顺序练习"));
+    QCOMPARE(window->dstTest->SQL(), QStringLiteral("select * from question where 1=1") + filter);
+    QTEST(window->lblAll->text(), "count");
+    QTEST(Shown(*window), "text");
+    QCOMPARE(window->lblNo->text(), window->lblAll->text() == "0" ? QStringLiteral("0") : QString::number(saved + 1));
+    QCOMPARE(window->focusWidget(), window->sEdit1);
+    QVERIFY(window->chkAutoJmp->isChecked());
+}
+
+void PracticeTest::savedPositionBeyondTheEndShowsTheLastQuestion() {
+    Fixture fixture;
+    fixture.Execute(QStringLiteral("update JD set 进度=40 where 名称='0'"));
+    auto window = OpenSequential();
+    QCOMPARE(window->lblNo->text(), QStringLiteral("5"));
+    QCOMPARE(Shown(*window), QStringLiteral("第五题"));
+    window->btnNextClick();
+    QCOMPARE(window->Position(), 4);
+}
+
+void PracticeTest::priorAndNextStopAtTheEnds() {
+    Fixture fixture;
+    auto window = OpenSequential();
+    window->btnPriorClick();
+    QCOMPARE(window->lblNo->text(), QStringLiteral("1"));
+    for (int i = 0; i < 6; ++i) Click(window->btnNext);
+    QCOMPARE(window->lblNo->text(), QStringLiteral("5"));
+    QCOMPARE(Shown(*window), QStringLiteral("第五题"));
+    Click(window->btnPrior);
+    QCOMPARE(Shown(*window), QStringLiteral("第四题"));
+}
+
+void PracticeTest::jump_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("inside") << "3" << "3";
+    QTest::newRow("the count") << "5" << "5";
+    QTest::newRow("with sign") << "+2" << "2";
+    QTest::newRow("zero") << "0" << "1";
+    QTest::newRow("negative") << "-1" << "1";
+    QTest::newRow("above the count") << "6" << "1";
+}
+
+void PracticeTest::jump() {
+    QFETCH(QString, typed);
+    Fixture fixture;
+    auto window = OpenSequential();
+    window->sEdit1->setText(typed);
+    QTest::keyClick(window->sEdit1, Qt::Key_Return);
+    QTEST(window->lblNo->text(), "number");
+    QCOMPARE(window->sEdit1->text(), typed);
+    QCOMPARE(window->focusWidget(), window->sEdit1);
+}
+
+void PracticeTest::jumpBoxTextThatIsNoNumberIsReported() {
+    Fixture fixture;
+    MessageBoxRecorder boxes;
+    auto window = OpenSequential();
+    window->btnNextClick();
+    for (const QString& typed : {QStringLiteral("abc"), QString()}) {
+        window->sEdit1->setText(typed);
+        Click(window->btnJump);
+        QCOMPARE(boxes.shown.back().text, QStringLiteral("'%1' is not a valid integer value").arg(typed));
+        QCOMPARE(window->lblNo->text(), QStringLiteral("2"));
+    }
+}
+
+void PracticeTest::judging_data() {
+    QTest::addColumn<int>("from");          // position shown first
+    QTest::addColumn<bool>("autoJump");
+    QTest::addColumn<QString>("actions");   // a letter clicks that option; "1" to "4" press a letter button
+    QTest::addColumn<QStringList>("sounds");
+    QTest::addColumn<int>("position");
+
+    const QStringList right{kRight};
+    QTest::newRow("right moves on") << 0 << true << "B" << right << 1;
+    QTest::newRow("right stays without auto jump") << 0 << false << "B" << right << 0;
+    QTest::newRow("wrong, then right") << 0 << true << "AB" << QStringList{kWrong, kRight} << 1;
+    QTest::newRow("wrong stays") << 0 << true << "C" << QStringList{kWrong} << 0;
+    QTest::newRow("selected option clicked again") << 0 << false << "AA" << QStringList{kWrong} << 0;
+    QTest::newRow("letter button") << 0 << false << "2" << right << 0;
+    QTest::newRow("letter of the selected option") << 0 << false << "22" << QStringList{kRight, kRight} << 0;
+    QTest::newRow("letter of a hidden option") << 1 << true << "3" << QStringList{kWrong} << 1;
+    QTest::newRow("right at the last question") << 3 << true << "D" << right << 3;
+}
+
+void PracticeTest::judging() {
+    QFETCH(int, from);
+    QFETCH(bool, autoJump);
+    QFETCH(QString, actions);
+    Fixture fixture;
+    fixture.Execute(QStringLiteral("delete from question where ID=5"));
+    auto window = OpenSequential();
+    window->sEdit1->setText(QString::number(from + 1));
+    window->btnJumpClick();
+    window->chkAutoJmp->setChecked(autoJump);
+    SoundRecorder sounds;
+    const std::array options{window->as1, window->as2, window->as3, window->as4};
+    const std::array letters{window->sSpeedButton2, window->sSpeedButton3, window->sSpeedButton4, window->sSpeedButton5};
+    for (QChar action : actions) {
+        if (action.isDigit()) {
+            Click(letters[action.digitValue() - 1]);
+        } else {
+            Click(options[action.unicode() - 'A']);
+        }
+    }
+    QTEST(sounds.played, "sounds");
+    QTEST(window->Position(), "position");
+}
+
+void PracticeTest::hintShowsAndSpeaksTheLetter() {
+    Fixture fixture;
+    auto window = OpenSequential();
+    window->sEdit1->setText(QStringLiteral("3"));
+    window->btnJumpClick();
+    QVERIFY(!window->lblans->isVisibleTo(window.get()));
+    SoundRecorder sounds;
+    Click(window->sSpeedButton1);
+    Click(window->sSpeedButton1);
+    QVERIFY(window->lblans->isVisibleTo(window.get()));
+    QCOMPARE(window->lblans->text(), QStringLiteral("C"));
+    QCOMPARE(sounds.played, (QStringList{"sound/C.wav", "sound/C.wav"}));
+    QVERIFY(!window->as3->isChecked());
+    window->btnNextClick();
+    QVERIFY(!window->lblans->isVisibleTo(window.get()));
+}
+
+// The fifth question's answer is 7: no letter to show or speak, so the letter stays and the default
+// sound plays.
+void PracticeTest::hintForAnAnswerOutOfRange() {
+    Fixture fixture;
+    auto window = OpenSequential();
+    window->sEdit1->setText(QStringLiteral("5"));
+    window->btnJumpClick();
+    SoundRecorder sounds;
+    window->sSpeedButton1Click();
+    QCOMPARE(window->lblans->text(), QStringLiteral("A"));
+    QCOMPARE(sounds.played, QStringList{QString()});
+    window->LetterClick(1);
+    window->LetterClick(2);
+    QCOMPARE(sounds.played.mid(1), (QStringList{kWrong, kWrong}));
+}
+
+void PracticeTest::savingStoresThePositionUnderTheKey() {
+    Fixture fixture;
+    MessageBoxRecorder boxes;
+    {
+        auto window = OpenSequential(QStringLiteral(" and ZhanJie='1'"), QStringLiteral("1"));
+        window->btnNextClick();
+        window->btnNextClick();
+        Click(window->sSpeedButton6);
+        window->btnPriorClick();
+        window->sSpeedButton6Click();
+    }
+    QCOMPARE(boxes.shown.size(), size_t(2));
+    QCOMPARE(boxes.shown[0].caption, QStringLiteral("提示"));
+    QCOMPARE(boxes.shown[0].text, QStringLiteral("进度已保存"));
+    QCOMPARE(boxes.shown[0].icon, QMessageBox::Information);
+    QCOMPARE(fixture.Saved("1"), 1);  // the later save wins
+    QCOMPARE(fixture.Saved("0"), 0);
+    auto reopened = OpenSequential(QStringLiteral(" and ZhanJie='1'"), QStringLiteral("1"));
+    QCOMPARE(reopened->lblNo->text(), QStringLiteral("2"));
+    QCOMPARE(Shown(*reopened), QStringLiteral("第二题"));
+}
+
+void PracticeTest::savingInsertsAMissingRow() {
+    Fixture fixture;
+    fixture.Execute(QStringLiteral("delete from JD where 名称='0'"));
+    MessageBoxRecorder boxes;
+    auto window = OpenSequential();
+    window->btnNextClick();
+    window->sSpeedButton6Click();
+    QCOMPARE(boxes.shown.back().text, QStringLiteral("进度已保存"));
+    QCOMPARE(fixture.Saved("0"), 1);
+}
+
+void PracticeTest::failedSaveIsRolledBackAndReported() {
+    Fixture fixture;
+    fixture.Execute(QStringLiteral("create trigger refuse before update on JD begin select raise(fail, 'disk full'); end"));
+    fixture.Execute(QStringLiteral("create trigger refuseNew before insert on JD begin select raise(fail, 'disk full'); end"));
+    MessageBoxRecorder boxes;
+    auto window = OpenSequential();
+    window->btnNextClick();
+    window->sSpeedButton6Click();
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QCOMPARE(boxes.shown[0].caption, QStringLiteral("提示"));
+    QCOMPARE(boxes.shown[0].text, QStringLiteral("进度没有保存：disk full"));
+    QVERIFY(!DM->ADOCON->InTransaction());
+    QCOMPARE(fixture.Saved("0"), 0);
+    QCOMPARE(window->Position(), 1);
+}
+
+void PracticeTest::endAsksFirst_data() {
+    QTest::addColumn<bool>("random");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("sequential, yes") << false << int(QMessageBox::Yes) << true;
+    QTest::newRow("sequential, no") << false << int(QMessageBox::No) << false;
+    QTest::newRow("random, yes") << true << int(QMessageBox::Yes) << true;
+}
+
+void PracticeTest::endAsksFirst() {
+    QFETCH(bool, random);
+    QFETCH(int, answer);
+    Fixture fixture;
+    std::vector<MessageBoxRequest> asked;
+    SetMessageBoxHook([&](const MessageBoxRequest& request) {
+        asked.push_back(request);
+        return QMessageBox::StandardButton(answer);
+    });
+    std::unique_ptr<TPracticeWindow> window;
+    if (random) {
+        window = std::make_unique<TfrmTest2>();
+        window->show();
+    } else {
+        window = OpenSequential();
+    }
+    Click(window->sSpeedButton7);
+    SetMessageBoxHook({});
+    QCOMPARE(asked.size(), size_t(1));
+    QCOMPARE(asked[0].caption, QStringLiteral("确认"));
+    QCOMPARE(asked[0].text, QStringLiteral("确定要结束练习吗？"));
+    QCOMPARE(asked[0].icon, QMessageBox::Question);
+    QCOMPARE(asked[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    QTEST(!window->isVisible(), "closed");
+    QCOMPARE(fixture.Saved("0"), 0);
+}
+
+void PracticeTest::escapeDoesNotClose() {
+    Fixture fixture;
+    auto window = OpenSequential();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(window->isVisible());
+}
+
+void PracticeTest::randomOrderCoversTheBankLength() {
+    Fixture fixture;
+    TfrmTest2 window;
+    window.show();
+    QCOMPARE(window.windowTitle(), QStringLiteral("随机练习"));
+    QCOMPARE(window.Order().size(), size_t(5));
+    for (int row : window.Order()) QVERIFY(row >= 0 && row < 5);
+    QCOMPARE(window.lblNo->text(), QStringLiteral("1"));
+    QCOMPARE(window.lblAll->text(), QStringLiteral("5"));
+    QCOMPARE(Shown(window), kBank[window.Order()[0]].text);
+    QCOMPARE(window.focusWidget(), window.chkAutoJmp);
+    window.btnNextClick();
+    QCOMPARE(Shown(window), kBank[window.Order()[1]].text);
+    QCOMPARE(window.lblNo->text(), QStringLiteral("2"));
+    QVERIFY(window.findChild<QLineEdit*>() == nullptr);  // no jump box
+    QCOMPARE(window.sSpeedButton7->geometry(), QRect(192, 8, 81, 41));
+}
+
+void PracticeTest::randomPracticeOfOneQuestion() {
+    Fixture fixture(QList<Question>{kBank[2]});
+    TfrmTest2 window;
+    window.show();
+    QCOMPARE(window.Order(), std::vector<int>{0});
+    window.btnNextClick();
+    window.btnPriorClick();
+    QCOMPARE(window.lblNo->text(), QStringLiteral("1"));
+    QCOMPARE(Shown(window), QStringLiteral("第三题"));
+}
+
+void PracticeTest::randomPracticeOfNoQuestion() {
+    Fixture fixture(QList<Question>{});
+    TfrmTest2 window;
+    window.show();
+    QVERIFY(window.Order().empty());
+    QCOMPARE(window.lblNo->text(), QStringLiteral("0"));
+    QCOMPARE(window.lblAll->text(), QStringLiteral("0"));
+    QCOMPARE(Shown(window), QString());
+    window.btnNextClick();
+    window.btnPriorClick();
+    SoundRecorder sounds;
+    window.LetterClick(1);
+    QCOMPARE(sounds.played, QStringList{kWrong});
+}
+
+void PracticeTest::mainWindowOpensEachPractice_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("sql");
+    QTest::newRow("顺序练习") << "sBitBtn1" << "select * from question where 1=1";
+    QTest::newRow("chapter 10") << "N10" << "select * from question where 1=1 and ZhanJie='10'";
+    QTest::newRow("随机练习") << "sBitBtn2" << "select * from question where 1=1";
+}
+
+void PracticeTest::mainWindowOpensEachPractice() {
+    QFETCH(QString, command);
+    QFETCH(QString, sql);
+    Fixture fixture;
+    TfrmMain form;
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<TPracticeWindow*>(QApplication::activeModalWidget());
+        QVERIFY(window != nullptr);
+        QCOMPARE(window == frmTest || window == frmTest2, true);
+        seen = window->dstTest->SQL();
+        window->close();
+    });
+    if (command == QLatin1String("sBitBtn1")) form.sBitBtn1Click();
+    if (command == QLatin1String("sBitBtn2")) form.sBitBtn2Click();
+    if (command == QLatin1String("N10")) form.findChild<QAction*>(command)->trigger();
+    QCOMPARE(seen, sql);
+    QCOMPARE(frmTest, nullptr);
+    QCOMPARE(frmTest2, nullptr);
+    QCOMPARE(form.findChildren<TPracticeWindow*>().size(), 0);
+}
+
+QV_TEST_MAIN(PracticeTest)
+#include "tst_practice.moc"
