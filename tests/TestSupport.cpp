@@ -6,6 +6,13 @@
 #include "platform/AppDir.h"
 #include "platform/Sound.h"
 
+namespace {
+void CopyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    for (const QString& name : QDir(from).entryList(QDir::Files)) QFile::copy(from + '/' + name, to + '/' + name);
+}
+}  // namespace
+
 TestAppDir::TestAppDir(Banks banks) {
     path_ = root_.path() + QStringLiteral("/驾校 程序/");
     QDir().mkpath(path_);
@@ -13,6 +20,7 @@ TestAppDir::TestAppDir(Banks banks) {
         for (const char* bank : {"t1.mdb", "t2.mdb"}) {
             QFile::copy(BuiltAppDir() + QLatin1String(bank), path_ + QLatin1String(bank));
         }
+        for (const char* folder : {"image", "sound"}) CopyFolder(BuiltAppDir() + folder, path_ + folder);
     }
     SetAppDirForTesting(path_);
 }

@@ -11,7 +11,7 @@
 
 // A program folder of the test's own, which AppDir points at while it lives. Its path has Chinese
 // characters and a blank, as a training centre's folder may. With banks, it holds copies of the bank
-// files the build made.
+// files, pictures and sounds the build made.
 class TestAppDir {
 public:
     enum Banks { NoBanks, WithBanks };

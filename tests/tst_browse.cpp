@@ -193,7 +193,9 @@ void BrowseTest::gameAfterPagePlaysInThatWindowThenDestroysIt() {
 
     QVERIFY(WhileShown(Item(form, "N21"), [&](TfrmBrowse& shown) {
         QCOMPARE(shown.size(), QSize(705, 430));
-        QCOMPARE(shown.geometry().center(), shown.screen()->availableGeometry().center());
+        const QPoint offCentre = shown.geometry().center() - shown.screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
     }));
 }
 

@@ -400,7 +400,8 @@ void TestSkinPackage::brokenSkinKeepsPreviousOne_data() {
     QTest::newRow("wrong magic") << QByteArray("MZ\x90\x00garbage") << TacSkinConvertor::kNotPackedMessage;
     QTest::newRow("no options") << TacSkinConvertor::Pack({{QStringLiteral("A.BMP"), QByteArray("x")}})
                                 << QStringLiteral("皮肤包中没有 Options.dat。");
-    QTest::newRow("short entry") << Package(kGoodOptions).chopped(5) << QStringLiteral("压缩数据已损坏或不完整");
+    QTest::newRow("short entry") << Package(kGoodOptions).chopped(5)
+                                 << QStringLiteral("皮肤包已损坏：第 1 个条目的压缩数据已损坏或不完整。");
     QTest::newRow("bad number") << Package(QStringLiteral("[BUTTON]\r\nCOLOR=blue\r\n"))
                                 << QStringLiteral("皮肤选项有误：[BUTTON] COLOR 中的“blue”不是有效的整数。");
 }

@@ -16,6 +16,7 @@
 #include "platform/TImage.h"
 #include "platform/UrlOpener.h"
 #include "platform/WindowPlacement.h"
+#include "exam/UfrmMNKS.h"
 #include "practice/UFrmTest2.h"
 #include "practice/UfrmTest.h"
 #include "skin/PlainLook.h"
@@ -24,6 +25,7 @@
 #include "skin/TsGroupBox.h"
 #include "skin/TsLabelFX.h"
 #include "skin/TsPanel.h"
+#include "skin/TsSkinManager.h"
 #include "skin/TsSpeedButton.h"
 #include "skin/TsStatusBar.h"
 
@@ -120,6 +122,11 @@ void TfrmMain::CreateExamBox() {
         exam.button->SkinData().SetSkinSection("WEBBUTTON");
         exam.button->setCursor(Qt::PointingHandCursor);
     }
+    for (int kind = 1; kind <= 5; ++kind) {
+        TsSpeedButton* button = std::array{sSpeedButton1, sSpeedButton2, sSpeedButton3, sSpeedButton4,
+                                           sSpeedButton5}[kind - 1];
+        connect(button, &QAbstractButton::clicked, this, Handled([this, kind] { ShowExam(kind); }));
+    }
 }
 
 void TfrmMain::CreatePracticePanel() {
@@ -169,6 +176,12 @@ void TfrmMain::CreateCentreLabels() {
 }
 
 void TfrmMain::FormCreate() {
+    // A skin that cannot be loaded is reported by the manager itself; the window keeps its plain look.
+    sSkinManager1 = new TsSkinManager(this);
+    sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
+    sSkinManager1->SetSkinDirectory(AppDir());
+    sSkinManager1->SetSkinName(QStringLiteral("s"));
+    sSkinManager1->SetActive(true);
     ShowCentreInfo();
 }
 
@@ -285,4 +298,11 @@ void TfrmMain::ShowInBrowser(const QString& fileName, const QString& caption, Af
     frmBrowse->setWindowTitle(caption);
     frmBrowse->Navigate(AppDir() + fileName);
     frmBrowse->exec();
+}
+
+// Every exam button starts a fresh exam in a fresh window; the exam window has no owner.
+void TfrmMain::ShowExam(int kind) {
+    WindowSlot<TfrmMNKS> exam(frmMNKS, new TfrmMNKS);
+    exam->SetExamKind(kind);
+    exam->exec();
 }

@@ -9,6 +9,7 @@ class TsBitBtn;
 class TsGroupBox;
 class TsLabelFX;
 class TsPanel;
+class TsSkinManager;
 class TsSpeedButton;
 class TsStatusBar;
 
@@ -44,12 +45,15 @@ public:
     TsLabelFX* sLabelFX2;
     TsLabelFX* lbl2;
     TsStatusBar* sStatusBar1;
+    TsSkinManager* sSkinManager1;
     QMenu* PopupMenu1;
     QMenu* PopupMenu2;
     QMenu* PopupMenu3;
     QMenu* PopupMenu4;
     QMenu* PopupMenu5;
 
+    // The five exam buttons, sSpeedButton1Click to sSpeedButton5Click: the mock exam of vehicle group 1 to 5.
+    void ShowExam(int kind);
     void sBitBtn1Click();
     void sBitBtn2Click();
     void N10Click(const QAction* item);

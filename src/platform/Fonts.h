@@ -3,8 +3,9 @@
 #include <QFont>
 #include <QString>
 
-// The windows are laid out for the classic Chinese faces "宋体" and "黑体". They are drawn with the CJK
-// faces a Debian desktop has: AR PL UMing for 宋体, WenQuanYi Zen Hei for 黑体. Both carry hand-tuned
+// The windows are laid out for the classic Chinese faces "宋体" and "黑体" and the Latin "MS Sans Serif".
+// They are drawn with the CJK faces a Debian desktop has: AR PL UMing for 宋体, WenQuanYi Zen Hei for the
+// others. Both carry hand-tuned
 // bitmaps at small sizes that only look crisp when drawn without antialiasing.
 QFont MakeFont(const QString& family, int pixelSize);
 

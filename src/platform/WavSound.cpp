@@ -1,6 +1,7 @@
 #include "platform/WavSound.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -31,7 +32,6 @@ std::optional<WavSound> WavSound::Parse(const QByteArray& bytes) {
     // Writers that stream often leave the RIFF size wrong; the chunks themselves must still fit the file.
     const char* const data = bytes.constData();
     bool haveFormat = false;
-    bool haveSamples = false;
     WavSound result;
     for (qsizetype at = 12; at + kChunkHeaderBytes <= bytes.size();) {
         const QByteArray id = bytes.mid(at, 4);
@@ -59,15 +59,11 @@ std::optional<WavSound> WavSound::Parse(const QByteArray& bytes) {
                 return std::nullopt;
             }
             result.samples = bytes.mid(body, size - size % result.FrameBytes());
-            haveSamples = true;
-            break;
+            return result;
         }
         at = body + size + (size & 1);  // chunks are padded to even length
     }
-    if (!haveSamples) {
-        return std::nullopt;
-    }
-    return result;
+    return std::nullopt;
 }
 
 WavSound WavSound::Beep() {

@@ -29,6 +29,11 @@ void TsLabelFX::SetAlignment(Qt::Alignment alignment) {
     update();
 }
 
+void TsLabelFX::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    AdjustSize();
+}
+
 void TsLabelFX::SetColor(const QColor& color) {
     color_ = color;
     update();
@@ -65,12 +70,16 @@ QString TsLabelFX::DrawnText() const {
 // The label follows its text: the left and top edges stay, and the size grows by the room the shadow
 // reaches beyond the text.
 void TsLabelFX::AdjustSize() {
+    // The room for the shadow is kept only by a label that sizes itself; a fixed one draws its text over
+    // its whole rectangle.
     const ShadowSettings shadow = EffectiveShadow();
-    reachBefore_ = shadow.Active() ? std::min(0, shadow.distance - shadow.blur) : 0;
-    reachAfter_ = shadow.Active() ? std::max(0, shadow.distance + shadow.blur) : 0;
+    const bool room = autoSize_ && shadow.Active();
+    reachBefore_ = room ? std::min(0, shadow.distance - shadow.blur) : 0;
+    reachAfter_ = room ? std::max(0, shadow.distance + shadow.blur) : 0;
+    if (!autoSize_) return;
     const QRect text = fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, DrawnText());
-    const int room = reachAfter_ - reachBefore_;
-    resize(text.width() + room, text.height() + room);
+    const int reach = reachAfter_ - reachBefore_;
+    resize(text.width() + reach, text.height() + reach);
 }
 
 QRect TsLabelFX::TextRect() const {

@@ -39,6 +39,8 @@ public:
     void SetKind(const TsKind& kind);
     void SetShadow(const TsShadow& shadow);
     void SetAlignment(Qt::Alignment alignment);
+    // On by default: the label follows its text. Off, it keeps the size it is given.
+    void SetAutoSize(bool autoSize);
     // The label's own colour, used by the standard kind.
     void SetColor(const QColor& color);
 
@@ -64,6 +66,7 @@ private:
     TsKind kind_;
     TsShadow shadow_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+    bool autoSize_ = true;
     QColor color_;
     int reachBefore_ = 0;
     int reachAfter_ = 0;

@@ -1,0 +1,85 @@
+// Makes the skin "s" from its options text: draws the master bitmap slices where the options place
+// them and the pictures they name, and writes everything into one folder ready to pack.
+//   drawskin SOURCE_OPTIONS OUTPUT_DIR
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <cstdio>
+
+#include "SkinArtist.h"
+#include "platform/GbkText.h"
+#include "skin/TacMaskLoader.h"
+#include "skin/TacOptionsStore.h"
+#include "skin/TacPictureSource.h"
+#include "skin/TsSkinContent.h"
+
+namespace {
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "drawskin: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+// The names of pictures in the options, however they are written ("!NAME.PNG!…", "name.bmp", "NAME.JPG").
+QStringList NamedPictures(const TacOptionsStore& options) {
+    static const QRegularExpression picture(QStringLiteral("([A-Za-z0-9_]+\\.(BMP|PNG|JPG))"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QStringList names;
+    for (const TacOptionsStore::Section& section : options.Sections()) {
+        for (const TacOptionsStore::Line& line : section.Lines) {
+            const QRegularExpressionMatch match = picture.match(line.Value);
+            if (match.hasMatch() && !names.contains(match.captured(1).toUpper()))
+                names << match.captured(1).toUpper();
+        }
+    }
+    return names;
+}
+
+bool Save(const QImage& image, const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toUpper();
+    return image.save(path, suffix == QLatin1String("JPG") ? "JPEG" : suffix.toLatin1().constData(), 92);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 3)
+        return Fail(QStringLiteral("usage: drawskin SOURCE_OPTIONS OUTPUT_DIR"));
+    QFile source(QString::fromLocal8Bit(argv[1]));
+    if (!source.open(QIODevice::ReadOnly))
+        return Fail(QStringLiteral("cannot read %1").arg(source.fileName()));
+    const QString text = QString::fromUtf8(source.readAll());
+    const QByteArray gbk = EncodeGbk(QString(text).replace(QRegularExpression(QStringLiteral("\r?\n")),
+                                                           QStringLiteral("\r\n")));
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    if (!out.mkpath(QStringLiteral(".")))
+        return Fail(QStringLiteral("cannot create %1").arg(out.path()));
+
+    const TacOptionsStore options = TacOptionsStore::Parse(gbk);
+    // The slices of the master bitmap, as the loader reads them (pictures of their own are not there yet).
+    TsSkinContent probe;
+    TacMaskLoader::Load(options, TacPictureSource(out.filePath(QStringLiteral("no-pictures/"))), probe);
+    QRect bounds;
+    for (const TsMaskData& mask : probe.Masks)
+        bounds |= QRect(mask.Slice.Left, mask.Slice.Top, mask.Slice.Width(), mask.Slice.Height());
+    QImage master = SkinArtist::NewMaster(bounds);
+    for (const TsMaskData& mask : probe.Masks)
+        SkinArtist::DrawSlice(master, mask);
+
+    const QString masterName = options.ReadString(QStringLiteral("GLOBALINFO"), QStringLiteral("MASTERBITMAP"), {});
+    for (const QString& name : NamedPictures(options)) {
+        const QImage picture = name == masterName ? master : SkinArtist::NamedPicture(name);
+        if (picture.isNull())
+            return Fail(QStringLiteral("the options name %1, which drawskin does not draw").arg(name));
+        if (!Save(picture, out.filePath(name)))
+            return Fail(QStringLiteral("cannot write %1").arg(out.filePath(name)));
+    }
+    QFile written(out.filePath(QStringLiteral("Options.dat")));
+    if (!written.open(QIODevice::WriteOnly) || written.write(gbk) != gbk.size())
+        return Fail(QStringLiteral("cannot write %1").arg(written.fileName()));
+    return 0;
+}

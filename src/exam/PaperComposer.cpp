@@ -1,0 +1,71 @@
+#include "exam/PaperComposer.h"
+
+#include <QSet>
+#include <algorithm>
+
+#include "platform/Exception.h"
+#include "platform/Query.h"
+
+PaperComposer::PaperComposer(Query& qry, std::function<int(int)> pick) : qry_(qry), pick_(std::move(pick)) {}
+
+QString PaperComposer::ChapterSql(int chapter) {
+    return QStringLiteral("select ID from question where zhanjie='%1'").arg(chapter);
+}
+
+bool PaperComposer::IsNewQuestion(const ExamPaper& paper, int id) {
+    return std::find(paper.begin() + 1, paper.end(), id) == paper.end();
+}
+
+void PaperComposer::OpenChapter(int chapter) {
+    qry_.Close();
+    qry_.SetSQL(QString());
+    qry_.SetSQL(ChapterSql(chapter));
+    qry_.Open();
+}
+
+int PaperComposer::DistinctQuestions() {
+    QSet<int> ids;
+    qry_.First();
+    for (int row = 0; row < qry_.RecordCount(); ++row, qry_.MoveBy(1)) {
+        const int id = qry_.FieldByName(QStringLiteral("ID")).AsInteger();
+        if (id != 0) ids.insert(id);
+    }
+    return int(ids.size());
+}
+
+int PaperComposer::PickRow() {
+    qry_.First();
+    qry_.MoveBy(pick_(qry_.RecordCount()));
+    return qry_.FieldByName(QStringLiteral("ID")).AsInteger();
+}
+
+void PaperComposer::DrawQuestion(ExamPaper& paper, int position) {
+    int id = PickRow();
+    while (!IsNewQuestion(paper, id)) id = PickRow();
+    paper[position] = id;
+}
+
+void PaperComposer::MakePaper(const ExamKindInfo& info, ExamPaper& paper) {
+    for (const ChapterQuota& quota : info.quotas) {
+        OpenChapter(quota.chapter);
+        // The motorcycle group's last chapter may repeat its questions; every other position needs a
+        // question of its own.
+        const bool mayRepeat = info.motorcycleBank && quota.chapter == 7;
+        const int needed = mayRepeat ? 1 : quota.Count();
+        const int available = DistinctQuestions();
+        if (available < needed) {
+            throw Exception(QStringLiteral("题库中的题目不足，无法组成“%1”的试卷：第%2章只有%3道题，需要%4道。")
+                                .arg(info.label)
+                                .arg(quota.chapter)
+                                .arg(available)
+                                .arg(needed));
+        }
+        for (int position = quota.first; position <= quota.last; ++position) {
+            if (mayRepeat) {
+                paper[position] = PickRow();
+            } else {
+                DrawQuestion(paper, position);
+            }
+        }
+    }
+}

@@ -1,0 +1,240 @@
+#include "exam/UfrmMNKS.h"
+
+#include <QRandomGenerator>
+#include <QTimer>
+#include <chrono>
+
+#include "bank/AnswerFeedback.h"
+#include "bank/QuestionBlock.h"
+#include "bank/TQuestion.h"
+#include "bank/UDM.h"
+#include "platform/Application.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Query.h"
+#include "platform/TImage.h"
+#include "platform/TShape.h"
+#include "platform/WindowPlacement.h"
+#include "skin/TsButton.h"
+#include "skin/TsLabel.h"
+#include "skin/TsLabelFX.h"
+#include "skin/TsRadioButton.h"
+#include "skin/TsSpeedButton.h"
+
+namespace {
+constexpr int kExamSeconds = 45 * 60;
+const QColor kLabelColour(36, 44, 53);
+
+// A label of the exam's own: size fixed as laid out, the text centred or left.
+TsLabelFX* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place, int pixelSize = 11,
+                     bool centred = false) {
+    auto* label = new TsLabelFX(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(MakeFont(QStringLiteral("MS Sans Serif"), pixelSize));
+    label->SetColor(kLabelColour);
+    label->move(place.topLeft());
+    if (centred) {
+        label->SetAlignment(Qt::AlignCenter);
+        label->SetAutoSize(false);
+        label->resize(place.size());
+    }
+    return label;
+}
+
+// Two digits, with a leading zero where needed.
+QString TwoDigits(int value) { return (QStringLiteral("0") + QString::number(value)).right(2); }
+
+void ShowMessage(QWidget* owner, const QString& text) {
+    ShowMessageBox(owner, {QStringLiteral("提示"), text, QMessageBox::Information, QMessageBox::Ok});
+}
+}  // namespace
+
+TfrmMNKS::TfrmMNKS(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName("frmMNKS");
+    setWindowTitle(QStringLiteral("模拟考试"));
+    setFixedSize(712, 460);
+    setFont(MakeFont(QStringLiteral("MS Sans Serif"), 11));
+
+    Shape1 = Place(new TShape(QColor(49, 49, 49), QColor(49, 49, 49), this), "Shape1", 0, 0, 712, 460);
+    Image = Place(new TImage(this), "Image", -3, -10, 717, 468);
+    Image->SetCenter(true);
+    Image->SetAutoSize(true);
+    Image->SetPicture(QImage(QStringLiteral(":/art/exam.bmp"), "BMP"));
+    CreateLabels();
+    CreateQuestionBlock();
+
+    dstTest = new Query(this);
+    dstTest->setObjectName("dstTest");
+    dstTest->SetConnection(DM->ADOCON);
+    dstTest->SetSQL(QStringLiteral("select * from question"));
+    qry = new Query(this);
+    qry->setObjectName("qry");
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, Handled([this] { Timer1Timer(); }));
+
+    CentreOnScreen(this);
+    FormCreate();
+}
+
+void TfrmMNKS::CreateLabels() {
+    lblLeftTime = MakeLabel(this, "lblLeftTime", QStringLiteral("45分00秒"), {104, 49, 104, 33}, 24);
+    lblJZLX = MakeLabel(this, "lblJZLX", QStringLiteral("C1 C2 C3 C4"), {101, 155, 65, 17});
+    lblSource = MakeLabel(this, "lblSource", QStringLiteral("100"), {145, 195, 29, 20}, 13);
+    QFont bold = lblSource->font();
+    bold.setBold(true);
+    lblSource->setFont(bold);
+    sLabelFX4 = MakeLabel(this, "sLabelFX4", QStringLiteral("第"), {295, 171, 16, 17});
+    lblNo = MakeLabel(this, "lblNo", QStringLiteral("100"), {319, 171, 22, 17}, 11, true);
+    sLabelFX5 = MakeLabel(this, "sLabelFX5", QStringLiteral("题"), {351, 171, 16, 17});
+    sLabelFX7 = MakeLabel(this, "sLabelFX7", QStringLiteral("还有"), {417, 173, 28, 17});
+    lblExt = MakeLabel(this, "lblExt", QStringLiteral("100"), {449, 174, 22, 17}, 11, true);
+    sLabelFX8 = MakeLabel(this, "sLabelFX8", QStringLiteral("题未作答"), {482, 173, 52, 17});
+
+    btnExit = Place(new TsSpeedButton(QStringLiteral("退出考试系统"), this), "btnExit", 56, 400, 129, 33);
+    btnExit->SkinData().SetSkinSection("TOOLBUTTON");
+    connect(btnExit, &QAbstractButton::clicked, this, Handled([this] { btnExitClick(); }));
+}
+
+void TfrmMNKS::CreateQuestionBlock() {
+    lblTM = Place(new TsLabel(QStringLiteral("中华人民共和国交通法规定_____"), this), "lblTM", 264, 208, 417, 65);
+    lblTM->setWordWrap(true);
+    lblTM->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTM->setFont(MakeFont(QStringLiteral("黑体"), 16));
+    lblTM->SetFontColor(QColor(255, 107, 33));
+    Image1 = Place(new TImage(this), "Image1", 376, 264, 313, 177);
+    Image1->SetCenter(true);
+    lblTS = Place(new TsLabel(QStringLiteral("请开始答题"), this), "lblTS", 24, 224, 193, 57);
+    lblTS->setWordWrap(true);
+    lblTS->setAlignment(Qt::AlignCenter);
+    QFont message = MakeFont(QStringLiteral("宋体"), 14);
+    message.setBold(true);
+    lblTS->setFont(message);
+    lblTS->SetFontColor(Qt::yellow);
+
+    const int tops[] = {280, 309, 338, 368};
+    TsRadioButton** options[] = {&as1, &as2, &as3, &as4};
+    for (int i = 0; i < 4; ++i) {
+        auto* option = new TsRadioButton(this, i + 1);
+        option->setObjectName(QStringLiteral("as%1").arg(i + 1));
+        option->setFont(MakeFont(QStringLiteral("黑体"), 14));
+        option->move(267, tops[i]);
+        option->resize(option->sizeHint());
+        option->setVisible(i < 2);
+        connect(option, &QRadioButton::toggled, this, Handled([this, option] { as1Click(option); }));
+        *options[i] = option;
+    }
+    btnNext = Place(new TsButton(QStringLiteral("下一题"), this), "btnNext", 272, 416, 73, 25);
+    connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
+    setTabOrder(as1, as2);
+    setTabOrder(as2, as3);
+    setTabOrder(as3, as4);
+    setTabOrder(as4, btnNext);
+}
+
+void TfrmMNKS::FormCreate() {
+    FScore = 0;
+    FLeftSeconds = kExamSeconds;
+    lblSource->SetCaption(QStringLiteral("0"));
+}
+
+void TfrmMNKS::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    Application::RunHandled([this] { FormActivate(); });
+}
+
+void TfrmMNKS::FormActivate() {
+    OpenQuestionTable();
+    MakePaper();
+    FCurrentNo = 1;
+    ShowQuestion(1);
+    Timer1->start();
+}
+
+void TfrmMNKS::OpenQuestionTable() {
+    const ExamKindInfo* info = FindExamKind(ExamKind);
+    if (info == nullptr) return;
+    dstTest->Close();
+    dstTest->SetConnection(info->motorcycleBank ? DM->MT : DM->ADOCON);
+    dstTest->SetSQL(QStringLiteral("select * from question"));
+    dstTest->Open();
+}
+
+// Seeded from the clock once per paper, so two exams get different papers.
+void TfrmMNKS::MakePaper() {
+    qry->SetConnection(dstTest->GetConnection());
+    QRandomGenerator generator(
+        static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    const ExamKindInfo* info = FindExamKind(ExamKind);
+    if (info == nullptr) return;
+    lblJZLX->SetCaption(info->label);
+    PaperComposer(*qry, [&generator](int n) { return int(generator.bounded(n)); }).MakePaper(*info, FPaperIDs);
+}
+
+void TfrmMNKS::ShowQuestion(int n) {
+    dstTest->SetFiltered(false);
+    dstTest->SetFilter(QStringLiteral("ID=%1").arg(FPaperIDs[n]));
+    dstTest->SetFiltered(true);
+    lblNo->SetCaption(QString::number(n));
+    lblExt->SetCaption(QString::number(kPaperSize + 1 - n));
+    ShowQuestionBlock(TQuestion::Read(*dstTest), {[this](const QString& text) { lblTM->setText(text); },
+                                                  Options(), Image1});
+    btnNext->setFocus();
+}
+
+void TfrmMNKS::EnableOptions(bool enabled) {
+    for (TsRadioButton* option : Options()) option->setEnabled(enabled);
+}
+
+void TfrmMNKS::as1Click(TsRadioButton* sender) {
+    EnableOptions(false);
+    if (!sender->isChecked()) return;
+    const int ans = TQuestion::Read(*dstTest).ans;
+    if (AnswerFeedback::IsRight(sender->Tag(), ans)) {
+        lblTS->setText(QStringLiteral("恭喜您!回答正确!"));
+        AnswerFeedback::PlayRight();
+        ++FScore;
+        lblSource->SetCaption(QString::number(FScore));
+        btnNextClick();
+        return;
+    }
+    AnswerFeedback::PlayWrong();
+    const QString letter = AnswerFeedback::Letter(ans);
+    if (letter.isEmpty()) return;
+    lblTS->setText(QStringLiteral("正确答案应该是") + letter);
+    AnswerFeedback::SpeakLetter(ans);
+}
+
+void TfrmMNKS::btnNextClick() {
+    const auto options = Options();
+    if (std::none_of(options.begin(), options.end(), [](TsRadioButton* option) { return option->isChecked(); })) {
+        ShowMessage(this, QStringLiteral("您还没有解答!"));
+        return;
+    }
+    if (FCurrentNo == kPaperSize) return;
+    ++FCurrentNo;
+    ShowQuestion(FCurrentNo);
+    EnableOptions(true);
+    lblTS->setText(QStringLiteral("请开始答题!"));
+}
+
+// The time shown is a count of handled ticks, not a reading of the wall clock. At time-up answering ends:
+// the options are disabled with the button that moves on.
+void TfrmMNKS::Timer1Timer() {
+    lblLeftTime->SetCaption(TwoDigits(FLeftSeconds / 60) + QStringLiteral("分") + TwoDigits(FLeftSeconds % 60) +
+                            QStringLiteral("秒"));
+    --FLeftSeconds;
+    if (FLeftSeconds >= 0) return;
+    btnNext->setEnabled(false);
+    EnableOptions(false);
+    Timer1->stop();
+    lblTS->setText(QStringLiteral("考试时间到！"));
+    ShowMessage(this, QStringLiteral("考试时间到！"));
+}
+
+void TfrmMNKS::btnExitClick() { close(); }

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDialog>
+
+#include "exam/PaperComposer.h"
+
+class QTimer;
+class Query;
+class TImage;
+class TShape;
+class TsButton;
+class TsLabel;
+class TsLabelFX;
+class TsRadioButton;
+class TsSpeedButton;
+
+// One timed mock exam of 100 questions for one vehicle group: each answer is judged at once with a sound
+// and a sentence, right answers are counted as the score, and the clock counts 45 minutes down.
+class TfrmMNKS : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmMNKS(QWidget* parent = nullptr);
+
+    TShape* Shape1;
+    TImage* Image;
+    TsLabelFX* lblLeftTime;
+    TsLabelFX* lblJZLX;
+    TsLabelFX* lblSource;
+    TsLabelFX* sLabelFX4;
+    TsLabelFX* lblNo;
+    TsLabelFX* sLabelFX5;
+    TsLabelFX* sLabelFX7;
+    TsLabelFX* lblExt;
+    TsLabelFX* sLabelFX8;
+    TsSpeedButton* btnExit;
+    TsLabel* lblTM;
+    TImage* Image1;
+    TsLabel* lblTS;
+    TsRadioButton* as1;
+    TsRadioButton* as2;
+    TsRadioButton* as3;
+    TsRadioButton* as4;
+    TsButton* btnNext;
+    Query* dstTest;
+    Query* qry;
+    QTimer* Timer1;
+
+    void SetExamKind(int kind) { ExamKind = kind; }
+    void OpenQuestionTable();
+    void MakePaper();
+    void ShowQuestion(int n);
+
+    void Timer1Timer();
+    void as1Click(TsRadioButton* sender);
+    void btnNextClick();
+    void btnExitClick();
+
+    int Score() const { return FScore; }
+    int CurrentNo() const { return FCurrentNo; }
+    int LeftSeconds() const { return FLeftSeconds; }
+    const ExamPaper& PaperIDs() const { return FPaperIDs; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateLabels();
+    void CreateQuestionBlock();
+    void FormCreate();
+    void FormActivate();
+    std::array<TsRadioButton*, 4> Options() const { return {as1, as2, as3, as4}; }
+    void EnableOptions(bool enabled);
+
+    int FLeftSeconds = 0;
+    int FScore = 0;
+    int FCurrentNo = 0;
+    ExamPaper FPaperIDs{};
+    int ExamKind = 0;
+    bool activated_ = false;
+};
+
+// The exam window while the main window shows it; empty otherwise.
+inline TfrmMNKS* frmMNKS = nullptr;

@@ -1,0 +1,325 @@
+// The mock exam: papers by chapter quotas for the five vehicle groups, and the timed session.
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "TestSupport.h"
+#include "app/UFrmMain.h"
+#include "bank/TQuestion.h"
+#include "bank/UDM.h"
+#include "exam/UfrmMNKS.h"
+#include "platform/Connection.h"
+#include "platform/Query.h"
+#include "skin/TsButton.h"
+#include "skin/TsLabel.h"
+#include "skin/TsLabelFX.h"
+#include "skin/TsRadioButton.h"
+#include "skin/TsSpeedButton.h"
+
+namespace {
+// chapter -> number of questions; IDs are base + chapter * 1000 + i, answers cycle through A to D.
+QList<Question> Bank(const std::map<int, int>& chapters, int base) {
+    QList<Question> questions;
+    for (const auto& [chapter, count] : chapters) {
+        for (int i = 1; i <= count; ++i) {
+            const int id = base + chapter * 1000 + i;
+            questions.append({id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, ""});
+        }
+    }
+    return questions;
+}
+
+// Exactly the positions of the largest quota of each chapter over the groups that read the bank.
+const std::map<int, int> kCarChapters{{1, 30}, {2, 20}, {3, 20}, {4, 10}, {5, 10},
+                                      {6, 5},  {7, 5},  {8, 5},  {9, 5},  {10, 5}};
+const std::map<int, int> kMotorcycleChapters{{1, 30}, {2, 25}, {3, 25}, {4, 10}, {5, 5}, {6, 1}, {7, 2}};
+constexpr int kMotorcycleBase = 50000;
+
+int ChapterOf(int id) { return (id % kMotorcycleBase) / 1000; }
+
+struct Fixture {
+    explicit Fixture(const std::map<int, int>& cars = kCarChapters) {
+        WriteBank(dir.File("t1.mdb"), Bank(cars, 0));
+        WriteBank(dir.File("t2.mdb"), Bank(kMotorcycleChapters, kMotorcycleBase));
+        dm = std::make_unique<TDM>();
+        DM = dm.get();
+    }
+    ~Fixture() { DM = nullptr; }
+
+    TestAppDir dir{TestAppDir::NoBanks};
+    std::unique_ptr<TDM> dm;
+};
+
+std::unique_ptr<TfrmMNKS> StartExam(int kind) {
+    auto exam = std::make_unique<TfrmMNKS>();
+    exam->SetExamKind(kind);
+    exam->show();
+    return exam;
+}
+
+TsRadioButton* Option(const TfrmMNKS& exam, int tag) { return std::array{exam.as1, exam.as2, exam.as3, exam.as4}[tag - 1]; }
+
+int RightTag(const TfrmMNKS& exam) { return TQuestion::Read(*exam.dstTest).ans; }
+
+void Choose(TfrmMNKS& exam, int tag) {
+    TsRadioButton* option = Option(exam, tag);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(5, option->height() / 2));
+}
+
+void AnswerRight(TfrmMNKS& exam) { Choose(exam, RightTag(exam)); }
+void AnswerWrong(TfrmMNKS& exam) { Choose(exam, RightTag(exam) % 4 + 1); }
+}  // namespace
+
+class ExamTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void paperFollowsTheQuotas_data();
+    void paperFollowsTheQuotas();
+    void chapterWithExactlyItsQuotaGivesAllItsQuestions();
+    void papersDiffer();
+    void chapterTooSmallIsReportedAndNothingShown_data();
+    void chapterTooSmallIsReportedAndNothingShown();
+    void firstQuestionOnOpening();
+    void nextWithoutAnAnswerIsRefused();
+    void rightAnswerScoresAndMovesOn();
+    void wrongAnswerNamesTheRightLetter();
+    void lastQuestion_data();
+    void lastQuestion();
+    void clockCountsHandledTicks();
+    void timeUpEndsAnswering();
+    void leavingAsksNothing();
+    void mainWindowStartsAFreshExamPerButton();
+};
+
+void ExamTest::paperFollowsTheQuotas_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QList<int>>("chapterStarts");  // chapter k begins at chapterStarts[k - 1]; 0: not drawn
+    QTest::newRow("1 小车") << 1 << "C1 C2 C3 C4" << QList<int>{1, 31, 51, 71, 81, 91, 96, 0, 0, 0};
+    QTest::newRow("2 客车") << 2 << "A1 A3 B1" << QList<int>{1, 31, 46, 66, 76, 86, 91, 96, 0, 0};
+    QTest::newRow("3 货车") << 3 << "A2 B2" << QList<int>{1, 31, 46, 66, 76, 86, 91, 0, 96, 0};
+    QTest::newRow("4 机械") << 4 << "M轮式机械" << QList<int>{1, 31, 46, 66, 76, 86, 91, 0, 0, 96};
+    QTest::newRow("5 摩托车") << 5 << "D E F" << QList<int>{1, 31, 56, 81, 91, 96, 97, 0, 0, 0};
+}
+
+void ExamTest::paperFollowsTheQuotas() {
+    QFETCH(int, kind);
+    QFETCH(QList<int>, chapterStarts);
+    Fixture fixture;
+    auto exam = StartExam(kind);
+    QTEST(exam->lblJZLX->Caption(), "label");
+    const ExamPaper& paper = exam->PaperIDs();
+    QSet<int> seen;
+    for (int position = 1; position <= 100; ++position) {
+        const int id = paper[position];
+        int expectedChapter = 0;
+        for (int chapter = 1; chapter <= 10; ++chapter) {
+            if (chapterStarts[chapter - 1] != 0 && chapterStarts[chapter - 1] <= position) expectedChapter = chapter;
+        }
+        QCOMPARE(ChapterOf(id), expectedChapter);
+        QCOMPARE(id > kMotorcycleBase, kind == 5);  // the motorcycle exam reads t2.mdb only
+        const bool mayRepeat = kind == 5 && position >= 97;
+        if (!mayRepeat) {
+            QVERIFY2(!seen.contains(id), qPrintable(QStringLiteral("%1 twice").arg(id)));
+        }
+        seen.insert(id);
+    }
+}
+
+void ExamTest::chapterWithExactlyItsQuotaGivesAllItsQuestions() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    QSet<int> chapterOne;
+    for (int position = 1; position <= 30; ++position) chapterOne.insert(exam->PaperIDs()[position]);
+    QCOMPARE(chapterOne.size(), 30);
+}
+
+void ExamTest::papersDiffer() {
+    Fixture fixture(std::map<int, int>{{1, 60}, {2, 40}, {3, 40}, {4, 20}, {5, 20}, {6, 10}, {7, 10}});
+    auto first = StartExam(1);
+    auto second = StartExam(1);
+    QVERIFY(first->PaperIDs() != second->PaperIDs());
+}
+
+void ExamTest::chapterTooSmallIsReportedAndNothingShown_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("chapter");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("chapter 3 short") << 1 << 3 << 19
+                                     << "题库中的题目不足，无法组成“C1 C2 C3 C4”的试卷：第3章只有19道题，需要20道。";
+    QTest::newRow("chapter 9 missing") << 3 << 9 << 0
+                                       << "题库中的题目不足，无法组成“A2 B2”的试卷：第9章只有0道题，需要5道。";
+}
+
+void ExamTest::chapterTooSmallIsReportedAndNothingShown() {
+    QFETCH(int, kind);
+    QFETCH(int, chapter);
+    QFETCH(int, count);
+    std::map<int, int> chapters = kCarChapters;
+    chapters[chapter] = count;
+    Fixture fixture(chapters);
+    MessageBoxRecorder boxes;
+    auto exam = StartExam(kind);
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QTEST(boxes.shown[0].text, "message");
+    QVERIFY(exam->isVisible());
+    QVERIFY(!exam->Timer1->isActive());
+    QCOMPARE(exam->lblNo->Caption(), QStringLiteral("100"));
+}
+
+void ExamTest::firstQuestionOnOpening() {
+    Fixture fixture;
+    auto exam = StartExam(2);
+    QCOMPARE(exam->windowTitle(), QStringLiteral("模拟考试"));
+    QCOMPARE(exam->size(), QSize(712, 460));
+    QCOMPARE(exam->CurrentNo(), 1);
+    QCOMPARE(exam->lblNo->Caption(), QStringLiteral("1"));
+    QCOMPARE(exam->lblExt->Caption(), QStringLiteral("100"));
+    QCOMPARE(exam->lblSource->Caption(), QStringLiteral("0"));
+    QCOMPARE(exam->lblTS->text(), QStringLiteral("请开始答题"));
+    QCOMPARE(exam->lblTM->text(), QStringLiteral("题%1").arg(exam->PaperIDs()[1]));
+    QCOMPARE(exam->dstTest->RecordCount(), 1);
+    QVERIFY(exam->Timer1->isActive());
+    QCOMPARE(exam->Timer1->interval(), 1000);
+    QCOMPARE(exam->focusWidget(), exam->btnNext);
+    QCOMPARE(exam->LeftSeconds(), 2700);
+}
+
+void ExamTest::nextWithoutAnAnswerIsRefused() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    MessageBoxRecorder boxes;
+    QTest::keyClick(exam->btnNext, Qt::Key_Space);
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QCOMPARE(boxes.shown[0].caption, QStringLiteral("提示"));
+    QCOMPARE(boxes.shown[0].text, QStringLiteral("您还没有解答!"));
+    QCOMPARE(exam->CurrentNo(), 1);
+}
+
+void ExamTest::rightAnswerScoresAndMovesOn() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    SoundRecorder sounds;
+    AnswerRight(*exam);
+    QCOMPARE(sounds.played, QStringList{"sound/对.wav"});
+    QCOMPARE(exam->Score(), 1);
+    QCOMPARE(exam->lblSource->Caption(), QStringLiteral("1"));
+    QCOMPARE(exam->CurrentNo(), 2);
+    QCOMPARE(exam->lblNo->Caption(), QStringLiteral("2"));
+    QCOMPARE(exam->lblExt->Caption(), QStringLiteral("99"));
+    QCOMPARE(exam->lblTS->text(), QStringLiteral("请开始答题!"));
+    QVERIFY(exam->as1->isEnabled());
+    QVERIFY(!exam->as1->isChecked());
+}
+
+void ExamTest::wrongAnswerNamesTheRightLetter() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    const QString letter = QString(QChar('A' + RightTag(*exam) - 1));
+    SoundRecorder sounds;
+    AnswerWrong(*exam);
+    QCOMPARE(sounds.played, (QStringList{"sound/错.wav", "sound/" + letter + ".wav"}));
+    QCOMPARE(exam->lblTS->text(), QStringLiteral("正确答案应该是") + letter);
+    QCOMPARE(exam->Score(), 0);
+    QCOMPARE(exam->CurrentNo(), 1);
+    QVERIFY(!exam->as1->isEnabled());
+    AnswerRight(*exam);  // answered once: the options no longer take a click
+    QCOMPARE(sounds.played.size(), 2);
+    exam->btnNextClick();
+    QCOMPARE(exam->CurrentNo(), 2);
+    QVERIFY(exam->as1->isEnabled());
+}
+
+void ExamTest::lastQuestion_data() {
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right") << true;
+    QTest::newRow("wrong") << false;
+}
+
+void ExamTest::lastQuestion() {
+    QFETCH(bool, right);
+    Fixture fixture;
+    auto exam = StartExam(5);
+    SoundRecorder sounds;
+    while (exam->CurrentNo() < 100) AnswerRight(*exam);
+    QCOMPARE(exam->Score(), 99);
+    if (right) {
+        AnswerRight(*exam);
+        QCOMPARE(exam->Score(), 100);
+        QCOMPARE(exam->lblTS->text(), QStringLiteral("恭喜您!回答正确!"));
+    } else {
+        AnswerWrong(*exam);
+        exam->btnNextClick();
+    }
+    QCOMPARE(exam->CurrentNo(), 100);
+    QCOMPARE(exam->lblExt->Caption(), QStringLiteral("1"));
+    QVERIFY(!exam->as1->isEnabled());
+    QVERIFY(exam->Timer1->isActive());
+}
+
+void ExamTest::clockCountsHandledTicks() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    exam->Timer1->stop();
+    exam->Timer1Timer();
+    QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("45分00秒"));
+    exam->Timer1Timer();
+    QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("44分59秒"));
+    for (int tick = 3; tick <= 2700 - 545 + 1; ++tick) exam->Timer1Timer();
+    QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("09分05秒"));
+}
+
+void ExamTest::timeUpEndsAnswering() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    MessageBoxRecorder boxes;
+    for (int tick = 1; tick <= 2700; ++tick) exam->Timer1Timer();
+    QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("00分01秒"));
+    QVERIFY(boxes.shown.empty());
+    QVERIFY(exam->btnNext->isEnabled());
+    exam->Timer1Timer();
+    QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("00分00秒"));
+    QVERIFY(!exam->Timer1->isActive());
+    QVERIFY(!exam->btnNext->isEnabled());
+    QVERIFY(!exam->as1->isEnabled());
+    QCOMPARE(exam->lblTS->text(), QStringLiteral("考试时间到！"));
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QCOMPARE(boxes.shown[0].text, QStringLiteral("考试时间到！"));
+}
+
+void ExamTest::leavingAsksNothing() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    MessageBoxRecorder boxes;
+    QTest::mouseClick(exam->btnExit, Qt::LeftButton);
+    QVERIFY(!exam->isVisible());
+    QVERIFY(boxes.shown.empty());
+}
+
+void ExamTest::mainWindowStartsAFreshExamPerButton() {
+    Fixture fixture;
+    TfrmMain form;
+    const std::array buttons{form.sSpeedButton1, form.sSpeedButton2, form.sSpeedButton3, form.sSpeedButton4,
+                             form.sSpeedButton5};
+    const QStringList labels{"C1 C2 C3 C4", "A1 A3 B1", "A2 B2", "M轮式机械", "D E F"};
+    QList<TfrmMNKS*> windows;
+    for (int kind = 1; kind <= 5; ++kind) {
+        QTimer::singleShot(0, [&] {
+            QVERIFY(frmMNKS != nullptr);
+            QCOMPARE(frmMNKS->lblJZLX->Caption(), labels[kind - 1]);
+            QCOMPARE(frmMNKS->Score(), 0);
+            QCOMPARE(frmMNKS->parent(), nullptr);
+            windows << frmMNKS;
+            frmMNKS->btnExitClick();
+        });
+        QTest::mouseClick(buttons[kind - 1], Qt::LeftButton);
+        QCOMPARE(frmMNKS, nullptr);
+    }
+    QCOMPARE(windows.size(), 5);
+}
+
+QV_TEST_MAIN(ExamTest)
+#include "tst_exam.moc"

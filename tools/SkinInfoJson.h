@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QJsonObject>
+
+class TsSkinContent;
+
+// A loaded skin described for skin authors: the global facts, every section with every field, the
+// masks and the patterns, in loading order, under the data model's own field names.
+class SkinInfoJson {
+public:
+    static QJsonObject Describe(const TsSkinContent& skin);
+};
