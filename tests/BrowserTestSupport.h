@@ -58,11 +58,8 @@ inline QString PageTitle(const QString& fileName) {
     return match.captured(1);
 }
 
-// A program folder of the test's own in which the browser engine can start.
+// A program folder of the test's own in which the browser engine can start, with no page and no game.
 class BrowserAppDir : public TestAppDir {
 public:
-    BrowserAppDir() : TestAppDir(NoBanks) {
-        QFile::link(BuiltAppDir() + kBrowserEngineModule, File(kBrowserEngineModule));
-        QFile::link(BuiltAppDir() + QStringLiteral("ruffle"), File(QStringLiteral("ruffle")));
-    }
+    BrowserAppDir() : TestAppDir(NoBanks) { LinkBrowserEngine(); }
 };

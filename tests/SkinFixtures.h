@@ -38,8 +38,8 @@ inline QByteArray Package(const QString& options, const Pictures& pictures = {})
 
 inline TsSkinContent Load(const QString& options, const Pictures& pictures = {}) {
     QStringList warnings;
-    TsSkinContent skin = TacSkinLoader::FromPackage(Package(options, pictures), QStringLiteral("/nonexistent/"), {},
-                                                    warnings);
+    TsSkinContent skin =
+        TacSkinLoader::FromPackage(Package(options, pictures), QStringLiteral("/nonexistent/"), {}, warnings);
     skin.RebuildCachedIndexes();
     return skin;
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "browse/BrowserEngine.h"
 #include "platform/AppDir.h"
 #include "platform/Sound.h"
 
@@ -21,8 +22,16 @@ TestAppDir::TestAppDir(Banks banks) {
             QFile::copy(BuiltAppDir() + QLatin1String(bank), path_ + QLatin1String(bank));
         }
         for (const char* folder : {"image", "sound"}) CopyFolder(BuiltAppDir() + folder, path_ + folder);
+        LinkBrowserEngine();
+        QFile::link(BuiltAppDir() + QStringLiteral("game"), path_ + QStringLiteral("game"));
     }
     SetAppDirForTesting(path_);
+}
+
+void TestAppDir::LinkBrowserEngine() const {
+    // The engine's module and the Flash player are large and never change under a test: linked, not copied.
+    for (const QString& part : {kBrowserEngineModule, QStringLiteral("ruffle")})
+        QFile::link(BuiltAppDir() + part, path_ + part);
 }
 
 TestAppDir::~TestAppDir() {

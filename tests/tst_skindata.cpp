@@ -68,15 +68,17 @@ void TestSkinData::maskRules_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");  // empty: no mask
 
-    QTest::newRow("# conventional") << "#(0, 0, 90, 30)(3, 1)"
-                                    << "BUTTON.BORDERSMASK type0 slice0,0,90,30 images3 mask1 width0 mode1 margins10,5,10,5";
+    QTest::newRow("# conventional")
+        << "#(0, 0, 90, 30)(3, 1)"
+        << "BUTTON.BORDERSMASK type0 slice0,0,90,30 images3 mask1 width0 mode1 margins10,5,10,5";
     QTest::newRow("# with blank between lists") << "# (0,0,90,30) (2,0,4,6)"
                                                 << "BUTTON.BORDERSMASK type0 slice0,0,90,30 images2 mask0 width4 mode6 "
                                                    "margins4,4,4,4";
     QTest::newRow("# lower limits") << "#(10,20,40,50)(0,-3,-2)"
                                     << "BUTTON.BORDERSMASK type0 slice10,20,40,50 images1 mask0 width0 mode1 "
                                        "margins10,10,10,10";
-    QTest::newRow("# alone is no mask") << "#" << "";
+    QTest::newRow("# alone is no mask") << "#"
+                                        << "";
     QTest::newRow("@ glyph") << "@0010,0020,0070,0040,3,1"
                              << "Button.BordersMask type2 slice10,20,70,40 images3 mask1 width0 mode0 margins0,0,0,0";
     QTest::newRow("^ border with margins") << "^0000,0000,0090,0060,0005,0006,0007,0008,3,1,4,2"
@@ -100,21 +102,28 @@ void TestSkinData::maskRules_data() {
     QTest::newRow("! given margins, type capped") << "!FRAME.BMP!3!0!7!2!3!4!5"
                                                   << "Button.BordersMask type3 slice0,0,90,60 images3 mask0 width0 "
                                                      "mode4 margins2,3,4,5 picture";
-    QTest::newRow("! lower-case name skipped") << "!frame.bmp!3!1!0" << "";
-    QTest::newRow("! JPEG name skipped") << "!FRAME.JPG!3!1!0" << "";
-    QTest::newRow("! missing picture skipped") << "!OTHER.BMP!3!1!0" << "";
+    QTest::newRow("! lower-case name skipped") << "!frame.bmp!3!1!0"
+                                               << "";
+    QTest::newRow("! JPEG name skipped") << "!FRAME.JPG!3!1!0"
+                                         << "";
+    QTest::newRow("! missing picture skipped") << "!OTHER.BMP!3!1!0"
+                                               << "";
     QTest::newRow("whole bitmap, any case") << "frame.bmp"
                                             << "BUTTON.BORDERSMASK type0 slice0,0,90,60 images3 mask1 width0 mode0 "
                                                "margins10,10,10,10 picture";
-    QTest::newRow("whole bitmap missing") << "OTHER.BMP" << "";
-    QTest::newRow("number") << "16777215" << "";
-    QTest::newRow("text") << "TRUE" << "";
+    QTest::newRow("whole bitmap missing") << "OTHER.BMP"
+                                          << "";
+    QTest::newRow("number") << "16777215"
+                            << "";
+    QTest::newRow("text") << "TRUE"
+                          << "";
 }
 
 void TestSkinData::maskRules() {
     QFETCH(QString, value);
     QFETCH(QString, expected);
-    const TsSkinContent skin = Load(QStringLiteral("[Button]\r\nBordersMask=") + value + QStringLiteral("\r\n"), kFrame);
+    const TsSkinContent skin =
+        Load(QStringLiteral("[Button]\r\nBordersMask=") + value + QStringLiteral("\r\n"), kFrame);
     if (expected.isEmpty()) {
         QVERIFY(skin.Masks.empty());
         return;
@@ -229,17 +238,28 @@ void TestSkinData::inheritedValues_data() {
     QTest::addColumn<QString>("edit");  // lines of section EDIT, whose parent is BUTTON (COLOR 255, GLOW 2)
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("expected");
-    QTest::newRow("missing colour from parent") << "" << "Color" << 255;
-    QTest::newRow("colour -1 from parent") << "COLOR=-1" << "Color" << 255;
-    QTest::newRow("own colour") << "COLOR=65280" << "Color" << 65280;
-    QTest::newRow("system colour to RGB") << "COLOR=-2147483633" << "Color" << 0xF0F0F0;
-    QTest::newRow("hot colour as written") << "HOTCOLOR=-2147483633" << "HotColor" << -2147483633;
-    QTest::newRow("integer from parent") << "" << "GlowCount" << 2;
-    QTest::newRow("default beyond parent") << "" << "FadingIterations" << 5;
-    QTest::newRow("empty value is the default") << "FADINGITERATIONS=" << "FadingIterations" << 5;
-    QTest::newRow("boolean from parent") << "" << "ShowFocus" << 1;
-    QTest::newRow("boolean any case") << "SHOWFOCUS=fAlSe\r\nFADINGENABLED=True" << "FadingEnabled" << 1;
-    QTest::newRow("boolean not TRUE") << "FADINGENABLED=yes" << "FadingEnabled" << 0;
+    QTest::newRow("missing colour from parent") << ""
+                                                << "Color" << 255;
+    QTest::newRow("colour -1 from parent") << "COLOR=-1"
+                                           << "Color" << 255;
+    QTest::newRow("own colour") << "COLOR=65280"
+                                << "Color" << 65280;
+    QTest::newRow("system colour to RGB") << "COLOR=-2147483633"
+                                          << "Color" << 0xF0F0F0;
+    QTest::newRow("hot colour as written") << "HOTCOLOR=-2147483633"
+                                           << "HotColor" << -2147483633;
+    QTest::newRow("integer from parent") << ""
+                                         << "GlowCount" << 2;
+    QTest::newRow("default beyond parent") << ""
+                                           << "FadingIterations" << 5;
+    QTest::newRow("empty value is the default") << "FADINGITERATIONS="
+                                                << "FadingIterations" << 5;
+    QTest::newRow("boolean from parent") << ""
+                                         << "ShowFocus" << 1;
+    QTest::newRow("boolean any case") << "SHOWFOCUS=fAlSe\r\nFADINGENABLED=True"
+                                      << "FadingEnabled" << 1;
+    QTest::newRow("boolean not TRUE") << "FADINGENABLED=yes"
+                                      << "FadingEnabled" << 0;
 }
 
 void TestSkinData::inheritedValues() {
@@ -252,15 +272,16 @@ void TestSkinData::inheritedValues() {
     const TsGeneralData& e = skin.Sections.at(1);
     QCOMPARE(e.ParentClass, QStringLiteral("button"));
     const std::map<QString, int> fields = {
-        {"Color", e.Color},         {"HotColor", e.HotColor},   {"GlowCount", e.GlowCount},
+        {"Color", e.Color},         {"HotColor", e.HotColor},           {"GlowCount", e.GlowCount},
         {"ShowFocus", e.ShowFocus}, {"FadingEnabled", e.FadingEnabled}, {"FadingIterations", e.FadingIterations},
     };
     QCOMPARE(fields.at(field), expected);
 }
 
 void TestSkinData::parentLoopEndsLookup() {
-    const TsSkinContent skin = Load(QStringLiteral("[A]\r\nPARENTCLASS=B\r\n[B]\r\nPARENTCLASS=A\r\n"
-                                                   "[C]\r\nPARENTCLASS=C\r\nCOLOR=-1\r\n"));
+    const TsSkinContent skin =
+        Load(QStringLiteral("[A]\r\nPARENTCLASS=B\r\n[B]\r\nPARENTCLASS=A\r\n"
+                            "[C]\r\nPARENTCLASS=C\r\nCOLOR=-1\r\n"));
     QCOMPARE(skin.Sections.at(0).Color, 16777215);
     QCOMPARE(skin.Sections.at(2).Color, 16777215);
     QCOMPARE(skin.MaskIndexOf(0, QStringLiteral("A"), QStringLiteral("BORDERSMASK")), -1);
@@ -269,12 +290,16 @@ void TestSkinData::parentLoopEndsLookup() {
 void TestSkinData::gradients_data() {
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("steps");
-    QTest::newRow("one vertical step") << "16777215;0;100;0;0" << "16777215>0 100% d0";
-    QTest::newRow("incomplete group dropped") << "16777215;0;100;0" << "";
+    QTest::newRow("one vertical step") << "16777215;0;100;0;0"
+                                       << "16777215>0 100% d0";
+    QTest::newRow("incomplete group dropped") << "16777215;0;100;0"
+                                              << "";
     QTest::newRow("two steps") << "255;65280;40;1;9;65280;16711680;60;0;0;7"
                                << "255>65280 40% d1, 65280>16711680 60% d0";
-    QTest::newRow("share capped") << "1;2;150;0;0" << "1>2 100% d0";
-    QTest::newRow("trailing separator") << "1;2;30;2;0;" << "1>2 30% d2";
+    QTest::newRow("share capped") << "1;2;150;0;0"
+                                  << "1>2 100% d0";
+    QTest::newRow("trailing separator") << "1;2;30;2;0;"
+                                        << "1>2 30% d2";
 }
 
 void TestSkinData::gradients() {
@@ -284,8 +309,11 @@ void TestSkinData::gradients() {
     for (const TsGradArray* parsed : {&skin.Sections[0].GradientSteps, &skin.Sections[0].HotGradientSteps}) {
         QStringList described;
         for (const TsGradientStep& step : *parsed) {
-            described << QStringLiteral("%1>%2 %3% d%4").arg(step.FromColor).arg(step.ToColor).arg(step.Share).arg(
-                             step.Direction);
+            described << QStringLiteral("%1>%2 %3% d%4")
+                             .arg(step.FromColor)
+                             .arg(step.ToColor)
+                             .arg(step.Share)
+                             .arg(step.Direction);
         }
         QCOMPARE(described.join(QStringLiteral(", ")), steps);
     }
@@ -312,11 +340,12 @@ void TestSkinData::globalFacts() {
 }
 
 void TestSkinData::borderMaskFollowsParent() {
-    const TsSkinContent skin = Load(QStringLiteral("[GLOBALINFO]\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
-                                                   "[BUTTON]\r\nBORDERSMASK=#(0,0,30,30)(1,0)\r\n"
-                                                   "IMGTOPLEFT=@0000,0000,0010,0010,1,0\r\n"
-                                                   "[EDIT]\r\nPARENTCLASS=BUTTON\r\n"
-                                                   "[MEMO]\r\nPARENTCLASS=EDIT\r\nBORDERSMASK=#(0,0,60,60)(1,0)\r\n"));
+    const TsSkinContent skin =
+        Load(QStringLiteral("[GLOBALINFO]\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
+                            "[BUTTON]\r\nBORDERSMASK=#(0,0,30,30)(1,0)\r\n"
+                            "IMGTOPLEFT=@0000,0000,0010,0010,1,0\r\n"
+                            "[EDIT]\r\nPARENTCLASS=BUTTON\r\n"
+                            "[MEMO]\r\nPARENTCLASS=EDIT\r\nBORDERSMASK=#(0,0,60,60)(1,0)\r\n"));
     QCOMPARE(skin.Sections[0].BorderMaskIndex, -1);
     QCOMPARE(skin.Sections[1].BorderMaskIndex, 1);
     QCOMPARE(skin.Sections[1].ImgTopLeft, 2);
@@ -349,11 +378,12 @@ void TestSkinData::lookups() {
 }
 
 void TestSkinData::cachedIndexes() {
-    const TsSkinContent skin = Load(QStringLiteral("[GLOBALINFO]\r\nBOXCHECKED=@0000,0000,0030,0010,3,0\r\n"
-                                                   "RADIOGRAYED=@0000,0000,0030,0010,3,0\r\n"
-                                                   "[SCROLLBTNTOP]\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
-                                                   "[SCROLLSLIDERH]\r\nPARENTCLASS=SCROLLBTNTOP\r\n"
-                                                   "[COMBOBOX]\r\nGLYPHMASK=@0000,0000,0030,0010,3,0\r\n"));
+    const TsSkinContent skin =
+        Load(QStringLiteral("[GLOBALINFO]\r\nBOXCHECKED=@0000,0000,0030,0010,3,0\r\n"
+                            "RADIOGRAYED=@0000,0000,0030,0010,3,0\r\n"
+                            "[SCROLLBTNTOP]\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
+                            "[SCROLLSLIDERH]\r\nPARENTCLASS=SCROLLBTNTOP\r\n"
+                            "[COMBOBOX]\r\nGLYPHMASK=@0000,0000,0030,0010,3,0\r\n"));
     const TsCachedIndexes& c = skin.CachedIndexes;
     QCOMPARE(c.GlobalInfo, 0);
     QCOMPARE(c.BoxChecked, 0);
@@ -371,11 +401,16 @@ void TestSkinData::cachedIndexes() {
 void TestSkinData::borderWidthsAndGlyphSize_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("expected");  // left top right bottom, glyph width x height
-    QTest::newRow("given margins") << "^0000,0000,0090,0060,0005,0006,0007,0008,3,1,4,2" << "5 6 7 8, 30x30";
-    QTest::newRow("border width") << "#(0,0,90,60)(3,1,4)" << "4 4 4 4, 30x30";
-    QTest::newRow("glyph computes") << "@0000,0000,0090,0060,3,1" << "10 10 10 10, 30x30";
-    QTest::newRow("zero image count") << "@0000,0000,0090,0060,0,0" << "30 20 30 20, 90x60";
-    QTest::newRow("own picture") << "!FRAME.BMP!2!0!2" << "15 20 15 20, 30x30";
+    QTest::newRow("given margins") << "^0000,0000,0090,0060,0005,0006,0007,0008,3,1,4,2"
+                                   << "5 6 7 8, 30x30";
+    QTest::newRow("border width") << "#(0,0,90,60)(3,1,4)"
+                                  << "4 4 4 4, 30x30";
+    QTest::newRow("glyph computes") << "@0000,0000,0090,0060,3,1"
+                                    << "10 10 10 10, 30x30";
+    QTest::newRow("zero image count") << "@0000,0000,0090,0060,0,0"
+                                      << "30 20 30 20, 90x60";
+    QTest::newRow("own picture") << "!FRAME.BMP!2!0!2"
+                                 << "15 20 15 20, 30x30";
 }
 
 void TestSkinData::borderWidthsAndGlyphSize() {

@@ -168,10 +168,10 @@ void TestSkinPackage::malformedPackageFailsCleanly_data() {
     QTest::newRow("stream shorter than size") << OneEntry(name, size + 3, stream) << QStringLiteral("短于");
     QTest::newRow("only pictures") << TacSkinConvertor::Pack({{QStringLiteral("A.BMP"), QByteArray("x")}})
                                    << QStringLiteral("没有 Options.dat");
-    QTest::newRow("number that is not one") << Package(QStringLiteral("[BUTTON]\r\nCOLOR=12a\r\n"))
-                                            << QStringLiteral("“12a”不是有效的整数");
-    QTest::newRow("number beyond 32 bits") << Package(QStringLiteral("[BUTTON]\r\nGLOW=4294967296\r\n"))
-                                           << QStringLiteral("[BUTTON] GLOW");
+    QTest::newRow("number that is not one")
+        << Package(QStringLiteral("[BUTTON]\r\nCOLOR=12a\r\n")) << QStringLiteral("“12a”不是有效的整数");
+    QTest::newRow("number beyond 32 bits")
+        << Package(QStringLiteral("[BUTTON]\r\nGLOW=4294967296\r\n")) << QStringLiteral("[BUTTON] GLOW");
     QTest::newRow("bad gradient") << Package(QStringLiteral("[BUTTON]\r\nGRADIENTDATA=1;2;x;4;5\r\n"))
                                   << QStringLiteral("GRADIENTDATA");
     QTest::newRow("bad global fact") << Package(QStringLiteral("[GLOBALINFO]\r\nBISPACE=two\r\n"))
@@ -204,10 +204,10 @@ void TestSkinPackage::optionsText_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("expected");  // sections as "[name]", keyed lines as "key=value", others as "value"
 
-    QTest::newRow("line ends of every kind")
-        << QByteArray("[A]\r\nx=1\ny=2\rz=3") << QStringLiteral("[A] x=1 y=2 z=3");
+    QTest::newRow("line ends of every kind") << QByteArray("[A]\r\nx=1\ny=2\rz=3") << QStringLiteral("[A] x=1 y=2 z=3");
     QTest::newRow("blanks and control characters stripped")
-        << QByteArray(" \t[ B ]\x01\r\n  key  =  value with blanks \t\r\n") << QStringLiteral("[B] key=value with blanks");
+        << QByteArray(" \t[ B ]\x01\r\n  key  =  value with blanks \t\r\n")
+        << QStringLiteral("[B] key=value with blanks");
     QTest::newRow("comments and empty lines skipped")
         << QByteArray("[A]\r\n;x=1\r\n\r\n   ;y=2\r\nz=3\r\n") << QStringLiteral("[A] z=3");
     QTest::newRow("lines before the first section ignored")
@@ -218,9 +218,9 @@ void TestSkinPackage::optionsText_data() {
         << QByteArray("[A]\r\njust text\r\n") << QStringLiteral("[A] just text");
     QTest::newRow("duplicate sections stay separate")
         << QByteArray("[A]\r\nx=1\r\n[a]\r\nx=2\r\n") << QStringLiteral("[A] x=1 [a] x=2");
-    QTest::newRow("bracket without close is a line")
-        << QByteArray("[A]\r\n[B\r\n") << QStringLiteral("[A] [B");
-    QTest::newRow("Chinese text") << QByteArray("[A]\r\nAUTHOR=\xBC\xDD\xCA\xBB\r\n") << QStringLiteral("[A] AUTHOR=驾驶");
+    QTest::newRow("bracket without close is a line") << QByteArray("[A]\r\n[B\r\n") << QStringLiteral("[A] [B");
+    QTest::newRow("Chinese text") << QByteArray("[A]\r\nAUTHOR=\xBC\xDD\xCA\xBB\r\n")
+                                  << QStringLiteral("[A] AUTHOR=驾驶");
 }
 
 void TestSkinPackage::optionsText() {
@@ -248,11 +248,16 @@ void TestSkinPackage::optionsLookupsIgnoreCase() {
 void TestSkinPackage::includeBackslash_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("backslash kept") << "C:\\App\\" << "C:\\App\\";
-    QTest::newRow("slash replaced") << "/opt/app/" << "/opt/app\\";
-    QTest::newRow("drive letter") << "D" << "D:\\";
-    QTest::newRow("other") << "C:\\App" << "C:\\App\\";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("backslash kept") << "C:\\App\\"
+                                    << "C:\\App\\";
+    QTest::newRow("slash replaced") << "/opt/app/"
+                                    << "/opt/app\\";
+    QTest::newRow("drive letter") << "D"
+                                  << "D:\\";
+    QTest::newRow("other") << "C:\\App"
+                           << "C:\\App\\";
 }
 
 void TestSkinPackage::includeBackslash() {
@@ -265,15 +270,33 @@ void TestSkinPackage::resolveSkinDirectory_data() {
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("parent") << "..\\Skins" << "C:\\App\\Bin\\" << "C:\\App\\Skins";
-    QTest::newRow("parent, slashes") << "../Skins" << "/opt/app/bin/" << "/opt/app/Skins";
-    QTest::newRow("only one parent resolved") << "..\\..\\Skins" << "C:\\App\\Bin\\" << "C:\\App\\..\\Skins";
-    QTest::newRow("dot backslash") << ".\\Skins" << "C:\\App\\" << "C:\\App\\Skins";
-    QTest::newRow("dot slash") << "./Skins" << "C:\\App\\" << "C:\\App\\Skins";
-    QTest::newRow("relative") << "Skins" << "C:\\App\\" << "C:\\App\\Skins";
-    QTest::newRow("drive") << "D:\\Skins" << "C:\\App\\" << "D:\\Skins";
-    QTest::newRow("share") << "\\\\server\\Skins" << "C:\\App\\" << "\\\\server\\Skins";
-    QTest::newRow("from the root") << "/usr/share/skins" << "/opt/app/" << "/usr/share/skins";
+    QTest::newRow("parent") << "..\\Skins"
+                            << "C:\\App\\Bin\\"
+                            << "C:\\App\\Skins";
+    QTest::newRow("parent, slashes") << "../Skins"
+                                     << "/opt/app/bin/"
+                                     << "/opt/app/Skins";
+    QTest::newRow("only one parent resolved") << "..\\..\\Skins"
+                                              << "C:\\App\\Bin\\"
+                                              << "C:\\App\\..\\Skins";
+    QTest::newRow("dot backslash") << ".\\Skins"
+                                   << "C:\\App\\"
+                                   << "C:\\App\\Skins";
+    QTest::newRow("dot slash") << "./Skins"
+                               << "C:\\App\\"
+                               << "C:\\App\\Skins";
+    QTest::newRow("relative") << "Skins"
+                              << "C:\\App\\"
+                              << "C:\\App\\Skins";
+    QTest::newRow("drive") << "D:\\Skins"
+                           << "C:\\App\\"
+                           << "D:\\Skins";
+    QTest::newRow("share") << "\\\\server\\Skins"
+                           << "C:\\App\\"
+                           << "\\\\server\\Skins";
+    QTest::newRow("from the root") << "/usr/share/skins"
+                                   << "/opt/app/"
+                                   << "/usr/share/skins";
 }
 
 void TestSkinPackage::resolveSkinDirectory() {
@@ -305,8 +328,7 @@ void TestSkinPackage::activatingTwiceLoadsOnce() {
     QSignalSpy before(manager.get(), &TsSkinManager::OnBeforeChange);
     QSignalSpy after(manager.get(), &TsSkinManager::OnAfterChange);
     bool changingSeen = false;
-    connect(manager.get(), &TsSkinManager::OnBeforeChange, this,
-            [&] { changingSeen = TsSkinManager::SkinChanging(); });
+    connect(manager.get(), &TsSkinManager::OnBeforeChange, this, [&] { changingSeen = TsSkinManager::SkinChanging(); });
     manager->SetActive(true);
     manager->SetActive(true);
     QCOMPARE(before.count(), 1);

@@ -54,9 +54,10 @@ void TestSkinTool::shippedSkinCoversEveryFormSection() {
     QStringList names;
     for (const QJsonValue& section : info[QStringLiteral("sections")].toArray())
         names << section[QStringLiteral("Name")].toString();
-    for (const char* wanted : {"GLOBALINFO", "FORM", "FORMTITLE", "TOOLBAR", "TOOLBUTTON", "BUTTON", "BUTTON_HUGE",
-                               "BUTTON_BIG", "WEBBUTTON", "SPEEDBUTTON", "EDIT", "PANEL", "GROUPBOX", "CHECKBOX",
-                               "RADIOBUTTON", "STATUSBAR", "DIVIDER", "MENULINE", "MAINMENU", "ICOLINE"}) {
+    for (const char* wanted :
+         {"GLOBALINFO",  "FORM",      "FORMTITLE",   "TOOLBAR",  "TOOLBUTTON", "BUTTON",   "BUTTON_HUGE",
+          "BUTTON_BIG",  "WEBBUTTON", "SPEEDBUTTON", "EDIT",     "PANEL",      "GROUPBOX", "CHECKBOX",
+          "RADIOBUTTON", "STATUSBAR", "DIVIDER",     "MENULINE", "MAINMENU",   "ICOLINE"}) {
         QVERIFY2(names.contains(QLatin1String(wanted)), wanted);
     }
     QStringList globalMasks;
@@ -75,12 +76,13 @@ void TestSkinTool::shippedSkinUsesEveryValueForm() {
     const QJsonObject info = Info(BuiltAppDir() + QStringLiteral("s.asz"));
     QSet<QString> seen;
     for (const QJsonValue& m : info[QStringLiteral("masks")].toArray()) {
-        seen << QStringLiteral("type%1%2").arg(m[QStringLiteral("ImgType")].toInt()).arg(
-            m[QStringLiteral("HasPicture")].toBool() ? " picture" : "");
+        seen << QStringLiteral("type%1%2")
+                    .arg(m[QStringLiteral("ImgType")].toInt())
+                    .arg(m[QStringLiteral("HasPicture")].toBool() ? " picture" : "");
     }
     // Borders, textures, glyphs and glows, both in the master bitmap and in pictures of their own.
-    for (const char* form : {"type0", "type0 picture", "type1", "type1 picture", "type2", "type2 picture",
-                             "type3 picture"}) {
+    for (const char* form :
+         {"type0", "type0 picture", "type1", "type1 picture", "type2", "type2 picture", "type3 picture"}) {
         QVERIFY2(seen.contains(QLatin1String(form)), form);
     }
     QVERIFY(!info[QStringLiteral("patterns")].toArray().isEmpty());

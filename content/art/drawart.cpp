@@ -1,6 +1,7 @@
 // Draws the program's pictures at build time: drawart OUTDIR
 
 #include "BannerPainter.h"
+#include "ExamBackgroundPainter.h"
 #include "IconPainter.h"
 
 #include <QDir>
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     }
 
     const bool ok = save(BannerPainter::paint(), out.filePath(QStringLiteral("banner.bmp")), "BMP") &&
-                    save(IconPainter::paint(256), out.filePath(QStringLiteral("quorvane.png")), "PNG");
+                    save(IconPainter::paint(256), out.filePath(QStringLiteral("quorvane.png")), "PNG") &&
+                    save(ExamBackgroundPainter::paint(), out.filePath(QStringLiteral("exam.bmp")), "BMP");
     return ok ? 0 : 1;
 }

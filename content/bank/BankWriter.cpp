@@ -47,7 +47,7 @@ void step(sqlite3* db, sqlite3_stmt* statement, const QString& what) {
     sqlite3_clear_bindings(statement);
 }
 
-void createTables(sqlite3* db, const QString& password, bool withProgressTable) {
+void createTables(sqlite3* db, const QString& password, const std::optional<QList<ProgressRow>>& progress) {
     exec(db, "CREATE TABLE qv_meta(name TEXT PRIMARY KEY, value TEXT NOT NULL)");
     exec(db,
          "CREATE TABLE question(ID INTEGER PRIMARY KEY, zhanjie TEXT NOT NULL, question TEXT NOT NULL, ans1 TEXT, "
@@ -60,15 +60,24 @@ void createTables(sqlite3* db, const QString& password, bool withProgressTable) 
     bindText(meta.get(), 2, password);
     step(db, meta.get(), QStringLiteral("storing password"));
 
-    if (withProgressTable) {
+    if (progress) {
         exec(db, "CREATE TABLE JD(\"名称\" TEXT PRIMARY KEY, \"进度\" INTEGER NOT NULL DEFAULT 0)");
-        const Statement progress = prepare(db, "INSERT INTO JD(\"名称\", \"进度\") VALUES(?, 0)");
-        // Row "0" holds progress over the whole bank, rows "1".."10" one chapter each.
-        for (int chapter = 0; chapter <= 10; ++chapter) {
-            bindText(progress.get(), 1, QString::number(chapter));
-            step(db, progress.get(), QStringLiteral("storing progress row %1").arg(chapter));
+        const Statement insert = prepare(db, "INSERT INTO JD(\"名称\", \"进度\") VALUES(?, ?)");
+        for (const ProgressRow& row : *progress) {
+            bindText(insert.get(), 1, row.name);
+            sqlite3_bind_int(insert.get(), 2, row.position);
+            step(db, insert.get(), QStringLiteral("storing progress row %1").arg(row.name));
         }
     }
+}
+
+// Row "0" holds progress over the whole bank, rows "1".."10" one chapter each.
+QList<ProgressRow> freshProgress() {
+    QList<ProgressRow> rows;
+    for (int chapter = 0; chapter <= 10; ++chapter) {
+        rows.append({QString::number(chapter), 0});
+    }
+    return rows;
 }
 
 void insertQuestions(sqlite3* db, const QList<Question>& questions) {
@@ -91,7 +100,8 @@ std::filesystem::path fsPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
-void fill(const QString& tmpPath, const QList<Question>& questions, const QString& password, bool withProgressTable) {
+void fill(const QString& tmpPath, const QList<Question>& questions, const QString& password,
+          const std::optional<QList<ProgressRow>>& progress) {
     sqlite3* raw = nullptr;
     const int rc =
         sqlite3_open_v2(tmpPath.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -100,7 +110,7 @@ void fill(const QString& tmpPath, const QList<Question>& questions, const QStrin
         failWith(db.get(), QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(tmpPath)));
     }
     exec(db.get(), "BEGIN");
-    createTables(db.get(), password, withProgressTable);
+    createTables(db.get(), password, progress);
     insertQuestions(db.get(), questions);
     exec(db.get(), "COMMIT");
     if (sqlite3_close(db.release()) != SQLITE_OK) {
@@ -112,11 +122,16 @@ void fill(const QString& tmpPath, const QList<Question>& questions, const QStrin
 
 void BankWriter::write(const QString& path, const QList<Question>& questions, const QString& password,
                        bool withProgressTable) {
+    write(path, questions, password, withProgressTable ? std::optional(freshProgress()) : std::nullopt);
+}
+
+void BankWriter::write(const QString& path, const QList<Question>& questions, const QString& password,
+                       const std::optional<QList<ProgressRow>>& progress) {
     const QString tmpPath = path + QStringLiteral(".tmp");
     // A leftover from an interrupted run would otherwise be opened as an existing database and collide on CREATE.
     QFile::remove(tmpPath);
     try {
-        fill(tmpPath, questions, password, withProgressTable);
+        fill(tmpPath, questions, password, progress);
         std::error_code error;
         std::filesystem::rename(fsPath(tmpPath), fsPath(path), error);
         if (error) {

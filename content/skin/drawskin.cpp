@@ -53,8 +53,8 @@ int main(int argc, char** argv) {
     if (!source.open(QIODevice::ReadOnly))
         return Fail(QStringLiteral("cannot read %1").arg(source.fileName()));
     const QString text = QString::fromUtf8(source.readAll());
-    const QByteArray gbk = EncodeGbk(QString(text).replace(QRegularExpression(QStringLiteral("\r?\n")),
-                                                           QStringLiteral("\r\n")));
+    const QByteArray gbk =
+        EncodeGbk(QString(text).replace(QRegularExpression(QStringLiteral("\r?\n")), QStringLiteral("\r\n")));
     const QDir out(QString::fromLocal8Bit(argv[2]));
     if (!out.mkpath(QStringLiteral(".")))
         return Fail(QStringLiteral("cannot create %1").arg(out.path()));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTextStream>
 #include <functional>
@@ -9,6 +10,9 @@
 
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
+#include "browse/UfrmBrowse.h"
+#include "exam/UfrmMNKS.h"
+#include "platform/AppDir.h"
 #include "platform/Exception.h"
 #include "platform/FormSnapshot.h"
 #include "platform/MessageBox.h"
@@ -44,6 +48,42 @@ void ShowPracticeWindows(const QString& dir) {
         for (int step = 0; step < 200 && !ShowsFourOptionsAndAPicture(*random); ++step) random->btnNextClick();
     });
 }
+// The small-car exam on its first question, its clock started.
+void ShowExamWindow(const QString& dir) {
+    auto exam = std::make_unique<TfrmMNKS>();
+    exam->SetExamKind(1);
+    Snapshot(exam.get(), dir);
+}
+
+// The engine loads in its own time: events are served until `ready` holds, for at most `milliseconds`.
+void WaitUntil(const std::function<bool()>& ready, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!ready() && clock.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// The browser window as `name`, showing `fileName` under `caption` once the page's title reads `loaded`.
+void SnapshotBrowser(const QString& dir, const QString& name, const QString& caption, const QString& fileName,
+                     const QString& loaded) {
+    auto window = std::make_unique<TfrmBrowse>(frmMain);
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    window->Navigate(AppDir() + fileName);
+    Snapshot(window.get(), dir, [&window, &loaded] {
+        WaitUntil([&window, &loaded] { return window->WebBrowser1->property("title").toString() == loaded; }, 30000);
+        // A moment more for the first frames that a game draws once it runs.
+        WaitUntil([] { return false; }, 300);
+    });
+}
+
+// The browser window with a sign page, and with the sign-matching game on its board.
+void ShowBrowserWindows(const QString& dir) {
+    SnapshotBrowser(dir, QStringLiteral("frmBrowse"), QStringLiteral("交通标志"), QStringLiteral("image\\bz2.htm"),
+                    QStringLiteral("禁令标志"));
+    SnapshotBrowser(dir, QStringLiteral("frmBrowseGame"), QStringLiteral("交通标志连连看"),
+                    QStringLiteral("game\\lianliankan.swf"), QStringLiteral("正在播放"));
+}
 }  // namespace
 
 int RunTour(const QString& dir) {
@@ -61,6 +101,8 @@ int RunTour(const QString& dir) {
             {QStringLiteral("提示"), QStringLiteral("进度已保存"), QMessageBox::Information, QMessageBox::Ok}));
         Snapshot(box.get(), dir);
         ShowPracticeWindows(dir);
+        ShowExamWindow(dir);
+        ShowBrowserWindows(dir);
     } catch (const Exception& error) {
         err << error.Message() << "\n";
         return 1;

@@ -6,6 +6,13 @@
 #include "platform/Exception.h"
 #include "platform/Query.h"
 
+namespace {
+// The motorcycle group's last chapter may repeat its questions; every other position needs a question of its own.
+bool MayRepeat(const ExamKindInfo& info, const ChapterQuota& quota) {
+    return info.motorcycleBank && quota.chapter == 7;
+}
+}  // namespace
+
 PaperComposer::PaperComposer(Query& qry, std::function<int(int)> pick) : qry_(qry), pick_(std::move(pick)) {}
 
 QString PaperComposer::ChapterSql(int chapter) {
@@ -21,6 +28,15 @@ void PaperComposer::OpenChapter(int chapter) {
     qry_.SetSQL(QString());
     qry_.SetSQL(ChapterSql(chapter));
     qry_.Open();
+}
+
+int PaperComposer::QuestionsNeeded(const ExamKindInfo& info, const ChapterQuota& quota) {
+    return MayRepeat(info, quota) ? 1 : quota.Count();
+}
+
+int PaperComposer::QuestionsAvailable(int chapter) {
+    OpenChapter(chapter);
+    return DistinctQuestions();
 }
 
 int PaperComposer::DistinctQuestions() {
@@ -47,12 +63,9 @@ void PaperComposer::DrawQuestion(ExamPaper& paper, int position) {
 
 void PaperComposer::MakePaper(const ExamKindInfo& info, ExamPaper& paper) {
     for (const ChapterQuota& quota : info.quotas) {
-        OpenChapter(quota.chapter);
-        // The motorcycle group's last chapter may repeat its questions; every other position needs a
-        // question of its own.
-        const bool mayRepeat = info.motorcycleBank && quota.chapter == 7;
-        const int needed = mayRepeat ? 1 : quota.Count();
-        const int available = DistinctQuestions();
+        const bool mayRepeat = MayRepeat(info, quota);
+        const int needed = QuestionsNeeded(info, quota);
+        const int available = QuestionsAvailable(quota.chapter);
         if (available < needed) {
             throw Exception(QStringLiteral("题库中的题目不足，无法组成“%1”的试卷：第%2章只有%3道题，需要%4道。")
                                 .arg(info.label)

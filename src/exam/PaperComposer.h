@@ -29,6 +29,11 @@ public:
     // The chapter query that MakePaper runs for `chapter`.
     static QString ChapterSql(int chapter);
 
+    // How many different questions the chapter of `quota` must hold before MakePaper can fill its positions.
+    static int QuestionsNeeded(const ExamKindInfo& info, const ChapterQuota& quota);
+    // Runs the chapter query and counts the different question IDs it yields.
+    int QuestionsAvailable(int chapter);
+
 private:
     void OpenChapter(int chapter);
     int DistinctQuestions();

@@ -144,11 +144,13 @@ TsMaskData FreeFormSlice(const Source& source) {
     static const QRegularExpression wordBreaks(QStringLiteral("[ ()]+"));
     static const QRegularExpression listBreaks(QStringLiteral("\\s*[()]+\\s*"));
     static const QRegularExpression numberBreaks(QStringLiteral("[ ,]+"));
-    const QStringList words = source.value.split(source.value.contains(u'(') ? listBreaks : wordBreaks,
-                                                 Qt::SkipEmptyParts);
+    const QStringList words =
+        source.value.split(source.value.contains(u'(') ? listBreaks : wordBreaks, Qt::SkipEmptyParts);
     const QStringList rect = words.value(1).split(numberBreaks, Qt::SkipEmptyParts);
     const QStringList options = words.value(2).split(numberBreaks, Qt::SkipEmptyParts);
-    const auto number = [&](const QStringList& list, int i) { return TacNumbers::Require(list.value(i), source.Where()); };
+    const auto number = [&](const QStringList& list, int i) {
+        return TacNumbers::Require(list.value(i), source.Where());
+    };
 
     TsMaskData mask = NewMask(source, true);
     mask.Slice = {number(rect, 0), number(rect, 1), number(rect, 2), number(rect, 3)};

@@ -26,6 +26,9 @@ std::optional<QByteArray> TacPictureSource::Bytes(const QString& name) const {
 }
 
 std::optional<QByteArray> TacPictureSource::FileBytes(const QString& name) const {
+    // No file system has such a name; asking it would only draw a warning.
+    if (name.contains(QChar(0)))
+        return std::nullopt;
     QString path = FileSystemPath(name.contains(u':') ? name : skinFolder_ + name);
     if (!QFileInfo(path).isFile()) {
         // Skins name their pictures in capitals while the files were written on a system that does not

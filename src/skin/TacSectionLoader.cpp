@@ -33,11 +33,11 @@ std::optional<T> Inherited(const TacOptionsStore& options, const QString& sectio
 // The colours of the classic system palette, red in the lowest byte, by their system index.
 int SystemColor(int index) {
     switch (index) {
-        case 5:  // window
+        case 5:   // window
         case 14:  // highlighted text
         case 20:  // button highlight
             return 0xFFFFFF;
-        case 8:  // window text
+        case 8:   // window text
         case 18:  // button text
             return 0x000000;
         case 13:  // highlight
@@ -72,8 +72,8 @@ TsGeneralData ReadSection(const TacOptionsStore& options, const QString& name) {
             TacSectionLoader::ReadInheritedInteger(options, name, QLatin1String(key.OptionKey), data.*key.Field);
     }
     for (const auto& key : TsGeneralData::BooleanKeys()) {
-        const QString value = TacSectionLoader::ReadInheritedString(options, name, QLatin1String(key.OptionKey),
-                                                                    QStringLiteral("FALSE"));
+        const QString value =
+            TacSectionLoader::ReadInheritedString(options, name, QLatin1String(key.OptionKey), QStringLiteral("FALSE"));
         data.*key.Field = value.toUpper() == QLatin1String("TRUE");
     }
     for (const auto& key : TsGeneralData::StringKeys()) {

@@ -7,7 +7,7 @@
 
 // One picture of a packed skin, unpacked.
 struct TacImageItem {
-    QString Name;  // as stored
+    QString Name;           // as stored
     bool IsBitmap = false;  // the upper-cased extension is ".BMP"
     QByteArray Bytes;
 };

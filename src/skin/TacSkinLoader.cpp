@@ -32,8 +32,8 @@ TsSkinContent TacSkinLoader::Build(const TacOptionsStore& options, const TacPict
     return skin;
 }
 
-TsSkinContent TacSkinLoader::FromPackage(const QByteArray& package, const QString& skinFolder,
-                                         const Settings& settings, QStringList& warnings) {
+TsSkinContent TacSkinLoader::FromPackage(const QByteArray& package, const QString& skinFolder, const Settings& settings,
+                                         QStringList& warnings) {
     TacSkinConvertor convertor;
     convertor.Unpack(package);
     if (!convertor.OptionsText)

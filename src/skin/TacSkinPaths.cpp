@@ -22,8 +22,8 @@ QString ResolveSkinDirectory(const QString& directory, const QString& executable
     if (directory.startsWith(QLatin1String(".\\")) || directory.startsWith(QLatin1String("./")))
         return executableFolder + directory.mid(2);
     // A path from the root of this file system is as absolute as one with a drive letter.
-    const bool absolute = directory.contains(u':') || directory.contains(QLatin1String("\\\\")) ||
-                          directory.startsWith(u'/');
+    const bool absolute =
+        directory.contains(u':') || directory.contains(QLatin1String("\\\\")) || directory.startsWith(u'/');
     return absolute ? directory : executableFolder + directory;
 }
 

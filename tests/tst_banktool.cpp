@@ -1,0 +1,376 @@
+// quorvane-bank, run as training centres run it: checking a folder's banks, composing a paper, and the way out to
+// JSON and back.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <map>
+
+#include "TestSupport.h"
+#include "bank/UDM.h"
+#include "platform/Connection.h"
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run BankTool(const QStringList& args) {
+    QProcess process;
+    process.start(qEnvironmentVariable("QV_BANKTOOL"), args);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+using Chapters = std::map<int, int>;  // chapter -> number of questions
+
+// IDs are base + chapter * 1000 + i, so a paper's IDs tell their chapter and their bank.
+QList<Question> Bank(const Chapters& chapters, int base) {
+    QList<Question> questions;
+    for (const auto& [chapter, count] : chapters) {
+        for (int i = 1; i <= count; ++i) {
+            const int id = base + chapter * 1000 + i;
+            questions.append({id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, ""});
+        }
+    }
+    return questions;
+}
+
+constexpr int kMotorcycleBase = 50000;
+// The largest quota of each chapter over the groups that read the bank.
+const Chapters kCarChapters{{1, 30}, {2, 20}, {3, 20}, {4, 10}, {5, 10}, {6, 5}, {7, 5}, {8, 5}, {9, 5}, {10, 5}};
+const Chapters kMotorcycleChapters{{1, 30}, {2, 25}, {3, 25}, {4, 10}, {5, 5}, {6, 1}, {7, 4}};
+
+Chapters With(Chapters chapters, int chapter, int count) {
+    chapters[chapter] = count;
+    return chapters;
+}
+
+struct Folder {
+    Folder(const Chapters& cars, const Chapters& motorcycles) {
+        WriteBank(dir.File("t1.mdb"), Bank(cars, 0));
+        WriteBank(dir.File("t2.mdb"), Bank(motorcycles, kMotorcycleBase));
+    }
+    TestAppDir dir{TestAppDir::NoBanks};
+};
+
+// The block of `check`'s report that belongs to one vehicle group.
+QString GroupBlock(const QString& report, int kind) {
+    const qsizetype start = report.indexOf(QStringLiteral("车型 %1：").arg(kind));
+    const qsizetype end = report.indexOf(QStringLiteral("\n\n"), start);
+    return start < 0 ? QString() : report.mid(start, end - start);
+}
+
+ResultSet Select(const QString& bank, const QString& sql) {
+    Connection connection;
+    TDM::OpenDatabase(&connection, bank);
+    return connection.Select(sql);
+}
+
+// A question of every shape a bank holds: four options with a picture, true/false, an empty C before a D.
+QList<Question> MixedQuestions() {
+    return {{3, 1, QStringLiteral("遇到“让”字标志怎么办？"), {"停车", "减速让行", "鸣喇叭", "加速"}, 2, "3.png"},
+            {8, 10, QStringLiteral("轮式机械可以上高速公路。"), {"正确", "错误", "", ""}, 2, ""},
+            {12, 7, QStringLiteral("引号\"与反斜杠\\都要保留"), {"甲", "乙", "", "丁"}, 4, ""}};
+}
+
+QByteArray ImportJson(const QString& questions, const QString& progress = QStringLiteral("null")) {
+    return QStringLiteral(R"({"format": "quorvane-bank", "version": 1, "questions": [%1], "JD": %2})")
+        .arg(questions, progress)
+        .toUtf8();
+}
+
+const QString kGoodQuestion = QStringLiteral(
+    R"({"ID": 1, "zhanjie": "1", "question": "题", "ans1": "甲", "ans2": "乙", "ans3": "", "ans4": "", "bmp": "",
+        "ans": 1})");
+
+QString GoodQuestionWith(const QString& key, const QString& json) {
+    QJsonObject question = QJsonDocument::fromJson(kGoodQuestion.toUtf8()).object();
+    question.insert(key, QJsonDocument::fromJson(("[" + json + "]").toUtf8()).array().first());
+    return QString::fromUtf8(QJsonDocument(question).toJson(QJsonDocument::Compact));
+}
+
+}  // namespace
+
+class BankToolTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void checkReportsEachGroup_data();
+    void checkReportsEachGroup();
+    void checkPassesOnTheShippedBank();
+    void paperFollowsTheQuotas_data();
+    void paperFollowsTheQuotas();
+    void paperRefusesWhatCannotBeExamined_data();
+    void paperRefusesWhatCannotBeExamined();
+    void exportAndImportKeepEverything_data();
+    void exportAndImportKeepEverything();
+    void importRefusesBadInput_data();
+    void importRefusesBadInput();
+    void exportRefusesWhatIsNoBank();
+    void malformedCommandLineShowsUsage_data();
+    void malformedCommandLineShowsUsage();
+};
+
+void BankToolTest::checkReportsEachGroup_data() {
+    QTest::addColumn<Chapters>("cars");
+    QTest::addColumn<Chapters>("motorcycles");
+    QTest::addColumn<QList<int>>("failing");
+    QTest::addColumn<QString>("shortLine");  // "chapter available needed" of the short chapter, if any
+
+    QTest::newRow("every quota met exactly") << kCarChapters << kMotorcycleChapters << QList<int>{} << "";
+    QTest::newRow("car chapter 2 one short")
+        << With(kCarChapters, 2, 19) << kMotorcycleChapters << QList<int>{1} << "2 19 20";
+    QTest::newRow("chapter 3 short fails all four groups of t1.mdb")
+        << With(kCarChapters, 3, 12) << kMotorcycleChapters << QList<int>{1, 2, 3, 4} << "3 12 20";
+    QTest::newRow("truck chapter empty") << With(kCarChapters, 9, 0) << kMotorcycleChapters << QList<int>{3} << "9 0 5";
+    QTest::newRow("motorcycle chapter 7 may repeat one question")
+        << kCarChapters << With(kMotorcycleChapters, 7, 1) << QList<int>{} << "";
+    QTest::newRow("motorcycle chapter 7 empty")
+        << kCarChapters << With(kMotorcycleChapters, 7, 0) << QList<int>{5} << "7 0 1";
+    QTest::newRow("motorcycle chapter 6 does not repeat")
+        << kCarChapters << With(kMotorcycleChapters, 6, 0) << QList<int>{5} << "6 0 1";
+}
+
+void BankToolTest::checkReportsEachGroup() {
+    QFETCH(Chapters, cars);
+    QFETCH(Chapters, motorcycles);
+    QFETCH(QList<int>, failing);
+    QFETCH(QString, shortLine);
+    const Folder folder(cars, motorcycles);
+
+    const Run run = BankTool({"check", "--appdir", folder.dir.Path()});
+
+    QCOMPARE(run.exitCode, failing.isEmpty() ? 0 : 1);
+    for (int kind = 1; kind <= 5; ++kind) {
+        const QString block = GroupBlock(run.out, kind);
+        QVERIFY2(!block.isEmpty(), qPrintable(run.out));
+        QVERIFY2(block.endsWith(failing.contains(kind) ? QStringLiteral("无法组卷") : QStringLiteral("可以组卷")),
+                 qPrintable(block));
+        if (failing.contains(kind)) {
+            const QStringList numbers = shortLine.split(u' ');
+            const QRegularExpression line(
+                QStringLiteral("\\n\\s+%1\\s+%2\\s+%3\\s+不足\\n").arg(numbers[0], numbers[1], numbers[2]));
+            QVERIFY2(line.match(block + u'\n').hasMatch(), qPrintable(block));
+        }
+    }
+}
+
+// Also shows that the tool looks beside itself when no folder is given.
+void BankToolTest::checkPassesOnTheShippedBank() {
+    const Run run = BankTool({"check"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+    QVERIFY(run.out.contains(QStringLiteral("全部车型都可以组卷")));
+}
+
+void BankToolTest::paperFollowsTheQuotas_data() {
+    QTest::addColumn<int>("kind");
+    // chapter, first and last position of each chapter, in paper order
+    QTest::addColumn<QList<QList<int>>>("quotas");
+
+    const QList<QList<int>> shared{{1, 1, 30},  {2, 31, 45}, {3, 46, 65}, {4, 66, 75},
+                                   {5, 76, 85}, {6, 86, 90}, {7, 91, 95}};
+    QTest::newRow("1 cars") << 1 << QList<QList<int>>{{1, 1, 30},  {2, 31, 50}, {3, 51, 70}, {4, 71, 80},
+                                                      {5, 81, 90}, {6, 91, 95}, {7, 96, 100}};
+    QTest::newRow("2 buses") << 2 << shared + QList<QList<int>>{{8, 96, 100}};
+    QTest::newRow("3 trucks") << 3 << shared + QList<QList<int>>{{9, 96, 100}};
+    QTest::newRow("4 machinery") << 4 << shared + QList<QList<int>>{{10, 96, 100}};
+    QTest::newRow("5 motorcycles") << 5 << QList<QList<int>>{{1, 1, 30},  {2, 31, 55}, {3, 56, 80}, {4, 81, 90},
+                                                             {5, 91, 95}, {6, 96, 96}, {7, 97, 100}};
+}
+
+// On banks with exactly the largest quotas, so each chapter that fills its positions must give all its questions.
+void BankToolTest::paperFollowsTheQuotas() {
+    QFETCH(int, kind);
+    QFETCH(QList<QList<int>>, quotas);
+    const Folder folder(kCarChapters, With(kMotorcycleChapters, 7, 2));
+
+    const Run run = BankTool({"paper", "--kind", QString::number(kind), "--appdir", folder.dir.Path()});
+
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QJsonParseError error{};
+    const QJsonObject paper = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(run.out));
+    QCOMPARE(paper.value("kind").toInt(), kind);
+    const QJsonArray ids = paper.value("ids").toArray();
+    QCOMPARE(ids.size(), 100);
+    const int base = kind == 5 ? kMotorcycleBase : 0;
+    QSet<int> seen;
+    for (const QList<int>& quota : quotas) {
+        for (int position = quota[1]; position <= quota[2]; ++position) {
+            const int id = ids[position - 1].toInt();
+            QVERIFY2(id > base && (id - base) / 1000 == quota[0],
+                     qPrintable(QStringLiteral("position %1 holds ID %2").arg(position).arg(id)));
+            const bool mayRepeat = kind == 5 && quota[0] == 7;
+            QVERIFY2(mayRepeat || !seen.contains(id), qPrintable(QStringLiteral("ID %1 stands twice").arg(id)));
+            seen.insert(id);
+        }
+    }
+}
+
+void BankToolTest::paperRefusesWhatCannotBeExamined_data() {
+    QTest::addColumn<Chapters>("cars");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("chapter too small") << With(kCarChapters, 2, 19) << "1"
+                                       << "第2章只有19道题，需要20道";
+    QTest::newRow("own chapter empty") << With(kCarChapters, 10, 0) << "4"
+                                       << "第10章只有0道题，需要5道";
+    QTest::newRow("kind 0") << kCarChapters << "0"
+                            << "--kind 应当是 1 到 5";
+    QTest::newRow("kind 6") << kCarChapters << "6"
+                            << "--kind 应当是 1 到 5";
+    QTest::newRow("kind not a number") << kCarChapters << "C1"
+                                       << "--kind 应当是 1 到 5";
+}
+
+void BankToolTest::paperRefusesWhatCannotBeExamined() {
+    QFETCH(Chapters, cars);
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    const Folder folder(cars, kMotorcycleChapters);
+
+    const Run run = BankTool({"paper", "--kind", kind, "--appdir", folder.dir.Path()});
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void BankToolTest::exportAndImportKeepEverything_data() {
+    QTest::addColumn<bool>("withProgress");
+    QTest::newRow("t1.mdb with JD") << true;
+    QTest::newRow("t2.mdb without JD") << false;
+}
+
+void BankToolTest::exportAndImportKeepEverything() {
+    QFETCH(bool, withProgress);
+    const TestAppDir dir(TestAppDir::NoBanks);
+    const QString original = dir.File("t1.mdb");
+    if (withProgress) {
+        WriteBank(original, MixedQuestions());
+        Connection connection;
+        TDM::OpenDatabase(&connection, original);
+        connection.Execute(QStringLiteral("update JD set 进度=17 where 名称='3'; insert into JD values('自定', 4)"));
+    } else {
+        BankWriter::write(original, MixedQuestions(), TDM::kDatabasePassword, false);
+    }
+
+    QCOMPARE(BankTool({"export", original, dir.File("bank.json")}).exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(dir.ReadFile("bank.json")).object();
+    QCOMPARE(json.value("questions").toArray().size(), 3);
+    QCOMPARE(json.value("questions").toArray().first().toObject().value("zhanjie"), QJsonValue("1"));
+    QCOMPARE(json.value("JD").isNull(), !withProgress);
+    QCOMPARE(BankTool({"import", dir.File("bank.json"), dir.File("copy.mdb")}).exitCode, 0);
+
+    const QString questions = QStringLiteral(
+        "select ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans "
+        "from question order by ID");
+    QCOMPARE(Select(dir.File("copy.mdb"), questions).rows, Select(original, questions).rows);
+    const QString tables = QStringLiteral("select name from sqlite_master where name='JD'");
+    QCOMPARE(Select(dir.File("copy.mdb"), tables).rows.size(), size_t(withProgress ? 1 : 0));
+    if (withProgress) {
+        const QString progress = QStringLiteral("select 名称, 进度 from JD order by 名称");
+        QCOMPARE(Select(dir.File("copy.mdb"), progress).rows, Select(original, progress).rows);
+        QCOMPARE(
+            Select(dir.File("copy.mdb"), QStringLiteral("select 进度 from JD where 名称='3'")).rows.front().front(),
+            QVariant(17LL));
+    }
+}
+
+void BankToolTest::importRefusesBadInput_data() {
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("not JSON") << QByteArray("{\"questions\": [") << "不是有效的 JSON";
+    QTest::newRow("top level array") << QByteArray("[]") << "最外层应当是一个对象";
+    QTest::newRow("other format") << QByteArray(R"({"format": "csv", "version": 1, "questions": [], "JD": null})")
+                                  << "不是本工具导出的题库格式";
+    QTest::newRow("no questions") << ImportJson("") << "没有题目";
+    QTest::newRow("JD left out")
+        << QStringLiteral(R"({"format": "quorvane-bank", "version": 1, "questions": [%1]})").arg(kGoodQuestion).toUtf8()
+        << "缺少字段“JD”";
+    QTest::newRow("column missing") << ImportJson(QString(kGoodQuestion).replace(QStringLiteral("\"bmp\": \"\","), ""))
+                                    << "第 1 道题：缺少字段“bmp”";
+    QTest::newRow("unknown column") << ImportJson(GoodQuestionWith("extra", "1")) << "不认识的字段“extra”";
+    QTest::newRow("ID zero") << ImportJson(GoodQuestionWith("ID", "0")) << "ID 应当是正整数";
+    QTest::newRow("ID not whole") << ImportJson(GoodQuestionWith("ID", "1.5")) << "“ID”应当是整数";
+    QTest::newRow("ID twice") << ImportJson(kGoodQuestion + "," + kGoodQuestion) << "第 2 道题：ID 1 重复";
+    QTest::newRow("chapter 11") << ImportJson(GoodQuestionWith("zhanjie", "\"11\"")) << "zhanjie 应当是";
+    QTest::newRow("chapter 01") << ImportJson(GoodQuestionWith("zhanjie", "\"01\"")) << "zhanjie 应当是";
+    QTest::newRow("chapter as number") << ImportJson(GoodQuestionWith("zhanjie", "1")) << "“zhanjie”应当是文本";
+    QTest::newRow("empty question") << ImportJson(GoodQuestionWith("question", "\" \"")) << "question 不能为空";
+    QTest::newRow("answer 5") << ImportJson(GoodQuestionWith("ans", "5")) << "ans 应当是 1 到 4";
+    QTest::newRow("answer names an empty option") << ImportJson(GoodQuestionWith("ans", "3")) << "正确答案 ans3 是空的";
+    QTest::newRow("picture with a path") << ImportJson(GoodQuestionWith("bmp", "\"../x.png\""))
+                                         << "bmp 应当是单纯的文件名";
+    QTest::newRow("JD not a list") << ImportJson(kGoodQuestion, "{}") << "“JD”应当是一个数组或 null";
+    QTest::newRow("JD key twice") << ImportJson(kGoodQuestion,
+                                                R"([{"名称": "0", "进度": 1}, {"名称": "0", "进度": 2}])")
+                                  << "JD 第 2 行：名称“0”重复";
+    QTest::newRow("JD negative") << ImportJson(kGoodQuestion, R"([{"名称": "0", "进度": -1}])") << "进度不能是负数";
+}
+
+// The bank already in place stays exactly as it was, and nothing is left beside it.
+void BankToolTest::importRefusesBadInput() {
+    QFETCH(QByteArray, json);
+    QFETCH(QString, message);
+    const TestAppDir dir(TestAppDir::NoBanks);
+    WriteBank(dir.File("t1.mdb"), MixedQuestions());
+    const QByteArray before = dir.ReadFile("t1.mdb");
+    dir.WriteFile("in.json", json);
+
+    const Run run = BankTool({"import", dir.File("in.json"), dir.File("t1.mdb")});
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.err.contains(dir.File("in.json")), qPrintable(run.err));
+    QCOMPARE(dir.ReadFile("t1.mdb"), before);
+    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"in.json", "t1.mdb"}));
+}
+
+void BankToolTest::exportRefusesWhatIsNoBank() {
+    const TestAppDir dir(TestAppDir::NoBanks);
+    dir.WriteFile("notes.mdb", "not a database");
+    dir.WriteFile("old.json", "kept");
+    for (const QString& bank : {dir.File("missing.mdb"), dir.File("notes.mdb")}) {
+        const Run run = BankTool({"export", bank, dir.File("old.json")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.startsWith(QStringLiteral("quorvane-bank: ")), qPrintable(run.err));
+        QCOMPARE(dir.ReadFile("old.json"), QByteArray("kept"));
+    }
+    const Run missingInput = BankTool({"import", dir.File("missing.json"), dir.File("new.mdb")});
+    QCOMPARE(missingInput.exitCode, 1);
+    QVERIFY(!QFile::exists(dir.File("new.mdb")));
+}
+
+void BankToolTest::malformedCommandLineShowsUsage_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"list"};
+    QTest::newRow("paper without kind") << QStringList{"paper"};
+    QTest::newRow("option without value") << QStringList{"check", "--appdir"};
+    QTest::newRow("unknown option") << QStringList{"check", "--kind", "1"};
+    QTest::newRow("export one file") << QStringList{"export", "t1.mdb"};
+}
+
+void BankToolTest::malformedCommandLineShowsUsage() {
+    QFETCH(QStringList, args);
+    const Run run = BankTool(args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.err.startsWith(QStringLiteral("usage: quorvane-bank")));
+}
+
+QV_TEST_MAIN(BankToolTest)
+#include "tst_banktool.moc"

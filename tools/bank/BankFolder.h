@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "exam/PaperComposer.h"
+
+class Connection;
+
+// The bank files of a program folder, opened as the program opens them.
+namespace BankFolder {
+
+// "t2.mdb" for the motorcycle group, "t1.mdb" for the others.
+QString FileFor(const ExamKindInfo& info);
+
+// Opens `file` with the program's connection string and password; raises DatabaseError when it cannot.
+void Open(Connection& connection, const QString& file);
+
+// Composes one paper for `info` from the bank in `folder` (with a trailing '/') exactly as the exam window
+// does, the generator seeded from the clock. Raises Exception when the bank cannot fill the paper.
+ExamPaper ComposePaper(const ExamKindInfo& info, const QString& folder);
+
+}  // namespace BankFolder

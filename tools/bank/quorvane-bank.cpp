@@ -1,0 +1,139 @@
+// A tool for training centres who maintain their question banks, built on the program's own exam code:
+//   quorvane-bank check [--appdir DIR]              questions available and needed per vehicle group and chapter
+//   quorvane-bank paper --kind K [--appdir DIR]     composes one paper as the exam window does; prints JSON
+//   quorvane-bank export FILE.mdb OUT.json          writes a bank out as JSON (format: BankJson.h)
+//   quorvane-bank import IN.json FILE.mdb           builds a bank from such JSON
+// DIR defaults to the tool's own folder, the program folder. A failure is explained on standard error with exit
+// status 1; a malformed command line gives the usage and exit status 2.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+#include <cstdio>
+#include <map>
+
+#include "BankCheck.h"
+#include "BankFolder.h"
+#include "BankJson.h"
+#include "bank/UDM.h"
+#include "platform/AppDir.h"
+#include "platform/Connection.h"
+#include "platform/Exception.h"
+
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "usage: quorvane-bank check [--appdir DIR] | paper --kind K [--appdir DIR] | export FILE.mdb OUT.json | "
+    "import IN.json FILE.mdb");
+
+struct UsageError {};
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+// "--name value" pairs; only the names in `allowed`, each at most once.
+std::map<QString, QString> ParseOptions(const QStringList& args, const QStringList& allowed) {
+    std::map<QString, QString> options;
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        if (!allowed.contains(args[i]) || i + 1 >= args.size() || options.count(args[i]))
+            throw UsageError{};
+        options[args[i]] = args[i + 1];
+    }
+    return options;
+}
+
+QString Folder(const std::map<QString, QString>& options) {
+    const auto it = options.find(QStringLiteral("--appdir"));
+    if (it == options.end())
+        return AppDir();
+    if (!QFileInfo(it->second).isDir())
+        throw Exception(QStringLiteral("文件夹 %1 不存在").arg(it->second));
+    return QDir(it->second).absolutePath() + u'/';
+}
+
+int Check(const QStringList& args) {
+    const QString folder = Folder(ParseOptions(args, {QStringLiteral("--appdir")}));
+    const std::vector<BankCheck::Group> groups = BankCheck::Run(folder);
+    Print(stdout,
+          QStringLiteral("题库文件夹：%1\n\n").arg(QDir::toNativeSeparators(folder)) + BankCheck::Format(groups));
+    return std::all_of(groups.begin(), groups.end(), [](const auto& group) { return group.CanBeExamined(); }) ? 0 : 1;
+}
+
+int Paper(const QStringList& args) {
+    const auto options = ParseOptions(args, {QStringLiteral("--kind"), QStringLiteral("--appdir")});
+    const auto kind = options.find(QStringLiteral("--kind"));
+    if (kind == options.end())
+        throw UsageError{};
+    bool number = false;
+    const ExamKindInfo* info = FindExamKind(kind->second.toInt(&number));
+    if (!number || info == nullptr) {
+        throw Exception(QStringLiteral("车型 %1 不存在：--kind 应当是 1 到 5").arg(kind->second));
+    }
+    const ExamPaper paper = BankFolder::ComposePaper(*info, Folder(options));
+    QStringList ids;
+    for (int position = 1; position <= kPaperSize; ++position)
+        ids << QString::number(paper[size_t(position)]);
+    Print(stdout,
+          QStringLiteral("{\"kind\": %1, \"ids\": [%2]}\n").arg(info->kind).arg(ids.join(QStringLiteral(", "))));
+    return 0;
+}
+
+int Export(const QString& bank, const QString& output) {
+    Connection connection;
+    BankFolder::Open(connection, QFileInfo(bank).absoluteFilePath());
+    const QByteArray json = BankJson::Export(connection);
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+        throw Exception(QStringLiteral("无法写入 %1：%2").arg(output, file.errorString()));
+    }
+    return 0;
+}
+
+int Import(const QString& input, const QString& bank) {
+    QFile file(input);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw Exception(QStringLiteral("无法读取 %1：%2").arg(input, file.errorString()));
+    }
+    BankJson::Contents contents;
+    try {
+        contents = BankJson::Import(file.readAll());
+    } catch (const Exception& error) {
+        throw Exception(input + QStringLiteral("：") + error.Message());
+    }
+    BankWriter::write(bank, contents.questions, QString::fromLatin1(TDM::kDatabasePassword), contents.progress);
+    return 0;
+}
+
+int Run(const QStringList& args) {
+    const QString command = args.value(0);
+    const QStringList rest = args.mid(1);
+    if (command == QLatin1String("check"))
+        return Check(rest);
+    if (command == QLatin1String("paper"))
+        return Paper(rest);
+    if (command == QLatin1String("export") && rest.size() == 2)
+        return Export(rest[0], rest[1]);
+    if (command == QLatin1String("import") && rest.size() == 2)
+        return Import(rest[0], rest[1]);
+    throw UsageError{};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    try {
+        return Run(app.arguments().mid(1));
+    } catch (const UsageError&) {
+        Print(stderr, kUsage + u'\n');
+        return 2;
+    } catch (const Exception& error) {
+        Print(stderr, QStringLiteral("quorvane-bank: ") + error.Message() + u'\n');
+        return 1;
+    } catch (const std::exception& error) {
+        Print(stderr, QStringLiteral("quorvane-bank: ") + QString::fromUtf8(error.what()) + u'\n');
+        return 1;
+    }
+}
