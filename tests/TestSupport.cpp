@@ -22,8 +22,6 @@ TestAppDir::TestAppDir(Banks banks) {
             QFile::copy(BuiltAppDir() + QLatin1String(bank), path_ + QLatin1String(bank));
         }
         for (const char* folder : {"image", "sound"}) CopyFolder(BuiltAppDir() + folder, path_ + folder);
-        LinkBrowserEngine();
-        QFile::link(BuiltAppDir() + QStringLiteral("game"), path_ + QStringLiteral("game"));
     }
     SetAppDirForTesting(path_);
 }

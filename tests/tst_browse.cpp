@@ -71,6 +71,7 @@ private slots:
     void pagesReuseTheWindowWithItsSizeAndPlace();
     void gameAfterPagePlaysInThatWindowThenDestroysIt();
     void sameGameTwiceStartsAfresh();
+    void escapeLeavesTheWindowOpen();
     void missingFileShowsAPageNamingIt_data();
     void missingFileShowsAPageNamingIt();
     void engineThatCannotStartIsReported_data();
@@ -210,6 +211,18 @@ void BrowseTest::sameGameTwiceStartsAfresh() {
         QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), QStringLiteral("正在播放"), 15000);
     }));
     QCOMPARE(frmBrowse, nullptr);
+}
+
+void BrowseTest::escapeLeavesTheWindowOpen() {
+    BuiltContent content;
+    TfrmMain form;
+    QVERIFY(WhileShown(Item(form, "N24"), [](TfrmBrowse& shown) {
+        QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), QStringLiteral("正在播放"), 15000);
+        QTest::keyClick(shown.WebBrowser1->focusProxy(), Qt::Key_Escape);
+        QTest::keyClick(&shown, Qt::Key_Escape);
+        QTest::qWait(100);
+        QVERIFY(shown.isVisible());
+    }));
 }
 
 void BrowseTest::missingFileShowsAPageNamingIt_data() {

@@ -1,6 +1,7 @@
 #include "browse/UfrmBrowse.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -48,6 +49,13 @@ void TfrmBrowse::Navigate(const QString& fileName) {
         return;
     }
     browser->Load(url);
+}
+
+void TfrmBrowse::keyPressEvent(QKeyEvent* event) {
+    // The window closes with its close box only: Esc, a key a game may well see pressed, must not end it.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 WebBrowser* TfrmBrowse::Browser() {

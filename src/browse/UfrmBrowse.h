@@ -22,6 +22,9 @@ public:
     // started or the file cannot be read.
     void Navigate(const QString& fileName);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     WebBrowser* Browser();
 

@@ -13,10 +13,14 @@ QString MessageOf(const std::exception& error) {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
+// Every event passes here, so the net costs no more than a try block.
 bool Application::notify(QObject* receiver, QEvent* event) {
-    bool handled = false;
-    RunHandled([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(error);
+        return false;
+    }
 }
 
 void Application::RunHandled(const std::function<void()>& step) {

@@ -17,7 +17,7 @@ struct FaceMapping {
 
 constexpr std::array kFaces{
     FaceMapping{u"宋体", "AR PL UMing CN", "AR PL UMing CN", 11, 16},
-    FaceMapping{u"黑体", "WenQuanYi Zen Hei", "WenQuanYi Zen Hei Sharp", 12, 16},
+    FaceMapping{u"黑体", "WenQuanYi Zen Hei", "WenQuanYi Zen Hei", 0, 0},
     FaceMapping{u"MS Sans Serif", "WenQuanYi Zen Hei", "AR PL UMing CN", 11, 16},
 };
 }  // namespace

@@ -1,6 +1,6 @@
 #include "platform/Sound.h"
 
-#include <pulse/error.h>
+#include <dlfcn.h>
 #include <pulse/simple.h>
 #include <QFile>
 #include <condition_variable>
@@ -42,20 +42,47 @@ struct Playback {
     bool played = false;
 };
 
+// The sound server's client library and everything it pulls in are loaded at the first sound, not at
+// start-up. Without the library every sound is a silent wait.
+struct PulseSimple {
+    decltype(&pa_simple_new) open = nullptr;
+    decltype(&pa_simple_write) write = nullptr;
+    decltype(&pa_simple_drain) drain = nullptr;
+    decltype(&pa_simple_free) free = nullptr;
+
+    bool Loaded() const { return open && write && drain && free; }
+};
+
+const PulseSimple& Pulse() {
+    static const PulseSimple pulse = [] {
+        PulseSimple loaded;
+        void* library = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) return loaded;
+        loaded.open = reinterpret_cast<decltype(&pa_simple_new)>(dlsym(library, "pa_simple_new"));
+        loaded.write = reinterpret_cast<decltype(&pa_simple_write)>(dlsym(library, "pa_simple_write"));
+        loaded.drain = reinterpret_cast<decltype(&pa_simple_drain)>(dlsym(library, "pa_simple_drain"));
+        loaded.free = reinterpret_cast<decltype(&pa_simple_free)>(dlsym(library, "pa_simple_free"));
+        return loaded;
+    }();
+    return pulse;
+}
+
 bool PlayOnServer(const WavSound& sound) {
+    const PulseSimple& pulse = Pulse();
+    if (!pulse.Loaded()) return false;
     pa_sample_spec spec{};
     spec.format = sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
     spec.rate = quint32(sound.sampleRate);
     spec.channels = quint8(sound.channels);
     int error = 0;
     pa_simple* stream =
-        pa_simple_new(nullptr, "Quorvane", PA_STREAM_PLAYBACK, nullptr, "feedback", &spec, nullptr, nullptr, &error);
+        pulse.open(nullptr, "Quorvane", PA_STREAM_PLAYBACK, nullptr, "feedback", &spec, nullptr, nullptr, &error);
     if (!stream) {
         return false;
     }
-    const bool ok = pa_simple_write(stream, sound.samples.constData(), size_t(sound.samples.size()), &error) == 0 &&
-                    pa_simple_drain(stream, &error) == 0;
-    pa_simple_free(stream);
+    const bool ok = pulse.write(stream, sound.samples.constData(), size_t(sound.samples.size()), &error) == 0 &&
+                    pulse.drain(stream, &error) == 0;
+    pulse.free(stream);
     return ok;
 }
 

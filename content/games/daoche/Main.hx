@@ -190,8 +190,8 @@ class Main extends Screen {
     function succeed():Void {
         driving = false;
         var points = Std.int(Math.max(20, 100 - time * 3));
-        // Backing in is the exercise: driving in head first earns a third.
-        var backedIn = Math.cos(heading) > 0;
+        // Backing in is the exercise, the car's nose out of the bay: driving in head first earns a third.
+        var backedIn = Math.cos(heading) < 0;
         if (!backedIn)
             points = Std.int(points / 3);
         bays++;

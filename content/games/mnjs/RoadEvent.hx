@@ -38,7 +38,12 @@ class RoadEvent extends Sprite {
     }
 
     public static function works(at:Float, lane:Int):RoadEvent {
-        return new RoadEvent(WORKS, at, lane);
+        var e = new RoadEvent(WORKS, at, lane);
+        var warning = Text.label(lane == 0 ? "前方施工 左道封闭" : "前方施工 右道封闭", 15, 0xFFD24A);
+        warning.x = lane == 0 ? 110 : -250;
+        warning.y = 300;
+        e.addChild(warning);
+        return e;
     }
 
     public static function crossing(at:Float):RoadEvent {
