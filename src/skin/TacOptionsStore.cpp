@@ -34,7 +34,7 @@ TacOptionsStore TacOptionsStore::Parse(const QByteArray& text) {
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']')) {
-            store.sections_.push_back({Strip(line.sliced(1, line.size() - 2)).toString(), {}});
+            store.sections_.push_back({Strip(line.sliced(1, line.size() - 2)).toString(), {}, {}});
             continue;
         }
         if (store.sections_.empty())
@@ -48,28 +48,29 @@ TacOptionsStore TacOptionsStore::Parse(const QByteArray& text) {
         } else {
             parsed.Value = line.toString();
         }
-        store.sections_.back().Lines.push_back(std::move(parsed));
+        Section& current = store.sections_.back();
+        if (parsed.HasKey && !current.FirstLineOfKey.contains(parsed.Key.toUpper()))
+            current.FirstLineOfKey.insert(parsed.Key.toUpper(), current.Lines.size());
+        current.Lines.push_back(std::move(parsed));
+    }
+    for (size_t i = 0; i < store.sections_.size(); ++i) {
+        if (!store.firstSectionOfName_.contains(store.sections_[i].Name.toUpper()))
+            store.firstSectionOfName_.insert(store.sections_[i].Name.toUpper(), i);
     }
     return store;
 }
 
 const TacOptionsStore::Section* TacOptionsStore::FindSection(const QString& name) const {
-    for (const Section& section : sections_) {
-        if (section.Name.compare(name, Qt::CaseInsensitive) == 0)
-            return &section;
-    }
-    return nullptr;
+    const auto found = firstSectionOfName_.constFind(name.toUpper());
+    return found == firstSectionOfName_.cend() ? nullptr : &sections_[*found];
 }
 
 const TacOptionsStore::Line* TacOptionsStore::FindLine(const QString& section, const QString& key) const {
     const Section* found = FindSection(section);
     if (!found)
         return nullptr;
-    for (const Line& line : found->Lines) {
-        if (line.HasKey && line.Key.compare(key, Qt::CaseInsensitive) == 0)
-            return &line;
-    }
-    return nullptr;
+    const auto line = found->FirstLineOfKey.constFind(key.toUpper());
+    return line == found->FirstLineOfKey.cend() ? nullptr : &found->Lines[*line];
 }
 
 QString TacOptionsStore::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -16,6 +17,7 @@ public:
     struct Section {
         QString Name;
         std::vector<Line> Lines;
+        QHash<QString, size_t> FirstLineOfKey;  // upper-case key -> index into Lines
     };
 
     // The text is in the Chinese national encoding, as skin files are.
@@ -33,4 +35,7 @@ private:
     const Line* FindLine(const QString& section, const QString& key) const;
 
     std::vector<Section> sections_;
+    // Loading a skin looks up thousands of keys: the first section and line of each name are indexed
+    // once, by the upper-case name, instead of being searched for on each lookup.
+    QHash<QString, size_t> firstSectionOfName_;
 };

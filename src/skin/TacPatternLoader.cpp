@@ -1,10 +1,14 @@
 #include "skin/TacPatternLoader.h"
 
+#include <QHash>
+
 #include "skin/TacOptionsStore.h"
 #include "skin/TacPictureSource.h"
 #include "skin/TsSkinContent.h"
 
 void TacPatternLoader::Load(const TacOptionsStore& options, const TacPictureSource& pictures, TsSkinContent& skin) {
+    // Skins name one photo for several keys (a pattern and its hot pattern): it is decoded once and shared.
+    QHash<QString, QImage> decoded;
     for (const TacOptionsStore::Section& section : options.Sections()) {
         for (const TacOptionsStore::Line& line : section.Lines) {
             if (!line.HasKey)
@@ -12,7 +16,8 @@ void TacPatternLoader::Load(const TacOptionsStore& options, const TacPictureSour
             const QString name = line.Value.toUpper();
             if (!name.contains(QLatin1String(".JPG")) && !name.contains(QLatin1String(".JPEG")))
                 continue;
-            QImage photo = pictures.Picture(name, "JPEG");
+            if (!decoded.contains(name)) decoded.insert(name, pictures.Picture(name, "JPEG"));
+            QImage photo = decoded.value(name);
             if (photo.isNull() || photo.width() == 0)
                 continue;
             if (static_cast<qint64>(photo.width()) * photo.height() >= kMinPatternPixels) {
