@@ -10,7 +10,8 @@
 namespace {
 void CopyFolder(const QString& from, const QString& to) {
     QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList(QDir::Files)) QFile::copy(from + '/' + name, to + '/' + name);
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        QFile::copy(from + '/' + name, to + '/' + name);
 }
 }  // namespace
 
@@ -21,7 +22,8 @@ TestAppDir::TestAppDir(Banks banks) {
         for (const char* bank : {"t1.mdb", "t2.mdb"}) {
             QFile::copy(BuiltAppDir() + QLatin1String(bank), path_ + QLatin1String(bank));
         }
-        for (const char* folder : {"image", "sound"}) CopyFolder(BuiltAppDir() + folder, path_ + folder);
+        for (const char* folder : {"image", "sound"})
+            CopyFolder(BuiltAppDir() + folder, path_ + folder);
     }
     SetAppDirForTesting(path_);
 }
@@ -62,10 +64,23 @@ SoundRecorder::SoundRecorder() {
     SetSoundSinkForTesting([this](const QString& fileName) { played << QString(fileName).remove(AppDir()); });
 }
 
-SoundRecorder::~SoundRecorder() { SetSoundSinkForTesting({}); }
+SoundRecorder::~SoundRecorder() {
+    SetSoundSinkForTesting({});
+}
 
 void WriteBank(const QString& file, const QList<Question>& questions) {
     BankWriter::write(file, questions, QStringLiteral("kq731"), true);
+}
+
+QList<Question> ExamBank(const Chapters& chapters, int base) {
+    QList<Question> questions;
+    for (const auto& [chapter, count] : chapters) {
+        for (int i = 1; i <= count; ++i) {
+            const int id = base + chapter * 1000 + i;
+            questions.append({id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, ""});
+        }
+    }
+    return questions;
 }
 
 QString BuiltAppDir() {

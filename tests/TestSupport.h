@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <map>
 #include <vector>
 
 #include "BankWriter.h"
@@ -52,6 +53,11 @@ public:
 
 // Writes a bank file as the build makes them, with table JD for the keys "0" to "10".
 void WriteBank(const QString& file, const QList<Question>& questions);
+
+// Questions for exam papers: chapter -> number of questions. IDs are base + chapter * 1000 + i, so a
+// paper's IDs tell their chapter and their bank; answers cycle through A to D.
+using Chapters = std::map<int, int>;
+QList<Question> ExamBank(const Chapters& chapters, int base);
 
 // The folder of the program the build made, and the executable in it.
 QString BuiltAppDir();

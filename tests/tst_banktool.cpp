@@ -32,20 +32,6 @@ Run BankTool(const QStringList& args) {
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
-using Chapters = std::map<int, int>;  // chapter -> number of questions
-
-// IDs are base + chapter * 1000 + i, so a paper's IDs tell their chapter and their bank.
-QList<Question> Bank(const Chapters& chapters, int base) {
-    QList<Question> questions;
-    for (const auto& [chapter, count] : chapters) {
-        for (int i = 1; i <= count; ++i) {
-            const int id = base + chapter * 1000 + i;
-            questions.append({id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, ""});
-        }
-    }
-    return questions;
-}
-
 constexpr int kMotorcycleBase = 50000;
 // The largest quota of each chapter over the groups that read the bank.
 const Chapters kCarChapters{{1, 30}, {2, 20}, {3, 20}, {4, 10}, {5, 10}, {6, 5}, {7, 5}, {8, 5}, {9, 5}, {10, 5}};
@@ -58,8 +44,8 @@ Chapters With(Chapters chapters, int chapter, int count) {
 
 struct Folder {
     Folder(const Chapters& cars, const Chapters& motorcycles) {
-        WriteBank(dir.File("t1.mdb"), Bank(cars, 0));
-        WriteBank(dir.File("t2.mdb"), Bank(motorcycles, kMotorcycleBase));
+        WriteBank(dir.File("t1.mdb"), ExamBank(cars, 0));
+        WriteBank(dir.File("t2.mdb"), ExamBank(motorcycles, kMotorcycleBase));
     }
     TestAppDir dir{TestAppDir::NoBanks};
 };

@@ -18,30 +18,19 @@
 #include "skin/TsSpeedButton.h"
 
 namespace {
-// chapter -> number of questions; IDs are base + chapter * 1000 + i, answers cycle through A to D.
-QList<Question> Bank(const std::map<int, int>& chapters, int base) {
-    QList<Question> questions;
-    for (const auto& [chapter, count] : chapters) {
-        for (int i = 1; i <= count; ++i) {
-            const int id = base + chapter * 1000 + i;
-            questions.append({id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, ""});
-        }
-    }
-    return questions;
-}
-
 // Exactly the positions of the largest quota of each chapter over the groups that read the bank.
-const std::map<int, int> kCarChapters{{1, 30}, {2, 20}, {3, 20}, {4, 10}, {5, 10},
-                                      {6, 5},  {7, 5},  {8, 5},  {9, 5},  {10, 5}};
-const std::map<int, int> kMotorcycleChapters{{1, 30}, {2, 25}, {3, 25}, {4, 10}, {5, 5}, {6, 1}, {7, 2}};
+const Chapters kCarChapters{{1, 30}, {2, 20}, {3, 20}, {4, 10}, {5, 10}, {6, 5}, {7, 5}, {8, 5}, {9, 5}, {10, 5}};
+const Chapters kMotorcycleChapters{{1, 30}, {2, 25}, {3, 25}, {4, 10}, {5, 5}, {6, 1}, {7, 2}};
 constexpr int kMotorcycleBase = 50000;
 
-int ChapterOf(int id) { return (id % kMotorcycleBase) / 1000; }
+int ChapterOf(int id) {
+    return (id % kMotorcycleBase) / 1000;
+}
 
 struct Fixture {
-    explicit Fixture(const std::map<int, int>& cars = kCarChapters) {
-        WriteBank(dir.File("t1.mdb"), Bank(cars, 0));
-        WriteBank(dir.File("t2.mdb"), Bank(kMotorcycleChapters, kMotorcycleBase));
+    explicit Fixture(const Chapters& cars = kCarChapters) {
+        WriteBank(dir.File("t1.mdb"), ExamBank(cars, 0));
+        WriteBank(dir.File("t2.mdb"), ExamBank(kMotorcycleChapters, kMotorcycleBase));
         dm = std::make_unique<TDM>();
         DM = dm.get();
     }
@@ -58,17 +47,25 @@ std::unique_ptr<TfrmMNKS> StartExam(int kind) {
     return exam;
 }
 
-TsRadioButton* Option(const TfrmMNKS& exam, int tag) { return std::array{exam.as1, exam.as2, exam.as3, exam.as4}[tag - 1]; }
+TsRadioButton* Option(const TfrmMNKS& exam, int tag) {
+    return std::array{exam.as1, exam.as2, exam.as3, exam.as4}[tag - 1];
+}
 
-int RightTag(const TfrmMNKS& exam) { return TQuestion::Read(*exam.dstTest).ans; }
+int RightTag(const TfrmMNKS& exam) {
+    return TQuestion::Read(*exam.dstTest).ans;
+}
 
 void Choose(TfrmMNKS& exam, int tag) {
     TsRadioButton* option = Option(exam, tag);
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(5, option->height() / 2));
 }
 
-void AnswerRight(TfrmMNKS& exam) { Choose(exam, RightTag(exam)); }
-void AnswerWrong(TfrmMNKS& exam) { Choose(exam, RightTag(exam) % 4 + 1); }
+void AnswerRight(TfrmMNKS& exam) {
+    Choose(exam, RightTag(exam));
+}
+void AnswerWrong(TfrmMNKS& exam) {
+    Choose(exam, RightTag(exam) % 4 + 1);
+}
 }  // namespace
 
 class ExamTest : public QObject {
@@ -116,7 +113,8 @@ void ExamTest::paperFollowsTheQuotas() {
         const int id = paper[position];
         int expectedChapter = 0;
         for (int chapter = 1; chapter <= 10; ++chapter) {
-            if (chapterStarts[chapter - 1] != 0 && chapterStarts[chapter - 1] <= position) expectedChapter = chapter;
+            if (chapterStarts[chapter - 1] != 0 && chapterStarts[chapter - 1] <= position)
+                expectedChapter = chapter;
         }
         QCOMPARE(ChapterOf(id), expectedChapter);
         QCOMPARE(id > kMotorcycleBase, kind == 5);  // the motorcycle exam reads t2.mdb only
@@ -132,12 +130,13 @@ void ExamTest::chapterWithExactlyItsQuotaGivesAllItsQuestions() {
     Fixture fixture;
     auto exam = StartExam(1);
     QSet<int> chapterOne;
-    for (int position = 1; position <= 30; ++position) chapterOne.insert(exam->PaperIDs()[position]);
+    for (int position = 1; position <= 30; ++position)
+        chapterOne.insert(exam->PaperIDs()[position]);
     QCOMPARE(chapterOne.size(), 30);
 }
 
 void ExamTest::papersDiffer() {
-    Fixture fixture(std::map<int, int>{{1, 60}, {2, 40}, {3, 40}, {4, 20}, {5, 20}, {6, 10}, {7, 10}});
+    Fixture fixture(Chapters{{1, 60}, {2, 40}, {3, 40}, {4, 20}, {5, 20}, {6, 10}, {7, 10}});
     auto first = StartExam(1);
     auto second = StartExam(1);
     QVERIFY(first->PaperIDs() != second->PaperIDs());
@@ -158,7 +157,7 @@ void ExamTest::chapterTooSmallIsReportedAndNothingShown() {
     QFETCH(int, kind);
     QFETCH(int, chapter);
     QFETCH(int, count);
-    std::map<int, int> chapters = kCarChapters;
+    Chapters chapters = kCarChapters;
     chapters[chapter] = count;
     Fixture fixture(chapters);
     MessageBoxRecorder boxes;
@@ -244,7 +243,8 @@ void ExamTest::lastQuestion() {
     Fixture fixture;
     auto exam = StartExam(5);
     SoundRecorder sounds;
-    while (exam->CurrentNo() < 100) AnswerRight(*exam);
+    while (exam->CurrentNo() < 100)
+        AnswerRight(*exam);
     QCOMPARE(exam->Score(), 99);
     if (right) {
         AnswerRight(*exam);
@@ -268,7 +268,8 @@ void ExamTest::clockCountsHandledTicks() {
     QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("45分00秒"));
     exam->Timer1Timer();
     QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("44分59秒"));
-    for (int tick = 3; tick <= 2700 - 545 + 1; ++tick) exam->Timer1Timer();
+    for (int tick = 3; tick <= 2700 - 545 + 1; ++tick)
+        exam->Timer1Timer();
     QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("09分05秒"));
 }
 
@@ -276,7 +277,8 @@ void ExamTest::timeUpEndsAnswering() {
     Fixture fixture;
     auto exam = StartExam(1);
     MessageBoxRecorder boxes;
-    for (int tick = 1; tick <= 2700; ++tick) exam->Timer1Timer();
+    for (int tick = 1; tick <= 2700; ++tick)
+        exam->Timer1Timer();
     QCOMPARE(exam->lblLeftTime->Caption(), QStringLiteral("00分01秒"));
     QVERIFY(boxes.shown.empty());
     QVERIFY(exam->btnNext->isEnabled());

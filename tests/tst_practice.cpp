@@ -57,9 +57,13 @@ std::unique_ptr<TfrmTest> OpenSequential(const QString& filter = {}, const QStri
     return window;
 }
 
-QString Shown(const TPracticeWindow& window) { return window.sMemo1->toPlainText(); }
+QString Shown(const TPracticeWindow& window) {
+    return window.sMemo1->toPlainText();
+}
 
-void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2)); }
+void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+}
 }  // namespace
 
 class PracticeTest : public QObject {
@@ -97,11 +101,21 @@ void PracticeTest::opensAtTheSavedPosition_data() {
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("whole bank, nothing saved") << "" << "0" << 0 << "5" << "第一题";
-    QTest::newRow("whole bank, saved") << "" << "0" << 3 << "5" << "第四题";
-    QTest::newRow("chapter 1") << " and ZhanJie='1'" << "1" << 2 << "3" << "第四题";
-    QTest::newRow("chapter 2") << " and ZhanJie='2'" << "2" << 1 << "2" << "第五题";
-    QTest::newRow("chapter without questions") << " and ZhanJie='10'" << "10" << 0 << "0" << "";
+    QTest::newRow("whole bank, nothing saved") << ""
+                                               << "0" << 0 << "5"
+                                               << "第一题";
+    QTest::newRow("whole bank, saved") << ""
+                                       << "0" << 3 << "5"
+                                       << "第四题";
+    QTest::newRow("chapter 1") << " and ZhanJie='1'"
+                               << "1" << 2 << "3"
+                               << "第四题";
+    QTest::newRow("chapter 2") << " and ZhanJie='2'"
+                               << "2" << 1 << "2"
+                               << "第五题";
+    QTest::newRow("chapter without questions") << " and ZhanJie='10'"
+                                               << "10" << 0 << "0"
+                                               << "";
 }
 
 void PracticeTest::opensAtTheSavedPosition() {
@@ -135,7 +149,8 @@ void PracticeTest::priorAndNextStopAtTheEnds() {
     auto window = OpenSequential();
     window->btnPriorClick();
     QCOMPARE(window->lblNo->text(), QStringLiteral("1"));
-    for (int i = 0; i < 6; ++i) Click(window->btnNext);
+    for (int i = 0; i < 6; ++i)
+        Click(window->btnNext);
     QCOMPARE(window->lblNo->text(), QStringLiteral("5"));
     QCOMPARE(Shown(*window), QStringLiteral("第五题"));
     Click(window->btnPrior);
@@ -145,12 +160,18 @@ void PracticeTest::priorAndNextStopAtTheEnds() {
 void PracticeTest::jump_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("number");
-    QTest::newRow("inside") << "3" << "3";
-    QTest::newRow("the count") << "5" << "5";
-    QTest::newRow("with sign") << "+2" << "2";
-    QTest::newRow("zero") << "0" << "1";
-    QTest::newRow("negative") << "-1" << "1";
-    QTest::newRow("above the count") << "6" << "1";
+    QTest::newRow("inside") << "3"
+                            << "3";
+    QTest::newRow("the count") << "5"
+                               << "5";
+    QTest::newRow("with sign") << "+2"
+                               << "2";
+    QTest::newRow("zero") << "0"
+                          << "1";
+    QTest::newRow("negative") << "-1"
+                              << "1";
+    QTest::newRow("above the count") << "6"
+                                     << "1";
 }
 
 void PracticeTest::jump() {
@@ -178,9 +199,9 @@ void PracticeTest::jumpBoxTextThatIsNoNumberIsReported() {
 }
 
 void PracticeTest::judging_data() {
-    QTest::addColumn<int>("from");          // position shown first
+    QTest::addColumn<int>("from");  // position shown first
     QTest::addColumn<bool>("autoJump");
-    QTest::addColumn<QString>("actions");   // a letter clicks that option; "1" to "4" press a letter button
+    QTest::addColumn<QString>("actions");  // a letter clicks that option; "1" to "4" press a letter button
     QTest::addColumn<QStringList>("sounds");
     QTest::addColumn<int>("position");
 
@@ -208,7 +229,8 @@ void PracticeTest::judging() {
     window->chkAutoJmp->setChecked(autoJump);
     SoundRecorder sounds;
     const std::array options{window->as1, window->as2, window->as3, window->as4};
-    const std::array letters{window->sSpeedButton2, window->sSpeedButton3, window->sSpeedButton4, window->sSpeedButton5};
+    const std::array letters{window->sSpeedButton2, window->sSpeedButton3, window->sSpeedButton4,
+                             window->sSpeedButton5};
     for (QChar action : actions) {
         if (action.isDigit()) {
             Click(letters[action.digitValue() - 1]);
@@ -288,8 +310,10 @@ void PracticeTest::savingInsertsAMissingRow() {
 
 void PracticeTest::failedSaveIsRolledBackAndReported() {
     Fixture fixture;
-    fixture.Execute(QStringLiteral("create trigger refuse before update on JD begin select raise(fail, 'disk full'); end"));
-    fixture.Execute(QStringLiteral("create trigger refuseNew before insert on JD begin select raise(fail, 'disk full'); end"));
+    fixture.Execute(
+        QStringLiteral("create trigger refuse before update on JD begin select raise(fail, 'disk full'); end"));
+    fixture.Execute(
+        QStringLiteral("create trigger refuseNew before insert on JD begin select raise(fail, 'disk full'); end"));
     MessageBoxRecorder boxes;
     auto window = OpenSequential();
     window->btnNextClick();
@@ -351,7 +375,8 @@ void PracticeTest::randomOrderCoversTheBankLength() {
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("随机练习"));
     QCOMPARE(window.Order().size(), size_t(5));
-    for (int row : window.Order()) QVERIFY(row >= 0 && row < 5);
+    for (int row : window.Order())
+        QVERIFY(row >= 0 && row < 5);
     QCOMPARE(window.lblNo->text(), QStringLiteral("1"));
     QCOMPARE(window.lblAll->text(), QStringLiteral("5"));
     QCOMPARE(Shown(window), kBank[window.Order()[0]].text);
@@ -392,9 +417,12 @@ void PracticeTest::randomPracticeOfNoQuestion() {
 void PracticeTest::mainWindowOpensEachPractice_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("sql");
-    QTest::newRow("顺序练习") << "sBitBtn1" << "select * from question where 1=1";
-    QTest::newRow("chapter 10") << "N10" << "select * from question where 1=1 and ZhanJie='10'";
-    QTest::newRow("随机练习") << "sBitBtn2" << "select * from question where 1=1";
+    QTest::newRow("顺序练习") << "sBitBtn1"
+                              << "select * from question where 1=1";
+    QTest::newRow("chapter 10") << "N10"
+                                << "select * from question where 1=1 and ZhanJie='10'";
+    QTest::newRow("随机练习") << "sBitBtn2"
+                              << "select * from question where 1=1";
 }
 
 void PracticeTest::mainWindowOpensEachPractice() {
@@ -410,9 +438,12 @@ void PracticeTest::mainWindowOpensEachPractice() {
         seen = window->dstTest->SQL();
         window->close();
     });
-    if (command == QLatin1String("sBitBtn1")) form.sBitBtn1Click();
-    if (command == QLatin1String("sBitBtn2")) form.sBitBtn2Click();
-    if (command == QLatin1String("N10")) form.findChild<QAction*>(command)->trigger();
+    if (command == QLatin1String("sBitBtn1"))
+        form.sBitBtn1Click();
+    if (command == QLatin1String("sBitBtn2"))
+        form.sBitBtn2Click();
+    if (command == QLatin1String("N10"))
+        form.findChild<QAction*>(command)->trigger();
     QCOMPARE(seen, sql);
     QCOMPARE(frmTest, nullptr);
     QCOMPARE(frmTest2, nullptr);

@@ -103,7 +103,8 @@ void ProgramTest::startsDespiteABrokenBank() {
     QFETCH(QString, message);
     TestAppDir dir;
     QFile::remove(dir.File(bank));
-    if (!content.isEmpty()) dir.WriteFile(bank, content);
+    if (!content.isEmpty())
+        dir.WriteFile(bank, content);
     const Run run = RunProgram(dir, {QStringLiteral("--exit-after-show")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.errors.split('\n').filter(QStringLiteral("Quorvane: ")),

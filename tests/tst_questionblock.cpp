@@ -79,7 +79,8 @@ private slots:
 
 void QuestionBlockTest::optionsAndText() {
     Block block;
-    block.Show(Row(QStringLiteral("第一行\r\n第二行"), {QStringLiteral("甲"), QString(), QStringLiteral(" "), QString()}));
+    block.Show(
+        Row(QStringLiteral("第一行\r\n第二行"), {QStringLiteral("甲"), QString(), QStringLiteral(" "), QString()}));
     QCOMPARE(block.text, QStringLiteral("第一行\r\n第二行"));
     QCOMPARE(block.Caption(0), QStringLiteral("A：甲"));
     QCOMPARE(block.Caption(1), QStringLiteral("B："));  // A and B always show, even empty
@@ -116,7 +117,8 @@ void QuestionBlockTest::selectionIsClearedWithoutJudging() {
         QObject::connect(option, &QRadioButton::toggled, [&selections](bool on) { selections += on ? 1 : 0; });
     }
     block.Show(Row(QStringLiteral("题"), {"1", "2"}));
-    for (TsRadioButton* option : block.options) QVERIFY(!option->isChecked());
+    for (TsRadioButton* option : block.options)
+        QVERIFY(!option->isChecked());
     QCOMPARE(selections, 0);
     block.options[1]->setChecked(true);  // selectable again afterwards
     QCOMPARE(selections, 1);
@@ -148,10 +150,14 @@ void QuestionBlockTest::pictureNamesMatchWithoutRegardToCase() {
 void QuestionBlockTest::pictureFailures_data() {
     QTest::addColumn<QString>("bmp");
     QTest::addColumn<QString>("message");  // %1: the full path of the picture
-    QTest::newRow("missing") << "none.png" << "Cannot open file \"%1\". No such file or directory";
-    QTest::newRow("only blanks") << "  " << "Unknown picture file extension (.)";
-    QTest::newRow("unknown extension") << "sign.gif" << "Unknown picture file extension (.gif)";
-    QTest::newRow("not a picture") << "broken.bmp" << "Cannot open file \"%1\". ";
+    QTest::newRow("missing") << "none.png"
+                             << "Cannot open file \"%1\". No such file or directory";
+    QTest::newRow("only blanks") << "  "
+                                 << "Unknown picture file extension (.)";
+    QTest::newRow("unknown extension") << "sign.gif"
+                                       << "Unknown picture file extension (.gif)";
+    QTest::newRow("not a picture") << "broken.bmp"
+                                   << "Cannot open file \"%1\". ";
     QTest::newRow("metafile") << "plan.WMF"
                               << "Cannot show \"%1\": metafile pictures (.wmf) are not supported";
 }

@@ -1,10 +1,10 @@
 // Draws the question pictures at build time: drawpictures OUTDIR
 // The file names are the ones the question banks name after "图片:".
 
-#include <QDir>
-#include <QGuiApplication>
-#include <cstdio>
+#include <algorithm>
 #include <functional>
+
+#include "DrawingTool.h"
 
 #include "ScenePainter.h"
 #include "SignPainter.h"
@@ -51,26 +51,10 @@ const Picture kPictures[] = {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Runs on build machines without a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: drawpictures OUTDIR\n");
-        return 1;
-    }
-    const QDir out(args[1]);
-    if (!out.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "drawpictures: cannot create %s\n", qUtf8Printable(args[1]));
-        return 1;
-    }
-    for (const Picture& picture : kPictures) {
-        const QString path = out.filePath(QString::fromUtf8(picture.fileName));
+    return DrawingTool::Run(argc, argv, "drawpictures", [](const DrawingTool::Save& save) {
         // JPEG at a quality where the sharp sign edges do not ring.
-        if (!picture.paint().save(path, nullptr, 92)) {
-            std::fprintf(stderr, "drawpictures: cannot write %s\n", qUtf8Printable(QDir::toNativeSeparators(path)));
-            return 1;
-        }
-    }
-    return 0;
+        return std::all_of(std::begin(kPictures), std::end(kPictures), [&save](const Picture& picture) {
+            return save(picture.paint(), QString::fromUtf8(picture.fileName), nullptr, 92);
+        });
+    });
 }

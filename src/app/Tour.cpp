@@ -29,7 +29,8 @@ void Snapshot(QWidget* window, const QString& dir, const std::function<void()>& 
     window->show();
     window->activateWindow();
     QApplication::processEvents();
-    if (arrange) arrange();
+    if (arrange)
+        arrange();
     QApplication::processEvents();
     SaveFormSnapshot(window, dir);
     window->hide();
@@ -47,7 +48,8 @@ void ShowPracticeWindows(const QString& dir) {
     // The random order decides the first question; the picture shows one of the kind the window is for.
     auto random = std::make_unique<TfrmTest2>(frmMain);
     Snapshot(random.get(), dir, [&random] {
-        for (int step = 0; step < 200 && !ShowsFourOptionsAndAPicture(*random); ++step) random->btnNextClick();
+        for (int step = 0; step < 200 && !ShowsFourOptionsAndAPicture(*random); ++step)
+            random->btnNextClick();
     });
 }
 // The small-car exam on its first question, its clock started.

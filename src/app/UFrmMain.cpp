@@ -10,13 +10,13 @@
 #include "app/Upublic.h"
 #include "app/WindowSlot.h"
 #include "browse/UfrmBrowse.h"
+#include "exam/UfrmMNKS.h"
 #include "platform/AppDir.h"
 #include "platform/Application.h"
 #include "platform/Fonts.h"
 #include "platform/TImage.h"
 #include "platform/UrlOpener.h"
 #include "platform/WindowPlacement.h"
-#include "exam/UfrmMNKS.h"
 #include "practice/UFrmTest2.h"
 #include "practice/UfrmTest.h"
 #include "skin/PlainLook.h"
@@ -123,8 +123,8 @@ void TfrmMain::CreateExamBox() {
         exam.button->setCursor(Qt::PointingHandCursor);
     }
     for (int kind = 1; kind <= 5; ++kind) {
-        TsSpeedButton* button = std::array{sSpeedButton1, sSpeedButton2, sSpeedButton3, sSpeedButton4,
-                                           sSpeedButton5}[kind - 1];
+        TsSpeedButton* button =
+            std::array{sSpeedButton1, sSpeedButton2, sSpeedButton3, sSpeedButton4, sSpeedButton5}[kind - 1];
         connect(button, &QAbstractButton::clicked, this, Handled([this, kind] { ShowExam(kind); }));
     }
 }

@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
         result = RunTour(tourAt + 1 < arguments.size() ? arguments.at(tourAt + 1) : QStringLiteral("tour"));
     } else {
         frmMain->show();
-        if (exitAfterShow) QTimer::singleShot(0, &app, &QApplication::quit);
+        if (exitAfterShow)
+            QTimer::singleShot(0, &app, &QApplication::quit);
         result = QApplication::exec();
     }
     delete frmMain;

@@ -34,5 +34,6 @@ void ShowQuestionBlock(const TQuestion& question, const QuestionBlock& block) {
         block.picture->SetPicture(LoadQuestionPicture(question.bmp));
         block.picture->show();
     }
-    for (TsRadioButton* option : block.options) option->ClearSelection();
+    for (TsRadioButton* option : block.options)
+        option->ClearSelection();
 }

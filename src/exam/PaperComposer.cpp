@@ -44,7 +44,8 @@ int PaperComposer::DistinctQuestions() {
     qry_.First();
     for (int row = 0; row < qry_.RecordCount(); ++row, qry_.MoveBy(1)) {
         const int id = qry_.FieldByName(QStringLiteral("ID")).AsInteger();
-        if (id != 0) ids.insert(id);
+        if (id != 0)
+            ids.insert(id);
     }
     return int(ids.size());
 }
@@ -57,7 +58,8 @@ int PaperComposer::PickRow() {
 
 void PaperComposer::DrawQuestion(ExamPaper& paper, int position) {
     int id = PickRow();
-    while (!IsNewQuestion(paper, id)) id = PickRow();
+    while (!IsNewQuestion(paper, id))
+        id = PickRow();
     paper[position] = id;
 }
 

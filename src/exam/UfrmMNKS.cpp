@@ -42,7 +42,9 @@ TsLabelFX* MakeLabel(QWidget* parent, const char* name, const QString& caption, 
 }
 
 // Two digits, with a leading zero where needed.
-QString TwoDigits(int value) { return (QStringLiteral("0") + QString::number(value)).right(2); }
+QString TwoDigits(int value) {
+    return (QStringLiteral("0") + QString::number(value)).right(2);
+}
 
 void ShowMessage(QWidget* owner, const QString& text) {
     ShowMessageBox(owner, {QStringLiteral("提示"), text, QMessageBox::Information, QMessageBox::Ok});
@@ -143,7 +145,8 @@ void TfrmMNKS::FormCreate() {
 
 void TfrmMNKS::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (activated_) return;
+    if (activated_)
+        return;
     activated_ = true;
     Application::RunHandled([this] { FormActivate(); });
 }
@@ -158,7 +161,8 @@ void TfrmMNKS::FormActivate() {
 
 void TfrmMNKS::OpenQuestionTable() {
     const ExamKindInfo* info = FindExamKind(ExamKind);
-    if (info == nullptr) return;
+    if (info == nullptr)
+        return;
     dstTest->Close();
     dstTest->SetConnection(info->motorcycleBank ? DM->MT : DM->ADOCON);
     dstTest->SetSQL(QStringLiteral("select * from question"));
@@ -171,7 +175,8 @@ void TfrmMNKS::MakePaper() {
     QRandomGenerator generator(
         static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     const ExamKindInfo* info = FindExamKind(ExamKind);
-    if (info == nullptr) return;
+    if (info == nullptr)
+        return;
     lblJZLX->SetCaption(info->label);
     PaperComposer(*qry, [&generator](int n) { return int(generator.bounded(n)); }).MakePaper(*info, FPaperIDs);
 }
@@ -182,18 +187,20 @@ void TfrmMNKS::ShowQuestion(int n) {
     dstTest->SetFiltered(true);
     lblNo->SetCaption(QString::number(n));
     lblExt->SetCaption(QString::number(kPaperSize + 1 - n));
-    ShowQuestionBlock(TQuestion::Read(*dstTest), {[this](const QString& text) { lblTM->setText(text); },
-                                                  Options(), Image1});
+    ShowQuestionBlock(TQuestion::Read(*dstTest),
+                      {[this](const QString& text) { lblTM->setText(text); }, Options(), Image1});
     btnNext->setFocus();
 }
 
 void TfrmMNKS::EnableOptions(bool enabled) {
-    for (TsRadioButton* option : Options()) option->setEnabled(enabled);
+    for (TsRadioButton* option : Options())
+        option->setEnabled(enabled);
 }
 
 void TfrmMNKS::as1Click(TsRadioButton* sender) {
     EnableOptions(false);
-    if (!sender->isChecked()) return;
+    if (!sender->isChecked())
+        return;
     const int ans = TQuestion::Read(*dstTest).ans;
     if (AnswerFeedback::IsRight(sender->Tag(), ans)) {
         lblTS->setText(QStringLiteral("恭喜您!回答正确!"));
@@ -205,7 +212,8 @@ void TfrmMNKS::as1Click(TsRadioButton* sender) {
     }
     AnswerFeedback::PlayWrong();
     const QString letter = AnswerFeedback::Letter(ans);
-    if (letter.isEmpty()) return;
+    if (letter.isEmpty())
+        return;
     lblTS->setText(QStringLiteral("正确答案应该是") + letter);
     AnswerFeedback::SpeakLetter(ans);
 }
@@ -216,7 +224,8 @@ void TfrmMNKS::btnNextClick() {
         ShowMessage(this, QStringLiteral("您还没有解答!"));
         return;
     }
-    if (FCurrentNo == kPaperSize) return;
+    if (FCurrentNo == kPaperSize)
+        return;
     ++FCurrentNo;
     ShowQuestion(FCurrentNo);
     EnableOptions(true);
@@ -229,7 +238,8 @@ void TfrmMNKS::Timer1Timer() {
     lblLeftTime->SetCaption(TwoDigits(FLeftSeconds / 60) + QStringLiteral("分") + TwoDigits(FLeftSeconds % 60) +
                             QStringLiteral("秒"));
     --FLeftSeconds;
-    if (FLeftSeconds >= 0) return;
+    if (FLeftSeconds >= 0)
+        return;
     btnNext->setEnabled(false);
     EnableOptions(false);
     Timer1->stop();
@@ -237,4 +247,6 @@ void TfrmMNKS::Timer1Timer() {
     ShowMessage(this, QStringLiteral("考试时间到！"));
 }
 
-void TfrmMNKS::btnExitClick() { close(); }
+void TfrmMNKS::btnExitClick() {
+    close();
+}

@@ -57,7 +57,8 @@ const PulseSimple& Pulse() {
     static const PulseSimple pulse = [] {
         PulseSimple loaded;
         void* library = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (library == nullptr) return loaded;
+        if (library == nullptr)
+            return loaded;
         loaded.open = reinterpret_cast<decltype(&pa_simple_new)>(dlsym(library, "pa_simple_new"));
         loaded.write = reinterpret_cast<decltype(&pa_simple_write)>(dlsym(library, "pa_simple_write"));
         loaded.drain = reinterpret_cast<decltype(&pa_simple_drain)>(dlsym(library, "pa_simple_drain"));
@@ -69,7 +70,8 @@ const PulseSimple& Pulse() {
 
 bool PlayOnServer(const WavSound& sound) {
     const PulseSimple& pulse = Pulse();
-    if (!pulse.Loaded()) return false;
+    if (!pulse.Loaded())
+        return false;
     pa_sample_spec spec{};
     spec.format = sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
     spec.rate = quint32(sound.sampleRate);

@@ -13,19 +13,23 @@ void TImage::SetPicture(QImage picture) {
         for (int y = 0; y < picture.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
             for (int x = 0; x < picture.width(); ++x) {
-                if (line[x] == key) line[x] = 0;
+                if (line[x] == key)
+                    line[x] = 0;
             }
         }
     }
-    if (autoSize_ && !picture.isNull()) resize(picture.size());
+    if (autoSize_ && !picture.isNull())
+        resize(picture.size());
     shown_ = QPixmap::fromImage(std::move(picture));
     update();
 }
 
 void TImage::paintEvent(QPaintEvent*) {
-    if (shown_.isNull()) return;
+    if (shown_.isNull())
+        return;
     QPainter painter(this);
     QPoint origin;
-    if (center_) origin = QPoint((width() - shown_.width()) / 2, (height() - shown_.height()) / 2);
+    if (center_)
+        origin = QPoint((width() - shown_.width()) / 2, (height() - shown_.height()) / 2);
     painter.drawPixmap(origin, shown_);
 }

@@ -136,14 +136,16 @@ void TPracticeWindow::CreateBottomBar(int endButtonLeft) {
 
 void TPracticeWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (activated_) return;
+    if (activated_)
+        return;
     activated_ = true;
     Application::RunHandled([this] { FormActivate(); });
 }
 
 // A practice window is left with "结束" or the close box, not with Esc.
 void TPracticeWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) return;
+    if (event->key() == Qt::Key_Escape)
+        return;
     QDialog::keyPressEvent(event);
 }
 
@@ -154,7 +156,9 @@ void TPracticeWindow::OpenQuestions() {
     lblAll->setText(QString::number(dstTest->RecordCount()));
 }
 
-int TPracticeWindow::QuestionCount() const { return dstTest->RecordCount(); }
+int TPracticeWindow::QuestionCount() const {
+    return dstTest->RecordCount();
+}
 
 void TPracticeWindow::ShowQuestion(int n) {
     dstTest->First();
@@ -168,22 +172,26 @@ void TPracticeWindow::ShowQuestion(int n) {
 }
 
 void TPracticeWindow::btnPriorClick() {
-    if (FPosition <= 0) return;
+    if (FPosition <= 0)
+        return;
     --FPosition;
     ShowQuestion(FPosition);
 }
 
 void TPracticeWindow::btnNextClick() {
-    if (FPosition >= QuestionCount() - 1) return;
+    if (FPosition >= QuestionCount() - 1)
+        return;
     ++FPosition;
     ShowQuestion(FPosition);
 }
 
 void TPracticeWindow::as1Click(TsRadioButton* sender) {
-    if (!sender->isChecked()) return;
+    if (!sender->isChecked())
+        return;
     if (AnswerFeedback::IsRight(sender->Tag(), TQuestion::Read(*dstTest).ans)) {
         AnswerFeedback::PlayRight();
-        if (chkAutoJmp->isChecked()) btnNextClick();
+        if (chkAutoJmp->isChecked())
+            btnNextClick();
     } else {
         AnswerFeedback::PlayWrong();
     }
@@ -192,7 +200,8 @@ void TPracticeWindow::as1Click(TsRadioButton* sender) {
 void TPracticeWindow::sSpeedButton1Click() {
     lblans->show();
     const int ans = TQuestion::Read(*dstTest).ans;
-    if (!AnswerFeedback::Letter(ans).isEmpty()) lblans->setText(AnswerFeedback::Letter(ans));
+    if (!AnswerFeedback::Letter(ans).isEmpty())
+        lblans->setText(AnswerFeedback::Letter(ans));
     AnswerFeedback::SpeakLetter(ans);
 }
 
@@ -205,5 +214,6 @@ void TPracticeWindow::LetterClick(int k) {
 void TPracticeWindow::sSpeedButton7Click() {
     const auto answer = ShowMessageBox(this, {QStringLiteral("确认"), QStringLiteral("确定要结束练习吗？"),
                                               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No});
-    if (answer == QMessageBox::Yes) close();
+    if (answer == QMessageBox::Yes)
+        close();
 }

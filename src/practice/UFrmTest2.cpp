@@ -25,15 +25,20 @@ void TfrmTest2::BuildOrder() {
     QRandomGenerator generator(
         static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     FOrder.assign(count, 0);
-    for (int& entry : FOrder) entry = static_cast<int>(generator.bounded(count));
+    for (int& entry : FOrder)
+        entry = static_cast<int>(generator.bounded(count));
 }
 
 // An empty sequence has no entry to read: the empty result is shown.
-int TfrmTest2::RowOffset(int n) const { return n >= 0 && n < int(FOrder.size()) ? FOrder[n] : 0; }
+int TfrmTest2::RowOffset(int n) const {
+    return n >= 0 && n < int(FOrder.size()) ? FOrder[n] : 0;
+}
 
 void TfrmTest2::FormActivate() {
     FPosition = 0;
     ShowQuestion(0);
 }
 
-void TfrmTest2::FocusAfterShow() { chkAutoJmp->setFocus(); }
+void TfrmTest2::FocusAfterShow() {
+    chkAutoJmp->setFocus();
+}

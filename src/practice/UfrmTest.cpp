@@ -21,7 +21,8 @@ namespace {
 int ParseInteger(const QString& text) {
     bool ok = false;
     const int number = text.trimmed().toInt(&ok, 10);
-    if (!ok) throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    if (!ok)
+        throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return number;
 }
 }  // namespace
@@ -55,11 +56,14 @@ void TfrmTest::FormActivate() {
     ShowQuestion(FPosition);
 }
 
-void TfrmTest::FocusAfterShow() { sEdit1->setFocus(); }
+void TfrmTest::FocusAfterShow() {
+    sEdit1->setFocus();
+}
 
 void TfrmTest::btnJumpClick() {
     const int n = ParseInteger(sEdit1->text());
-    if (n < 1 || n > QuestionCount()) return;
+    if (n < 1 || n > QuestionCount())
+        return;
     FPosition = n - 1;
     ShowQuestion(FPosition);
 }
@@ -73,6 +77,6 @@ void TfrmTest::sSpeedButton6Click() {
                               QMessageBox::Warning, QMessageBox::Ok});
         return;
     }
-    ShowMessageBox(this, {QStringLiteral("提示"), QStringLiteral("进度已保存"), QMessageBox::Information,
-                          QMessageBox::Ok});
+    ShowMessageBox(this,
+                   {QStringLiteral("提示"), QStringLiteral("进度已保存"), QMessageBox::Information, QMessageBox::Ok});
 }

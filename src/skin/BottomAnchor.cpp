@@ -14,6 +14,7 @@ void BottomAnchor::Follow() {
 }
 
 bool BottomAnchor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == control_->parentWidget() && event->type() == QEvent::Resize) Follow();
+    if (watched == control_->parentWidget() && event->type() == QEvent::Resize)
+        Follow();
     return QObject::eventFilter(watched, event);
 }

@@ -1,8 +1,8 @@
 #include "skin/PlainLook.h"
 
+#include <QAbstractButton>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QAbstractButton>
 #include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -38,7 +38,8 @@ void PaintCheckable(QAbstractButton& button, bool radio) {
     QStyleOptionButton option;
     option.initFrom(&button);
     option.state |= button.isChecked() ? QStyle::State_On : QStyle::State_Off;
-    if (button.isDown()) option.state |= QStyle::State_Sunken;
+    if (button.isDown())
+        option.state |= QStyle::State_Sunken;
     QStyle* style = button.style();
     option.rect =
         style->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, &button);
@@ -46,14 +47,14 @@ void PaintCheckable(QAbstractButton& button, bool radio) {
                          &button);
 
     const QRect caption(option.rect.right() + 5, 0, button.width() - option.rect.right() - 5, button.height());
-    painter.setPen(button.palette().color(button.isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                          QPalette::WindowText));
-    painter.drawText(caption, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine | Qt::TextDontClip,
-                     button.text());
+    painter.setPen(
+        button.palette().color(button.isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine | Qt::TextDontClip, button.text());
     if (button.hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(&button);
-        focus.rect = painter.boundingRect(caption, Qt::AlignVCenter | Qt::AlignLeft, button.text()).adjusted(-1, 0, 1, 0);
+        focus.rect =
+            painter.boundingRect(caption, Qt::AlignVCenter | Qt::AlignLeft, button.text()).adjusted(-1, 0, 1, 0);
         style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &button);
     }
 }

@@ -16,7 +16,8 @@ void TacPatternLoader::Load(const TacOptionsStore& options, const TacPictureSour
             const QString name = line.Value.toUpper();
             if (!name.contains(QLatin1String(".JPG")) && !name.contains(QLatin1String(".JPEG")))
                 continue;
-            if (!decoded.contains(name)) decoded.insert(name, pictures.Picture(name, "JPEG"));
+            if (!decoded.contains(name))
+                decoded.insert(name, pictures.Picture(name, "JPEG"));
             QImage photo = decoded.value(name);
             if (photo.isNull() || photo.width() == 0)
                 continue;

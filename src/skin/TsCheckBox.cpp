@@ -4,4 +4,6 @@
 
 TsCheckBox::TsCheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {}
 
-void TsCheckBox::paintEvent(QPaintEvent*) { PlainLook::PaintCheckable(*this, false); }
+void TsCheckBox::paintEvent(QPaintEvent*) {
+    PlainLook::PaintCheckable(*this, false);
+}

@@ -48,7 +48,8 @@ void TsLabelFX::changeEvent(QEvent* event) {
 // No skin gives shadow settings yet, so the skin mode uses the label's own. In the plain look a dark
 // text gets a light halo instead of the dark shadow, which would only smear it on the light background.
 TsLabelFX::ShadowSettings TsLabelFX::EffectiveShadow() const {
-    if (shadow_.mode == TsShadow::smNone) return {QColor(), 0, 0};
+    if (shadow_.mode == TsShadow::smNone)
+        return {QColor(), 0, 0};
     const bool darkText = TextColor().lightness() < 128;
     const QColor colour = shadow_.mode == TsShadow::smSkin && darkText ? QColor(Qt::white) : shadow_.Color;
     return {colour, shadow_.BlurCount, shadow_.Distance};
@@ -57,7 +58,8 @@ TsLabelFX::ShadowSettings TsLabelFX::EffectiveShadow() const {
 // The skin kind takes its colour from the skin; in the plain look, without a skin, the label's own
 // colour keeps it readable on the plain background.
 QColor TsLabelFX::TextColor() const {
-    if (kind_.KindType == TsKind::ktCustom || !color_.isValid()) return kind_.Color;
+    if (kind_.KindType == TsKind::ktCustom || !color_.isValid())
+        return kind_.Color;
     return color_;
 }
 
@@ -76,7 +78,8 @@ void TsLabelFX::AdjustSize() {
     const bool room = autoSize_ && shadow.Active();
     reachBefore_ = room ? std::min(0, shadow.distance - shadow.blur) : 0;
     reachAfter_ = room ? std::max(0, shadow.distance + shadow.blur) : 0;
-    if (!autoSize_) return;
+    if (!autoSize_)
+        return;
     const QRect text = fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, DrawnText());
     const int reach = reachAfter_ - reachBefore_;
     resize(text.width() + reach, text.height() + reach);

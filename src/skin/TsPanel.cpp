@@ -7,7 +7,9 @@
 
 TsPanel::TsPanel(QWidget* parent) : QWidget(parent) {}
 
-void TsPanel::AlignBottom(int height) { new BottomAnchor(this, height); }
+void TsPanel::AlignBottom(int height) {
+    new BottomAnchor(this, height);
+}
 
 void TsPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);

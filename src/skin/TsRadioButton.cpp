@@ -13,7 +13,8 @@ void TsRadioButton::SetCaption(const QString& caption) {
 
 // An exclusive button cannot be unchecked directly: exclusivity is lifted for the moment it takes.
 void TsRadioButton::ClearSelection() {
-    if (!isChecked()) return;
+    if (!isChecked())
+        return;
     setAutoExclusive(false);
     setChecked(false);
     setAutoExclusive(true);
@@ -25,4 +26,6 @@ QSize TsRadioButton::sizeHint() const {
     return {base.width(), std::max(base.height(), fontMetrics().height() + 6)};
 }
 
-void TsRadioButton::paintEvent(QPaintEvent*) { PlainLook::PaintCheckable(*this, true); }
+void TsRadioButton::paintEvent(QPaintEvent*) {
+    PlainLook::PaintCheckable(*this, true);
+}

@@ -5,7 +5,9 @@
 #include "skin/BottomAnchor.h"
 #include "skin/PlainLook.h"
 
-TsStatusBar::TsStatusBar(QWidget* parent) : QWidget(parent) { new BottomAnchor(this, kHeight); }
+TsStatusBar::TsStatusBar(QWidget* parent) : QWidget(parent) {
+    new BottomAnchor(this, kHeight);
+}
 
 void TsStatusBar::SetPanelText(const QString& text) {
     text_ = text;
