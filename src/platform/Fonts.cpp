@@ -17,7 +17,7 @@ struct FaceMapping {
 
 constexpr std::array kFaces{
     FaceMapping{u"宋体", "AR PL UMing CN", "AR PL UMing CN", 11, 16},
-    FaceMapping{u"黑体", "WenQuanYi Zen Hei", "WenQuanYi Zen Hei", 0, 0},
+    FaceMapping{u"黑体", "WenQuanYi Zen Hei", "WenQuanYi Zen Hei", 0, -1},
     FaceMapping{u"MS Sans Serif", "WenQuanYi Zen Hei", "AR PL UMing CN", 11, 16},
 };
 }  // namespace
@@ -31,8 +31,9 @@ QFont MakeFont(const QString& family, int pixelSize) {
             continue;
         const bool bitmap = pixelSize >= mapping.bitmapFrom && pixelSize <= mapping.bitmapTo;
         font.setFamily(QString::fromLatin1(bitmap ? mapping.bitmapFace : mapping.face));
-        if (bitmap)
-            font.setStyleStrategy(QFont::NoAntialias);
+        // Set either way: a font left without a strategy would take the parent's, and a bitmap face's
+        // NoAntialias would spread to the outline faces of the controls inside it.
+        font.setStyleStrategy(bitmap ? QFont::NoAntialias : QFont::PreferAntialias);
     }
     return font;
 }
