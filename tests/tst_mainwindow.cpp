@@ -62,6 +62,11 @@ void MainWindowTest::windowFrame() {
     QCOMPARE(DesignFamily(form.font()), QStringLiteral("宋体"));
     QCOMPARE(form.font().pixelSize(), 12);
     QVERIFY(!form.Image1->Picture().isNull());
+    // The window's bitmap face is drawn without antialiasing; the outline faces inside it must not take
+    // that from it, or their strokes break up.
+    QVERIFY(form.font().styleStrategy() & QFont::NoAntialias);
+    QVERIFY(!(form.sSpeedButton1->font().styleStrategy() & QFont::NoAntialias));
+    QVERIFY(!(form.lbl1->font().styleStrategy() & QFont::NoAntialias));
 }
 
 void MainWindowTest::controlLayout_data() {
