@@ -233,15 +233,19 @@ void ExamTest::wrongAnswerNamesTheRightLetter() {
 }
 
 void ExamTest::lastQuestion_data() {
+    QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("right");
-    QTest::newRow("right") << true;
-    QTest::newRow("wrong") << false;
+    for (int kind = 1; kind <= 5; ++kind) {
+        QTest::addRow("kind %d, right", kind) << kind << true;
+        QTest::addRow("kind %d, wrong", kind) << kind << false;
+    }
 }
 
 void ExamTest::lastQuestion() {
+    QFETCH(int, kind);
     QFETCH(bool, right);
     Fixture fixture;
-    auto exam = StartExam(5);
+    auto exam = StartExam(kind);
     SoundRecorder sounds;
     while (exam->CurrentNo() < 100)
         AnswerRight(*exam);
