@@ -2,6 +2,8 @@
 //   quorvane-skin pack DIR OUT.asz      packs "Options.dat" and the pictures of a folder
 //   quorvane-skin unpack FILE.asz DIR   writes a package's entries into a folder
 //   quorvane-skin info SKIN             loads a package or skin folder as the program does; prints JSON
+//   quorvane-skin render --skin SKIN --section NAME [--state N] [--size WxH] [--parent RRGGBB] --out FILE.png
+//                                       paints one item of a section as a control of that size would be
 // A skin that cannot be read or loaded is reported on standard error with exit status 1.
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <cstdio>
 
 #include "SkinInfoJson.h"
+#include "SkinRender.h"
 #include "skin/TacSkinConvertor.h"
 #include "skin/TacSkinLoader.h"
 #include "skin/TsSkinError.h"
@@ -80,9 +83,11 @@ int main(int argc, char** argv) {
     const QString command = args.value(0);
     const bool known = (command == QLatin1String("pack") && args.size() == 3) ||
                        (command == QLatin1String("unpack") && args.size() == 3) ||
-                       (command == QLatin1String("info") && args.size() == 2);
+                       (command == QLatin1String("info") && args.size() == 2) || command == QLatin1String("render");
     if (!known) {
-        Print(stderr, QStringLiteral("usage: quorvane-skin pack DIR OUT.asz | unpack FILE.asz DIR | info SKIN"));
+        Print(stderr, QStringLiteral("usage: quorvane-skin pack DIR OUT.asz | unpack FILE.asz DIR | info SKIN\n"
+                                     "       quorvane-skin render --skin SKIN --section NAME [--state N] "
+                                     "[--size WxH] [--parent RRGGBB] --out FILE.png"));
         return 2;
     }
     try {
@@ -90,8 +95,10 @@ int main(int argc, char** argv) {
             Pack(args[1], args[2]);
         else if (command == QLatin1String("unpack"))
             Unpack(args[1], args[2]);
-        else
+        else if (command == QLatin1String("info"))
             Info(args[1]);
+        else
+            SkinRender::Run(args.mid(1));
     } catch (const Exception& error) {
         Print(stderr, QStringLiteral("quorvane-skin: ") + error.Message());
         return 1;

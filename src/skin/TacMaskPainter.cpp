@@ -1,0 +1,138 @@
+#include "skin/TacMaskPainter.h"
+
+#include <algorithm>
+
+#include "skin/TacNineSlice.h"
+
+namespace TacMaskPainter {
+
+namespace {
+
+using TacPixels::Rgb;
+
+// One state image of a mask in its picture, and where its mask row lies (none for mask type 0).
+struct StateImage {
+    QImage Picture;  // 24 bits
+    QRect Image;
+    int MaskShift = 0;
+    bool Masked = false;
+};
+
+bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) {
+    if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
+        return false;
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
+    const QImage& picture = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
+    if (picture.isNull())
+        return false;
+    const int index = std::clamp(state, 0, mask.ImageCountAtLeastOne() - 1);
+    const int w = mask.ImageWidth();
+    out.Picture = TacPixels::As24(picture);
+    out.Image = QRect(mask.Slice.Left + index * w, mask.Slice.Top, w, mask.RowHeight());
+    out.Masked = mask.MaskType >= 1;
+    out.MaskShift = mask.Slice.Height() / 2;
+    return true;
+}
+
+// Lays one piece of the source over `size` pixels: copied, tiled in pieces of its own size, or stretched.
+QImage Spread(const QImage& picture, const QRect& from, QSize size, bool stretch) {
+    const QImage piece = picture.copy(from);
+    if (piece.size() == size)
+        return piece;
+    QImage out(size, QImage::Format_RGB888);
+    if (stretch)
+        TacPixels::Stretch(out, out.rect(), piece);
+    else
+        TacPixels::Tile(out, out.rect(), piece);
+    return out;
+}
+
+// Puts `image` at `at`: through `mask` when there is one, else opaquely, with 0xFF00FF transparent when
+// `keyed`. Transparent pixels show the parent's picture, or leave the target as it is.
+void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, bool keyed,
+         const TsBackgroundInfo& background, QPoint origin) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QPoint p = at + QPoint(x, y);
+            if (!target.valid(p))
+                continue;
+            const Rgb pixel = TacPixels::Get(image, x, y);
+            Rgb parent;
+            if ((mask || keyed) && pixel == TacPixels::kKey) {
+                if (background.ParentPixel(origin, p, parent)) {
+                    TacPixels::Set(target, p.x(), p.y(), parent);
+                    continue;
+                }
+                if (keyed)
+                    continue;
+            }
+            const Rgb out =
+                mask ? TacPixels::ThroughMask(pixel, TacPixels::Get(target, p.x(), p.y()), TacPixels::Get(*mask, x, y))
+                     : pixel;
+            TacPixels::Set(target, p.x(), p.y(), out);
+        }
+    }
+}
+
+}  // namespace
+
+void DrawBorder(QImage& target, const QRect& area, bool filling, int state, const TsSkinContent& skin, int maskIndex,
+                const TsBackgroundInfo& background, QPoint origin) {
+    StateImage source;
+    if (area.width() < 2 || area.height() < 2 || !Find(skin, maskIndex, state, source))
+        return;
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
+    if (state == 0 && (mask.PaintMode & pmNotInNormalState))
+        return;
+    const TacNineSlice::Margins margins = TacNineSlice::Shrink(
+        {mask.BorderLeft(), mask.BorderTop(), mask.BorderRight(), mask.BorderBottom()}, area.size());
+    const TacNineSlice::Pieces from = TacNineSlice::Slice(source.Image, margins);
+    const TacNineSlice::Pieces to = TacNineSlice::Slice(area, margins);
+    const bool stretch = mask.PaintMode & pmStretch;
+    for (int i = 0; i < 9; ++i) {
+        const QRect& src = from[static_cast<std::size_t>(i)];
+        const QRect& dst = to[static_cast<std::size_t>(i)];
+        if (src.isEmpty() || dst.isEmpty())
+            continue;
+        if (i == TacNineSlice::Centre && !(filling && (mask.PaintMode & pmFillCentre)))
+            continue;
+        const QImage image = Spread(source.Picture, src, dst.size(), stretch);
+        if (source.Masked) {
+            const QImage maskRow = Spread(source.Picture, src.translated(0, source.MaskShift), dst.size(), stretch);
+            Put(target, dst.topLeft(), image, &maskRow, false, background, origin);
+        } else {
+            Put(target, dst.topLeft(), image, nullptr, TacNineSlice::IsCorner(i), background, origin);
+        }
+    }
+}
+
+void DrawGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
+               const TsBackgroundInfo& background, QPoint origin) {
+    StateImage source;
+    if (!Find(skin, maskIndex, state, source) || source.Image.isEmpty())
+        return;
+    const QImage image = source.Picture.copy(source.Image);
+    if (source.Masked) {
+        const QImage maskRow = source.Picture.copy(source.Image.translated(0, source.MaskShift));
+        Put(target, at, image, &maskRow, false, background, origin);
+    } else {
+        Put(target, at, image, nullptr, true, background, origin);
+    }
+}
+
+void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& skin, int maskIndex,
+                       const TsBackgroundInfo& background, QPoint origin) {
+    StateImage source;
+    if (!Find(skin, maskIndex, 0, source) || source.Image.isEmpty() || !source.Masked)
+        return;
+    const int height = area.height() / source.Image.height() * source.Image.height();
+    if (height == 0 || area.width() <= 0)
+        return;
+    QImage image(area.width(), height, QImage::Format_RGB888);
+    QImage mask(image.size(), QImage::Format_RGB888);
+    TacPixels::Tile(image, image.rect(), source.Picture.copy(source.Image));
+    TacPixels::Tile(mask, mask.rect(), source.Picture.copy(source.Image.translated(0, source.MaskShift)));
+    Put(target, area.topLeft(), image, &mask, false, background, origin);
+}
+
+}  // namespace TacMaskPainter

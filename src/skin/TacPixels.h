@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+// Per-pixel access to the 24-bit pictures the painting works on, and the integer blends it uses.
+// Skin colours keep red in the lowest byte; in a 24-bit scan line red comes first, so they map byte for byte.
+namespace TacPixels {
+
+struct Rgb {
+    int R = 0, G = 0, B = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+constexpr int kNoColor = 0xFF00FF;
+constexpr Rgb kKey{255, 0, 255};  // transparent in skin pictures
+
+constexpr Rgb FromSkinColor(int color) {
+    return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
+}
+constexpr int ToSkinColor(Rgb c) {
+    return c.R | (c.G << 8) | (c.B << 16);
+}
+
+inline Rgb Get(const QImage& image, int x, int y) {
+    const uchar* p = image.constScanLine(y) + x * 3;
+    return {p[0], p[1], p[2]};
+}
+inline void Set(QImage& image, int x, int y, Rgb c) {
+    uchar* p = image.scanLine(y) + x * 3;
+    p[0] = static_cast<uchar>(c.R);
+    p[1] = static_cast<uchar>(c.G);
+    p[2] = static_cast<uchar>(c.B);
+}
+
+template <typename F>
+constexpr Rgb PerChannel(Rgb a, Rgb b, F f) {
+    return {f(a.R, b.R), f(a.G, b.G), f(a.B, b.B)};
+}
+
+// a × k + b × (255 − k), rounded by the 256 divisor: the weighting of textures against gradients and of
+// a parent against a half-transparent child.
+constexpr Rgb MixByte(Rgb a, Rgb b, int k) {
+    return PerChannel(a, b, [k](int x, int y) { return (x * k + y * (255 - k) + 127) / 256; });
+}
+// old × p/100 + colour × (1 − p/100), rounded to the nearest integer.
+constexpr Rgb MixPercent(Rgb old, Rgb color, int p) {
+    return PerChannel(old, color, [p](int x, int y) { return (x * p + y * (100 - p) + 50) / 100; });
+}
+// A mask row: black shows the image, white keeps what lies beneath.
+constexpr Rgb ThroughMask(Rgb image, Rgb beneath, Rgb mask) {
+    return {image.R + (beneath.R - image.R) * mask.R / 256, image.G + (beneath.G - image.G) * mask.G / 256,
+            image.B + (beneath.B - image.B) * mask.B / 256};
+}
+
+// Every painting step works on 24-bit pictures; sources of other depths are converted once on entry.
+inline QImage As24(const QImage& image) {
+    return image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
+}
+
+void Fill(QImage& image, const QRect& rect, Rgb color);
+// Copies `from` of `source` to `at`, clipped to both pictures.
+void Blit(QImage& target, QPoint at, const QImage& source, const QRect& from);
+// Repeats `source` from the top-left of `area`, the last column and row cut off.
+void Tile(QImage& target, const QRect& area, const QImage& source);
+// Smoothly scales `source` to the size of `area`.
+void Stretch(QImage& target, const QRect& area, const QImage& source);
+
+}  // namespace TacPixels

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "skin/TsSkinContent.h"
+
+// The indexes a skinned control holds for its section, looked up as the control does when a skin is
+// loaded: the section, its border mask and its normal and hot textures (-1 = none).
+struct TacSectionLook {
+    int SectionIdx = -1;
+    int BorderMaskIdx = -1;
+    int TextureIdx = -1;
+    int HotTextureIdx = -1;
+    std::optional<int> CustomColor;  // the control's own colour in place of the section's fill
+
+    static TacSectionLook For(const TsSkinContent& skin, const QString& section);
+};
