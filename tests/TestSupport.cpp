@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include "browse/BrowserEngine.h"
 #include "platform/AppDir.h"
@@ -81,6 +82,17 @@ QList<Question> ExamBank(const Chapters& chapters, int base) {
         }
     }
     return questions;
+}
+
+ProcessRun RunProcess(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        return {};
+    }
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QString BuiltAppDir() {

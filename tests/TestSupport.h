@@ -59,6 +59,15 @@ void WriteBank(const QString& file, const QList<Question>& questions);
 using Chapters = std::map<int, int>;
 QList<Question> ExamBank(const Chapters& chapters, int base);
 
+// How a program run by a test ended: its exit code (-1 when it crashed or ran past two minutes) and
+// what it wrote.
+struct ProcessRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+ProcessRun RunProcess(const QString& program, const QStringList& arguments);
+
 // The folder of the program the build made, and the executable in it.
 QString BuiltAppDir();
 QString BuiltProgram();

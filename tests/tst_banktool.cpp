@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -17,19 +16,8 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run BankTool(const QStringList& args) {
-    QProcess process;
-    process.start(qEnvironmentVariable("QV_BANKTOOL"), args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+ProcessRun BankTool(const QStringList& args) {
+    return RunProcess(qEnvironmentVariable("QV_BANKTOOL"), args);
 }
 
 constexpr int kMotorcycleBase = 50000;
@@ -135,7 +123,7 @@ void BankToolTest::checkReportsEachGroup() {
     QFETCH(QString, shortLine);
     const Folder folder(cars, motorcycles);
 
-    const Run run = BankTool({"check", "--appdir", folder.dir.Path()});
+    const ProcessRun run = BankTool({"check", "--appdir", folder.dir.Path()});
 
     QCOMPARE(run.exitCode, failing.isEmpty() ? 0 : 1);
     for (int kind = 1; kind <= 5; ++kind) {
@@ -154,7 +142,7 @@ void BankToolTest::checkReportsEachGroup() {
 
 // Also shows that the tool looks beside itself when no folder is given.
 void BankToolTest::checkPassesOnTheShippedBank() {
-    const Run run = BankTool({"check"});
+    const ProcessRun run = BankTool({"check"});
     QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
     QVERIFY(run.out.contains(QStringLiteral("全部车型都可以组卷")));
 }
@@ -181,7 +169,7 @@ void BankToolTest::paperFollowsTheQuotas() {
     QFETCH(QList<QList<int>>, quotas);
     const Folder folder(kCarChapters, With(kMotorcycleChapters, 7, 2));
 
-    const Run run = BankTool({"paper", "--kind", QString::number(kind), "--appdir", folder.dir.Path()});
+    const ProcessRun run = BankTool({"paper", "--kind", QString::number(kind), "--appdir", folder.dir.Path()});
 
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QJsonParseError error{};
@@ -227,7 +215,7 @@ void BankToolTest::paperRefusesWhatCannotBeExamined() {
     QFETCH(QString, message);
     const Folder folder(cars, kMotorcycleChapters);
 
-    const Run run = BankTool({"paper", "--kind", kind, "--appdir", folder.dir.Path()});
+    const ProcessRun run = BankTool({"paper", "--kind", kind, "--appdir", folder.dir.Path()});
 
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -317,7 +305,7 @@ void BankToolTest::importRefusesBadInput() {
     const QByteArray before = dir.ReadFile("t1.mdb");
     dir.WriteFile("in.json", json);
 
-    const Run run = BankTool({"import", dir.File("in.json"), dir.File("t1.mdb")});
+    const ProcessRun run = BankTool({"import", dir.File("in.json"), dir.File("t1.mdb")});
 
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -331,12 +319,12 @@ void BankToolTest::exportRefusesWhatIsNoBank() {
     dir.WriteFile("notes.mdb", "not a database");
     dir.WriteFile("old.json", "kept");
     for (const QString& bank : {dir.File("missing.mdb"), dir.File("notes.mdb")}) {
-        const Run run = BankTool({"export", bank, dir.File("old.json")});
+        const ProcessRun run = BankTool({"export", bank, dir.File("old.json")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.startsWith(QStringLiteral("quorvane-bank: ")), qPrintable(run.err));
         QCOMPARE(dir.ReadFile("old.json"), QByteArray("kept"));
     }
-    const Run missingInput = BankTool({"import", dir.File("missing.json"), dir.File("new.mdb")});
+    const ProcessRun missingInput = BankTool({"import", dir.File("missing.json"), dir.File("new.mdb")});
     QCOMPARE(missingInput.exitCode, 1);
     QVERIFY(!QFile::exists(dir.File("new.mdb")));
 }
@@ -353,7 +341,7 @@ void BankToolTest::malformedCommandLineShowsUsage_data() {
 
 void BankToolTest::malformedCommandLineShowsUsage() {
     QFETCH(QStringList, args);
-    const Run run = BankTool(args);
+    const ProcessRun run = BankTool(args);
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.startsWith(QStringLiteral("usage: quorvane-bank")));
 }

@@ -1,11 +1,12 @@
 #include <sqlite3.h>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include "TestSupport.h"
 
 namespace {
 
@@ -52,17 +53,8 @@ bool HasTable(const QString& bank, const QString& table) {
                 .isEmpty();
 }
 
-struct Run {
-    int exitCode = -1;
-    QString errors;
-};
-
-Run Mkbank(const QStringList& args) {
-    QProcess process;
-    process.start(qEnvironmentVariable("QV_MKBANK"), args);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
+ProcessRun Mkbank(const QStringList& args) {
+    return RunProcess(qEnvironmentVariable("QV_MKBANK"), args);
 }
 
 // Three records exercising every way of writing one: a comment, a BOM, CRLF endings, the wide colon, a picture, blank
@@ -101,8 +93,8 @@ private slots:
         const QString bank = dir.filePath(QStringLiteral("题库 good.mdb"));
         WriteFile(source, kGoodSource);
 
-        const Run run = Mkbank({QStringLiteral("--password"), QStringLiteral("pw 密码"), source, bank});
-        QCOMPARE(run.errors, QString());
+        const ProcessRun run = Mkbank({QStringLiteral("--password"), QStringLiteral("pw 密码"), source, bank});
+        QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
 
         QCOMPARE(Select(bank, QStringLiteral("SELECT name, value FROM qv_meta ORDER BY name")),
@@ -188,10 +180,10 @@ private slots:
         const QString bank = dir.filePath(QStringLiteral("out.mdb"));
         WriteFile(sourcePath, source);
 
-        const Run run = Mkbank({QStringLiteral("--password"), QStringLiteral("pw"), sourcePath, bank});
+        const ProcessRun run = Mkbank({QStringLiteral("--password"), QStringLiteral("pw"), sourcePath, bank});
         QCOMPARE(run.exitCode, 1);
         const QString where = QStringLiteral("%1:%2:").arg(QDir::toNativeSeparators(sourcePath)).arg(line);
-        QVERIFY2(run.errors.contains(where), qUtf8Printable(run.errors));
+        QVERIFY2(run.err.contains(where), qUtf8Printable(run.err));
         QVERIFY(!QFile::exists(bank));
         QVERIFY(!QFile::exists(bank + QStringLiteral(".tmp")));
     }
@@ -236,9 +228,9 @@ private slots:
 
     void rejectsIncompleteCommandLine() {
         QFETCH(QStringList, args);
-        const Run run = Mkbank(args);
+        const ProcessRun run = Mkbank(args);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.errors.contains(QStringLiteral("usage")));
+        QVERIFY(run.err.contains(QStringLiteral("usage")));
     }
 
     void shippedBanksAreConsistent_data() {

@@ -4,28 +4,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 #include "TestSupport.h"
 #include "platform/GbkText.h"
 
 namespace {
-struct Run {
-    int exitCode = -1;
-    QString errors;
-};
-
 // Copies the program into the test's folder (its path has Chinese characters and a blank) and runs it
 // there, unattended.
-Run RunProgram(const TestAppDir& dir, const QStringList& arguments) {
+ProcessRun RunProgram(const TestAppDir& dir, const QStringList& arguments) {
     QFile::copy(BuiltProgram(), dir.File("quorvane"));
     QFile(dir.File("quorvane")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcess program;
-    program.start(dir.File("quorvane"), arguments);
-    if (!program.waitForFinished(120000))
-        return {};
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
+    return RunProcess(dir.File("quorvane"), arguments);
 }
 
 QJsonObject ReadJson(const QString& fileName) {
@@ -57,9 +47,9 @@ void ProgramTest::tourShowsEveryWindowWithTheCentresSettings() {
     dir.WriteFile("config.ini",
                   EncodeGbk(QStringLiteral("[config]\r\nname=平安驾校\r\ntel=12345\r\nadds=东路1号\r\n")));
     const QString out = dir.File("tour");
-    const Run run = RunProgram(dir, {QStringLiteral("--tour"), out});
+    const ProcessRun run = RunProgram(dir, {QStringLiteral("--tour"), out});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(!run.errors.contains(QLatin1String("Quorvane:")), qPrintable(run.errors));
+    QVERIFY2(!run.err.contains(QLatin1String("Quorvane:")), qPrintable(run.err));
 
     for (const char* form : {"frmMain", "frmConfig", "MessageBox"}) {
         QVERIFY2(QFile::exists(out + '/' + form + ".png"), form);
@@ -105,9 +95,9 @@ void ProgramTest::startsDespiteABrokenBank() {
     QFile::remove(dir.File(bank));
     if (!content.isEmpty())
         dir.WriteFile(bank, content);
-    const Run run = RunProgram(dir, {QStringLiteral("--exit-after-show")});
+    const ProcessRun run = RunProgram(dir, {QStringLiteral("--exit-after-show")});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.errors.split('\n').filter(QStringLiteral("Quorvane: ")),
+    QCOMPARE(run.err.split('\n').filter(QStringLiteral("Quorvane: ")),
              QStringList{QStringLiteral("Quorvane: ") + message.arg(dir.File(bank))});
 }
 

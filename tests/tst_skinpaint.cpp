@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <vector>
@@ -103,17 +102,8 @@ QString Mismatches(const QImage& picture, const QRect& area, const QList<QPoint>
     return wrong.join(u'\n');
 }
 
-struct ToolRun {
-    int status;
-    QString err;
-};
-
-ToolRun SkinTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(qEnvironmentVariable("QV_SKINTOOL"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
+ProcessRun SkinTool(const QStringList& arguments) {
+    return RunProcess(qEnvironmentVariable("QV_SKINTOOL"), arguments);
 }
 
 }  // namespace
@@ -453,11 +443,11 @@ void TestSkinPaint::renderPaintsOneItem() {
         {{QStringLiteral("MASTER.BMP"), MasterBitmap()}}));
     file.close();
     const QString out = dir.filePath(QStringLiteral("s.png"));
-    const ToolRun run = SkinTool({QStringLiteral("render"), QStringLiteral("--skin"), skin, QStringLiteral("--section"),
-                                  QStringLiteral("s"), QStringLiteral("--state"), QStringLiteral("1"),
-                                  QStringLiteral("--size"), QStringLiteral("20x16"), QStringLiteral("--parent"),
-                                  QStringLiteral("102030"), QStringLiteral("--out"), out});
-    QVERIFY2(run.status == 0, qPrintable(run.err));
+    const ProcessRun run = SkinTool(
+        {QStringLiteral("render"), QStringLiteral("--skin"), skin, QStringLiteral("--section"), QStringLiteral("s"),
+         QStringLiteral("--state"), QStringLiteral("1"), QStringLiteral("--size"), QStringLiteral("20x16"),
+         QStringLiteral("--parent"), QStringLiteral("102030"), QStringLiteral("--out"), out});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QImage picture(out);
     QCOMPARE(picture.size(), QSize(20, 16));
     QCOMPARE(picture.pixel(0, 0), qRgb(0x10, 0x20, 0x30));
@@ -493,8 +483,8 @@ void TestSkinPaint::renderFailures() {
     QStringList arguments{QStringLiteral("render"), QStringLiteral("--out"), out};
     if (!options.contains(QStringLiteral("--skin")))
         arguments << QStringLiteral("--skin") << skin;
-    const ToolRun run = SkinTool(arguments + options);
-    QCOMPARE(run.status, 1);
+    const ProcessRun run = SkinTool(arguments + options);
+    QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(out));
 }

@@ -2,7 +2,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,25 +12,15 @@
 
 namespace {
 
-struct Run {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run SkinTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(BuiltAppDir() + QStringLiteral("quorvane-skin"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
+ProcessRun SkinTool(const QStringList& arguments) {
+    return RunProcess(BuiltAppDir() + QStringLiteral("quorvane-skin"), arguments);
 }
 
 QJsonObject Info(const QString& skin) {
-    const Run run = SkinTool({QStringLiteral("info"), skin});
-    if (run.status != 0)
+    const ProcessRun run = SkinTool({QStringLiteral("info"), skin});
+    if (run.exitCode != 0)
         qWarning() << run.err;
-    return QJsonDocument::fromJson(run.out).object();
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
 }
 
 }  // namespace
@@ -98,12 +87,12 @@ void TestSkinTool::shippedSkinUsesEveryValueForm() {
 void TestSkinTool::packUnpackRoundTrip() {
     QTemporaryDir dir;
     const QString unpacked = dir.filePath(QStringLiteral("s"));
-    QCOMPARE(SkinTool({QStringLiteral("unpack"), BuiltAppDir() + QStringLiteral("s.asz"), unpacked}).status, 0);
+    QCOMPARE(SkinTool({QStringLiteral("unpack"), BuiltAppDir() + QStringLiteral("s.asz"), unpacked}).exitCode, 0);
     QVERIFY(QFile::exists(unpacked + QStringLiteral("/Options.dat")));
     // The folder loads as the package does.
     QCOMPARE(Info(unpacked), Info(BuiltAppDir() + QStringLiteral("s.asz")));
     const QString repacked = dir.filePath(QStringLiteral("again.asz"));
-    QCOMPARE(SkinTool({QStringLiteral("pack"), unpacked, repacked}).status, 0);
+    QCOMPARE(SkinTool({QStringLiteral("pack"), unpacked, repacked}).exitCode, 0);
     QCOMPARE(Info(repacked)[QStringLiteral("masks")], Info(unpacked)[QStringLiteral("masks")]);
 }
 
@@ -135,9 +124,9 @@ void TestSkinTool::unloadableSkinExitsWithMessage() {
     QStringList arguments{command, file};
     if (command == QLatin1String("unpack"))
         arguments << dir.filePath(QStringLiteral("out"));
-    const Run run = SkinTool(arguments);
-    QCOMPARE(run.status, 1);
-    QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    const ProcessRun run = SkinTool(arguments);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("evil.bmp"))));
 }
