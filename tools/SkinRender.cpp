@@ -79,7 +79,7 @@ void SkinRender::Run(const QStringList& words) {
         throw Exception(QStringLiteral("皮肤中没有段“%1”。").arg(section));
 
     QImage picture(size, QImage::Format_RGB888);
-    picture.fill(QColor(parent & 0xFF, (parent >> 8) & 0xFF, (parent >> 16) & 0xFF));
+    picture.fill(TacPixels::ToQColor(parent));
     TsBackgroundInfo background;
     background.PlainColor = parent;
     TacItemPainter::PaintItem(skin, look, background, true, state, picture, {0, 0}, picture.rect());

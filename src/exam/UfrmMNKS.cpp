@@ -107,6 +107,7 @@ void TfrmMNKS::CreateQuestionBlock() {
     lblTM->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTM->setFont(MakeFont(QStringLiteral("黑体"), 16));
     lblTM->SetFontColor(QColor(255, 107, 33));
+    lblTM->SetUseSkinColor(false);
     Image1 = Place(new TImage(this), "Image1", 376, 264, 313, 177);
     Image1->SetCenter(true);
     lblTS = Place(new TsLabel(QStringLiteral("请开始答题"), this), "lblTS", 24, 224, 193, 57);
@@ -116,6 +117,7 @@ void TfrmMNKS::CreateQuestionBlock() {
     message.setBold(true);
     lblTS->setFont(message);
     lblTS->SetFontColor(Qt::yellow);
+    lblTS->SetUseSkinColor(false);
 
     const int tops[] = {280, 309, 338, 368};
     TsRadioButton** options[] = {&as1, &as2, &as3, &as4};

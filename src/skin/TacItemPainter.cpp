@@ -105,22 +105,12 @@ QImage OwnFill(QSize size, const FillValues& v, const TsBackgroundInfo& backgrou
     return own;
 }
 
-// What lies beneath: the parent's picture at the background's place, or its plain colour.
-void PutParent(QImage& target, const QRect& area, const TsBackgroundInfo& background, QPoint offset) {
-    if (!background.HasPicture() || background.PlainColor != TacPixels::kNoColor)
-        TacPixels::Fill(target, area, TacPixels::FromSkinColor(background.PlainColor));
-    if (background.HasPicture()) {
-        const QPoint from = offset + QPoint(background.X, background.Y);
-        TacPixels::Blit(target, area.topLeft(), background.ParentPicture, QRect(from, area.size()));
-    }
-}
-
 // The section's own fill, combined with what lies beneath by its transparency.
 void PaintFill(const FillValues& v, const TsBackgroundInfo& background, QImage& target, QPoint offset,
                const QRect& area) {
     const bool showsParent = (background.Ready || background.PlainColor != TacPixels::kNoColor) && v.Transparency > 0;
     if (showsParent && v.Transparency >= 100) {
-        PutParent(target, area, background, offset);
+        PaintParent(target, area, background, offset);
         return;
     }
     const QImage own = OwnFill(area.size(), v, background);
@@ -128,7 +118,7 @@ void PaintFill(const FillValues& v, const TsBackgroundInfo& background, QImage& 
         TacPixels::Blit(target, area.topLeft(), own, own.rect());
         return;
     }
-    PutParent(target, area, background, offset);
+    PaintParent(target, area, background, offset);
     const int k = v.Transparency * 255 / 100;
     for (int y = 0; y < area.height(); ++y) {
         for (int x = 0; x < area.width(); ++x) {
@@ -146,6 +136,15 @@ bool Paintable(const TsSkinContent& skin, const TacSectionLook& look, const QIma
 }
 
 }  // namespace
+
+void PaintParent(QImage& target, const QRect& area, const TsBackgroundInfo& background, QPoint offset) {
+    if (!background.HasPicture() || background.PlainColor != TacPixels::kNoColor)
+        TacPixels::Fill(target, area, TacPixels::FromSkinColor(background.PlainColor));
+    if (background.HasPicture()) {
+        const QPoint from = offset + QPoint(background.X, background.Y);
+        TacPixels::Blit(target, area.topLeft(), background.ParentPicture, QRect(from, area.size()));
+    }
+}
 
 void PaintBackground(const TsSkinContent& skin, const TacSectionLook& look, const TsBackgroundInfo& background,
                      int state, QImage& target, QPoint offset, const QRect& area) {

@@ -18,4 +18,7 @@ void PaintItem(const TsSkinContent& skin, const TacSectionLook& look, const TsBa
 void PaintBackground(const TsSkinContent& skin, const TacSectionLook& look, const TsBackgroundInfo& background,
                      int state, QImage& target, QPoint offset, const QRect& area);
 
+// What lies beneath: the parent's picture at the background's place (plus `offset`), or its plain colour.
+void PaintParent(QImage& target, const QRect& area, const TsBackgroundInfo& background, QPoint offset);
+
 }  // namespace TacItemPainter

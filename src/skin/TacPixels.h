@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -21,6 +22,19 @@ constexpr Rgb FromSkinColor(int color) {
 }
 constexpr int ToSkinColor(Rgb c) {
     return c.R | (c.G << 8) | (c.B << 16);
+}
+// Each channel k × a + (1 − k) × b, rounded; the top byte of a stays.
+inline int BlendColors(int a, int b, double k) {
+    const auto channel = [&](int shift) {
+        return static_cast<int>(((a >> shift) & 0xFF) * k + ((b >> shift) & 0xFF) * (1 - k) + 0.5) << shift;
+    };
+    return (a & ~0xFFFFFF) | channel(0) | channel(8) | channel(16);
+}
+inline QColor ToQColor(int color) {
+    return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
+}
+inline int FromQColor(const QColor& color) {
+    return ToSkinColor({color.red(), color.green(), color.blue()});
 }
 
 inline Rgb Get(const QImage& image, int x, int y) {

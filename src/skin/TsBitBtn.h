@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <functional>
 
 #include "skin/TsCommonData.h"
 
@@ -16,14 +17,19 @@ public:
 
     TsCommonData& SkinData() { return skinData_; }
     Kind ButtonKind() const { return kind_; }
+    // 2 while held down, 1 while hot or the default button, else 0.
+    int CurrentState() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
-    TsCommonData skinData_{"BUTTON"};
+    void PaintSkinned(QImage& cache, const TsBackgroundInfo& background);
+    void PaintPlain(QPainter& painter);
+    // Draws the glyph and the caption centred side by side in `area`.
+    void PaintContent(QPainter& painter, const QRect& area, bool down, const std::function<void(const QRect&)>& text);
+
+    TsCommonData skinData_{this, QStringLiteral("BUTTON"),
+                           TsCommonData::kfTakesHover | TsCommonData::kfWindowed | TsCommonData::kfGlows};
     Kind kind_;
-    bool hot_ = false;
 };

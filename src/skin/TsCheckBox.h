@@ -17,5 +17,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TsCommonData skinData_{"CHECKBOX"};
+    TsCommonData skinData_{this, QStringLiteral("CHECKBOX"), TsCommonData::kfTakesHover | TsCommonData::kfWindowed};
 };

@@ -1,18 +1,147 @@
 #pragma once
 
+#include <QImage>
+#include <QObject>
+#include <QPointer>
 #include <QString>
+#include <functional>
+#include <memory>
 
-// What ties a skinned control to its section of the skin. Section names are kept in upper case; a
-// control without one belongs to "UNKNOWN".
-class TsCommonData {
+#include "skin/TacSectionLook.h"
+#include "skin/TsBackgroundInfo.h"
+#include "skin/TsBackgroundRequest.h"
+#include "skin/TsSkinManager.h"
+
+class QPainter;
+class QWidget;
+class TacFader;
+class TacGlowWindow;
+struct TsGeneralData;
+
+// What ties a skinned control to its section of the skin, and the picture the control is composed into.
+// It watches its control's events (skin commands, pointer, focus, size) and keeps the composed picture
+// until something makes it stale, so that an ordinary repaint is one copy of that picture.
+class TsCommonData : public QObject {
+    Q_OBJECT
+
 public:
-    explicit TsCommonData(const QString& section) { SetSkinSection(section); }
+    // What kind of control owns the data, as far as painting cares.
+    enum KindFlag {
+        kfTakesHover = 1,        // the pointer over it makes it hot
+        kfWindowed = 2,          // it takes the keyboard focus, which makes it hot too
+        kfFramed = 4,            // an edit: its frame shows the hot state
+        kfTextFromAncestor = 8,  // over a transparent section its text takes the colours of an ancestor
+        kfMayBeOpaque = 16,      // a panel: a plain surface may be filled instead of composed
+        kfGlows = 32,
+    };
+    enum DisabledKindFlag { dkBlended = 1, dkGrayed = 2 };
+    // Paints the control's picture into the cache: the item, then the control's caption and extras.
+    using Painter = std::function<void(QImage& cache, const TsBackgroundInfo& background)>;
+
+    // A part of a control painted with a section of its own (a group box's caption) is not watching the
+    // control's events: the control's main data does that.
+    enum Role { rControl, rPart };
+    TsCommonData(QWidget* host, const QString& section, int kindCode, Role role = rControl);
+    ~TsCommonData() override;
 
     const QString& SkinSection() const { return skinSection_; }
-    void SetSkinSection(const QString& section) {
-        skinSection_ = section.isEmpty() ? QStringLiteral("UNKNOWN") : section.toUpper();
-    }
+    void SetSkinSection(const QString& section);
+    // None means the default manager.
+    TsSkinManager* SkinManager() const { return skinManager_; }
+    void SetSkinManager(TsSkinManager* manager);
+    bool CustomColor() const { return customColor_; }
+    void SetCustomColor(bool custom);
+    bool CustomFont() const { return customFont_; }
+    void SetCustomFont(bool custom);
+    int DisabledKind = dkBlended;
+
+    QWidget* HostControl() const { return host_; }
+    int KindCode() const { return kindCode_; }
+    const TacSectionLook& Look() const { return look_; }
+    int SectionIdx() const { return look_.SectionIdx; }
+    bool Opaque() const { return opaque_; }
+    bool BackgroundStale() const { return backgroundStale_; }
+    bool Frozen() const { return frozen_; }
+    const QImage& CacheBitmap() const { return cache_; }
+    bool PointerOver() const { return pointerOver_; }
+    bool FocusFlag() const { return focusFlag_; }
+    bool Glowing() const;
+
+    // The manager this control follows: its own, else the default one (possibly none).
+    TsSkinManager* Manager() const;
+    void RefreshIndexes();
+    bool IsSkinnedNow(bool requireReady = true) const;
+    bool HotNow() const;
+    // The colour of the surface in that state, as a skin colour (red in the lowest byte).
+    int StateColor(bool hot) const;
+    // The section in use; only valid while IsSkinnedNow().
+    const TsGeneralData& Section() const;
+
+    void MarkStale();
+    // The control's own painting into its cache, set once by the control.
+    void SetPainter(Painter paint) { paint_ = std::move(paint); }
+    // Paints the composed picture, composing it first when stale or when the control's state, summed up in
+    // `stateKey`, has changed since; false when the control is not skinned and paints its ordinary look.
+    bool PaintCached(QPainter& painter, const QString& stateKey = {});
+    // The background the parent shows under this control.
+    TsBackgroundInfo RequestBackground() const;
+
+    // Common steps a control's painter uses.
+    void PaintItem(QImage& cache, const TsBackgroundInfo& background, bool filling, int state, const QRect& area) const;
+    // The two halves of an item, for controls that draw their caption between them.
+    void PaintBackground(QImage& cache, const TsBackgroundInfo& background, int state, const QRect& area) const;
+    void PaintBorder(QImage& cache, const TsBackgroundInfo& background, bool filling, int state,
+                     const QRect& area) const;
+    void PaintParent(QImage& cache, const TsBackgroundInfo& background, const QRect& area) const;
+    void DrawText(QPainter& painter, const QString& text, const QRect& area, int flags, bool hot) const;
+    // The section whose font colours a text uses: the own one, or for the text-taking kinds over a transparent
+    // section that of the nearest ancestor that gives its font; none when neither is skinned.
+    const TsGeneralData* TextSection(bool hot) const;
+    // The "GLOBALINFO" colour, or the system's button face when the skin has none.
+    int GlobalColor() const;
+    // The colour a parent shows under this control when it has no picture to give.
+    int ParentColor() const;
+    void DrawGlyph(QImage& cache, int maskIndex, QPoint at, int state, const TsBackgroundInfo& background) const;
+
+    // Starts fading to the newly composed picture, if the section fades.
+    void StartFade(bool pressed);
+
+signals:
+    // A skin was loaded, repainted or removed: controls whose size or colours follow the skin adjust them.
+    void SkinChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    TacSectionLook PaintLook() const;
+    bool HandleCommand(int command, int argument, int& answer);
+    void AnswerBackgroundRequest(TsBackgroundRequest& request);
+    int ChildBackgroundColor() const;
+    int OwnColor() const;
+    bool BackgroundFollowsParent() const;
+    void Compose();
+    void ApplyDisabledLook(const TsBackgroundInfo& background);
+    void HotChanged(bool pointerOver);
+    void UpdateGlow();
+    void Clear();
+    void ComputeOpaque();
+
+    QPointer<QWidget> host_;
+    int kindCode_;
     QString skinSection_;
+    QPointer<TsSkinManager> skinManager_;
+    bool customColor_ = false;
+    bool customFont_ = false;
+    TacSectionLook look_;
+    bool opaque_ = false;
+    QImage cache_;
+    bool backgroundStale_ = true;
+    bool frozen_ = false;
+    bool pointerOver_ = false;
+    bool focusFlag_ = false;
+    Painter paint_;
+    QString stateKey_;
+    std::unique_ptr<TacFader> fader_;
+    std::unique_ptr<TacGlowWindow> glow_;
 };

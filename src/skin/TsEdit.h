@@ -4,7 +4,8 @@
 
 #include "skin/TsCommonData.h"
 
-// A single-line edit box.
+// A single-line edit box. Skinned, its frame and surface come from the skin and the text is typed over them
+// in the section's font colour; a disabled box shows its text in the composed picture.
 class TsEdit : public QLineEdit {
     Q_OBJECT
 
@@ -13,6 +14,15 @@ public:
 
     TsCommonData& SkinData() { return skinData_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
-    TsCommonData skinData_{"EDIT"};
+    void PaintSkinned(QImage& cache, const TsBackgroundInfo& background);
+    // Frame, margins and colours for the skinned look or the plain one.
+    void UseLook(bool skinned);
+
+    TsCommonData skinData_{this, QStringLiteral("EDIT"),
+                           TsCommonData::kfTakesHover | TsCommonData::kfWindowed | TsCommonData::kfFramed};
+    bool skinnedLook_ = false;
 };

@@ -15,17 +15,22 @@ public:
     explicit TsGroupBox(const QString& caption, QWidget* parent = nullptr);
 
     TsCommonData& SkinData() { return skinData_; }
+    // The section the caption's area is painted with.
     TsCommonData& CaptionSkin() { return captionSkin_; }
     const QString& Caption() const { return caption_; }
-    // An invalid colour leaves the box transparent.
+    // The box's own colour; an invalid colour leaves the unskinned box transparent.
     void SetColor(const QColor& color);
+    // Where the caption lies over the box's top edge.
+    QRect CaptionRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void PaintSkinned(QImage& cache, const TsBackgroundInfo& background);
+
     QString caption_;
     QColor color_;
-    TsCommonData skinData_{"GROUPBOX"};
-    TsCommonData captionSkin_{"GROUPBOX"};
+    TsCommonData skinData_{this, QStringLiteral("GROUPBOX"), 0};
+    TsCommonData captionSkin_{this, QStringLiteral("GROUPBOX"), 0, TsCommonData::rPart};
 };

@@ -1,9 +1,50 @@
 #include "skin/TsLabel.h"
 
-TsLabel::TsLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+#include "skin/TsSkinManager.h"
+
+TsLabel::TsLabel(const QString& caption, QWidget* parent)
+    : QLabel(caption, parent), fontColor_(palette().color(QPalette::WindowText)) {
+    connect(&skinData_, &TsCommonData::SkinChanged, this, &TsLabel::ApplyColor);
+}
 
 void TsLabel::SetFontColor(const QColor& color) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, color);
-    setPalette(colours);
+    fontColor_ = color;
+    ApplyColor();
+}
+
+void TsLabel::SetUseSkinColor(bool use) {
+    useSkinColor_ = use;
+    ApplyColor();
+}
+
+int TsLabel::TextColor() const {
+    const TsSkinManager* manager = skinData_.Manager();
+    int color = TacPixels::FromQColor(fontColor_);
+    if (useSkinColor_ && manager && manager->SkinData().SkinReady) {
+        const TsSkinContent& skin = manager->Skin();
+        if (const TsGeneralData* section = skinData_.TextSection(false))
+            color = section->FontColor;
+        else if (skin.CachedIndexes.GlobalInfo >= 0)
+            color = skin.Sections[static_cast<std::size_t>(skin.CachedIndexes.GlobalInfo)].FontColor;
+    }
+    return isEnabled() ? color : TacPixels::BlendColors(color, skinData_.ParentColor(), 0.4);
+}
+
+// Setting the palette repaints, so it is set only when the colour has changed.
+void TsLabel::ApplyColor() {
+    const QColor color = TacPixels::ToQColor(TextColor());
+    if (palette().color(QPalette::Active, QPalette::WindowText) != color ||
+        palette().color(QPalette::Disabled, QPalette::WindowText) != color) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Active, QPalette::WindowText, color);
+        colours.setColor(QPalette::Inactive, QPalette::WindowText, color);
+        colours.setColor(QPalette::Disabled, QPalette::WindowText, color);
+        setPalette(colours);
+    }
+}
+
+// The colour may follow an ancestor, which can change without the label knowing.
+void TsLabel::paintEvent(QPaintEvent* event) {
+    ApplyColor();
+    QLabel::paintEvent(event);
 }

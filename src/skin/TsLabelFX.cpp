@@ -3,7 +3,13 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "skin/TsSkinManager.h"
+
 TsLabelFX::TsLabelFX(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
+    connect(&skinData_, &TsCommonData::SkinChanged, this, [this] {
+        AdjustSize();
+        update();
+    });
     AdjustSize();
 }
 
@@ -45,22 +51,73 @@ void TsLabelFX::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// No skin gives shadow settings yet, so the skin mode uses the label's own. In the plain look a dark
-// text gets a light halo instead of the dark shadow, which would only smear it on the light background.
+const TsSkinManager* TsLabelFX::ReadySkin() const {
+    const TsSkinManager* manager = skinData_.Manager();
+    return manager && manager->SkinData().SkinReady ? manager : nullptr;
+}
+
+// The skin mode takes the skin's shadow when it gives one. In the plain look, without a skin, a dark text
+// gets a light halo instead of the dark shadow, which would only smear it on the light background.
 TsLabelFX::ShadowSettings TsLabelFX::EffectiveShadow() const {
     if (shadow_.mode == TsShadow::smNone)
         return {QColor(), 0, 0};
+    const TsSkinManager* skin = ReadySkin();
+    if (shadow_.mode == TsShadow::smSkin && skin && skin->SkinData().Shadow1Blur != -1) {
+        const TsSkinData& facts = skin->SkinData();
+        constexpr int kNoShadowColor = 0x1FFFFFFF;
+        const QColor colour = facts.Shadow1Color == kNoShadowColor ? QColor() : TacPixels::ToQColor(facts.Shadow1Color);
+        return {colour, facts.Shadow1Blur, facts.Shadow1Offset};
+    }
     const bool darkText = TextColor().lightness() < 128;
-    const QColor colour = shadow_.mode == TsShadow::smSkin && darkText ? QColor(Qt::white) : shadow_.Color;
-    return {colour, shadow_.BlurCount, shadow_.Distance};
+    const bool halo = !skin && shadow_.mode == TsShadow::smSkin && darkText;
+    return {halo ? QColor(Qt::white) : shadow_.Color, shadow_.BlurCount, shadow_.Distance};
 }
 
-// The skin kind takes its colour from the skin; in the plain look, without a skin, the label's own
-// colour keeps it readable on the plain background.
+// The standard kind shows the label's own colour, the custom kind its kind's colour, and the skin kind the
+// skin's global contour colour when it gives one, else its kind's colour. In the plain look, without a
+// skin, the skin kind shows the label's own colour, which the window chose to suit its plain background.
 QColor TsLabelFX::TextColor() const {
-    if (kind_.KindType == TsKind::ktCustom || !color_.isValid())
-        return kind_.Color;
-    return color_;
+    switch (kind_.KindType) {
+        case TsKind::ktStandard:
+            return color_.isValid() ? color_ : palette().color(QPalette::WindowText);
+        case TsKind::ktCustom:
+            return kind_.Color;
+        case TsKind::ktSkin:
+            break;
+    }
+    const TsSkinManager* skin = ReadySkin();
+    if (!skin)
+        return color_.isValid() ? color_ : kind_.Color;
+    const int global = skin->Skin().CachedIndexes.GlobalInfo;
+    const int contour = global >= 0 ? skin->Skin().Sections[static_cast<std::size_t>(global)].TCLeft : -1;
+    return contour != -1 ? TacPixels::ToQColor(contour) : kind_.Color;
+}
+
+QImage TsLabelFX::Tint(const ShadowSettings& shadow) const {
+    QImage tint(size(), QImage::Format_ARGB32);
+    const QRgb colour = shadow.color.rgb();
+    for (int y = 0; y < tint.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(tint.scanLine(y));
+        for (int x = 0; x < tint.width(); ++x)
+            line[x] = qRgba(qRed(colour), qGreen(colour), qBlue(colour), glowMap_.At(x, y));
+    }
+    return tint;
+}
+
+QImage TsLabelFX::ComposedShadow(const ShadowSettings& shadow) const {
+    QImage picture(size(), QImage::Format_RGB888);
+    skinData_.PaintParent(picture, skinData_.RequestBackground(), picture.rect());
+    const TacPixels::Rgb tint = TacPixels::FromSkinColor(TacPixels::FromQColor(shadow.color));
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const int k = glowMap_.At(x, y);
+            const TacPixels::Rgb old = TacPixels::Get(picture, x, y);
+            TacPixels::Set(picture, x, y, TacPixels::PerChannel(old, tint, [k](int o, int s) {
+                               return (o * (255 - k) + s * k) / 256;
+                           }));
+        }
+    }
+    return picture;
 }
 
 QString TsLabelFX::DrawnText() const {
@@ -112,16 +169,7 @@ void TsLabelFX::paintEvent(QPaintEvent*) {
         }
         glowMap_.Blur(silhouette, shadow.blur);
 
-        // The map's intensity becomes the shadow's opacity over whatever lies under the label.
-        QImage tint(size(), QImage::Format_ARGB32);
-        const QRgb colour = shadow.color.rgb();
-        for (int y = 0; y < tint.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(tint.scanLine(y));
-            for (int x = 0; x < tint.width(); ++x) {
-                line[x] = qRgba(qRed(colour), qGreen(colour), qBlue(colour), glowMap_.At(x, y));
-            }
-        }
-        painter.drawImage(0, 0, tint);
+        painter.drawImage(0, 0, ReadySkin() ? ComposedShadow(shadow) : Tint(shadow));
     }
     painter.setPen(TextColor());
     painter.drawText(TextRect(), alignment_, text);

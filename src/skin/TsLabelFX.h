@@ -6,6 +6,8 @@
 #include "skin/GlowMap.h"
 #include "skin/TsCommonData.h"
 
+class TsSkinManager;
+
 // Where an effect label takes its text colour from.
 struct TsKind {
     enum Type { ktStandard, ktCustom, ktSkin };
@@ -55,13 +57,19 @@ private:
         int distance;
         bool Active() const { return blur > 0 && color.isValid(); }
     };
+    // The skin is loaded and ready to paint with.
+    const TsSkinManager* ReadySkin() const;
     ShadowSettings EffectiveShadow() const;
+    // Blends the blurred silhouette's shadow into what lies under the label, as the skin composes pictures.
+    QImage ComposedShadow(const ShadowSettings& shadow) const;
+    // Without a skin the background is not known: the shadow is laid over it with the map as its opacity.
+    QImage Tint(const ShadowSettings& shadow) const;
     QColor TextColor() const;
     QString DrawnText() const;
     void AdjustSize();
     QRect TextRect() const;
 
-    TsCommonData skinData_{"UNKNOWN"};
+    TsCommonData skinData_{this, QStringLiteral("UNKNOWN"), TsCommonData::kfTextFromAncestor};
     QString caption_;
     TsKind kind_;
     TsShadow shadow_;
@@ -70,5 +78,5 @@ private:
     QColor color_;
     int reachBefore_ = 0;
     int reachAfter_ = 0;
-    GlowMap glowMap_;
+    mutable GlowMap glowMap_;
 };

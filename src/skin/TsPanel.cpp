@@ -5,7 +5,11 @@
 #include "skin/BottomAnchor.h"
 #include "skin/PlainLook.h"
 
-TsPanel::TsPanel(QWidget* parent) : QWidget(parent) {}
+TsPanel::TsPanel(QWidget* parent) : QWidget(parent) {
+    skinData_.SetPainter([this](QImage& cache, const TsBackgroundInfo& background) {
+        skinData_.PaintItem(cache, background, true, 0, cache.rect());
+    });
+}
 
 void TsPanel::AlignBottom(int height) {
     new BottomAnchor(this, height);
@@ -13,5 +17,7 @@ void TsPanel::AlignBottom(int height) {
 
 void TsPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (skinData_.PaintCached(painter))
+        return;
     PlainLook::PaintRaised(painter, rect(), PlainLook::kFaceTop, PlainLook::kFaceBottom, 5);
 }

@@ -19,5 +19,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TsCommonData skinData_{"PANEL"};
+    TsCommonData skinData_{this, QStringLiteral("PANEL"), TsCommonData::kfMayBeOpaque};
 };

@@ -1,10 +1,19 @@
 #include "skin/TsRadioButton.h"
 
-#include "skin/PlainLook.h"
-
+#include <QPainter>
 #include <algorithm>
 
-TsRadioButton::TsRadioButton(QWidget* parent, int tag) : QRadioButton(parent), tag_(tag) {}
+#include "skin/PlainLook.h"
+#include "skin/TacCheckablePainter.h"
+#include "skin/TsSkinManager.h"
+
+TsRadioButton::TsRadioButton(QWidget* parent, int tag) : QRadioButton(parent), tag_(tag) {
+    skinData_.SetPainter([this](QImage& cache, const TsBackgroundInfo& background) {
+        const TsCachedIndexes& indexes = skinData_.Manager()->Skin().CachedIndexes;
+        TacCheckablePainter::Paint(*this, skinData_, isChecked() ? indexes.RadioChecked : indexes.RadioUnchecked, cache,
+                                   background);
+    });
+}
 
 void TsRadioButton::SetCaption(const QString& caption) {
     setText(caption);
@@ -27,5 +36,10 @@ QSize TsRadioButton::sizeHint() const {
 }
 
 void TsRadioButton::paintEvent(QPaintEvent*) {
+    {
+        QPainter painter(this);
+        if (skinData_.PaintCached(painter, TacCheckablePainter::StateKey(*this, skinData_)))
+            return;
+    }
     PlainLook::PaintCheckable(*this, true);
 }

@@ -23,6 +23,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TsCommonData skinData_{"RADIOBUTTON"};
+    TsCommonData skinData_{this, QStringLiteral("RADIOBUTTON"), TsCommonData::kfTakesHover | TsCommonData::kfWindowed};
     int tag_;
 };

@@ -12,6 +12,12 @@ void Deliver(QWidget* widget, int command, TsSkinManager* manager) {
     TsSkinCommandEvent::Send(widget, command, 0, manager);
     if (!alive || TsSkinCommandEvent::Send(widget, cmdIsSkinned, 0, manager) == 1)
         return;
+    TsSkinCommandEvent::PassToChildren(widget, command, manager);
+}
+
+}  // namespace
+
+void TsSkinCommandEvent::PassToChildren(QWidget* widget, int command, TsSkinManager* manager) {
     // Windows among the children are top-level forms of their own and are reached as such.
     QList<QPointer<QWidget>> children;
     for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -23,8 +29,6 @@ void Deliver(QWidget* widget, int command, TsSkinManager* manager) {
             Deliver(child, command, manager);
     }
 }
-
-}  // namespace
 
 int TsSkinCommandEvent::Send(QWidget* target, int command, int argument, TsSkinManager* manager) {
     TsSkinCommandEvent event(command, argument, manager);

@@ -7,25 +7,36 @@
 TsSpeedButton::TsSpeedButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
     setText(caption);
     setFocusPolicy(Qt::NoFocus);
+    skinData_.SetPainter(
+        [this](QImage& cache, const TsBackgroundInfo& background) { PaintSkinned(cache, background); });
 }
 
-void TsSpeedButton::enterEvent(QEnterEvent* event) {
-    hot_ = true;
-    update();
-    QAbstractButton::enterEvent(event);
+int TsSpeedButton::CurrentState() const {
+    if (isDown() || isChecked())
+        return 2;
+    return skinData_.HotNow() ? 1 : 0;
 }
 
-void TsSpeedButton::leaveEvent(QEvent* event) {
-    hot_ = false;
-    update();
-    QAbstractButton::leaveEvent(event);
+// The caption lies between the background and the border, which is drawn over it without its centre.
+void TsSpeedButton::PaintSkinned(QImage& cache, const TsBackgroundInfo& background) {
+    const int state = CurrentState();
+    skinData_.PaintBackground(cache, background, state, cache.rect());
+    const int shift = state == 2 ? 1 : 0;
+    {
+        QPainter painter(&cache);
+        skinData_.DrawText(painter, text(), cache.rect().translated(shift, shift), Qt::AlignCenter, state >= 1);
+    }
+    skinData_.PaintBorder(cache, background, false, state, cache.rect());
 }
 
 void TsSpeedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PlainLook::PaintButtonFace(painter, rect(), hot_, isDown(), 6);
+    if (skinData_.PaintCached(painter, QStringLiteral("%1%2").arg(CurrentState()).arg(text())))
+        return;
+    const bool hot = skinData_.PointerOver() && isEnabled();
+    PlainLook::PaintButtonFace(painter, rect(), hot, isDown(), 6);
     QFont captionFont = font();
-    captionFont.setUnderline(hot_ && skinData_.SkinSection() == QLatin1String("WEBBUTTON"));
+    captionFont.setUnderline(hot && skinData_.SkinSection() == QLatin1String("WEBBUTTON"));
     painter.setFont(captionFont);
     painter.setPen(isEnabled() ? PlainLook::kText : palette().color(QPalette::Disabled, QPalette::WindowText));
     painter.drawText(rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0), Qt::AlignCenter, text());

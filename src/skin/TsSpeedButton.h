@@ -12,13 +12,15 @@ public:
     explicit TsSpeedButton(const QString& caption, QWidget* parent = nullptr);
 
     TsCommonData& SkinData() { return skinData_; }
+    // 2 while held down, 1 while hot, else 0.
+    int CurrentState() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
-    TsCommonData skinData_{"SPEEDBUTTON"};
-    bool hot_ = false;
+    void PaintSkinned(QImage& cache, const TsBackgroundInfo& background);
+
+    TsCommonData skinData_{this, QStringLiteral("SPEEDBUTTON"),
+                           TsCommonData::kfTakesHover | TsCommonData::kfTextFromAncestor | TsCommonData::kfGlows};
 };

@@ -4,9 +4,43 @@
 
 #include "skin/BottomAnchor.h"
 #include "skin/PlainLook.h"
+#include "skin/TacMaskPainter.h"
+#include "skin/TsSkinManager.h"
+
+namespace {
+
+// The text, or as much of its start as fits followed by "...".
+QString CutToFit(const QFontMetrics& metrics, const QString& text, int width) {
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    const QString dots = QStringLiteral("...");
+    QString kept = text;
+    while (!kept.isEmpty() && metrics.horizontalAdvance(kept + dots) > width)
+        kept.chop(1);
+    return kept + dots;
+}
+
+}  // namespace
 
 TsStatusBar::TsStatusBar(QWidget* parent) : QWidget(parent) {
     new BottomAnchor(this, kHeight);
+    skinData_.SetPainter(
+        [this](QImage& cache, const TsBackgroundInfo& background) { PaintSkinned(cache, background); });
+}
+
+// One panel over the whole bar, in the section's panel frame when it has one; the text is cut with "..."
+// to fit inside the panel less 2 pixels left, 4 right and 1 at the bottom.
+void TsStatusBar::PaintSkinned(QImage& cache, const TsBackgroundInfo& background) {
+    skinData_.PaintItem(cache, background, true, 0, cache.rect());
+    const TsSkinContent& skin = skinData_.Manager()->Skin();
+    const int panelMask =
+        skin.MaskIndexOf(skinData_.SectionIdx(), skinData_.SkinSection(), QStringLiteral("STATUSPANELMASK"));
+    if (panelMask >= 0)
+        TacMaskPainter::DrawBorder(cache, cache.rect(), true, 0, skin, panelMask, background, QPoint(0, 0));
+    const QRect area = cache.rect().adjusted(2, 0, -4, -1);
+    QPainter painter(&cache);
+    painter.setFont(font());
+    skinData_.DrawText(painter, CutToFit(painter.fontMetrics(), text_, area.width()), area, Qt::AlignCenter, false);
 }
 
 void TsStatusBar::SetPanelText(const QString& text) {
@@ -16,6 +50,8 @@ void TsStatusBar::SetPanelText(const QString& text) {
 
 void TsStatusBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (skinData_.PaintCached(painter, text_))
+        return;
     QLinearGradient gradient(0, 0, 0, height());
     gradient.setColorAt(0, PlainLook::kFaceBottom);
     gradient.setColorAt(1, QColor(196, 214, 236));

@@ -22,6 +22,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TsCommonData skinData_{"STATUSBAR"};
+    void PaintSkinned(QImage& cache, const TsBackgroundInfo& background);
+
+    TsCommonData skinData_{this, QStringLiteral("STATUSBAR"), 0};
     QString text_;
 };

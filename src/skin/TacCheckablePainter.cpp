@@ -1,0 +1,57 @@
+#include "skin/TacCheckablePainter.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QPainter>
+
+#include "skin/TsCommonData.h"
+#include "skin/TsGeneralData.h"
+#include "skin/TsSkinManager.h"
+
+namespace TacCheckablePainter {
+
+namespace {
+constexpr int kGap = 4;
+}
+
+int StateOf(const QAbstractButton& button, const TsCommonData& data) {
+    if (button.isDown())
+        return 2;
+    return data.HotNow() ? 1 : 0;
+}
+
+QString StateKey(const QAbstractButton& button, const TsCommonData& data) {
+    const auto* box = qobject_cast<const QCheckBox*>(&button);
+    const int check = box ? box->checkState() : (button.isChecked() ? Qt::Checked : Qt::Unchecked);
+    return QStringLiteral("%1%2%3%4").arg(StateOf(button, data)).arg(check).arg(button.hasFocus()).arg(button.text());
+}
+
+void Paint(const QAbstractButton& button, const TsCommonData& data, int glyphIndex, QImage& cache,
+           const TsBackgroundInfo& background) {
+    const int state = StateOf(button, data);
+    data.PaintItem(cache, background, true, state, cache.rect());
+
+    const TsSkinContent& skin = data.Manager()->Skin();
+    int textLeft = 0;
+    if (glyphIndex >= 0 && glyphIndex < static_cast<int>(skin.Masks.size())) {
+        const QSize glyph = skin.Masks[static_cast<std::size_t>(glyphIndex)].GlyphSize();
+        // The glyph is drawn over the finished surface, which shows through its clear pixels.
+        TsBackgroundInfo surface;
+        surface.ParentPicture = cache.copy();
+        surface.Ready = true;
+        data.DrawGlyph(cache, glyphIndex, QPoint(0, (cache.height() - glyph.height()) / 2), state, surface);
+        textLeft = glyph.width() + kGap;
+    }
+
+    QPainter painter(&cache);
+    painter.setFont(button.font());
+    const QRect textArea(textLeft, 0, cache.width() - textLeft, cache.height());
+    data.DrawText(painter, button.text(), textArea, Qt::AlignVCenter | Qt::AlignLeft, state >= 1);
+    if (button.hasFocus() && data.Section().ShowFocus) {
+        const QRect text = painter.boundingRect(textArea, Qt::AlignVCenter | Qt::AlignLeft, button.text());
+        painter.setPen(QPen(TacPixels::ToQColor(data.Section().FontColor), 1, Qt::DotLine));
+        painter.drawRect(text.adjusted(-1, 0, 0, -1));
+    }
+}
+
+}  // namespace TacCheckablePainter

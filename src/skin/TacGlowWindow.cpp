@@ -1,0 +1,70 @@
+#include "skin/TacGlowWindow.h"
+
+#include <QPainter>
+
+#include "skin/TacNineSlice.h"
+#include "skin/TacPixels.h"
+#include "skin/TsMaskData.h"
+
+namespace {
+
+// Skin pictures without an alpha channel mark their clear pixels with 0xFF00FF.
+QImage WithClearKey(const QImage& picture) {
+    if (picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == 0xFF00FF)
+                line[x] = 0;
+        }
+    }
+    return keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+TacNineSlice::Margins MarginsOf(const TsMaskData& mask) {
+    return {mask.BorderLeft(), mask.BorderTop(), mask.BorderRight(), mask.BorderBottom()};
+}
+
+}  // namespace
+
+TacGlowWindow::TacGlowWindow(const QImage& picture, const TsMaskData& mask, const QRect& outer, bool topmost)
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+                           Qt::WindowDoesNotAcceptFocus | (topmost ? Qt::WindowStaysOnTopHint : Qt::Widget)) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setObjectName(QStringLiteral("TacGlowWindow"));
+    setGeometry(outer);
+    picture_ = Sliced(picture, mask, outer.size());
+}
+
+QRect TacGlowWindow::Outer(const QRect& control, const TsMaskData& mask, int glowMargin) {
+    return control.adjusted(-mask.BorderLeft() + glowMargin, -mask.BorderTop() + glowMargin,
+                            mask.BorderRight() - glowMargin, mask.BorderBottom() - glowMargin);
+}
+
+QImage TacGlowWindow::Sliced(const QImage& picture, const TsMaskData& mask, QSize size) {
+    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    if (picture.isNull() || size.isEmpty())
+        return out;
+    const QImage source = WithClearKey(picture);
+    const TacNineSlice::Margins margins = MarginsOf(mask);
+    const TacNineSlice::Pieces from = TacNineSlice::Slice(source.rect(), margins);
+    const TacNineSlice::Pieces to = TacNineSlice::Slice(out.rect(), TacNineSlice::Shrink(margins, size));
+    QPainter painter(&out);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (std::size_t piece = 0; piece < from.size(); ++piece) {
+        if (!from[piece].isEmpty() && !to[piece].isEmpty())
+            painter.drawImage(to[piece], source, from[piece]);
+    }
+    return out;
+}
+
+void TacGlowWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, picture_);
+}

@@ -1,0 +1,613 @@
+#include "skin/TsCommonData.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include "skin/TacFader.h"
+#include "skin/TacGlowWindow.h"
+#include "skin/TacItemPainter.h"
+#include "skin/TacMaskPainter.h"
+#include "skin/TsSkinCommandEvent.h"
+#include "skin/TsSkinManager.h"
+
+namespace {
+
+using TacPixels::Rgb;
+
+// Colour a moved towards colour b by `percent` per channel.
+int Towards(int a, int b, int percent) {
+    return TacPixels::ToSkinColor(
+        TacPixels::MixPercent(TacPixels::FromSkinColor(b), TacPixels::FromSkinColor(a), percent));
+}
+
+TsBackgroundRequest AskParent(QWidget* child, TsSkinManager* manager, int globalColor);
+
+// The siblings lower in the stack that share some of the control's place (a picture filling the window, say).
+QList<QWidget*> LowerSiblings(QWidget* child) {
+    QList<QWidget*> lower;
+    for (QObject* object : child->parentWidget()->children()) {
+        if (object == child)
+            break;
+        auto* sibling = qobject_cast<QWidget*>(object);
+        if (sibling && !sibling->isWindow() && sibling->isVisibleTo(child->parentWidget()) &&
+            sibling->geometry().intersects(child->geometry()))
+            lower << sibling;
+    }
+    return lower;
+}
+
+bool LowerSibling(QWidget* child) {
+    return !LowerSiblings(child).isEmpty();
+}
+
+// What an unskinned parent shows under the control: what lies beneath the parent, the parent's own painting
+// over it, and the siblings below the control over that.
+TsBackgroundRequest PaintedParent(QWidget* child, QWidget* parent, TsSkinManager* manager, int globalColor) {
+    TsBackgroundInfo beneath;
+    if (parent->isWindow() || parent->autoFillBackground()) {
+        beneath.PlainColor = TacPixels::FromQColor(parent->palette().color(parent->backgroundRole()));
+    } else {
+        const TsBackgroundRequest below = AskParent(parent, manager, globalColor);
+        beneath.PlainColor = below.PlainColor;
+        if (below.Kind == TsBackgroundRequest::Picture) {
+            beneath.ParentPicture = below.ParentPicture;
+            beneath.X = below.X;
+            beneath.Y = below.Y;
+            beneath.Ready = true;
+        }
+    }
+    QImage picture(child->size(), QImage::Format_RGB888);
+    TacItemPainter::PaintParent(picture, picture.rect(), beneath, child->pos());
+    parent->render(&picture, QPoint(0, 0), QRegion(child->geometry()), QWidget::DrawWindowBackground);
+    for (QWidget* sibling : LowerSiblings(child)) {
+        const QRect shared = sibling->geometry().intersected(child->geometry());
+        sibling->render(&picture, shared.topLeft() - child->pos(), QRegion(shared.translated(-sibling->pos())),
+                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    TsBackgroundRequest request;
+    request.Kind = TsBackgroundRequest::Picture;
+    request.ParentPicture = picture;
+    // The caller adds the control's place back.
+    request.X = -child->x();
+    request.Y = -child->y();
+    return request;
+}
+
+// Asks the parent of `child` what lies under it. A parent that is not skinned does not answer: a plain
+// coloured one then gives its colour, any other one is painted (PaintedParent).
+TsBackgroundRequest AskParent(QWidget* child, TsSkinManager* manager, int globalColor) {
+    TsBackgroundRequest request;
+    QWidget* parent = child->isWindow() ? nullptr : child->parentWidget();
+    if (!parent) {
+        request.Kind = TsBackgroundRequest::Colour;
+        request.PlainColor = globalColor;
+        return request;
+    }
+    TsSkinCommandEvent event(cmdBackgroundRequest, 0, manager, &request);
+    QCoreApplication::sendEvent(parent, &event);
+    if (request.Kind == TsBackgroundRequest::NotAnswered) {
+        if ((parent->isWindow() || parent->autoFillBackground()) && !LowerSibling(child)) {
+            request.Kind = TsBackgroundRequest::Colour;
+            request.PlainColor = TacPixels::FromQColor(parent->palette().color(parent->backgroundRole()));
+        } else if (!child->size().isEmpty()) {
+            request = PaintedParent(child, parent, manager, globalColor);
+        }
+    }
+    if (request.Kind == TsBackgroundRequest::Picture) {
+        request.X += child->x();
+        request.Y += child->y();
+    }
+    return request;
+}
+
+// The text four times in its contour colours, one pixel to the left, up, right and down, then in its colour.
+template <typename Pass>
+void DrawContoured(const Pass& pass, const TsGeneralData& section, bool hot) {
+    const int contours[4] = {hot ? section.HotTCLeft : section.TCLeft, hot ? section.HotTCTop : section.TCTop,
+                             hot ? section.HotTCRight : section.TCRight, hot ? section.HotTCBottom : section.TCBottom};
+    const QPoint shifts[4] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+    for (int i = 0; i < 4; ++i) {
+        if (contours[i] != -1)
+            pass(contours[i], shifts[i]);
+    }
+    pass(hot ? section.HotFontColor : section.FontColor, QPoint());
+}
+
+bool ThinBorder(const TsSkinContent& skin, int maskIndex) {
+    if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
+        return true;
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
+    return mask.BorderLeft() + mask.BorderRight() <= 24 && mask.BorderTop() + mask.BorderBottom() < 25;
+}
+
+}  // namespace
+
+TsCommonData::TsCommonData(QWidget* host, const QString& section, int kindCode, Role role)
+    : host_(host),
+      kindCode_(kindCode),
+      skinSection_(section.isEmpty() ? QStringLiteral("UNKNOWN") : section.toUpper()) {
+    if (role == rControl)
+        host->installEventFilter(this);
+    RefreshIndexes();
+}
+
+TsCommonData::~TsCommonData() {
+    Clear();
+}
+
+void TsCommonData::SetSkinSection(const QString& section) {
+    skinSection_ = section.isEmpty() ? QStringLiteral("UNKNOWN") : section.toUpper();
+    RefreshIndexes();
+    if (host_)
+        TsSkinCommandEvent::Send(host_, IsSkinnedNow() ? cmdRepaint : cmdSkinRemoved, 0, Manager());
+}
+
+void TsCommonData::SetSkinManager(TsSkinManager* manager) {
+    skinManager_ = manager && !manager->IsDefault() ? manager : nullptr;
+    RefreshIndexes();
+    if (host_)
+        TsSkinCommandEvent::Send(host_, IsSkinnedNow() ? cmdRepaint : cmdSkinRemoved, 0, Manager());
+}
+
+void TsCommonData::SetCustomColor(bool custom) {
+    customColor_ = custom;
+    MarkStale();
+}
+
+void TsCommonData::SetCustomFont(bool custom) {
+    customFont_ = custom;
+    MarkStale();
+}
+
+TsSkinManager* TsCommonData::Manager() const {
+    return skinManager_ ? skinManager_.data() : TsSkinManager::DefaultManager();
+}
+
+void TsCommonData::RefreshIndexes() {
+    const TsSkinManager* manager = Manager();
+    look_ = manager ? TacSectionLook::For(manager->Skin(), skinSection_) : TacSectionLook{};
+    ComputeOpaque();
+    backgroundStale_ = true;
+}
+
+bool TsCommonData::IsSkinnedNow(bool requireReady) const {
+    const TsSkinManager* manager = Manager();
+    return host_ && manager && look_.SectionIdx >= 0 &&
+           look_.SectionIdx < static_cast<int>(manager->Skin().Sections.size()) &&
+           (!requireReady || manager->SkinData().SkinReady);
+}
+
+const TsGeneralData& TsCommonData::Section() const {
+    return Manager()->Skin().Sections[static_cast<std::size_t>(look_.SectionIdx)];
+}
+
+bool TsCommonData::HotNow() const {
+    if (!host_ || !host_->isEnabled())
+        return false;
+    if ((kindCode_ & kfWindowed) && focusFlag_)
+        return true;
+    return (kindCode_ & kfTakesHover) && pointerOver_;
+}
+
+int TsCommonData::OwnColor() const {
+    return TacPixels::FromQColor(host_->palette().color(QPalette::Window));
+}
+
+int TsCommonData::GlobalColor() const {
+    const TsSkinManager* manager = Manager();
+    if (manager) {
+        const int global = manager->Skin().CachedIndexes.GlobalInfo;
+        if (global >= 0)
+            return manager->Skin().Sections[static_cast<std::size_t>(global)].Color;
+    }
+    return TacPixels::FromQColor(QApplication::palette().color(QPalette::Button));
+}
+
+int TsCommonData::ParentColor() const {
+    const TsBackgroundRequest request = AskParent(host_, Manager(), GlobalColor());
+    if (request.Kind == TsBackgroundRequest::Picture && !request.ParentPicture.isNull()) {
+        // The colour in the middle of the place the control takes in the parent's picture.
+        const QPoint middle = QPoint(request.X, request.Y) + host_->rect().center();
+        const QRect inside = request.ParentPicture.rect();
+        const QPoint at(std::clamp(middle.x(), inside.left(), inside.right()),
+                        std::clamp(middle.y(), inside.top(), inside.bottom()));
+        return TacPixels::ToSkinColor(TacPixels::Get(request.ParentPicture, at.x(), at.y()));
+    }
+    return request.PlainColor == TacPixels::kNoColor ? GlobalColor() : request.PlainColor;
+}
+
+int TsCommonData::StateColor(bool hot) const {
+    if (!IsSkinnedNow() || customColor_)
+        return OwnColor();
+    const TsGeneralData& section = Section();
+    const int transparency = hot ? section.HotTransparency : section.Transparency;
+    const int color = hot ? section.HotColor : section.Color;
+    if (transparency <= 0)
+        return color;
+    return Towards(color, ParentColor(), std::min(transparency, 100));
+}
+
+int TsCommonData::ChildBackgroundColor() const {
+    const TsGeneralData& section = Section();
+    if (section.Transparency <= 0)
+        return section.Color;
+    return Towards(section.Color, ParentColor(), std::min(section.Transparency, 100));
+}
+
+void TsCommonData::ComputeOpaque() {
+    opaque_ = false;
+    if (!(kindCode_ & kfMayBeOpaque) || !IsSkinnedNow(false))
+        return;
+    const TsGeneralData& section = Section();
+    const TsSkinContent& skin = Manager()->Skin();
+    if (look_.BorderMaskIdx >= 0 && look_.BorderMaskIdx < static_cast<int>(skin.Masks.size())) {
+        const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(look_.BorderMaskIdx)];
+        if (mask.BorderLeft() + mask.BorderRight() > 30 || mask.BorderTop() + mask.BorderBottom() > 30)
+            return;
+    }
+    if (section.GradientPercent != 0 || section.ImagePercent != 0)
+        return;
+    const QWidget* parent = host_ ? host_->parentWidget() : nullptr;
+    const bool parentOpaque =
+        parent && (TsSkinCommandEvent::Send(const_cast<QWidget*>(parent), cmdFlags, 0, Manager()) & 1);
+    opaque_ = section.Transparency == 0 || (section.Transparency == 100 && parentOpaque);
+}
+
+bool TsCommonData::Glowing() const {
+    return glow_ != nullptr;
+}
+
+void TsCommonData::MarkStale() {
+    backgroundStale_ = true;
+    if (host_)
+        host_->update();
+}
+
+TsBackgroundInfo TsCommonData::RequestBackground() const {
+    const TsBackgroundRequest request = AskParent(host_, Manager(), GlobalColor());
+    TsBackgroundInfo info;
+    info.PlainColor = request.PlainColor;
+    if (request.Kind == TsBackgroundRequest::Picture && !request.ParentPicture.isNull()) {
+        info.ParentPicture = request.ParentPicture;
+        info.X = request.X;
+        info.Y = request.Y;
+        info.Ready = true;
+    }
+    return info;
+}
+
+void TsCommonData::AnswerBackgroundRequest(TsBackgroundRequest& request) {
+    if (!IsSkinnedNow() || customColor_) {
+        request.Kind = TsBackgroundRequest::Colour;
+        request.PlainColor = OwnColor();
+        return;
+    }
+    const TsGeneralData& section = Section();
+    if (section.Transparency == 0 && section.GradientPercent == 0 && section.ImagePercent == 0) {
+        request.Kind = TsBackgroundRequest::Colour;
+        request.PlainColor = StateColor(false);
+        return;
+    }
+    if (section.Transparency >= 100 && ThinBorder(Manager()->Skin(), look_.BorderMaskIdx)) {
+        request = AskParent(host_, Manager(), GlobalColor());
+        return;
+    }
+    // A parent that has not been composed yet is composed now, so that every child sees the same picture.
+    if (backgroundStale_ && !frozen_ && paint_)
+        Compose();
+    if (cache_.isNull()) {
+        request.Kind = TsBackgroundRequest::Colour;
+        request.PlainColor = section.Transparency >= 100 ? ParentColor() : TacPixels::kNoColor;
+        return;
+    }
+    request.Kind = TsBackgroundRequest::Picture;
+    request.ParentPicture = cache_;
+    request.X = 0;
+    request.Y = 0;
+}
+
+TacSectionLook TsCommonData::PaintLook() const {
+    TacSectionLook look = look_;
+    if (customColor_)
+        look.CustomColor = OwnColor();
+    return look;
+}
+
+void TsCommonData::PaintItem(QImage& cache, const TsBackgroundInfo& background, bool filling, int state,
+                             const QRect& area) const {
+    TacItemPainter::PaintItem(Manager()->Skin(), PaintLook(), background, filling, state, cache, area.topLeft(), area);
+}
+
+void TsCommonData::PaintBackground(QImage& cache, const TsBackgroundInfo& background, int state,
+                                   const QRect& area) const {
+    TacItemPainter::PaintBackground(Manager()->Skin(), PaintLook(), background, state, cache, area.topLeft(), area);
+}
+
+void TsCommonData::PaintBorder(QImage& cache, const TsBackgroundInfo& background, bool filling, int state,
+                               const QRect& area) const {
+    TacMaskPainter::DrawBorder(cache, area, filling, state, Manager()->Skin(), look_.BorderMaskIdx, background,
+                               QPoint(0, 0));
+}
+
+void TsCommonData::PaintParent(QImage& cache, const TsBackgroundInfo& background, const QRect& area) const {
+    TacItemPainter::PaintParent(cache, area, background, area.topLeft());
+}
+
+void TsCommonData::DrawGlyph(QImage& cache, int maskIndex, QPoint at, int state,
+                             const TsBackgroundInfo& background) const {
+    TacMaskPainter::DrawGlyph(cache, at, state, Manager()->Skin(), maskIndex, background, QPoint(0, 0));
+}
+
+const TsGeneralData* TsCommonData::TextSection(bool hot) const {
+    TsSkinManager* manager = Manager();
+    if (!manager || !manager->SkinData().SkinReady)
+        return nullptr;
+    const TsSkinContent& skin = manager->Skin();
+    const TsGeneralData* own = IsSkinnedNow() ? &Section() : nullptr;
+    const bool ownTransparent = !own || (hot ? own->HotTransparency : own->Transparency) >= 100;
+    if (!(kindCode_ & kfTextFromAncestor) || !ownTransparent)
+        return own;
+    for (QWidget* ancestor = host_->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        const int index = TsSkinCommandEvent::Send(ancestor, cmdSectionIndex, 0, manager) - 1;
+        if (index >= 0 && index < static_cast<int>(skin.Sections.size())) {
+            const TsGeneralData& section = skin.Sections[static_cast<std::size_t>(index)];
+            if (section.Transparency > 50)
+                continue;
+            return section.GiveOwnFont ? &section : own;
+        }
+        if (ancestor->isWindow())
+            break;
+    }
+    return own;
+}
+
+void TsCommonData::DrawText(QPainter& painter, const QString& text, const QRect& area, int flags, bool hot) const {
+    painter.save();
+    QFont font = host_->font();
+    if (hot && skinSection_ == QLatin1String("WEBBUTTON"))
+        font.setUnderline(true);
+    painter.setFont(font);
+    painter.setClipRect(area);
+    const auto pass = [&](int color, QPoint shift) {
+        painter.setPen(TacPixels::ToQColor(color));
+        painter.drawText(area.translated(shift), flags | Qt::TextDontClip, text);
+    };
+    const TsGeneralData* section = TextSection(hot);
+    if (customFont_ || !section) {
+        pass(TacPixels::FromQColor(host_->palette().color(QPalette::WindowText)), {});
+    } else if (!host_->isEnabled()) {
+        pass(TacPixels::BlendColors(section->FontColor, GlobalColor(), 0.4), {});
+    } else {
+        DrawContoured(pass, *section, hot);
+    }
+    painter.restore();
+}
+
+bool TsCommonData::PaintCached(QPainter& painter, const QString& stateKey) {
+    if (!IsSkinnedNow())
+        return false;
+    if (frozen_)
+        return true;
+    if (stateKey != stateKey_) {
+        stateKey_ = stateKey;
+        backgroundStale_ = true;
+    }
+    if (backgroundStale_ || cache_.size() != host_->size())
+        Compose();
+    painter.drawImage(0, 0, fader_ && fader_->Running() ? fader_->Frame(cache_) : cache_);
+    return true;
+}
+
+void TsCommonData::Compose() {
+    if (host_->size().isEmpty()) {
+        cache_ = QImage();
+        backgroundStale_ = false;
+        return;
+    }
+    cache_ = QImage(host_->size(), QImage::Format_RGB888);
+    const TsBackgroundInfo background = RequestBackground();
+    if (paint_)
+        paint_(cache_, background);
+    if (!host_->isEnabled())
+        ApplyDisabledLook(background);
+    backgroundStale_ = false;
+    // Children that show this picture through them take it again when they are next painted.
+    for (QWidget* child : host_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        TsSkinCommandEvent::Send(child, cmdParentChanged, 0, Manager());
+}
+
+void TsCommonData::ApplyDisabledLook(const TsBackgroundInfo& background) {
+    if (DisabledKind & dkGrayed) {
+        for (int y = 0; y < cache_.height(); ++y) {
+            for (int x = 0; x < cache_.width(); ++x) {
+                const Rgb c = TacPixels::Get(cache_, x, y);
+                const int grey = (c.R * 77 + c.G * 151 + c.B * 28) >> 8;
+                TacPixels::Set(cache_, x, y, {grey, grey, grey});
+            }
+        }
+    }
+    if (!(DisabledKind & dkBlended))
+        return;
+    const Rgb plain =
+        TacPixels::FromSkinColor(background.PlainColor == TacPixels::kNoColor ? ParentColor() : background.PlainColor);
+    for (int y = 0; y < cache_.height(); ++y) {
+        for (int x = 0; x < cache_.width(); ++x) {
+            const Rgb own = TacPixels::Get(cache_, x, y);
+            Rgb parent;
+            const bool picture = background.ParentPixel(QPoint(0, 0), QPoint(x, y), parent);
+            TacPixels::Set(cache_, x, y,
+                           picture ? TacPixels::MixPercent(own, parent, 40) : TacPixels::MixPercent(own, plain, 50));
+        }
+    }
+}
+
+void TsCommonData::StartFade(bool pressed) {
+    if (!IsSkinnedNow() || !Section().FadingEnabled || TsSkinManager::SkinChanging() || cache_.isNull() ||
+        backgroundStale_) {
+        MarkStale();
+        return;
+    }
+    if (!fader_)
+        fader_ = std::make_unique<TacFader>(host_);
+    const int iterations = Section().FadingIterations;
+    fader_->Start(cache_, pressed ? std::max(1, iterations / 2) : iterations);
+    MarkStale();
+}
+
+void TsCommonData::HotChanged(bool pointerOver) {
+    pointerOver_ = pointerOver;
+    if (kindCode_ & kfTakesHover)
+        StartFade(false);
+    UpdateGlow();
+}
+
+void TsCommonData::UpdateGlow() {
+    glow_.reset();
+    const TsSkinManager* manager = Manager();
+    if (!(kindCode_ & kfGlows) || !IsSkinnedNow() || !manager->AllowGlowing || !HotNow() || Section().GlowCount < 1 ||
+        (QApplication::mouseButtons() & Qt::LeftButton) || !host_->isVisible())
+        return;
+    const TsSkinContent& skin = manager->Skin();
+    const int maskIndex = skin.MaskIndexOf(look_.SectionIdx, skinSection_, QStringLiteral("GLOW0"));
+    if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
+        return;
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
+    const QRect control(host_->mapToGlobal(QPoint(0, 0)), host_->size());
+    const bool topmost = host_->window()->windowFlags() & Qt::WindowStaysOnTopHint;
+    const QImage& source = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
+    const QImage picture = source.copy(mask.Slice.Left, mask.Slice.Top, mask.ImageWidth(), mask.RowHeight());
+    glow_ = std::make_unique<TacGlowWindow>(picture, mask, TacGlowWindow::Outer(control, mask, Section().GlowMargin),
+                                            topmost);
+    glow_->show();
+}
+
+void TsCommonData::Clear() {
+    look_ = TacSectionLook{};
+    cache_ = QImage();
+    glow_.reset();
+    if (fader_)
+        fader_->Stop();
+}
+
+bool TsCommonData::HandleCommand(int command, int argument, int& answer) {
+    switch (command) {
+        case cmdSkinLoaded:
+            RefreshIndexes();
+            break;
+        case cmdSkinRemoved:
+            Clear();
+            frozen_ = true;
+            host_->update();
+            break;
+        case cmdRepaint:
+            backgroundStale_ = true;
+            frozen_ = false;
+            host_->update();
+            break;
+        case cmdIsSkinned:
+            answer = 1;
+            return true;
+        case cmdFreeze:
+        case cmdFreezeAlternative:
+            frozen_ = (argument & 0xFFFF) != 0;
+            return true;
+        case cmdIsStaleOrFrozen:
+            answer = backgroundStale_ || frozen_ ? 1 : 0;
+            return true;
+        case cmdStopFading:
+            if (fader_)
+                fader_->Stop();
+            break;
+        case cmdMarkStale:
+            MarkStale();
+            return true;
+        case cmdParentChanged:
+            backgroundStale_ = true;
+            if (argument == 1) {
+                host_->update();
+                for (QWidget* child : host_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    TsSkinCommandEvent::Send(child, cmdParentChanged, 1, Manager());
+            }
+            return true;
+        case cmdSectionIndex:
+            answer = IsSkinnedNow() ? look_.SectionIdx + 1 : 0;
+            return true;
+        case cmdFlags:
+            if (argument == 1) {
+                ComputeOpaque();
+                for (QWidget* child : host_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    TsSkinCommandEvent::Send(child, cmdFlags, 1, Manager());
+            }
+            answer = opaque_ ? 1 : 0;
+            return true;
+        default:
+            return false;
+    }
+    if (command != cmdStopFading)
+        emit SkinChanged();
+    // The commands a manager broadcasts go on to the children from here.
+    TsSkinCommandEvent::PassToChildren(host_, command, Manager());
+    return true;
+}
+
+bool TsCommonData::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != host_)
+        return false;
+    if (event->type() == TsSkinCommandEvent::kType) {
+        auto* command = static_cast<TsSkinCommandEvent*>(event);
+        // Children of any manager may ask for what lies beneath them.
+        if (command->Command == cmdBackgroundRequest) {
+            AnswerBackgroundRequest(*static_cast<TsBackgroundRequest*>(command->Data));
+            return true;
+        }
+        if (command->Command == cmdBackgroundColor) {
+            if (IsSkinnedNow() && !customColor_) {
+                *static_cast<int*>(command->Data) = ChildBackgroundColor();
+                command->Answer = 1;
+            }
+            return true;
+        }
+        if (command->Manager != Manager())
+            return false;
+        return HandleCommand(command->Command, command->Argument, command->Answer);
+    }
+    switch (event->type()) {
+        case QEvent::Resize:
+        case QEvent::Move:
+            glow_.reset();
+            backgroundStale_ = true;
+            for (QWidget* child : host_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                TsSkinCommandEvent::Send(child, cmdParentChanged, 0, Manager());
+            break;
+        case QEvent::Enter:
+            HotChanged(true);
+            break;
+        case QEvent::Leave:
+            HotChanged(false);
+            break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            focusFlag_ = event->type() == QEvent::FocusIn;
+            MarkStale();
+            break;
+        case QEvent::MouseButtonPress:
+            glow_.reset();
+            if (kindCode_ & kfTakesHover)
+                StartFade(true);
+            break;
+        case QEvent::Hide:
+            glow_.reset();
+            break;
+        case QEvent::EnabledChange:
+        case QEvent::FontChange:
+        case QEvent::PaletteChange:
+            MarkStale();
+            break;
+        default:
+            break;
+    }
+    return false;
+}

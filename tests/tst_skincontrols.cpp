@@ -1,0 +1,414 @@
+// Skinned controls: what they compose into their pictures, what they take from their parents, and how hot,
+// disabled and custom states change the picture.
+#include <QApplication>
+#include <QEnterEvent>
+#include <QTest>
+#include <memory>
+
+#include "SkinFixtures.h"
+#include "TestSupport.h"
+#include "skin/TacFader.h"
+#include "skin/TsCheckBox.h"
+#include "skin/TsEdit.h"
+#include "skin/TsGroupBox.h"
+#include "skin/TsLabel.h"
+#include "skin/TsLabelFX.h"
+#include "skin/TsPanel.h"
+#include "skin/TsSkinManager.h"
+#include "skin/TsSpeedButton.h"
+
+namespace {
+
+// The master bitmap: a 6×6 border of colour (1,1,1) at (0,0), a checked glyph (200,0,0) at (10,0) and an
+// unchecked one (0,0,200) at (14,0), each 3×3.
+QByteArray MasterBitmap() {
+    QImage master = SkinFixtures::Filled(20, 8, qRgb(90, 90, 90));
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 6; ++x)
+            master.setPixel(x, y, qRgb(1, 1, 1));
+    }
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            master.setPixel(10 + x, y, qRgb(200, 0, 0));
+            master.setPixel(14 + x, y, qRgb(0, 0, 200));
+        }
+    }
+    return SkinFixtures::ImageBytes(master, "BMP");
+}
+
+const char* const kOptions = R"([GLOBALINFO]
+MASTERBITMAP=MASTER.BMP
+COLOR=8421504
+FONTCOLOR=65280
+BOXCHECKED=@0010,0000,0013,0003,1,0
+BOXUNCHECKED=@0014,0000,0017,0003,1,0
+[OUTER]
+GRADIENTPERCENT=100
+GRADIENTDATA=16777215;0;100;0;0
+[THROUGH]
+TRANSPARENCY=100
+[HALF]
+COLOR=255
+TRANSPARENCY=40
+[EDIT]
+COLOR=16777215
+[GROUPBOX]
+COLOR=255
+BORDERSMASK=#(0,0,6,6)(1,0,1,0)
+[WEBBUTTON]
+COLOR=16777215
+HOTCOLOR=16777215
+[TEXT]
+COLOR=16777215
+FONTCOLOR=16711680
+TCLEFT=255
+[FADER]
+COLOR=0
+HOTCOLOR=16777215
+FADINGENABLED=TRUE
+FADINGITERATIONS=4
+[GLOWER]
+COLOR=0
+GLOW=1
+GLOW0=#(0,0,6,6)(1,0,1,0)
+[CHECKBOX]
+TRANSPARENCY=100
+[GIVER]
+COLOR=16777215
+FONTCOLOR=255
+GIVEOWNFONT=TRUE
+)";
+
+QRgb Pixel(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// The colours a picture holds anywhere.
+QSet<QRgb> Colours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(Pixel(image, x, y));
+    }
+    return colours;
+}
+
+void Hover(QWidget* widget, bool over) {
+    if (over) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(widget, &enter);
+    } else {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(widget, &leave);
+    }
+}
+
+}  // namespace
+
+class TestSkinControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void transparentPanelsShowTheOuterPixels();
+    void halfTransparentPanelBlendsWithParent();
+    void stateColorMovesTowardsParent_data();
+    void stateColorMovesTowardsParent();
+    void childOfPlainParentShowsWhatParentPaints();
+    void webButtonUnderlinesOnlyWhileHot();
+    void textTakesContourAndDisabledColours();
+    void disabledEditBlendsHalfWithPlainParent();
+    void customColorGroupBoxKeepsItsBorder();
+    void checkBoxGlyphFollowsCheckState();
+    void hotStateFadesInSteps();
+    void fadeWeights_data();
+    void fadeWeights();
+    void glowShownWhileHot();
+    void labelTakesAncestorFontColour();
+    void effectLabelTakesSkinShadowAndColour();
+    void removedSkinGivesPlainLook();
+
+private:
+    template <typename T, typename... Args>
+    T* Make(const char* section, Args&&... args) {
+        auto* control = new T(std::forward<Args>(args)...);
+        control->SkinData().SetSkinSection(QString::fromLatin1(section));
+        return control;
+    }
+
+    std::unique_ptr<TestAppDir> dir_;
+    std::unique_ptr<TsSkinManager> manager_;
+    std::unique_ptr<QWidget> form_;
+};
+
+void TestSkinControls::init() {
+    dir_ = std::make_unique<TestAppDir>(TestAppDir::NoBanks);
+    dir_->WriteFile(QStringLiteral("t.asz"), SkinFixtures::Package(QString::fromLatin1(kOptions),
+                                                                   {{QStringLiteral("MASTER.BMP"), MasterBitmap()}}));
+    manager_ = std::make_unique<TsSkinManager>();
+    manager_->SetSkinDirectory(dir_->Path());
+    manager_->SetSkinName(QStringLiteral("t"));
+    QVERIFY(manager_->SkinData().SkinReady);
+    form_ = std::make_unique<QWidget>();
+    form_->setAutoFillBackground(true);
+    QPalette colours = form_->palette();
+    colours.setColor(QPalette::Window, QColor(0, 0, 0));
+    form_->setPalette(colours);
+    form_->resize(200, 120);
+}
+
+void TestSkinControls::cleanup() {
+    form_.reset();
+    manager_.reset();
+    dir_.reset();
+}
+
+// A transparent panel with a thin border passes the question on: two of them nested inside a panel with a
+// gradient show exactly the gradient's pixels at their place.
+void TestSkinControls::transparentPanelsShowTheOuterPixels() {
+    auto* outer = Make<TsPanel>("OUTER", form_.get());
+    outer->setGeometry(0, 0, 100, 100);
+    auto* middle = Make<TsPanel>("THROUGH", outer);
+    middle->setGeometry(10, 20, 60, 60);
+    auto* inner = Make<TsPanel>("THROUGH", middle);
+    inner->setGeometry(5, 7, 30, 30);
+    form_->grab();
+
+    const QImage& parent = outer->SkinData().CacheBitmap();
+    const QImage& child = inner->SkinData().CacheBitmap();
+    QCOMPARE(child.size(), QSize(30, 30));
+    QVERIFY(Pixel(parent, 0, 0) != Pixel(parent, 0, 99));
+    for (int y = 0; y < child.height(); ++y) {
+        for (int x = 0; x < child.width(); ++x)
+            QCOMPARE(Pixel(child, x, y), Pixel(parent, 15 + x, 27 + y));
+    }
+}
+
+// k = 40 × 255 div 100 = 102: each channel (parent × 102 + own × 153 + 127) div 256, over the gradient.
+void TestSkinControls::halfTransparentPanelBlendsWithParent() {
+    auto* outer = Make<TsPanel>("OUTER", form_.get());
+    outer->setGeometry(0, 0, 100, 100);
+    auto* half = Make<TsPanel>("HALF", outer);
+    half->setGeometry(10, 30, 20, 20);
+    form_->grab();
+    const QRgb under = Pixel(outer->SkinData().CacheBitmap(), 12, 35);
+    const QRgb blended = Pixel(half->SkinData().CacheBitmap(), 2, 5);
+    QCOMPARE(qRed(blended), (qRed(under) * 102 + 255 * 153 + 127) / 256);
+    QCOMPARE(qGreen(blended), (qGreen(under) * 102 + 127) / 256);
+}
+
+void TestSkinControls::stateColorMovesTowardsParent_data() {
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<bool>("custom");
+    QTest::addColumn<int>("expected");
+    // The form behind is black.
+    QTest::newRow("opaque") << "EDIT" << false << 0xFFFFFF;
+    QTest::newRow("transparent") << "THROUGH" << false << 0;
+    QTest::newRow("40 % towards the parent") << "HALF" << false << 153;  // 255 × 60 %
+    QTest::newRow("own colour") << "HALF" << true << 0x00FF00;
+}
+
+void TestSkinControls::stateColorMovesTowardsParent() {
+    QFETCH(QString, section);
+    QFETCH(bool, custom);
+    QFETCH(int, expected);
+    auto* panel = Make<TsPanel>(qPrintable(section), form_.get());
+    QPalette colours = panel->palette();
+    colours.setColor(QPalette::Window, QColor(0, 255, 0));
+    panel->setPalette(colours);
+    panel->SkinData().SetCustomColor(custom);
+    QCOMPARE(panel->SkinData().StateColor(false), expected);
+}
+
+// A parent that is not skinned paints itself, and the siblings below the control, under it.
+void TestSkinControls::childOfPlainParentShowsWhatParentPaints() {
+    auto* picture = new QWidget(form_.get());
+    picture->setAutoFillBackground(true);
+    QPalette colours = picture->palette();
+    colours.setColor(QPalette::Window, QColor(10, 20, 30));
+    picture->setPalette(colours);
+    picture->setGeometry(0, 0, 50, 120);
+    auto* box = Make<TsCheckBox>("CHECKBOX", QString(), form_.get());
+    box->setGeometry(40, 10, 30, 20);
+    form_->grab();
+    const QImage& cache = box->SkinData().CacheBitmap();
+    QCOMPARE(Pixel(cache, 5, 19), qRgb(10, 20, 30) & 0xFFFFFF);  // over the picture
+    QCOMPARE(Pixel(cache, 15, 19), 0u);                          // over the black form
+}
+
+void TestSkinControls::webButtonUnderlinesOnlyWhileHot() {
+    auto* button = Make<TsSpeedButton>("WEBBUTTON", QStringLiteral("WWWW"), form_.get());
+    button->setGeometry(0, 0, 80, 30);
+    button->grab();
+    const QImage normal = button->SkinData().CacheBitmap();
+    Hover(button, true);
+    button->grab();
+    const QImage hot = button->SkinData().CacheBitmap();
+    Hover(button, false);
+    button->grab();
+    QCOMPARE(button->SkinData().CacheBitmap(), normal);
+    QVERIFY(hot != normal);
+    // The glyphs themselves are the same: only rows below the text's base line differ.
+    const int baseline = (30 + button->fontMetrics().height()) / 2 - button->fontMetrics().descent();
+    for (int y = 0; y < baseline - 1; ++y) {
+        for (int x = 0; x < 80; ++x)
+            QCOMPARE(Pixel(hot, x, y), Pixel(normal, x, y));
+    }
+}
+
+// Enabled: the left contour colour and the font colour both show. Disabled: one pass in the font colour
+// blended 40 % with the global colour (blue 255 and grey 128: 0.4 × 255 + 0.6 × 128 = 178.8).
+void TestSkinControls::textTakesContourAndDisabledColours() {
+    auto* button = Make<TsSpeedButton>("TEXT", QStringLiteral("■■"), form_.get());
+    button->setGeometry(0, 0, 80, 30);
+    QFont solid = button->font();
+    solid.setStyleStrategy(QFont::NoAntialias);
+    button->setFont(solid);
+    button->grab();
+    QSet<QRgb> enabled = Colours(button->SkinData().CacheBitmap());
+    QVERIFY(enabled.contains(qRgb(255, 0, 0) & 0xFFFFFF));
+    QVERIFY(enabled.contains(qRgb(0, 0, 255) & 0xFFFFFF));
+    button->setEnabled(false);
+    button->SkinData().DisabledKind = 0;
+    button->grab();
+    const QSet<QRgb> disabled = Colours(button->SkinData().CacheBitmap());
+    QVERIFY(!disabled.contains(qRgb(255, 0, 0) & 0xFFFFFF));
+    QVERIFY(disabled.contains(qRgb(77, 77, 179) & 0xFFFFFF));
+}
+
+// (255 × 50 + 0 × 50 + 50) div 100 = 128 on the black form.
+void TestSkinControls::disabledEditBlendsHalfWithPlainParent() {
+    auto* edit = Make<TsEdit>("EDIT", form_.get());
+    edit->setGeometry(0, 0, 60, 20);
+    edit->setEnabled(false);
+    edit->grab();
+    QCOMPARE(Pixel(edit->SkinData().CacheBitmap(), 55, 10), qRgb(128, 128, 128) & 0xFFFFFF);
+}
+
+void TestSkinControls::customColorGroupBoxKeepsItsBorder() {
+    auto* box = Make<TsGroupBox>("GROUPBOX", QString(), form_.get());
+    box->setGeometry(0, 0, 60, 50);
+    box->SetColor(QColor(0, 200, 0));
+    box->SkinData().SetCustomColor(true);
+    box->grab();
+    const QImage& cache = box->SkinData().CacheBitmap();
+    const int top = box->CaptionRect().height() / 2;
+    QCOMPARE(Pixel(cache, 30, 30), qRgb(0, 200, 0) & 0xFFFFFF);
+    QCOMPARE(Pixel(cache, 0, 30), qRgb(1, 1, 1) & 0xFFFFFF);
+    QCOMPARE(Pixel(cache, 50, top), qRgb(1, 1, 1) & 0xFFFFFF);
+    QCOMPARE(Pixel(cache, 5, 0), 0u);  // the band above the box shows the black form
+}
+
+void TestSkinControls::checkBoxGlyphFollowsCheckState() {
+    auto* box = Make<TsCheckBox>("CHECKBOX", QString(), form_.get());
+    box->setGeometry(0, 0, 20, 9);
+    box->grab();
+    QCOMPARE(Pixel(box->SkinData().CacheBitmap(), 1, 4), qRgb(0, 0, 200) & 0xFFFFFF);
+    box->setChecked(true);
+    box->grab();
+    QCOMPARE(Pixel(box->SkinData().CacheBitmap(), 1, 4), qRgb(200, 0, 0) & 0xFFFFFF);
+}
+
+void TestSkinControls::hotStateFadesInSteps() {
+    auto* button = Make<TsSpeedButton>("FADER", QString(), form_.get());
+    button->setGeometry(0, 0, 20, 20);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    Hover(button, false);
+    button->grab();
+    QCOMPARE(Pixel(button->SkinData().CacheBitmap(), 5, 5), 0u);
+    Hover(button, true);
+    // The first frame keeps 255 − 0 of the old black picture.
+    QImage frame = button->grab().toImage();
+    QCOMPARE(Pixel(frame, 5, 5), 0u);
+    QTRY_COMPARE(Pixel(button->grab().toImage(), 5, 5), 0xFFFFFFu);
+}
+
+void TestSkinControls::fadeWeights_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("iterations");
+    QTest::addColumn<int>("weight");
+    QTest::newRow("start") << 0 << 5 << 255;
+    QTest::newRow("step 1 of 5") << 1 << 5 << 204;  // 255 − 256 div 5
+    QTest::newRow("last step") << 5 << 5 << 0;      // 255 − 256, clamped
+    QTest::newRow("no iterations") << 1 << 0 << 0;
+}
+
+void TestSkinControls::fadeWeights() {
+    QFETCH(int, level);
+    QFETCH(int, iterations);
+    QFETCH(int, weight);
+    QCOMPARE(TacFader::OldWeight(level, iterations), weight);
+}
+
+void TestSkinControls::glowShownWhileHot() {
+    auto* button = Make<TsSpeedButton>("GLOWER", QString(), form_.get());
+    button->setGeometry(10, 10, 40, 20);
+    auto* plain = Make<TsSpeedButton>("TEXT", QString(), form_.get());
+    plain->setGeometry(60, 10, 40, 20);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    Hover(button, true);
+    Hover(plain, true);
+    QVERIFY(button->SkinData().Glowing());
+    QVERIFY(!plain->SkinData().Glowing());
+    Hover(button, false);
+    QVERIFY(!button->SkinData().Glowing());
+}
+
+// A label takes the font colour of the nearest skinned ancestor that gives its font; over one that does not,
+// or on the bare form, the global one.
+void TestSkinControls::labelTakesAncestorFontColour() {
+    auto* giver = Make<TsPanel>("GIVER", form_.get());
+    giver->setGeometry(0, 0, 100, 30);
+    auto* keeper = Make<TsPanel>("TEXT", form_.get());
+    keeper->setGeometry(0, 40, 100, 30);
+    auto* onGiver = new TsLabel(QStringLiteral("x"), giver);
+    auto* onKeeper = new TsLabel(QStringLiteral("x"), keeper);
+    auto* onForm = new TsLabel(QStringLiteral("x"), form_.get());
+    onForm->move(0, 80);
+    form_->grab();
+    QCOMPARE(onGiver->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(onKeeper->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    QCOMPARE(onForm->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    onGiver->SetUseSkinColor(false);
+    onGiver->SetFontColor(QColor(1, 2, 3));
+    onGiver->grab();
+    QCOMPARE(onGiver->palette().color(QPalette::WindowText), QColor(1, 2, 3));
+}
+
+// SHADOW1BLUR 2 and offset 1 from the skin: the label grows by 1 − (1 − 2) + … = 4 instead of the own 8.
+void TestSkinControls::effectLabelTakesSkinShadowAndColour() {
+    auto* label = new TsLabelFX(QStringLiteral("■"), form_.get());
+    QFont big = label->font();
+    big.setPixelSize(24);
+    label->setFont(big);
+    const QSize own = label->size();
+    const QString options = QString::fromLatin1(kOptions).replace(
+        QStringLiteral("FONTCOLOR=65280\n"),
+        QStringLiteral("FONTCOLOR=65280\nSHADOW1BLUR=2\nSHADOW1OFFSET=1\nTCLEFT=255\n"));
+    dir_->WriteFile(QStringLiteral("u.asz"),
+                    SkinFixtures::Package(options, {{QStringLiteral("MASTER.BMP"), MasterBitmap()}}));
+    manager_->SetSkinName(QStringLiteral("u"));
+    QCOMPARE(label->size(), own - QSize(4, 4));
+    const QImage picture = label->grab().toImage();
+    QVERIFY(Colours(picture).contains(qRgb(255, 0, 0) & 0xFFFFFF));
+}
+
+void TestSkinControls::removedSkinGivesPlainLook() {
+    auto* panel = Make<TsPanel>("OUTER", form_.get());
+    panel->setGeometry(0, 0, 50, 50);
+    form_->grab();
+    QVERIFY(!panel->SkinData().CacheBitmap().isNull());
+    manager_->SetActive(false);
+    QVERIFY(!panel->SkinData().IsSkinnedNow());
+    QVERIFY(panel->SkinData().CacheBitmap().isNull());
+    manager_->SetActive(true);
+    QVERIFY(panel->SkinData().IsSkinnedNow());
+    form_->grab();
+    QVERIFY(!panel->SkinData().CacheBitmap().isNull());
+}
+
+QV_TEST_MAIN(TestSkinControls)
+#include "tst_skincontrols.moc"
