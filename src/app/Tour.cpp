@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/SkinStatesForm.h"
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
 #include "browse/BrowserEngine.h"
@@ -112,6 +113,12 @@ int RunTour(const QString& dir) {
         ShowPracticeWindows(dir);
         ShowExamWindow(dir);
         ShowBrowserWindows(dir);
+        auto states = std::make_unique<SkinStatesForm>(frmMain);
+        Snapshot(states.get(), dir, [&states] {
+            states->Arrange();
+            // Hot controls fade in.
+            WaitUntil([] { return false; }, 300);
+        });
     } catch (const Exception& error) {
         err << error.Message() << "\n";
         return 1;

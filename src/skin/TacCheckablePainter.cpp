@@ -23,7 +23,7 @@ int StateOf(const QAbstractButton& button, const TsCommonData& data) {
 QString StateKey(const QAbstractButton& button, const TsCommonData& data) {
     const auto* box = qobject_cast<const QCheckBox*>(&button);
     const int check = box ? box->checkState() : (button.isChecked() ? Qt::Checked : Qt::Unchecked);
-    return QStringLiteral("%1%2%3%4").arg(StateOf(button, data)).arg(check).arg(button.hasFocus()).arg(button.text());
+    return QStringLiteral("%1%2%3%4").arg(StateOf(button, data)).arg(check).arg(data.FocusFlag()).arg(button.text());
 }
 
 void Paint(const QAbstractButton& button, const TsCommonData& data, int glyphIndex, QImage& cache,
@@ -47,7 +47,7 @@ void Paint(const QAbstractButton& button, const TsCommonData& data, int glyphInd
     painter.setFont(button.font());
     const QRect textArea(textLeft, 0, cache.width() - textLeft, cache.height());
     data.DrawText(painter, button.text(), textArea, Qt::AlignVCenter | Qt::AlignLeft, state >= 1);
-    if (button.hasFocus() && data.Section().ShowFocus) {
+    if (data.FocusFlag() && data.Section().ShowFocus) {
         const QRect text = painter.boundingRect(textArea, Qt::AlignVCenter | Qt::AlignLeft, button.text());
         painter.setPen(QPen(TacPixels::ToQColor(data.Section().FontColor), 1, Qt::DotLine));
         painter.drawRect(text.adjusted(-1, 0, 0, -1));

@@ -77,7 +77,7 @@ void TsBitBtn::PaintSkinned(QImage& cache, const TsBackgroundInfo& background) {
         });
     }
     skinData_.PaintBorder(cache, background, false, state, cache.rect());
-    if (hasFocus() && skinData_.Section().ShowFocus) {
+    if (skinData_.FocusFlag() && skinData_.Section().ShowFocus) {
         constexpr int kFocusMargin = 1;
         QPainter painter(&cache);
         painter.setPen(QPen(TacPixels::ToQColor(skinData_.Section().FontColor), 1, Qt::DotLine));
@@ -88,7 +88,8 @@ void TsBitBtn::PaintSkinned(QImage& cache, const TsBackgroundInfo& background) {
 
 void TsBitBtn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QString key = QStringLiteral("%1%2%3%4").arg(CurrentState()).arg(hasFocus()).arg(isDefault()).arg(text());
+    const QString key =
+        QStringLiteral("%1%2%3%4").arg(CurrentState()).arg(skinData_.FocusFlag()).arg(isDefault()).arg(text());
     if (!skinData_.PaintCached(painter, key))
         PaintPlain(painter);
 }

@@ -41,7 +41,7 @@ void TsGroupBox::PaintSkinned(QImage& cache, const TsBackgroundInfo& background)
         TsBackgroundInfo box;
         box.ParentPicture = cache.copy();
         box.Ready = true;
-        captionSkin_.PaintItem(cache, box, true, hasFocus() ? 1 : 0, caption);
+        captionSkin_.PaintItem(cache, box, true, skinData_.FocusFlag() ? 1 : 0, caption);
     }
     QPainter painter(&cache);
     skinData_.DrawText(painter, caption_, caption, Qt::AlignCenter, false);
