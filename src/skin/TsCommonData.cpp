@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "skin/TacBackgroundSource.h"
+#include "skin/TacDisabledLook.h"
 #include "skin/TacFader.h"
 #include "skin/TacGlowWindow.h"
 #include "skin/TacItemPainter.h"
@@ -21,86 +23,6 @@ using TacPixels::Rgb;
 int Towards(int a, int b, int percent) {
     return TacPixels::ToSkinColor(
         TacPixels::MixPercent(TacPixels::FromSkinColor(b), TacPixels::FromSkinColor(a), percent));
-}
-
-TsBackgroundRequest AskParent(QWidget* child, TsSkinManager* manager, int globalColor);
-
-// The siblings lower in the stack that share some of the control's place (a picture filling the window, say).
-QList<QWidget*> LowerSiblings(QWidget* child) {
-    QList<QWidget*> lower;
-    for (QObject* object : child->parentWidget()->children()) {
-        if (object == child)
-            break;
-        auto* sibling = qobject_cast<QWidget*>(object);
-        if (sibling && !sibling->isWindow() && sibling->isVisibleTo(child->parentWidget()) &&
-            sibling->geometry().intersects(child->geometry()))
-            lower << sibling;
-    }
-    return lower;
-}
-
-bool LowerSibling(QWidget* child) {
-    return !LowerSiblings(child).isEmpty();
-}
-
-// What an unskinned parent shows under the control: what lies beneath the parent, the parent's own painting
-// over it, and the siblings below the control over that.
-TsBackgroundRequest PaintedParent(QWidget* child, QWidget* parent, TsSkinManager* manager, int globalColor) {
-    TsBackgroundInfo beneath;
-    if (parent->isWindow() || parent->autoFillBackground()) {
-        beneath.PlainColor = TacPixels::FromQColor(parent->palette().color(parent->backgroundRole()));
-    } else {
-        const TsBackgroundRequest below = AskParent(parent, manager, globalColor);
-        beneath.PlainColor = below.PlainColor;
-        if (below.Kind == TsBackgroundRequest::Picture) {
-            beneath.ParentPicture = below.ParentPicture;
-            beneath.X = below.X;
-            beneath.Y = below.Y;
-            beneath.Ready = true;
-        }
-    }
-    QImage picture(child->size(), QImage::Format_RGB888);
-    TacItemPainter::PaintParent(picture, picture.rect(), beneath, child->pos());
-    parent->render(&picture, QPoint(0, 0), QRegion(child->geometry()), QWidget::DrawWindowBackground);
-    for (QWidget* sibling : LowerSiblings(child)) {
-        const QRect shared = sibling->geometry().intersected(child->geometry());
-        sibling->render(&picture, shared.topLeft() - child->pos(), QRegion(shared.translated(-sibling->pos())),
-                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    }
-    TsBackgroundRequest request;
-    request.Kind = TsBackgroundRequest::Picture;
-    request.ParentPicture = picture;
-    // The caller adds the control's place back.
-    request.X = -child->x();
-    request.Y = -child->y();
-    return request;
-}
-
-// Asks the parent of `child` what lies under it. A parent that is not skinned does not answer: a plain
-// coloured one then gives its colour, any other one is painted (PaintedParent).
-TsBackgroundRequest AskParent(QWidget* child, TsSkinManager* manager, int globalColor) {
-    TsBackgroundRequest request;
-    QWidget* parent = child->isWindow() ? nullptr : child->parentWidget();
-    if (!parent) {
-        request.Kind = TsBackgroundRequest::Colour;
-        request.PlainColor = globalColor;
-        return request;
-    }
-    TsSkinCommandEvent event(cmdBackgroundRequest, 0, manager, &request);
-    QCoreApplication::sendEvent(parent, &event);
-    if (request.Kind == TsBackgroundRequest::NotAnswered) {
-        if ((parent->isWindow() || parent->autoFillBackground()) && !LowerSibling(child)) {
-            request.Kind = TsBackgroundRequest::Colour;
-            request.PlainColor = TacPixels::FromQColor(parent->palette().color(parent->backgroundRole()));
-        } else if (!child->size().isEmpty()) {
-            request = PaintedParent(child, parent, manager, globalColor);
-        }
-    }
-    if (request.Kind == TsBackgroundRequest::Picture) {
-        request.X += child->x();
-        request.Y += child->y();
-    }
-    return request;
 }
 
 // The text four times in its contour colours, one pixel to the left, up, right and down, then in its colour.
@@ -207,7 +129,7 @@ int TsCommonData::GlobalColor() const {
 }
 
 int TsCommonData::ParentColor() const {
-    const TsBackgroundRequest request = AskParent(host_, Manager(), GlobalColor());
+    const TsBackgroundRequest request = TacBackgroundSource::Ask(host_, Manager(), GlobalColor());
     if (request.Kind == TsBackgroundRequest::Picture && !request.ParentPicture.isNull()) {
         // The colour in the middle of the place the control takes in the parent's picture.
         const QPoint middle = QPoint(request.X, request.Y) + host_->rect().center();
@@ -267,7 +189,7 @@ void TsCommonData::MarkStale() {
 }
 
 TsBackgroundInfo TsCommonData::RequestBackground() const {
-    const TsBackgroundRequest request = AskParent(host_, Manager(), GlobalColor());
+    const TsBackgroundRequest request = TacBackgroundSource::Ask(host_, Manager(), GlobalColor());
     TsBackgroundInfo info;
     info.PlainColor = request.PlainColor;
     if (request.Kind == TsBackgroundRequest::Picture && !request.ParentPicture.isNull()) {
@@ -292,7 +214,7 @@ void TsCommonData::AnswerBackgroundRequest(TsBackgroundRequest& request) {
         return;
     }
     if (section.Transparency >= 100 && ThinBorder(Manager()->Skin(), look_.BorderMaskIdx)) {
-        request = AskParent(host_, Manager(), GlobalColor());
+        request = TacBackgroundSource::Ask(host_, Manager(), GlobalColor());
         return;
     }
     // A parent that has not been composed yet is composed now, so that every child sees the same picture.
@@ -420,28 +342,8 @@ void TsCommonData::Compose() {
 }
 
 void TsCommonData::ApplyDisabledLook(const TsBackgroundInfo& background) {
-    if (DisabledKind & dkGrayed) {
-        for (int y = 0; y < cache_.height(); ++y) {
-            for (int x = 0; x < cache_.width(); ++x) {
-                const Rgb c = TacPixels::Get(cache_, x, y);
-                const int grey = (c.R * 77 + c.G * 151 + c.B * 28) >> 8;
-                TacPixels::Set(cache_, x, y, {grey, grey, grey});
-            }
-        }
-    }
-    if (!(DisabledKind & dkBlended))
-        return;
-    const Rgb plain =
-        TacPixels::FromSkinColor(background.PlainColor == TacPixels::kNoColor ? ParentColor() : background.PlainColor);
-    for (int y = 0; y < cache_.height(); ++y) {
-        for (int x = 0; x < cache_.width(); ++x) {
-            const Rgb own = TacPixels::Get(cache_, x, y);
-            Rgb parent;
-            const bool picture = background.ParentPixel(QPoint(0, 0), QPoint(x, y), parent);
-            TacPixels::Set(cache_, x, y,
-                           picture ? TacPixels::MixPercent(own, parent, 40) : TacPixels::MixPercent(own, plain, 50));
-        }
-    }
+    const int plain = background.PlainColor == TacPixels::kNoColor ? ParentColor() : background.PlainColor;
+    TacDisabledLook::Apply(cache_, DisabledKind, background, plain);
 }
 
 void TsCommonData::StartFade(bool pressed) {

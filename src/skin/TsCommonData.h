@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "skin/TacDisabledLook.h"
 #include "skin/TacSectionLook.h"
 #include "skin/TsBackgroundInfo.h"
 #include "skin/TsBackgroundRequest.h"
@@ -34,7 +35,7 @@ public:
         kfMayBeOpaque = 16,      // a panel: a plain surface may be filled instead of composed
         kfGlows = 32,
     };
-    enum DisabledKindFlag { dkBlended = 1, dkGrayed = 2 };
+    enum DisabledKindFlag { dkBlended = TacDisabledLook::dkBlended, dkGrayed = TacDisabledLook::dkGrayed };
     // Paints the control's picture into the cache: the item, then the control's caption and extras.
     using Painter = std::function<void(QImage& cache, const TsBackgroundInfo& background)>;
 

@@ -1,0 +1,93 @@
+#include "skin/TacBackgroundSource.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "skin/TacItemPainter.h"
+#include "skin/TsSkinCommandEvent.h"
+
+namespace TacBackgroundSource {
+
+namespace {
+
+// The siblings lower in the stack that share some of the control's place (a picture filling the window, say).
+QList<QWidget*> LowerSiblings(QWidget* child) {
+    QList<QWidget*> lower;
+    for (QObject* object : child->parentWidget()->children()) {
+        if (object == child)
+            break;
+        auto* sibling = qobject_cast<QWidget*>(object);
+        if (sibling && !sibling->isWindow() && sibling->isVisibleTo(child->parentWidget()) &&
+            sibling->geometry().intersects(child->geometry()))
+            lower << sibling;
+    }
+    return lower;
+}
+
+bool LowerSibling(QWidget* child) {
+    return !LowerSiblings(child).isEmpty();
+}
+
+// What an unskinned parent shows under the control: what lies beneath the parent, the parent's own painting
+// over it, and the siblings below the control over that.
+TsBackgroundRequest PaintedParent(QWidget* child, QWidget* parent, TsSkinManager* manager, int globalColor) {
+    TsBackgroundInfo beneath;
+    if (parent->isWindow() || parent->autoFillBackground()) {
+        beneath.PlainColor = TacPixels::FromQColor(parent->palette().color(parent->backgroundRole()));
+    } else {
+        const TsBackgroundRequest below = Ask(parent, manager, globalColor);
+        beneath.PlainColor = below.PlainColor;
+        if (below.Kind == TsBackgroundRequest::Picture) {
+            beneath.ParentPicture = below.ParentPicture;
+            beneath.X = below.X;
+            beneath.Y = below.Y;
+            beneath.Ready = true;
+        }
+    }
+    QImage picture(child->size(), QImage::Format_RGB888);
+    TacItemPainter::PaintParent(picture, picture.rect(), beneath, child->pos());
+    parent->render(&picture, QPoint(0, 0), QRegion(child->geometry()), QWidget::DrawWindowBackground);
+    for (QWidget* sibling : LowerSiblings(child)) {
+        const QRect shared = sibling->geometry().intersected(child->geometry());
+        sibling->render(&picture, shared.topLeft() - child->pos(), QRegion(shared.translated(-sibling->pos())),
+                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    TsBackgroundRequest request;
+    request.Kind = TsBackgroundRequest::Picture;
+    request.ParentPicture = picture;
+    // The caller adds the control's place back.
+    request.X = -child->x();
+    request.Y = -child->y();
+    return request;
+}
+
+}  // namespace
+
+// Asks the parent of `child` what lies under it. A parent that is not skinned does not answer: a plain
+// coloured one then gives its colour, any other one is painted (PaintedParent).
+TsBackgroundRequest Ask(QWidget* child, TsSkinManager* manager, int globalColor) {
+    TsBackgroundRequest request;
+    QWidget* parent = child->isWindow() ? nullptr : child->parentWidget();
+    if (!parent) {
+        request.Kind = TsBackgroundRequest::Colour;
+        request.PlainColor = globalColor;
+        return request;
+    }
+    TsSkinCommandEvent event(cmdBackgroundRequest, 0, manager, &request);
+    QCoreApplication::sendEvent(parent, &event);
+    if (request.Kind == TsBackgroundRequest::NotAnswered) {
+        if ((parent->isWindow() || parent->autoFillBackground()) && !LowerSibling(child)) {
+            request.Kind = TsBackgroundRequest::Colour;
+            request.PlainColor = TacPixels::FromQColor(parent->palette().color(parent->backgroundRole()));
+        } else if (!child->size().isEmpty()) {
+            request = PaintedParent(child, parent, manager, globalColor);
+        }
+    }
+    if (request.Kind == TsBackgroundRequest::Picture) {
+        request.X += child->x();
+        request.Y += child->y();
+    }
+    return request;
+}
+
+}  // namespace TacBackgroundSource

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "skin/TsBackgroundRequest.h"
+
+class QWidget;
+class TsSkinManager;
+
+// Where a control's background comes from: its parent answers the request when it is skinned; an
+// unskinned parent gives its plain colour, or, when it paints more than that (or siblings lie below the
+// control), a picture of what it paints under the control. `globalColor` answers for a window.
+namespace TacBackgroundSource {
+
+TsBackgroundRequest Ask(QWidget* child, TsSkinManager* manager, int globalColor);
+
+}  // namespace TacBackgroundSource
