@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -62,13 +61,15 @@ TsCommonData::~TsCommonData() {
 
 void TsCommonData::SetSkinSection(const QString& section) {
     skinSection_ = section.isEmpty() ? QStringLiteral("UNKNOWN") : section.toUpper();
-    RefreshIndexes();
-    if (host_)
-        TsSkinCommandEvent::Send(host_, IsSkinnedNow() ? cmdRepaint : cmdSkinRemoved, 0, Manager());
+    Reapply();
 }
 
 void TsCommonData::SetSkinManager(TsSkinManager* manager) {
     skinManager_ = manager && !manager->IsDefault() ? manager : nullptr;
+    Reapply();
+}
+
+void TsCommonData::Reapply() {
     RefreshIndexes();
     if (host_)
         TsSkinCommandEvent::Send(host_, IsSkinnedNow() ? cmdRepaint : cmdSkinRemoved, 0, Manager());

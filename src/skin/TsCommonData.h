@@ -115,6 +115,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // After a change of section or manager: the control repaints skinned, or takes its plain look.
+    void Reapply();
     TacSectionLook PaintLook() const;
     bool HandleCommand(int command, int argument, int& answer);
     void AnswerBackgroundRequest(TsBackgroundRequest& request);
