@@ -11,6 +11,7 @@
 #include "skin/TacGlowWindow.h"
 #include "skin/TacItemPainter.h"
 #include "skin/TacMaskPainter.h"
+#include "skin/TacTextPainter.h"
 #include "skin/TsSkinCommandEvent.h"
 #include "skin/TsSkinManager.h"
 
@@ -22,19 +23,6 @@ using TacPixels::Rgb;
 int Towards(int a, int b, int percent) {
     return TacPixels::ToSkinColor(
         TacPixels::MixPercent(TacPixels::FromSkinColor(b), TacPixels::FromSkinColor(a), percent));
-}
-
-// The text four times in its contour colours, one pixel to the left, up, right and down, then in its colour.
-template <typename Pass>
-void DrawContoured(const Pass& pass, const TsGeneralData& section, bool hot) {
-    const int contours[4] = {hot ? section.HotTCLeft : section.TCLeft, hot ? section.HotTCTop : section.TCTop,
-                             hot ? section.HotTCRight : section.TCRight, hot ? section.HotTCBottom : section.TCBottom};
-    const QPoint shifts[4] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
-    for (int i = 0; i < 4; ++i) {
-        if (contours[i] != -1)
-            pass(contours[i], shifts[i]);
-    }
-    pass(hot ? section.HotFontColor : section.FontColor, QPoint());
 }
 
 bool ThinBorder(const TsSkinContent& skin, int maskIndex) {
@@ -294,17 +282,12 @@ void TsCommonData::DrawText(QPainter& painter, const QString& text, const QRect&
         font.setUnderline(true);
     painter.setFont(font);
     painter.setClipRect(area);
-    const auto pass = [&](int color, QPoint shift) {
-        painter.setPen(TacPixels::ToQColor(color));
-        painter.drawText(area.translated(shift), flags | Qt::TextDontClip, text);
-    };
     const TsGeneralData* section = TextSection(hot);
     if (customFont_ || !section) {
-        pass(TacPixels::FromQColor(host_->palette().color(QPalette::WindowText)), {});
-    } else if (!host_->isEnabled()) {
-        pass(TacPixels::BlendColors(section->FontColor, GlobalColor(), 0.4), {});
+        TacTextPainter::DrawPlain(painter, text, area, flags,
+                                  TacPixels::FromQColor(host_->palette().color(QPalette::WindowText)));
     } else {
-        DrawContoured(pass, *section, hot);
+        TacTextPainter::Draw(painter, text, area, flags, *section, hot, host_->isEnabled(), GlobalColor());
     }
     painter.restore();
 }
