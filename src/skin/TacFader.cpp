@@ -29,12 +29,11 @@ int TacFader::OldWeight(int level, int iterations) {
 QImage TacFader::Frame(const QImage& to) const {
     if (from_.size() != to.size())
         return to;
-    QImage mix(to.size(), QImage::Format_RGB888);
+    QImage mix = to.copy();
     const int k = OldWeight(level_, iterations_);
-    for (int y = 0; y < to.height(); ++y) {
-        for (int x = 0; x < to.width(); ++x)
-            TacPixels::Set(mix, x, y, TacPixels::MixByte(TacPixels::Get(from_, x, y), TacPixels::Get(to, x, y), k));
-    }
+    TacPixels::Transform(mix, mix.rect(), [&](int x, int y, TacPixels::Rgb now) {
+        return TacPixels::MixByte(TacPixels::Get(from_, x, y), now, k);
+    });
     return mix;
 }
 

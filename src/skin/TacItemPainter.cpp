@@ -53,10 +53,7 @@ FillValues ValuesFor(const TsSkinContent& skin, const TacSectionLook& look, int 
 
 template <typename F>
 void EachPixel(QImage& image, F f) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            TacPixels::Set(image, x, y, f(x, y, TacPixels::Get(image, x, y)));
-    }
+    TacPixels::Transform(image, image.rect(), f);
 }
 
 void PaintGradientOrColor(QImage& target, const FillValues& v) {
@@ -120,13 +117,9 @@ void PaintFill(const FillValues& v, const TsBackgroundInfo& background, QImage& 
     }
     PaintParent(target, area, background, offset);
     const int k = v.Transparency * 255 / 100;
-    for (int y = 0; y < area.height(); ++y) {
-        for (int x = 0; x < area.width(); ++x) {
-            const Rgb parent = TacPixels::Get(target, area.left() + x, area.top() + y);
-            TacPixels::Set(target, area.left() + x, area.top() + y,
-                           TacPixels::MixByte(parent, TacPixels::Get(own, x, y), k));
-        }
-    }
+    TacPixels::Transform(target, area, [&](int x, int y, Rgb parent) {
+        return TacPixels::MixByte(parent, TacPixels::Get(own, x - area.left(), y - area.top()), k);
+    });
 }
 
 // Unlike a bare size check, containment also refuses a rectangle that runs past the right or bottom.

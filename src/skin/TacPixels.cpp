@@ -6,10 +6,18 @@ namespace TacPixels {
 
 void Fill(QImage& image, const QRect& rect, Rgb color) {
     const QRect area = rect & image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            Set(image, x, y, color);
+    if (area.isEmpty())
+        return;
+    // The first row is filled pixel by pixel, the others are copies of it.
+    uchar* first = image.scanLine(area.top()) + area.left() * 3;
+    for (int x = 0; x < area.width(); ++x) {
+        first[x * 3] = static_cast<uchar>(color.R);
+        first[x * 3 + 1] = static_cast<uchar>(color.G);
+        first[x * 3 + 2] = static_cast<uchar>(color.B);
     }
+    const std::size_t bytes = static_cast<std::size_t>(area.width()) * 3;
+    for (int y = area.top() + 1; y <= area.bottom(); ++y)
+        std::memcpy(image.scanLine(y) + area.left() * 3, first, bytes);
 }
 
 void Blit(QImage& target, QPoint at, const QImage& source, const QRect& from) {

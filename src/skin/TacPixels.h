@@ -74,6 +74,21 @@ inline QImage As24(const QImage& image) {
 }
 
 void Fill(QImage& image, const QRect& rect, Rgb color);
+
+// Replaces every pixel of `area` (clipped to the picture) by f(x, y, pixel), working a scan line at a time.
+template <typename F>
+void Transform(QImage& image, const QRect& area, F f) {
+    const QRect clipped = area & image.rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        uchar* p = image.scanLine(y) + clipped.left() * 3;
+        for (int x = clipped.left(); x <= clipped.right(); ++x, p += 3) {
+            const Rgb c = f(x, y, Rgb{p[0], p[1], p[2]});
+            p[0] = static_cast<uchar>(c.R);
+            p[1] = static_cast<uchar>(c.G);
+            p[2] = static_cast<uchar>(c.B);
+        }
+    }
+}
 // Copies `from` of `source` to `at`, clipped to both pictures.
 void Blit(QImage& target, QPoint at, const QImage& source, const QRect& from);
 // Repeats `source` from the top-left of `area`, the last column and row cut off.

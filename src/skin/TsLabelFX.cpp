@@ -108,15 +108,10 @@ QImage TsLabelFX::ComposedShadow(const ShadowSettings& shadow) const {
     QImage picture(size(), QImage::Format_RGB888);
     skinData_.PaintParent(picture, skinData_.RequestBackground(), picture.rect());
     const TacPixels::Rgb tint = TacPixels::FromSkinColor(TacPixels::FromQColor(shadow.color));
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const int k = glowMap_.At(x, y);
-            const TacPixels::Rgb old = TacPixels::Get(picture, x, y);
-            TacPixels::Set(picture, x, y, TacPixels::PerChannel(old, tint, [k](int o, int s) {
-                               return (o * (255 - k) + s * k) / 256;
-                           }));
-        }
-    }
+    TacPixels::Transform(picture, picture.rect(), [&](int x, int y, TacPixels::Rgb old) {
+        const int k = glowMap_.At(x, y);
+        return TacPixels::PerChannel(old, tint, [k](int o, int s) { return (o * (255 - k) + s * k) / 256; });
+    });
     return picture;
 }
 
