@@ -35,11 +35,14 @@ void Paint(const QAbstractButton& button, const TsCommonData& data, int glyphInd
     int textLeft = 0;
     if (glyphIndex >= 0 && glyphIndex < static_cast<int>(skin.Masks.size())) {
         const QSize glyph = skin.Masks[static_cast<std::size_t>(glyphIndex)].GlyphSize();
+        const QRect place(QPoint(0, (cache.height() - glyph.height()) / 2), glyph);
         // The glyph is drawn over the finished surface, which shows through its clear pixels.
         TsBackgroundInfo surface;
-        surface.ParentPicture = cache.copy();
+        surface.ParentPicture = cache.copy(place);
+        surface.X = -place.left();
+        surface.Y = -place.top();
         surface.Ready = true;
-        data.DrawGlyph(cache, glyphIndex, QPoint(0, (cache.height() - glyph.height()) / 2), state, surface);
+        data.DrawGlyph(cache, glyphIndex, place.topLeft(), state, surface);
         textLeft = glyph.width() + kGap;
     }
 

@@ -38,8 +38,11 @@ void TsGroupBox::PaintSkinned(QImage& cache, const TsBackgroundInfo& background)
 
     captionSkin_.RefreshIndexes();
     if (captionSkin_.IsSkinnedNow()) {
+        // The caption's background is the box beneath it: only that part of the picture is kept aside.
         TsBackgroundInfo box;
-        box.ParentPicture = cache.copy();
+        box.ParentPicture = cache.copy(caption);
+        box.X = -caption.left();
+        box.Y = -caption.top();
         box.Ready = true;
         captionSkin_.PaintItem(cache, box, true, skinData_.FocusFlag() ? 1 : 0, caption);
     }
