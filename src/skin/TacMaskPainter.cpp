@@ -16,6 +16,7 @@ struct StateImage {
     QRect Image;
     int MaskShift = 0;
     bool Masked = false;
+    bool OwnPicture = false;
 };
 
 bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) {
@@ -30,6 +31,7 @@ bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) 
     out.Picture = TacPixels::As24(picture);
     out.Image = QRect(mask.Slice.Left + index * w, mask.Slice.Top, w, mask.RowHeight());
     out.Masked = mask.MaskType >= 1;
+    out.OwnPicture = !mask.Picture.isNull();
     out.MaskShift = mask.Slice.Height() / 2;
     return true;
 }
@@ -74,6 +76,42 @@ void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, boo
     }
 }
 
+constexpr int kDimmedMaskRaise = 100;
+constexpr Rgb kHalfMask{128, 128, 128};
+
+void RaiseMask(QImage& mask) {
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x) {
+            const Rgb m = TacPixels::Get(mask, x, y);
+            const auto raise = [](int v) { return std::min(v + kDimmedMaskRaise, 255); };
+            TacPixels::Set(mask, x, y, {raise(m.R), raise(m.G), raise(m.B)});
+        }
+    }
+}
+
+// A dimmed glyph lets more of what lies beneath show: a mask row is raised by 100, and a glyph of the
+// master bitmap without one goes half and half, as through a mid-grey mask. Glyphs with a picture of their
+// own keep their look.
+void PutGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
+              const TsBackgroundInfo& background, QPoint origin, bool dimmed) {
+    StateImage source;
+    if (!Find(skin, maskIndex, state, source) || source.Image.isEmpty())
+        return;
+    const QImage image = source.Picture.copy(source.Image);
+    if (source.Masked) {
+        QImage maskRow = source.Picture.copy(source.Image.translated(0, source.MaskShift));
+        if (dimmed)
+            RaiseMask(maskRow);
+        Put(target, at, image, &maskRow, false, background, origin);
+    } else if (dimmed && !source.OwnPicture) {
+        QImage half(image.size(), QImage::Format_RGB888);
+        TacPixels::Fill(half, half.rect(), kHalfMask);
+        Put(target, at, image, &half, true, background, origin);
+    } else {
+        Put(target, at, image, nullptr, true, background, origin);
+    }
+}
+
 }  // namespace
 
 void DrawBorder(QImage& target, const QRect& area, bool filling, int state, const TsSkinContent& skin, int maskIndex,
@@ -108,16 +146,12 @@ void DrawBorder(QImage& target, const QRect& area, bool filling, int state, cons
 
 void DrawGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
                const TsBackgroundInfo& background, QPoint origin) {
-    StateImage source;
-    if (!Find(skin, maskIndex, state, source) || source.Image.isEmpty())
-        return;
-    const QImage image = source.Picture.copy(source.Image);
-    if (source.Masked) {
-        const QImage maskRow = source.Picture.copy(source.Image.translated(0, source.MaskShift));
-        Put(target, at, image, &maskRow, false, background, origin);
-    } else {
-        Put(target, at, image, nullptr, true, background, origin);
-    }
+    PutGlyph(target, at, state, skin, maskIndex, background, origin, false);
+}
+
+void DrawDimmedGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
+                     const TsBackgroundInfo& background, QPoint origin) {
+    PutGlyph(target, at, state, skin, maskIndex, background, origin, true);
 }
 
 void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& skin, int maskIndex,

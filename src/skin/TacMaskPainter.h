@@ -19,6 +19,13 @@ void DrawBorder(QImage& target, const QRect& area, bool filling, int state, cons
 void DrawGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
                const TsBackgroundInfo& background, QPoint origin);
 
+// The glyph of an inactive title button: more of what lies beneath shows through. A glyph with a mask row
+// has every mask value raised by 100 (at most 255); one of the master bitmap without a mask row is mixed
+// half and half with what lies beneath, its 0xFF00FF pixels staying transparent; a glyph with a picture of
+// its own looks as usual.
+void DrawDimmedGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
+                     const TsBackgroundInfo& background, QPoint origin);
+
 // A texture with a mask row, drawn through it in whole rows from the top-left, the last column cut off.
 void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& skin, int maskIndex,
                        const TsBackgroundInfo& background, QPoint origin);

@@ -1,15 +1,36 @@
 #include "skin/TacTextPainter.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 
 #include "skin/TacPixels.h"
 #include "skin/TsGeneralData.h"
+#include "skin/TsSkinContent.h"
 
 namespace TacTextPainter {
+
+int GlobalColor(const TsSkinContent* skin) {
+    const int global = skin ? skin->CachedIndexes.GlobalInfo : -1;
+    if (global >= 0 && global < static_cast<int>(skin->Sections.size()))
+        return skin->Sections[static_cast<std::size_t>(global)].Color;
+    return TacPixels::FromQColor(QGuiApplication::palette().color(QPalette::Button));
+}
 
 void DrawPlain(QPainter& painter, const QString& text, const QRect& area, int flags, int color) {
     painter.setPen(TacPixels::ToQColor(color));
     painter.drawText(area, flags | Qt::TextDontClip, text);
+}
+
+QString CutToFit(const QFontMetrics& metrics, const QString& text, int width) {
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    const QString dots = QStringLiteral("...");
+    QString kept = text;
+    while (!kept.isEmpty() && metrics.horizontalAdvance(kept + dots) > width)
+        kept.chop(1);
+    return kept + dots;
 }
 
 void Draw(QPainter& painter, const QString& text, const QRect& area, int flags, const TsGeneralData& section, bool hot,

@@ -3,7 +3,9 @@
 #include <QRect>
 #include <QString>
 
+class QFontMetrics;
 class QPainter;
+class TsSkinContent;
 struct TsGeneralData;
 
 // Text in a section's colours: while enabled, four passes one pixel to the left, up, right and down in the
@@ -17,5 +19,13 @@ void Draw(QPainter& painter, const QString& text, const QRect& area, int flags, 
 
 // One pass in one skin colour.
 void DrawPlain(QPainter& painter, const QString& text, const QRect& area, int flags, int color);
+
+// The text, or as much of its start as fits in `width` followed by "..." (three full stops, not the
+// platform's single ellipsis character).
+QString CutToFit(const QFontMetrics& metrics, const QString& text, int width);
+
+// The colour disabled text is blended with: the skin's "GLOBALINFO" colour, or the system's button face
+// when there is no skin or it gives none.
+int GlobalColor(const TsSkinContent* skin);
 
 }  // namespace TacTextPainter

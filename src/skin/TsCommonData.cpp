@@ -109,12 +109,7 @@ int TsCommonData::OwnColor() const {
 
 int TsCommonData::GlobalColor() const {
     const TsSkinManager* manager = Manager();
-    if (manager) {
-        const int global = manager->Skin().CachedIndexes.GlobalInfo;
-        if (global >= 0)
-            return manager->Skin().Sections[static_cast<std::size_t>(global)].Color;
-    }
-    return TacPixels::FromQColor(QApplication::palette().color(QPalette::Button));
+    return TacTextPainter::GlobalColor(manager ? &manager->Skin() : nullptr);
 }
 
 int TsCommonData::ParentColor() const {

@@ -5,22 +5,8 @@
 #include "skin/BottomAnchor.h"
 #include "skin/PlainLook.h"
 #include "skin/TacMaskPainter.h"
+#include "skin/TacTextPainter.h"
 #include "skin/TsSkinManager.h"
-
-namespace {
-
-// The text, or as much of its start as fits followed by "...".
-QString CutToFit(const QFontMetrics& metrics, const QString& text, int width) {
-    if (metrics.horizontalAdvance(text) <= width)
-        return text;
-    const QString dots = QStringLiteral("...");
-    QString kept = text;
-    while (!kept.isEmpty() && metrics.horizontalAdvance(kept + dots) > width)
-        kept.chop(1);
-    return kept + dots;
-}
-
-}  // namespace
 
 TsStatusBar::TsStatusBar(QWidget* parent) : QWidget(parent) {
     new BottomAnchor(this, kHeight);
@@ -40,7 +26,8 @@ void TsStatusBar::PaintSkinned(QImage& cache, const TsBackgroundInfo& background
     const QRect area = cache.rect().adjusted(2, 0, -4, -1);
     QPainter painter(&cache);
     painter.setFont(font());
-    skinData_.DrawText(painter, CutToFit(painter.fontMetrics(), text_, area.width()), area, Qt::AlignCenter, false);
+    skinData_.DrawText(painter, TacTextPainter::CutToFit(painter.fontMetrics(), text_, area.width()), area,
+                       Qt::AlignCenter, false);
 }
 
 void TsStatusBar::SetPanelText(const QString& text) {

@@ -1,0 +1,192 @@
+#include "skin/TacFramePainter.h"
+
+#include <QPainter>
+
+#include "skin/TacItemPainter.h"
+#include "skin/TacMaskPainter.h"
+#include "skin/TacPixels.h"
+#include "skin/TacSectionLook.h"
+#include "skin/TacTextPainter.h"
+#include "skin/TsSkinContent.h"
+
+namespace {
+
+constexpr int kOpaqueMarginLimit = 30;  // borders wider than this are pictures, not plain frames
+
+int StateOf(const TsFrameScene& scene) {
+    return scene.FormActive ? 1 : 0;
+}
+
+int BandHeight(const TsFrameScene& scene) {
+    return scene.Title.Frame.top() + scene.Title.TitleHeight;
+}
+
+QString TitleSectionOf(const TsFrameScene& scene) {
+    return scene.TitleSection.isEmpty() ? QStringLiteral("FORMTITLE") : scene.TitleSection;
+}
+
+const TsGeneralData* SectionAt(const TsSkinContent& skin, int index) {
+    if (index < 0 || index >= static_cast<int>(skin.Sections.size()))
+        return nullptr;
+    return &skin.Sections[static_cast<std::size_t>(index)];
+}
+
+const TsMaskData* MaskAt(const TsSkinContent& skin, int index) {
+    if (index < 0 || index >= static_cast<int>(skin.Masks.size()))
+        return nullptr;
+    return &skin.Masks[static_cast<std::size_t>(index)];
+}
+
+// A section of one plain colour with a thin border: filling the colour shows the same as composing it.
+bool IsOpaque(const TsSkinContent& skin, const TacSectionLook& look) {
+    const TsGeneralData* section = SectionAt(skin, look.SectionIdx);
+    if (!section)
+        return false;
+    if (const TsMaskData* border = MaskAt(skin, look.BorderMaskIdx)) {
+        if (border->BorderLeft() + border->BorderRight() > kOpaqueMarginLimit ||
+            border->BorderTop() + border->BorderBottom() > kOpaqueMarginLimit)
+            return false;
+    }
+    return section->GradientPercent == 0 && section->ImagePercent == 0 && section->Transparency == 0;
+}
+
+// The form paints its client area itself, so a plain section needs only its top part and frame: the
+// colour there, and the border mask over the whole window without its centre.
+void PaintOpaqueForm(const TsSkinContent& skin, const TacSectionLook& look, const TsFrameScene& scene,
+                     QImage& picture) {
+    const TsGeneralData& section = *SectionAt(skin, look.SectionIdx);
+    const TacPixels::Rgb color = TacPixels::FromSkinColor(scene.FormActive ? section.HotColor : section.Color);
+    const QMargins& frame = scene.Title.Frame;
+    const int width = picture.width(), height = picture.height();
+    TacPixels::Fill(picture, QRect(0, 0, width, BandHeight(scene) + 1), color);
+    TacPixels::Fill(picture, QRect(0, 0, frame.left(), height), color);
+    TacPixels::Fill(picture, QRect(width - frame.right(), 0, frame.right(), height), color);
+    TacPixels::Fill(picture, QRect(0, height - frame.bottom(), width, frame.bottom()), color);
+    TacMaskPainter::DrawBorder(picture, picture.rect(), false, StateOf(scene), skin, look.BorderMaskIdx,
+                               TsBackgroundInfo{}, QPoint(0, 0));
+}
+
+void PaintForm(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    const TacSectionLook look = TacSectionLook::For(skin, scene.FormSection);
+    if (IsOpaque(skin, look)) {
+        PaintOpaqueForm(skin, look, scene, picture);
+        return;
+    }
+    const QRect area =
+        scene.Minimized ? QRect(0, 0, picture.width(), BandHeight(scene) + 1) & picture.rect() : picture.rect();
+    TacItemPainter::PaintItem(skin, look, TsBackgroundInfo{}, true, StateOf(scene), picture, QPoint(0, 0), area);
+}
+
+// The title section lies over the form's picture, which shows through where the section is transparent.
+void PaintTitleBand(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    if (scene.Title.TitleHeight <= 0)
+        return;
+    TsBackgroundInfo form;
+    form.ParentPicture = picture;  // shares the pixels until the painting below detaches them
+    form.Ready = true;
+    const QRect area = scene.Minimized ? picture.rect() : QRect(0, 0, picture.width(), BandHeight(scene));
+    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, TitleSectionOf(scene)), form, true, StateOf(scene),
+                              picture, QPoint(0, 0), area & picture.rect());
+}
+
+void PaintIcon(const TsFrameScene& scene, QImage& picture) {
+    if (scene.Icon.isNull() || scene.Title.IconSize.isEmpty())
+        return;
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(scene.Title.IconRect, scene.Icon);
+}
+
+// The form section's "TITLEBAR" mask under the buttons, reaching a third of one of its images past them.
+void PaintTitleOrnament(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    if (scene.Title.Buttons.empty())
+        return;
+    const int index =
+        skin.MaskIndexOf(skin.SectionIndexOf(scene.FormSection), scene.FormSection, QStringLiteral("TITLEBAR"));
+    const TsMaskData* mask = MaskAt(skin, index);
+    if (!mask)
+        return;
+    const int width = scene.Title.ButtonsWidth + mask->ImageWidth() / 3;
+    TacMaskPainter::DrawBorder(picture, QRect(picture.width() - width, 0, width, BandHeight(scene)), true,
+                               StateOf(scene), skin, index, TsBackgroundInfo{}, QPoint(0, 0));
+}
+
+TsTitleButtonState ButtonStateOf(const TsFrameScene& scene, std::size_t button) {
+    return button < scene.Buttons.size() ? scene.Buttons[button] : TsTitleButtonState{};
+}
+
+void DrawButton(const TsSkinContent& skin, const TsStandardButton& button, int state, bool dimmed, QImage& picture) {
+    const auto draw = dimmed ? TacMaskPainter::DrawDimmedGlyph : TacMaskPainter::DrawGlyph;
+    draw(picture, button.Rect.topLeft(), state, skin, button.GlyphIndex, TsBackgroundInfo{}, QPoint(0, 0));
+}
+
+void PaintButtons(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    for (std::size_t i = 0; i < scene.Title.Buttons.size(); ++i) {
+        const TsStandardButton& button = scene.Title.Buttons[i];
+        if (button.GlyphIndex < 0)
+            continue;
+        const TsTitleButtonState state = ButtonStateOf(scene, i);
+        DrawButton(skin, button, state.State, !scene.FormActive || !state.Enabled, picture);
+    }
+}
+
+// One line in the title section's text colours, centred on its measured height and cut with "..." when
+// it is too long.
+void PaintCaption(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    const QRect& area = scene.Title.CaptionRect;
+    const int titleIndex = skin.SectionIndexOf(TitleSectionOf(scene));
+    const TsGeneralData* section =
+        SectionAt(skin, titleIndex >= 0 ? titleIndex : skin.SectionIndexOf(scene.FormSection));
+    if (scene.Caption.isEmpty() || area.isEmpty() || !section)
+        return;
+    QPainter painter(&picture);
+    QFont font = scene.CaptionFont;
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setClipRect(area);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect line(area.left(), area.top() + (area.height() - metrics.height()) / 2, area.width(), metrics.height());
+    const int flags =
+        static_cast<int>(scene.CaptionAlignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextSingleLine;
+    TacTextPainter::Draw(painter, TacTextPainter::CutToFit(metrics, scene.Caption, area.width()), line, flags, *section,
+                         scene.FormActive, scene.FormEnabled, TacTextPainter::GlobalColor(&skin));
+}
+
+}  // namespace
+
+void TacFramePainter::Compose(const TsSkinContent& skin, const TsFrameScene& scene) {
+    picture_ = QImage(scene.WindowSize, QImage::Format_RGB888);
+    picture_.fill(Qt::black);
+    PaintForm(skin, scene, picture_);
+    titleBandCopy_ = picture_.copy(0, 0, picture_.width(), BandHeight(scene));
+    PaintTitle(skin, scene);
+}
+
+bool TacFramePainter::QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene) {
+    if (picture_.isNull() || picture_.size() != scene.WindowSize ||
+        titleBandCopy_.size() != QSize(scene.WindowSize.width(), BandHeight(scene)))
+        return false;
+    TacPixels::Blit(picture_, QPoint(0, 0), titleBandCopy_, titleBandCopy_.rect());
+    PaintTitle(skin, scene);
+    return true;
+}
+
+QRect TacFramePainter::RedrawButton(const TsSkinContent& skin, const TsFrameScene& scene, std::size_t button) {
+    if (button >= scene.Title.Buttons.size() || picture_.size() != scene.WindowSize)
+        return {};
+    const TsStandardButton& shown = scene.Title.Buttons[button];
+    if (shown.GlyphIndex < 0)
+        return {};
+    TacPixels::Blit(picture_, shown.Rect.topLeft(), titleBandCopy_, shown.Rect);
+    const TsTitleButtonState state = ButtonStateOf(scene, button);
+    DrawButton(skin, shown, state.State, !state.Enabled || (state.State == 0 && !scene.FormActive), picture_);
+    return shown.Rect & picture_.rect();
+}
+
+void TacFramePainter::PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene) {
+    PaintTitleBand(skin, scene, picture_);
+    PaintIcon(scene, picture_);
+    PaintTitleOrnament(skin, scene, picture_);
+    PaintButtons(skin, scene, picture_);
+    PaintCaption(skin, scene, picture_);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <cstddef>
+#include <vector>
+
+#include "skin/TacTitleGeometry.h"
+
+class TsSkinContent;
+
+// The pointer state of one title button and whether it may be used.
+struct TsTitleButtonState {
+    int State = 0;  // 0 normal, 1 hot, 2 pressed
+    bool Enabled = true;
+};
+
+// Everything a skinned form's window picture shows.
+struct TsFrameScene {
+    QString FormSection = QStringLiteral("FORM");
+    QString TitleSection;  // empty = "FORMTITLE"
+    TsTitleGeometry Title;
+    QSize WindowSize;
+    bool Minimized = false;
+    QString Caption;
+    QFont CaptionFont;  // drawn bold; its height is the caller's
+    Qt::Alignment CaptionAlignment = Qt::AlignLeft;
+    QImage Icon;  // stretched to the icon size; none when null
+    bool FormActive = true;
+    bool FormEnabled = true;
+    std::vector<TsTitleButtonState> Buttons;  // along Title.Buttons; a button without an entry is normal and enabled
+};
+
+// Composes the picture of a skinned form's whole window: the form's section over the window (or, for a
+// plain opaque section, only its top and frame), then the title band, icon, title ornament, title
+// buttons and caption. It keeps the picture and a copy of the top band as the form's section painted it,
+// so that a change of caption, activation or one button's state repaints only what changed.
+class TacFramePainter {
+public:
+    void Compose(const TsSkinContent& skin, const TsFrameScene& scene);
+    // Puts the band copy back and repaints the title over it. False, painting nothing, when the window's
+    // size changed since the last composition: that needs a whole one.
+    bool QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene);
+    // After a change of one button's state: restores its rectangle from the band copy and draws its glyph
+    // again, dimmed when the button is disabled or, in its normal state, the form is inactive. Returns the
+    // rectangle to bring to the screen; empty when nothing was drawn.
+    QRect RedrawButton(const TsSkinContent& skin, const TsFrameScene& scene, std::size_t button);
+
+    const QImage& Picture() const { return picture_; }  // 24 bits, the window's size
+    // 24 bits, window width × (top frame + title height), taken anew by every composition.
+    const QImage& TitleBandCopy() const { return titleBandCopy_; }
+
+private:
+    void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene);
+
+    QImage picture_;
+    QImage titleBandCopy_;
+};
