@@ -53,25 +53,36 @@ QImage Spread(const QImage& picture, const QRect& from, QSize size, bool stretch
 // `keyed`. Transparent pixels show the parent's picture, or leave the target as it is.
 void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, bool keyed,
          const TsBackgroundInfo& background, QPoint origin) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QPoint p = at + QPoint(x, y);
-            if (!target.valid(p))
-                continue;
-            const Rgb pixel = TacPixels::Get(image, x, y);
-            Rgb parent;
-            if ((mask || keyed) && pixel == TacPixels::kKey) {
-                if (background.ParentPixel(origin, p, parent)) {
-                    TacPixels::Set(target, p.x(), p.y(), parent);
+    const QRect area = QRect(at, image.size()) & target.rect();
+    if (area.isEmpty())
+        return;
+    if (!mask && !keyed) {
+        TacPixels::Blit(target, area.topLeft(), image, area.translated(-at));
+        return;
+    }
+    const auto read = [](const uchar* p) { return Rgb{p[0], p[1], p[2]}; };
+    const auto write = [](uchar* p, Rgb c) {
+        p[0] = static_cast<uchar>(c.R);
+        p[1] = static_cast<uchar>(c.G);
+        p[2] = static_cast<uchar>(c.B);
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uchar* in = image.constScanLine(y - at.y());
+        const uchar* through = mask ? mask->constScanLine(y - at.y()) : nullptr;
+        uchar* out = target.scanLine(y);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int from = (x - at.x()) * 3;
+            const Rgb pixel = read(in + from);
+            if (pixel == TacPixels::kKey) {
+                Rgb parent;
+                if (background.ParentPixel(origin, QPoint(x, y), parent)) {
+                    write(out + x * 3, parent);
                     continue;
                 }
                 if (keyed)
                     continue;
             }
-            const Rgb out =
-                mask ? TacPixels::ThroughMask(pixel, TacPixels::Get(target, p.x(), p.y()), TacPixels::Get(*mask, x, y))
-                     : pixel;
-            TacPixels::Set(target, p.x(), p.y(), out);
+            write(out + x * 3, mask ? TacPixels::ThroughMask(pixel, read(out + x * 3), read(through + from)) : pixel);
         }
     }
 }
@@ -80,13 +91,8 @@ constexpr int kDimmedMaskRaise = 100;
 constexpr Rgb kHalfMask{128, 128, 128};
 
 void RaiseMask(QImage& mask) {
-    for (int y = 0; y < mask.height(); ++y) {
-        for (int x = 0; x < mask.width(); ++x) {
-            const Rgb m = TacPixels::Get(mask, x, y);
-            const auto raise = [](int v) { return std::min(v + kDimmedMaskRaise, 255); };
-            TacPixels::Set(mask, x, y, {raise(m.R), raise(m.G), raise(m.B)});
-        }
-    }
+    const auto raise = [](int v) { return std::min(v + kDimmedMaskRaise, 255); };
+    TacPixels::Transform(mask, mask.rect(), [&](int, int, Rgb m) { return Rgb{raise(m.R), raise(m.G), raise(m.B)}; });
 }
 
 // A dimmed glyph lets more of what lies beneath show: a mask row is raised by 100, and a glyph of the
