@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-15}
-cmake --build "$build" --target quorvane bare_window >/dev/null
+# The skin package is built too: the program loads it at start-up.
+cmake --build "$build" --target quorvane bare_window skin_files >/dev/null
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"

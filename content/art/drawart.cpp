@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     return DrawingTool::Run(argc, argv, "drawart", [](const DrawingTool::Save& save) {
         return save(BannerPainter::paint(), QStringLiteral("banner.bmp"), "BMP", -1) &&
-               save(IconPainter::paint(256), QStringLiteral("quorvane.png"), "PNG", -1) &&
+               save(IconPainter::paint(64), QStringLiteral("quorvane.png"), "PNG", -1) &&
                save(ExamBackgroundPainter::paint(), QStringLiteral("exam.bmp"), "BMP", -1);
     });
 }

@@ -99,6 +99,17 @@ void TitleGlyph(QPainter& p, const QRect& r, int state, const QString& key) {
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// Faint diagonal grain: light lines every `step` pixels on the ground colour. A tile whose sides are
+// multiples of the step repeats without a seam, so small tiles cover whole windows.
+void Grain(QPainter& p, const QRect& r, const QColor& ground, int step) {
+    p.fillRect(r, ground);
+    p.setPen(kLight);
+    for (int y = 0; y < r.height(); ++y) {
+        for (int x = (step - y % step) % step; x < r.width(); x += step)
+            p.drawPoint(r.left() + x, r.top() + y);
+    }
+}
+
 void Grip(QPainter& p, const QRect& r) {
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j <= i; ++j)
@@ -126,10 +137,13 @@ void SkinArtist::DrawSlice(QImage& master, const TsMaskData& mask) {
         const QRect r(mask.Slice.Left + i * w, mask.Slice.Top, w, h);
         const int state = std::min(i, 2);
         if (mask.ImgType == itisaTexture) {
-            p.fillRect(r, kWhite);
-            p.setPen(kLight);
-            for (int d = -r.height(); d < r.width(); d += 4)
-                p.drawLine(r.left() + d, r.bottom(), r.left() + d + r.height(), r.top());
+            // The form and the status bar get a wider grain on the pale ground, tool bars a fine one on white.
+            if (section == QLatin1String("FORM"))
+                Grain(p, r, kPale, 8);
+            else if (section == QLatin1String("STATUSBAR"))
+                Grain(p, r, kPale, 6);
+            else
+                Grain(p, r, kWhite, 4);
         } else if (key.startsWith(QLatin1String("BOX")) || key.startsWith(QLatin1String("RADIO"))) {
             CheckGlyph(p, r, state, key);
         } else if (key.startsWith(QLatin1String("BICON")) || key.startsWith(QLatin1String("SICON"))) {
@@ -211,18 +225,6 @@ QImage SkinArtist::NamedPicture(const QString& name) {
         glow.setColorAt(0.5, QColor(0x8F, 0xC0, 0xF2, 160));
         glow.setColorAt(1, QColor(0x8F, 0xC0, 0xF2, 0));
         p.fillRect(image.rect(), glow);
-        return image;
-    }
-    if (name == QLatin1String("FORMBACK.JPG") || name == QLatin1String("STATUSTEX.JPG")) {
-        // Very light diagonal paper grain; the pattern is large enough to tile without a visible seam.
-        const bool big = name.startsWith(QLatin1String("FORM"));
-        QImage image(big ? 320 : 48, big ? 320 : 22, QImage::Format_RGB32);
-        image.fill(kPale);
-        QPainter p(&image);
-        p.setPen(kLight);
-        const int step = big ? 8 : 6;
-        for (int d = -image.height(); d < image.width(); d += step)
-            p.drawLine(d, image.height(), d + image.height(), 0);
         return image;
     }
     return {};

@@ -3,7 +3,6 @@
 //   drawskin SOURCE_OPTIONS OUTPUT_DIR
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <cstdio>
@@ -35,11 +34,6 @@ QStringList NamedPictures(const TacOptionsStore& options) {
         }
     }
     return names;
-}
-
-bool Save(const QImage& image, const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toUpper();
-    return image.save(path, suffix == QLatin1String("JPG") ? "JPEG" : suffix.toLatin1().constData(), 92);
 }
 
 }  // namespace
@@ -75,7 +69,7 @@ int main(int argc, char** argv) {
         const QImage picture = name == masterName ? master : SkinArtist::NamedPicture(name);
         if (picture.isNull())
             return Fail(QStringLiteral("the options name %1, which drawskin does not draw").arg(name));
-        if (!Save(picture, out.filePath(name)))
+        if (!picture.save(out.filePath(name)))
             return Fail(QStringLiteral("cannot write %1").arg(out.filePath(name)));
     }
     QFile written(out.filePath(QStringLiteral("Options.dat")));

@@ -39,9 +39,11 @@ QString StatusText() {
 }
 
 TsLabelFX* MakeCentreLabel(QWidget* parent, const char* name, const QString& caption, int pixelSize) {
-    auto* label = new TsLabelFX(caption, parent);
+    // The font comes before the caption, so that the text is never measured in the window's own font.
+    auto* label = new TsLabelFX(QString(), parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(MakeFont(QStringLiteral("黑体"), pixelSize));
+    label->SetCaption(caption);
     label->SetColor(kLabelFontColour);
     label->SetKind({TsKind::ktCustom, kCentreTextColour});
     return label;

@@ -49,6 +49,16 @@ QString ValueOf(const std::vector<Pair>& pairs, const QString& key) {
     return {};
 }
 
+// The banks are small files read a few rows at a time. SQLite's default reserves for each connection, a
+// lookaside pool for small allocations and a block of cache pages, are both written through when the
+// connection opens and take more memory than the banks need; without them SQLite allocates as it goes.
+// Only takes effect before SQLite's first use.
+bool UseSmallSqliteReserves() {
+    sqlite3_config(SQLITE_CONFIG_LOOKASIDE, 0, 0);
+    sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
+    return true;
+}
+
 [[noreturn]] void Fail(sqlite3* db) {
     throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
 }
@@ -143,6 +153,7 @@ void Connection::Open() {
         throw DatabaseError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
     }
 
+    [[maybe_unused]] static const bool smallReserves = UseSmallSqliteReserves();
     // Without CREATE a vanished file fails instead of turning into an empty database; a write-protected
     // file is opened read-only by SQLite itself.
     sqlite3* raw = nullptr;
