@@ -1,6 +1,5 @@
 #include <QStyleFactory>
 #include <QTextStream>
-#include <QTimer>
 
 #include "app/Tour.h"
 #include "app/UFrmMain.h"
@@ -9,6 +8,7 @@
 #include "platform/Application.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/QuitAfterPaint.h"
 
 int main(int argc, char** argv) {
     UseProgramFontConfiguration();
@@ -39,9 +39,9 @@ int main(int argc, char** argv) {
     if (tourAt >= 0) {
         result = RunTour(tourAt + 1 < arguments.size() ? arguments.at(tourAt + 1) : QStringLiteral("tour"));
     } else {
-        frmMain->show();
         if (exitAfterShow)
-            QTimer::singleShot(0, &app, &QApplication::quit);
+            new QuitAfterPaint(frmMain);
+        frmMain->show();
         result = QApplication::exec();
     }
     delete frmMain;
