@@ -119,6 +119,9 @@ private slots:
     void webButtonUnderlinesOnlyWhileHot();
     void textTakesContourAndDisabledColours();
     void disabledEditBlendsHalfWithPlainParent();
+    void disabledPanelKeepsFortyPercentOverPicture();
+    void shadowBlendsByIntensity_data();
+    void shadowBlendsByIntensity();
     void customColorGroupBoxKeepsItsBorder();
     void checkBoxGlyphFollowsCheckState();
     void hotStateFadesInSteps();
@@ -284,6 +287,32 @@ void TestSkinControls::disabledEditBlendsHalfWithPlainParent() {
     edit->setEnabled(false);
     edit->grab();
     QCOMPARE(Pixel(edit->SkinData().CacheBitmap(), 55, 10), qRgb(128, 128, 128) & 0xFFFFFF);
+}
+
+// Over a parent's picture a disabled control keeps 40 % of itself: (255 × 40 + parent × 60 + 50) div 100.
+void TestSkinControls::disabledPanelKeepsFortyPercentOverPicture() {
+    auto* outer = Make<TsPanel>("OUTER", form_.get());
+    outer->setGeometry(0, 0, 100, 100);
+    auto* inner = Make<TsPanel>("EDIT", outer);
+    inner->setGeometry(10, 40, 20, 20);
+    inner->setEnabled(false);
+    form_->grab();
+    const int parent = qRed(Pixel(outer->SkinData().CacheBitmap(), 15, 50));
+    QCOMPARE(qRed(Pixel(inner->SkinData().CacheBitmap(), 5, 10)), (255 * 40 + parent * 60 + 50) / 100);
+}
+
+void TestSkinControls::shadowBlendsByIntensity_data() {
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("expected");       // of old 200 under shadow 0
+    QTest::newRow("no shadow") << 0 << 199;  // 200 × 255 div 256
+    QTest::newRow("half") << 128 << 99;
+    QTest::newRow("full") << 255 << 0;
+}
+
+void TestSkinControls::shadowBlendsByIntensity() {
+    QFETCH(int, k);
+    QFETCH(int, expected);
+    QCOMPARE(TacPixels::ShadowOver({200, 200, 200}, {0, 0, 0}, k).R, expected);
 }
 
 void TestSkinControls::customColorGroupBoxKeepsItsBorder() {

@@ -62,6 +62,10 @@ constexpr Rgb MixByte(Rgb a, Rgb b, int k) {
 constexpr Rgb MixPercent(Rgb old, Rgb color, int p) {
     return PerChannel(old, color, [p](int x, int y) { return (x * p + y * (100 - p) + 50) / 100; });
 }
+// A shadow of intensity k (0 to 255) over what lies beneath: (old × (255 − k) + shadow × k) div 256.
+constexpr Rgb ShadowOver(Rgb old, Rgb shadow, int k) {
+    return PerChannel(old, shadow, [k](int o, int s) { return (o * (255 - k) + s * k) / 256; });
+}
 // A mask row: black shows the image, white keeps what lies beneath.
 constexpr Rgb ThroughMask(Rgb image, Rgb beneath, Rgb mask) {
     return {image.R + (beneath.R - image.R) * mask.R / 256, image.G + (beneath.G - image.G) * mask.G / 256,

@@ -109,8 +109,7 @@ QImage TsLabelFX::ComposedShadow(const ShadowSettings& shadow) const {
     skinData_.PaintParent(picture, skinData_.RequestBackground(), picture.rect());
     const TacPixels::Rgb tint = TacPixels::FromSkinColor(TacPixels::FromQColor(shadow.color));
     TacPixels::Transform(picture, picture.rect(), [&](int x, int y, TacPixels::Rgb old) {
-        const int k = glowMap_.At(x, y);
-        return TacPixels::PerChannel(old, tint, [k](int o, int s) { return (o * (255 - k) + s * k) / 256; });
+        return TacPixels::ShadowOver(old, tint, glowMap_.At(x, y));
     });
     return picture;
 }
