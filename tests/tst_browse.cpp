@@ -136,7 +136,7 @@ void BrowseTest::itemOpensItsFile() {
         window = &shown;
         QCOMPARE(shown.windowTitle(), caption);
         QCOMPARE(shown.parentWidget(), &form);
-        QCOMPARE(shown.WebBrowser1->geometry(), shown.rect());
+        QCOMPARE(shown.WebBrowser1->geometry(), shown.contentsRect());
         if (game) {
             QTRY_COMPARE(ShownUrl(shown), PlayerFor(path));
             QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), QStringLiteral("正在播放"), 15000);
@@ -159,7 +159,7 @@ void BrowseTest::pagesReuseTheWindowWithItsSizeAndPlace() {
     const QRect moved(40, 30, 820, 560);
     WhileShown(Item(form, "N14"), [&](TfrmBrowse& shown) {
         first = &shown;
-        QCOMPARE(shown.size(), QSize(705, 430));
+        QCOMPARE(shown.contentsRect().size(), QSize(705, 430));
         shown.setGeometry(moved);
     });
     QVERIFY(first);
@@ -167,7 +167,7 @@ void BrowseTest::pagesReuseTheWindowWithItsSizeAndPlace() {
         QCOMPARE(&shown, first.data());
         QCOMPARE(shown.windowTitle(), QStringLiteral("交通标志"));
         QCOMPARE(shown.geometry(), moved);
-        QCOMPARE(shown.WebBrowser1->geometry(), shown.rect());
+        QCOMPARE(shown.WebBrowser1->geometry(), shown.contentsRect());
         QTRY_COMPARE(ShownUrl(shown), QUrl::fromLocalFile(BuiltAppDir() + QStringLiteral("image/bz3.htm")));
     }));
     QVERIFY(WhileShown(Item(form, "N20"), [&](TfrmBrowse& shown) {
@@ -193,7 +193,7 @@ void BrowseTest::gameAfterPagePlaysInThatWindowThenDestroysIt() {
     QCOMPARE(frmBrowse, nullptr);
 
     QVERIFY(WhileShown(Item(form, "N21"), [&](TfrmBrowse& shown) {
-        QCOMPARE(shown.size(), QSize(705, 430));
+        QCOMPARE(shown.contentsRect().size(), QSize(705, 430));
         const QPoint offCentre = shown.geometry().center() - shown.screen()->availableGeometry().center();
         QVERIFY2(offCentre.manhattanLength() <= 4,
                  qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));

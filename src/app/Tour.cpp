@@ -105,7 +105,13 @@ int RunTour(const QString& dir) {
     try {
         Snapshot(frmMain, dir);
         frmMain->show();
-        Snapshot(std::make_unique<TfrmConfig>(frmMain).get(), dir);
+        Snapshot(std::make_unique<TfrmConfig>(frmMain).get(), dir, [&dir] {
+            // The main window as it looks behind the dialog: its frame in the inactive look.
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QApplication::sendEvent(frmMain, &deactivate);
+            QApplication::processEvents();
+            SaveFormSnapshot(frmMain, dir, QStringLiteral("frmMainInactive"));
+        });
         std::unique_ptr<QMessageBox> box(CreateMessageBox(
             frmMain,
             {QStringLiteral("提示"), QStringLiteral("进度已保存"), QMessageBox::Information, QMessageBox::Ok}));

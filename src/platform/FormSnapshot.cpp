@@ -19,12 +19,14 @@ QJsonObject FontJson(const QFont& font) {
 }
 
 QJsonObject WidgetJson(const QWidget* widget, const QWidget* form) {
+    // Places on the form are given inside its client area, which a painted frame may surround.
+    const QPoint client = widget->parentWidget() == form ? form->contentsRect().topLeft() : QPoint();
     return {
         {"name", widget->objectName()},
         {"class", widget->metaObject()->className()},
         {"parent", widget->parentWidget() ? widget->parentWidget()->objectName() : QString()},
-        {"x", widget->x()},
-        {"y", widget->y()},
+        {"x", widget->x() - client.x()},
+        {"y", widget->y() - client.y()},
         {"width", widget->width()},
         {"height", widget->height()},
         {"text", widget->property("text").toString()},
@@ -85,14 +87,14 @@ void Write(const QString& fileName, const QByteArray& bytes) {
 }
 }  // namespace
 
-void SaveFormSnapshot(QWidget* form, const QString& dir) {
-    const QString base = QDir(dir).filePath(form->objectName());
+void SaveFormSnapshot(QWidget* form, const QString& dir, const QString& name) {
+    const QString base = QDir(dir).filePath(name.isEmpty() ? form->objectName() : name);
     if (!Picture(form).save(base + ".png"))
         throw Exception(QStringLiteral("Unable to write to %1.png").arg(base));
     const QJsonObject json{
         {"name", form->objectName()},
         {"caption", form->windowTitle()},
-        {"client", QJsonObject{{"width", form->width()}, {"height", form->height()}}},
+        {"client", QJsonObject{{"width", form->contentsRect().width()}, {"height", form->contentsRect().height()}}},
         {"controls", ControlsJson(form)},
     };
     Write(base + ".json", QJsonDocument(json).toJson());

@@ -9,12 +9,14 @@ BottomAnchor::BottomAnchor(QWidget* control, int height) : QObject(control), con
 }
 
 void BottomAnchor::Follow() {
-    const QWidget* parent = control_->parentWidget();
-    control_->setGeometry(0, parent->height() - height_, parent->width(), height_);
+    // Inside the parent's client area, which a painted window frame may surround.
+    const QRect client = control_->parentWidget()->contentsRect();
+    control_->setGeometry(client.left(), client.bottom() + 1 - height_, client.width(), height_);
 }
 
 bool BottomAnchor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == control_->parentWidget() && event->type() == QEvent::Resize)
+    if (watched == control_->parentWidget() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange))
         Follow();
     return QObject::eventFilter(watched, event);
 }

@@ -8,6 +8,18 @@
 
 namespace TacBackgroundSource {
 
+TsBackgroundInfo InfoOf(const TsBackgroundRequest& request) {
+    TsBackgroundInfo info;
+    info.PlainColor = request.PlainColor;
+    if (request.Kind == TsBackgroundRequest::Picture) {
+        info.ParentPicture = request.ParentPicture;
+        info.X = request.X;
+        info.Y = request.Y;
+        info.Ready = true;
+    }
+    return info;
+}
+
 namespace {
 
 // The siblings lower in the stack that share some of the control's place (a picture filling the window, say).
@@ -28,29 +40,23 @@ bool LowerSibling(QWidget* child) {
     return !LowerSiblings(child).isEmpty();
 }
 
-// What an unskinned parent shows under the control: what lies beneath the parent, the parent's own painting
-// over it, and the siblings below the control over that.
-TsBackgroundRequest PaintedParent(QWidget* child, QWidget* parent, TsSkinManager* manager, int globalColor) {
-    TsBackgroundInfo beneath;
-    if (parent->isWindow() || parent->autoFillBackground()) {
-        beneath.PlainColor = TacPixels::FromQColor(parent->palette().color(parent->backgroundRole()));
-    } else {
-        const TsBackgroundRequest below = Ask(parent, manager, globalColor);
-        beneath.PlainColor = below.PlainColor;
-        if (below.Kind == TsBackgroundRequest::Picture) {
-            beneath.ParentPicture = below.ParentPicture;
-            beneath.X = below.X;
-            beneath.Y = below.Y;
-            beneath.Ready = true;
-        }
-    }
+// A widget's background is painted only when it fills it itself: the rest shows what lies beneath.
+QWidget::RenderFlags OwnBackground(const QWidget* widget) {
+    return widget->isWindow() || widget->autoFillBackground() ? QWidget::DrawWindowBackground : QWidget::RenderFlags();
+}
+
+// The picture under the control: `beneath` (in the parent's coordinates), the parent's own painting over it
+// when `paintParent`, and the siblings below the control over that.
+TsBackgroundRequest Layered(QWidget* child, const TsBackgroundInfo& beneath, bool paintParent) {
+    QWidget* parent = child->parentWidget();
     QImage picture(child->size(), QImage::Format_RGB888);
     TacItemPainter::PaintParent(picture, picture.rect(), beneath, child->pos());
-    parent->render(&picture, QPoint(0, 0), QRegion(child->geometry()), QWidget::DrawWindowBackground);
+    if (paintParent)
+        parent->render(&picture, QPoint(0, 0), QRegion(child->geometry()), OwnBackground(parent));
     for (QWidget* sibling : LowerSiblings(child)) {
         const QRect shared = sibling->geometry().intersected(child->geometry());
         sibling->render(&picture, shared.topLeft() - child->pos(), QRegion(shared.translated(-sibling->pos())),
-                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
+                        OwnBackground(sibling) | QWidget::DrawChildren);
     }
     TsBackgroundRequest request;
     request.Kind = TsBackgroundRequest::Picture;
@@ -61,10 +67,22 @@ TsBackgroundRequest PaintedParent(QWidget* child, QWidget* parent, TsSkinManager
     return request;
 }
 
+// What an unskinned parent shows under the control: what lies beneath the parent, with the parent's own
+// painting and the siblings below the control over it.
+TsBackgroundRequest PaintedParent(QWidget* child, QWidget* parent, TsSkinManager* manager, int globalColor) {
+    TsBackgroundInfo beneath;
+    if (parent->isWindow() || parent->autoFillBackground())
+        beneath.PlainColor = TacPixels::FromQColor(parent->palette().color(parent->backgroundRole()));
+    else
+        beneath = InfoOf(Ask(parent, manager, globalColor));
+    return Layered(child, beneath, true);
+}
+
 }  // namespace
 
 // Asks the parent of `child` what lies under it. A parent that is not skinned does not answer: a plain
-// coloured one then gives its colour, any other one is painted (PaintedParent).
+// coloured one then gives its colour, any other one is painted (PaintedParent). Siblings below the control
+// (a picture filling the window, say) lie over whatever the parent gives.
 TsBackgroundRequest Ask(QWidget* child, TsSkinManager* manager, int globalColor) {
     TsBackgroundRequest request;
     QWidget* parent = child->isWindow() ? nullptr : child->parentWidget();
@@ -82,6 +100,8 @@ TsBackgroundRequest Ask(QWidget* child, TsSkinManager* manager, int globalColor)
         } else if (!child->size().isEmpty()) {
             request = PaintedParent(child, parent, manager, globalColor);
         }
+    } else if (LowerSibling(child) && !child->size().isEmpty()) {
+        request = Layered(child, InfoOf(request), false);
     }
     if (request.Kind == TsBackgroundRequest::Picture) {
         request.X += child->x();

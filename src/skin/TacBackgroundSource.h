@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/TsBackgroundInfo.h"
 #include "skin/TsBackgroundRequest.h"
 
 class QWidget;
@@ -11,5 +12,8 @@ class TsSkinManager;
 namespace TacBackgroundSource {
 
 TsBackgroundRequest Ask(QWidget* child, TsSkinManager* manager, int globalColor);
+
+// An answer as the background information painting takes.
+TsBackgroundInfo InfoOf(const TsBackgroundRequest& request);
 
 }  // namespace TacBackgroundSource

@@ -173,16 +173,7 @@ void TsCommonData::MarkStale() {
 }
 
 TsBackgroundInfo TsCommonData::RequestBackground() const {
-    const TsBackgroundRequest request = TacBackgroundSource::Ask(host_, Manager(), GlobalColor());
-    TsBackgroundInfo info;
-    info.PlainColor = request.PlainColor;
-    if (request.Kind == TsBackgroundRequest::Picture && !request.ParentPicture.isNull()) {
-        info.ParentPicture = request.ParentPicture;
-        info.X = request.X;
-        info.Y = request.Y;
-        info.Ready = true;
-    }
-    return info;
+    return TacBackgroundSource::InfoOf(TacBackgroundSource::Ask(host_, Manager(), GlobalColor()));
 }
 
 void TsCommonData::AnswerBackgroundRequest(TsBackgroundRequest& request) {

@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "skin/TacSkinLoader.h"
 #include "skin/TacSkinPaths.h"
+#include "skin/TacWindowHook.h"
 #include "skin/TsSkinCommandEvent.h"
 #include "skin/TsSkinError.h"
 
@@ -25,6 +26,7 @@ void ShowSkinMessage(const QString& text, QMessageBox::Icon icon) {
 TsSkinManager::TsSkinManager(QObject* parent) : QObject(parent) {
     if (!defaultManager)
         defaultManager = this;
+    TacWindowHook::Install();
 }
 
 TsSkinManager::~TsSkinManager() {

@@ -1,0 +1,31 @@
+#include "skin/TacWindowHook.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QWidget>
+
+#include "skin/TsSkinManager.h"
+#include "skin/TsSkinProvider.h"
+
+void TacWindowHook::Install() {
+    static TacWindowHook* hook = nullptr;
+    if (hook || !QCoreApplication::instance())
+        return;
+    hook = new TacWindowHook(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(hook);
+}
+
+bool TacWindowHook::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Polish || !watched->isWidgetType())
+        return false;
+    auto* form = static_cast<QWidget*>(watched);
+    const Qt::WindowType type = form->windowType();
+    const TsSkinManager* manager = TsSkinManager::DefaultManager();
+    if (!form->isWindow() || (type != Qt::Window && type != Qt::Dialog) || !manager || TsSkinProvider::Of(form))
+        return false;
+    const bool dialog = qobject_cast<QDialog*>(form) != nullptr;
+    if (manager->SkinningRules.testFlag(dialog ? TsSkinManager::srStdDialogs : TsSkinManager::srStdForms))
+        new TsSkinProvider(form);
+    return false;
+}

@@ -1,0 +1,291 @@
+#include "skin/TsSkinProvider.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWhatsThis>
+#include <QWidget>
+#include <QWindow>
+
+#include "skin/TacWindowRegion.h"
+#include "skin/TsSkinManager.h"
+
+namespace {
+
+const QString kFormSection = QStringLiteral("FORM");
+const QString kTitleSection = QStringLiteral("FORMTITLE");
+constexpr int kCaptionPixels = 12;
+
+// The window's flags without any of the system frame's parts, which would keep the frame on.
+Qt::WindowFlags FramelessFlags(Qt::WindowFlags own) {
+    const Qt::WindowFlags frameParts = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                                       Qt::WindowContextHelpButtonHint;
+    return (own & ~frameParts) | Qt::FramelessWindowHint;
+}
+
+}  // namespace
+
+TsSkinProvider::TsSkinProvider(QWidget* form)
+    : QObject(form),
+      form_(form),
+      ownFlags_(form->windowFlags()),
+      skinData_(form, kFormSection, TsCommonData::kfMayBeOpaque) {
+    setObjectName(QStringLiteral("TsSkinProvider"));
+    skinData_.SetPainter([this](QImage& cache, const TsBackgroundInfo& background) { PaintWindow(cache, background); });
+    connect(&skinData_, &TsCommonData::SkinChanged, this, &TsSkinProvider::Apply);
+    form->installEventFilter(this);
+    Apply();
+}
+
+TsSkinProvider::~TsSkinProvider() = default;
+
+TsSkinProvider* TsSkinProvider::Of(const QWidget* form) {
+    return form->findChild<TsSkinProvider*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+TsFrameMetrics TsSkinProvider::Metrics() {
+    TsFrameMetrics metrics;
+    metrics.DialogFrameWidth = metrics.DialogFrameHeight = 4;
+    metrics.SizingFrameWidth = metrics.SizingFrameHeight = 4;
+    metrics.CaptionHeight = 24;
+    metrics.SmallCaptionHeight = 18;
+    return metrics;
+}
+
+// What the form's own window flags say of its frame: dialogs have a dialog border, forms of one fixed size a
+// single one, others a sizeable one; a form that customises its title shows only the icons it names.
+TsFormTraits TsSkinProvider::Traits() const {
+    TsFormTraits traits;
+    traits.Width = form_->width();
+    traits.Height = form_->height();
+    const bool dialog = qobject_cast<QDialog*>(form_) != nullptr;
+    const bool fixed = form_->minimumSize() == form_->maximumSize();
+    traits.BorderStyle = dialog ? TsBorderStyle::Dialog : fixed ? TsBorderStyle::Single : TsBorderStyle::Sizeable;
+    const bool custom = ownFlags_.testFlag(Qt::CustomizeWindowHint);
+    traits.HasSystemMenu = !custom || ownFlags_.testFlag(Qt::WindowSystemMenuHint);
+    traits.HasMinimizeIcon = custom ? ownFlags_.testFlag(Qt::WindowMinimizeButtonHint) : !dialog;
+    traits.HasMaximizeIcon = custom ? ownFlags_.testFlag(Qt::WindowMaximizeButtonHint) : !dialog && !fixed;
+    traits.HasHelpIcon = ownFlags_.testFlag(Qt::WindowContextHelpButtonHint);
+    traits.Maximized = form_->isMaximized();
+    traits.Minimized = form_->isMinimized();
+    return traits;
+}
+
+void TsSkinProvider::Apply() {
+    if (!skinData_.IsSkinnedNow(false)) {
+        Release();
+        return;
+    }
+    const TsSkinContent& skin = skinData_.Manager()->Skin();
+    const TsTitleGeometry geometry = TacTitleGeometry::Compute(skin, kFormSection, Traits(), Metrics());
+    SetFrame(geometry.Frame + QMargins(0, geometry.TitleHeight, 0, 0));
+    Recompute();
+}
+
+void TsSkinProvider::Release() {
+    SetFrame({});
+    form_->clearMask();
+}
+
+// Moves the client area inside a frame of these sizes: the window grows by the frame around its middle,
+// its controls keep their places in the client area.
+void TsSkinProvider::SetFrame(const QMargins& frame) {
+    const QMargins delta = frame - applied_;
+    if (delta.isNull())
+        return;
+    const bool visible = form_->isVisible();
+    const bool frameless = !frame.isNull();
+    if (form_->windowFlags().testFlag(Qt::FramelessWindowHint) != frameless) {
+        const bool created = form_->testAttribute(Qt::WA_WState_Created);
+        form_->setWindowFlags(frameless ? FramelessFlags(ownFlags_) : ownFlags_);
+        // New flags take the native window away; a window that is being shown needs it back at once.
+        if (created && !form_->testAttribute(Qt::WA_WState_Created))
+            form_->winId();
+    }
+    const QSize size = form_->size() + QSize(delta.left() + delta.right(), delta.top() + delta.bottom());
+    const QRect client = QRect(QPoint(), size).marginsRemoved(frame);
+    if (!form_->layout()) {
+        for (QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isWindow())
+                continue;
+            child->move(child->pos() + QPoint(delta.left(), delta.top()));
+            // A control reaching past the client area is cut at its edge, as the frame would hide it.
+            if (!client.contains(child->geometry()))
+                child->setMask(QRegion(client.translated(-child->pos())));
+            else if (frame.isNull())
+                child->clearMask();
+        }
+    }
+    applied_ = frame;
+    form_->setContentsMargins(frame);
+    // The window grows around its middle, so that a centred window stays centred.
+    if (!form_->isMaximized())
+        form_->move(form_->pos() - QPoint((delta.left() + delta.right()) / 2, (delta.top() + delta.bottom()) / 2));
+    if (form_->minimumSize() == form_->maximumSize())
+        form_->setFixedSize(size);
+    else
+        form_->resize(size);
+    form_->setMouseTracking(frameless);
+    if (visible && !form_->isVisible())
+        form_->show();
+}
+
+void TsSkinProvider::Recompute() {
+    if (applied_.isNull())
+        return;
+    const TsSkinContent& skin = skinData_.Manager()->Skin();
+    geometry_ = TacTitleGeometry::Compute(skin, kFormSection, Traits(), Metrics());
+    buttons_.assign(geometry_.Buttons.size(), TsTitleButtonState{});
+    pressed_ = -1;
+    const TsWindowRegion region =
+        TacWindowRegion::Build(skin, kFormSection, kTitleSection, form_->size(), form_->isMaximized(), geometry_.Frame);
+    form_->setMask(region.Region);
+    skinData_.MarkStale();
+}
+
+TsFrameScene TsSkinProvider::Scene() const {
+    TsFrameScene scene;
+    scene.FormSection = kFormSection;
+    scene.TitleSection = kTitleSection;
+    scene.Title = geometry_;
+    scene.WindowSize = form_->size();
+    scene.Minimized = form_->isMinimized();
+    scene.Caption = form_->windowTitle();
+    scene.CaptionFont = form_->font();
+    scene.CaptionFont.setPixelSize(kCaptionPixels);
+    if (!geometry_.IconSize.isEmpty())
+        scene.Icon = form_->windowIcon().pixmap(geometry_.IconSize).toImage();
+    scene.FormActive = formActive_;
+    scene.FormEnabled = form_->isEnabled();
+    scene.Buttons = buttons_;
+    return scene;
+}
+
+void TsSkinProvider::PaintWindow(QImage& cache, const TsBackgroundInfo&) {
+    painter_.Compose(skinData_.Manager()->Skin(), Scene());
+    cache = painter_.Picture();
+}
+
+int TsSkinProvider::ButtonAt(QPoint at) const {
+    for (std::size_t i = 0; i < geometry_.Buttons.size(); ++i) {
+        if (geometry_.Buttons[i].Rect.contains(at))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void TsSkinProvider::SetButtonState(int index, int state) {
+    if (index < 0 || index >= static_cast<int>(buttons_.size()) ||
+        buttons_[static_cast<std::size_t>(index)].State == state)
+        return;
+    buttons_[static_cast<std::size_t>(index)].State = state;
+    skinData_.MarkStale();
+}
+
+void TsSkinProvider::Act(int index) {
+    switch (geometry_.Buttons[static_cast<std::size_t>(index)].ButtonKind) {
+        case TsStandardButton::Close:
+            form_->close();
+            break;
+        case TsStandardButton::Maximize:
+            if (form_->isMaximized())
+                form_->showNormal();
+            else
+                form_->showMaximized();
+            break;
+        case TsStandardButton::Minimize:
+            form_->showMinimized();
+            break;
+        case TsStandardButton::Help:
+            QWhatsThis::enterWhatsThisMode();
+            break;
+    }
+}
+
+// A press on a title button holds it down; on the title bar it moves the window, on the edge of a sizeable
+// one it sizes it.
+bool TsSkinProvider::MousePressed(QPoint at) {
+    const int button = ButtonAt(at);
+    if (button >= 0) {
+        pressed_ = button;
+        SetButtonState(button, 2);
+        return true;
+    }
+    QWindow* window = form_->windowHandle();
+    if (!window)
+        return false;
+    const QRect client = form_->contentsRect();
+    if (at.y() < client.top() && at.y() >= geometry_.Frame.top()) {
+        window->startSystemMove();
+        return true;
+    }
+    if (Traits().BorderStyle != TsBorderStyle::Sizeable)
+        return false;
+    Qt::Edges edges;
+    edges.setFlag(Qt::LeftEdge, at.x() < client.left());
+    edges.setFlag(Qt::RightEdge, at.x() > client.right());
+    edges.setFlag(Qt::TopEdge, at.y() < geometry_.Frame.top());
+    edges.setFlag(Qt::BottomEdge, at.y() > client.bottom());
+    return edges && window->startSystemResize(edges);
+}
+
+// A title button acts when the press that took it down ends over it.
+bool TsSkinProvider::MouseReleased(QPoint at) {
+    if (pressed_ < 0)
+        return false;
+    const int button = pressed_;
+    pressed_ = -1;
+    const bool over = ButtonAt(at) == button;
+    SetButtonState(button, over ? 1 : 0);
+    if (over)
+        Act(button);
+    return true;
+}
+
+bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != form_ || applied_.isNull())
+        return false;
+    switch (event->type()) {
+        case QEvent::Paint: {
+            QPainter painter(form_);
+            skinData_.PaintCached(painter);
+            break;
+        }
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            formActive_ = event->type() == QEvent::WindowActivate;
+            skinData_.MarkStale();
+            break;
+        case QEvent::WindowTitleChange:
+        case QEvent::WindowIconChange:
+        case QEvent::EnabledChange:
+            skinData_.MarkStale();
+            break;
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            Recompute();
+            break;
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            return mouse->button() == Qt::LeftButton && MousePressed(mouse->position().toPoint());
+        }
+        case QEvent::MouseButtonRelease:
+            return MouseReleased(static_cast<QMouseEvent*>(event)->position().toPoint());
+        case QEvent::MouseMove: {
+            const int over = ButtonAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            for (int i = 0; i < static_cast<int>(buttons_.size()); ++i)
+                SetButtonState(i, i == pressed_ ? (over == i ? 2 : 1) : (over == i && pressed_ < 0 ? 1 : 0));
+            break;
+        }
+        case QEvent::Leave:
+            for (int i = 0; i < static_cast<int>(buttons_.size()); ++i)
+                SetButtonState(i, 0);
+            break;
+        default:
+            break;
+    }
+    return false;
+}

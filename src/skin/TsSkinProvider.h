@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QPointer>
+#include <vector>
+
+#include "skin/TacFramePainter.h"
+#include "skin/TacTitleGeometry.h"
+#include "skin/TsCommonData.h"
+
+class QWidget;
+
+// Paints a form's whole window from the skin: its background with the section "FORM", its border, and a
+// title bar with icon, caption and title buttons, in place of the windowing system's frame. While the skin
+// is loaded the window is frameless, its client area sits inside the painted frame (the form's contents
+// margins) and its outline follows the skin's border; without a skin the form gets its own frame back.
+// The provider also answers the form's controls when they ask what lies beneath them.
+class TsSkinProvider : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TsSkinProvider(QWidget* form);
+    ~TsSkinProvider() override;
+
+    // The provider of a form, if it has one.
+    static TsSkinProvider* Of(const QWidget* form);
+
+    TsCommonData& SkinData() { return skinData_; }
+    bool FormActive() const { return formActive_; }
+    const TsTitleGeometry& Geometry() const { return geometry_; }
+    // The frame painted around the client area now; empty while the form has its own frame.
+    QMargins Frame() const { return applied_; }
+
+    // The frame sizes this platform gives skinned windows, as the windowing system would.
+    static TsFrameMetrics Metrics();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Apply();
+    void Release();
+    void SetFrame(const QMargins& frame);
+    TsFormTraits Traits() const;
+    void Recompute();
+    TsFrameScene Scene() const;
+    void PaintWindow(QImage& cache, const TsBackgroundInfo& background);
+    int ButtonAt(QPoint at) const;
+    void SetButtonState(int index, int state);
+    void Act(int index);
+    bool MousePressed(QPoint at);
+    bool MouseReleased(QPoint at);
+
+    QWidget* form_;
+    Qt::WindowFlags ownFlags_;
+    TsCommonData skinData_;
+    TacFramePainter painter_;
+    TsTitleGeometry geometry_;
+    std::vector<TsTitleButtonState> buttons_;
+    QMargins applied_;
+    bool formActive_ = true;
+    int pressed_ = -1;
+};

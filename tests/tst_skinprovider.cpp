@@ -1,0 +1,141 @@
+// The skinned window frame on real windows: which title buttons a window gets, the client area inside the
+// painted frame, the title buttons' actions, and the plain frame given back when the skin goes.
+#include <QDialog>
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+#include "TestSupport.h"
+#include "skin/TsSkinManager.h"
+#include "skin/TsSkinProvider.h"
+
+namespace {
+
+using Kinds = QList<int>;
+
+// A window as the program makes them: `kind` "main" (fixed size, system menu, minimize and close), "dialog"
+// or "sizeable" (the default frame).
+std::unique_ptr<QWidget> MakeForm(const QString& kind) {
+    std::unique_ptr<QWidget> form;
+    if (kind == QLatin1String("dialog")) {
+        form = std::make_unique<QDialog>();
+    } else if (kind == QLatin1String("main")) {
+        form = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                                      Qt::WindowCloseButtonHint);
+    } else {
+        form = std::make_unique<QWidget>();
+    }
+    form->setWindowTitle(QStringLiteral("窗口"));
+    if (kind == QLatin1String("main"))
+        form->setFixedSize(300, 200);
+    else
+        form->resize(300, 200);
+    return form;
+}
+
+}  // namespace
+
+class TestSkinProvider : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void buttonsByKindOfWindow_data();
+    void buttonsByKindOfWindow();
+    void frameSurroundsTheClientArea();
+    void closeButtonClosesTheWindow();
+    void unloadingGivesTheWindowsBack();
+
+private:
+    std::unique_ptr<TestAppDir> dir_;
+    std::unique_ptr<TsSkinManager> manager_;
+};
+
+void TestSkinProvider::init() {
+    dir_ = std::make_unique<TestAppDir>(TestAppDir::NoBanks);
+    QVERIFY(QFile::copy(BuiltAppDir() + QStringLiteral("s.asz"), dir_->File(QStringLiteral("s.asz"))));
+    manager_ = std::make_unique<TsSkinManager>();
+    manager_->SetSkinDirectory(dir_->Path());
+    manager_->SetSkinName(QStringLiteral("s"));
+    QVERIFY(manager_->SkinData().SkinReady);
+}
+
+void TestSkinProvider::cleanup() {
+    manager_.reset();
+    dir_.reset();
+}
+
+void TestSkinProvider::buttonsByKindOfWindow_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<Kinds>("buttons");  // right to left
+    QTest::newRow("main window") << "main" << Kinds{TsStandardButton::Close, TsStandardButton::Minimize};
+    QTest::newRow("dialog") << "dialog" << Kinds{TsStandardButton::Close};
+    QTest::newRow("sizeable window") << "sizeable"
+                                     << Kinds{TsStandardButton::Close, TsStandardButton::Maximize,
+                                              TsStandardButton::Minimize};
+}
+
+void TestSkinProvider::buttonsByKindOfWindow() {
+    QFETCH(QString, kind);
+    QFETCH(Kinds, buttons);
+    const std::unique_ptr<QWidget> form = MakeForm(kind);
+    form->show();
+    const TsSkinProvider* provider = TsSkinProvider::Of(form.get());
+    QVERIFY(provider);
+    Kinds shown;
+    int left = form->width();
+    for (const TsStandardButton& button : provider->Geometry().Buttons) {
+        shown << button.ButtonKind;
+        QVERIFY(button.Rect.right() < left);
+        left = button.Rect.left();
+    }
+    QCOMPARE(shown, buttons);
+}
+
+void TestSkinProvider::frameSurroundsTheClientArea() {
+    const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("main"));
+    auto* child = new QWidget(form.get());
+    child->setGeometry(10, 20, 50, 30);
+    form->show();
+    const TsSkinProvider* provider = TsSkinProvider::Of(form.get());
+    QVERIFY(provider && !provider->Frame().isNull());
+    QVERIFY(form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(form->contentsRect().size(), QSize(300, 200));
+    QCOMPARE(form->size(), QSize(300, 200).grownBy(provider->Frame()));
+    QCOMPARE(child->pos(), form->contentsRect().topLeft() + QPoint(10, 20));
+    // The title bar lies above the client area.
+    QVERIFY(provider->Frame().top() >= provider->Geometry().TitleHeight);
+}
+
+void TestSkinProvider::closeButtonClosesTheWindow() {
+    const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("main"));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const TsSkinProvider* provider = TsSkinProvider::Of(form.get());
+    QVERIFY(provider);
+    const QPoint close = provider->Geometry().Buttons.front().Rect.center();
+    QTest::mousePress(form.get(), Qt::LeftButton, {}, close);
+    QVERIFY(form->isVisible());
+    QTest::mouseRelease(form.get(), Qt::LeftButton, {}, close);
+    QVERIFY(!form->isVisible());
+}
+
+void TestSkinProvider::unloadingGivesTheWindowsBack() {
+    const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("sizeable"));
+    auto* child = new QWidget(form.get());
+    child->setGeometry(10, 20, 50, 30);
+    form->show();
+    QVERIFY(!TsSkinProvider::Of(form.get())->Frame().isNull());
+    manager_->SetActive(false);
+    QVERIFY(TsSkinProvider::Of(form.get())->Frame().isNull());
+    QVERIFY(!form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(form->size(), QSize(300, 200));
+    QCOMPARE(form->contentsRect(), form->rect());
+    QCOMPARE(child->pos(), QPoint(10, 20));
+    QVERIFY(form->mask().isEmpty());
+}
+
+QV_TEST_MAIN(TestSkinProvider)
+#include "tst_skinprovider.moc"
