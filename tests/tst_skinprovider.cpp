@@ -47,6 +47,7 @@ private slots:
     void frameSurroundsTheClientArea();
     void closeButtonClosesTheWindow();
     void unloadingGivesTheWindowsBack();
+    void onlyOneProviderOnAFormOnly();
 
 private:
     std::unique_ptr<TestAppDir> dir_;
@@ -135,6 +136,27 @@ void TestSkinProvider::unloadingGivesTheWindowsBack() {
     QCOMPARE(form->contentsRect(), form->rect());
     QCOMPARE(child->pos(), QPoint(10, 20));
     QVERIFY(form->mask().isEmpty());
+}
+
+// A provider on a control says it belongs on forms and does nothing; a second one on a form stays inert.
+void TestSkinProvider::onlyOneProviderOnAFormOnly() {
+    MessageBoxRecorder boxes;
+    const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("main"));
+    auto* child = new QWidget(form.get());
+    child->setGeometry(10, 20, 50, 30);
+    new TsSkinProvider(child);
+    QCOMPARE(boxes.shown.size(), 1u);
+    QVERIFY(
+        boxes.shown.front().text.startsWith(QLatin1String("TsSkinProvider component must be used with forms only!")));
+    QCOMPARE(child->pos(), QPoint(10, 20));
+
+    form->show();
+    const QMargins frame = TsSkinProvider::Of(form.get())->Frame();
+    auto* second = new TsSkinProvider(form.get());
+    QVERIFY(second->Frame().isNull());
+    QCOMPARE(TsSkinProvider::Of(form.get())->Frame(), frame);
+    QCOMPARE(form->contentsRect().size(), QSize(300, 200));
+    QCOMPARE(boxes.shown.size(), 1u);
 }
 
 QV_TEST_MAIN(TestSkinProvider)

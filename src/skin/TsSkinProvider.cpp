@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/MessageBox.h"
 #include "skin/TacWindowRegion.h"
 #include "skin/TsSkinManager.h"
 
@@ -32,8 +33,20 @@ TsSkinProvider::TsSkinProvider(QWidget* form)
     : QObject(form),
       form_(form),
       ownFlags_(form->windowFlags()),
-      skinData_(form, kFormSection, TsCommonData::kfMayBeOpaque) {
+      // Only a form has a frame to paint, and only one provider paints it; any other stays inert.
+      active_(form->isWindow() && Of(form) == this),
+      skinData_(form, kFormSection, TsCommonData::kfMayBeOpaque,
+                active_ ? TsCommonData::rControl : TsCommonData::rPart) {
     setObjectName(QStringLiteral("TsSkinProvider"));
+    if (!form->isWindow()) {
+        ShowMessageBox(form, {QStringLiteral("提示"),
+                              QStringLiteral("TsSkinProvider component must be used with forms only!\r\nFor frames "
+                                             "skinning may be used TsFrameAdapter component."),
+                              QMessageBox::Warning, QMessageBox::Ok});
+        return;
+    }
+    if (!active_)
+        return;
     skinData_.SetPainter([this](QImage& cache, const TsBackgroundInfo& background) { PaintWindow(cache, background); });
     connect(&skinData_, &TsCommonData::SkinChanged, this, &TsSkinProvider::Apply);
     form->installEventFilter(this);

@@ -54,6 +54,7 @@ private:
 
     QWidget* form_;
     Qt::WindowFlags ownFlags_;
+    const bool active_;
     TsCommonData skinData_;
     TacFramePainter painter_;
     TsTitleGeometry geometry_;
