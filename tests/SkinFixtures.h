@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 #include <utility>
 #include <vector>
 
@@ -42,6 +45,57 @@ inline TsSkinContent Load(const QString& options, const Pictures& pictures = {})
         TacSkinLoader::FromPackage(Package(options, pictures), QStringLiteral("/nonexistent/"), {}, warnings);
     skin.RebuildCachedIndexes();
     return skin;
+}
+
+// An options text made of keys "KEY" (of "GLOBALINFO", which names MASTER.BMP as its master bitmap) and
+// "SECTION.KEY", after the changes "KEY=VALUE|SECTION.KEY=VALUE" (an empty value takes the key away).
+inline QString OptionsWith(QMap<QString, QString> keys, const QString& changes) {
+    for (const QString& change : changes.split(u'|', Qt::SkipEmptyParts)) {
+        const QString key = change.section(u'=', 0, 0), value = change.section(u'=', 1);
+        if (value.isEmpty())
+            keys.remove(key);
+        else
+            keys[key] = value;
+    }
+    QMap<QString, QStringList> sections{{QStringLiteral("GLOBALINFO"), {QStringLiteral("MASTERBITMAP=MASTER.BMP")}}};
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        const bool global = !it.key().contains(u'.');
+        const QString section = global ? QStringLiteral("GLOBALINFO") : it.key().section(u'.', 0, 0);
+        sections[section] << (global ? it.key() : it.key().section(u'.', 1)) + u'=' + it.value();
+    }
+    QString options;
+    for (auto it = sections.cbegin(); it != sections.cend(); ++it)
+        options += QStringLiteral("[%1]\r\n%2\r\n").arg(it.key(), it.value().join(QStringLiteral("\r\n")));
+    return options;
+}
+
+inline QString Describe(QRgb c) {
+    return QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+}
+
+// The probed pixels whose colour differs from the expected one, described.
+inline QStringList WrongPixels(const QImage& picture, const QList<QPoint>& points, const QList<uint>& colours) {
+    QStringList wrong;
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const QRgb actual = picture.pixel(points[i]);
+        if ((actual & 0xFFFFFF) != (colours[i] & 0xFFFFFF)) {
+            wrong << QStringLiteral("at (%1,%2) %3, expected %4")
+                         .arg(points[i].x())
+                         .arg(points[i].y())
+                         .arg(Describe(actual), Describe(colours[i]));
+        }
+    }
+    return wrong;
+}
+
+// What went wrong, one line each, with the picture written out for a look when anything did.
+inline QString Report(QStringList wrong, const QImage& picture, const QString& name) {
+    if (!wrong.isEmpty()) {
+        const QString file = QDir::temp().filePath(name + QStringLiteral(".png"));
+        picture.save(file);
+        wrong << QStringLiteral("picture written to ") + file;
+    }
+    return wrong.join(u'\n');
 }
 
 }  // namespace SkinFixtures

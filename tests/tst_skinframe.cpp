@@ -58,24 +58,8 @@ QMap<QString, QString> DefaultKeys() {
 // The test skin with changes "KEY=VALUE|SECTION.KEY=VALUE"; a key without a section belongs to
 // "GLOBALINFO", and an empty value takes the key away.
 TsSkinContent Skin(const QString& changes = {}) {
-    QMap<QString, QString> keys = DefaultKeys();
-    for (const QString& change : changes.split(u'|', Qt::SkipEmptyParts)) {
-        const QString key = change.section(u'=', 0, 0), value = change.section(u'=', 1);
-        if (value.isEmpty())
-            keys.remove(key);
-        else
-            keys[key] = value;
-    }
-    QMap<QString, QStringList> sections{{QStringLiteral("GLOBALINFO"), {QStringLiteral("MASTERBITMAP=MASTER.BMP")}}};
-    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
-        const bool global = !it.key().contains(u'.');
-        const QString section = global ? QStringLiteral("GLOBALINFO") : it.key().section(u'.', 0, 0);
-        sections[section] << (global ? it.key() : it.key().section(u'.', 1)) + u'=' + it.value();
-    }
-    QString options;
-    for (auto it = sections.cbegin(); it != sections.cend(); ++it)
-        options += QStringLiteral("[%1]\r\n%2\r\n").arg(it.key(), it.value().join(QStringLiteral("\r\n")));
-    return SkinFixtures::Load(options, {{QStringLiteral("MASTER.BMP"), MasterBitmap()}});
+    return SkinFixtures::Load(SkinFixtures::OptionsWith(DefaultKeys(), changes),
+                              {{QStringLiteral("MASTER.BMP"), MasterBitmap()}});
 }
 
 // "BORDER flag flag…": single, sizeable, dialog, tool or none, then any of menu, min, max, help, maximized,

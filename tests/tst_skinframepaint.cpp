@@ -96,25 +96,9 @@ const QString kOpaqueForm = QStringLiteral(
 // The test skin with changes "KEY=VALUE|SECTION.KEY=VALUE"; a key without a section belongs to
 // "GLOBALINFO", and an empty value takes the key away.
 TsSkinContent Skin(const QString& changes = {}) {
-    QMap<QString, QString> keys = DefaultKeys();
-    for (const QString& change : changes.split(u'|', Qt::SkipEmptyParts)) {
-        const QString key = change.section(u'=', 0, 0), value = change.section(u'=', 1);
-        if (value.isEmpty())
-            keys.remove(key);
-        else
-            keys[key] = value;
-    }
-    QMap<QString, QStringList> sections{{QStringLiteral("GLOBALINFO"), {QStringLiteral("MASTERBITMAP=MASTER.BMP")}}};
-    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
-        const bool global = !it.key().contains(u'.');
-        const QString section = global ? QStringLiteral("GLOBALINFO") : it.key().section(u'.', 0, 0);
-        sections[section] << (global ? it.key() : it.key().section(u'.', 1)) + u'=' + it.value();
-    }
-    QString options;
-    for (auto it = sections.cbegin(); it != sections.cend(); ++it)
-        options += QStringLiteral("[%1]\r\n%2\r\n").arg(it.key(), it.value().join(QStringLiteral("\r\n")));
     return SkinFixtures::Load(
-        options, {{QStringLiteral("MASTER.BMP"), MasterBitmap()}, {QStringLiteral("GLYPH.BMP"), OwnGlyph()}});
+        SkinFixtures::OptionsWith(DefaultKeys(), changes),
+        {{QStringLiteral("MASTER.BMP"), MasterBitmap()}, {QStringLiteral("GLYPH.BMP"), OwnGlyph()}});
 }
 
 QFont CaptionFont() {
@@ -149,29 +133,10 @@ QImage Composed(const TsSkinContent& skin, const TsFrameScene& scene) {
     return painter.Picture();
 }
 
-QString Describe(QRgb c) {
-    return QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
-}
-
 // The probed pixels that differ; on a mismatch the picture is written out for a look.
 QString Mismatches(const QImage& picture, const QList<QPoint>& points, const QList<uint>& colours) {
-    QStringList wrong;
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        const QRgb actual = picture.pixel(points[i]);
-        if ((actual & 0xFFFFFF) != (colours[i] & 0xFFFFFF)) {
-            wrong << QStringLiteral("at (%1,%2) %3, expected %4")
-                         .arg(points[i].x())
-                         .arg(points[i].y())
-                         .arg(Describe(actual), Describe(colours[i]));
-        }
-    }
-    if (!wrong.isEmpty()) {
-        const QString file = QDir::temp().filePath(
-            QStringLiteral("tst_skinframepaint-%1.png").arg(QString::fromLatin1(QTest::currentDataTag())));
-        picture.save(file);
-        wrong << QStringLiteral("picture written to ") + file;
-    }
-    return wrong.join(u'\n');
+    return SkinFixtures::Report(SkinFixtures::WrongPixels(picture, points, colours), picture,
+                                QStringLiteral("tst_skinframepaint-") + QString::fromLatin1(QTest::currentDataTag()));
 }
 
 QSet<QRgb> ColoursIn(const QImage& picture, const QRect& area) {

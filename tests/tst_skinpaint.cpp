@@ -70,36 +70,21 @@ QImage Target(QSize size = {18, 16}) {
     return target;
 }
 
-QString Describe(QRgb c) {
-    return QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
-}
-
 // Compares the probed pixels and checks that nothing outside `area` changed; on a mismatch the picture
 // is written out for a look.
 QString Mismatches(const QImage& picture, const QRect& area, const QList<QPoint>& points, const QList<uint>& colours,
                    const char* name) {
-    QStringList wrong;
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        const QRgb actual = picture.pixel(points[i]);
-        if ((actual & 0xFFFFFF) != (colours[i] & 0xFFFFFF)) {
-            wrong << QStringLiteral("at (%1,%2) %3, expected %4")
-                         .arg(points[i].x())
-                         .arg(points[i].y())
-                         .arg(Describe(actual), Describe(colours[i]));
-        }
-    }
+    QStringList wrong = SkinFixtures::WrongPixels(picture, points, colours);
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
             if (!area.contains(x, y) && picture.pixel(x, y) != kSentinel)
-                wrong << QStringLiteral("outside at (%1,%2) %3").arg(x).arg(y).arg(Describe(picture.pixel(x, y)));
+                wrong << QStringLiteral("outside at (%1,%2) %3")
+                             .arg(x)
+                             .arg(y)
+                             .arg(SkinFixtures::Describe(picture.pixel(x, y)));
         }
     }
-    if (!wrong.isEmpty()) {
-        const QString file = QDir::temp().filePath(QStringLiteral("tst_skinpaint-%1.png").arg(QLatin1String(name)));
-        picture.save(file);
-        wrong << QStringLiteral("picture written to ") + file;
-    }
-    return wrong.join(u'\n');
+    return SkinFixtures::Report(wrong, picture, QStringLiteral("tst_skinpaint-") + QLatin1String(name));
 }
 
 ProcessRun SkinTool(const QStringList& arguments) {
