@@ -1,10 +1,13 @@
 #include "skin/TsLabel.h"
 
+#include <QEvent>
+
 #include "skin/TsSkinManager.h"
 
 TsLabel::TsLabel(const QString& caption, QWidget* parent)
     : QLabel(caption, parent), fontColor_(palette().color(QPalette::WindowText)) {
     connect(&skinData_, &TsCommonData::SkinChanged, this, &TsLabel::ApplyColor);
+    ApplyColor();
 }
 
 void TsLabel::SetFontColor(const QColor& color) {
@@ -43,8 +46,10 @@ void TsLabel::ApplyColor() {
     }
 }
 
-// The colour may follow an ancestor, which can change without the label knowing.
-void TsLabel::paintEvent(QPaintEvent* event) {
-    ApplyColor();
-    QLabel::paintEvent(event);
+// The colour follows the label's place and state; a new skin or section of an ancestor reaches it as a skin
+// command.
+void TsLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ParentChange)
+        ApplyColor();
+    QLabel::changeEvent(event);
 }

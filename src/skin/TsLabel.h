@@ -19,7 +19,7 @@ public:
     void SetUseSkinColor(bool use);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // The colour the text is drawn in now, as a skin colour.
