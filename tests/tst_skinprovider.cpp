@@ -1,11 +1,14 @@
 // The skinned window frame on real windows: which title buttons a window gets, the client area inside the
 // painted frame, the title buttons' actions, and the plain frame given back when the skin goes.
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTest>
 #include <memory>
 
 #include "TestSupport.h"
+#include "skin/TsPanel.h"
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinProvider.h"
 
@@ -48,6 +51,7 @@ private slots:
     void closeButtonClosesTheWindow();
     void unloadingGivesTheWindowsBack();
     void onlyOneProviderOnAFormOnly();
+    void hoveringATitleButtonRedrawsOnlyTheTitle();
 
 private:
     std::unique_ptr<TestAppDir> dir_;
@@ -157,6 +161,29 @@ void TestSkinProvider::onlyOneProviderOnAFormOnly() {
     QCOMPARE(TsSkinProvider::Of(form.get())->Frame(), frame);
     QCOMPARE(form->contentsRect().size(), QSize(300, 200));
     QCOMPARE(boxes.shown.size(), 1u);
+}
+
+// A hot title button and a change of activation repaint the title alone: the controls keep their pictures.
+void TestSkinProvider::hoveringATitleButtonRedrawsOnlyTheTitle() {
+    const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("main"));
+    auto* panel = new TsPanel(form.get());
+    panel->setGeometry(10, 20, 100, 60);
+    form->show();
+    const TsSkinProvider* provider = TsSkinProvider::Of(form.get());
+    form->grab();
+    const qint64 panelPicture = panel->SkinData().CacheBitmap().cacheKey();
+    // On the button's plate, beside its symbol.
+    const QRect button = provider->Geometry().Buttons.front().Rect;
+    const QPoint close(button.left() + 3, button.center().y());
+    const QImage before = form->grab().toImage();
+    QMouseEvent move(QEvent::MouseMove, close, form->mapToGlobal(close), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &move);
+    const QImage hot = form->grab().toImage();
+    QVERIFY(hot.pixel(close) != before.pixel(close));
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(form.get(), &deactivate);
+    QVERIFY(form->grab().toImage().pixel(close) != hot.pixel(close));
+    QCOMPARE(panel->SkinData().CacheBitmap().cacheKey(), panelPicture);
 }
 
 QV_TEST_MAIN(TestSkinProvider)

@@ -172,6 +172,15 @@ void TsCommonData::MarkStale() {
         host_->update();
 }
 
+void TsCommonData::ReplacePicture(const QImage& picture, const QRect& changed) {
+    if (backgroundStale_ || frozen_ || picture.size() != cache_.size()) {
+        MarkStale();
+        return;
+    }
+    cache_ = picture;
+    host_->update(changed);
+}
+
 TsBackgroundInfo TsCommonData::RequestBackground() const {
     return TacBackgroundSource::InfoOf(TacBackgroundSource::Ask(host_, Manager(), GlobalColor()));
 }

@@ -56,13 +56,8 @@ public:
     void SetCustomFont(bool custom);
     int DisabledKind = dkBlended;
 
-    QWidget* HostControl() const { return host_; }
-    int KindCode() const { return kindCode_; }
     const TacSectionLook& Look() const { return look_; }
     int SectionIdx() const { return look_.SectionIdx; }
-    bool Opaque() const { return opaque_; }
-    bool BackgroundStale() const { return backgroundStale_; }
-    bool Frozen() const { return frozen_; }
     const QImage& CacheBitmap() const { return cache_; }
     bool PointerOver() const { return pointerOver_; }
     bool FocusFlag() const { return focusFlag_; }
@@ -79,6 +74,9 @@ public:
     const TsGeneralData& Section() const;
 
     void MarkStale();
+    // The owner repainted part of the composed picture itself (a window's title bar): the picture is kept
+    // as it is now and only that part is shown again. A stale or resized picture is composed anew instead.
+    void ReplacePicture(const QImage& picture, const QRect& changed);
     // The control's own painting into its cache, set once by the control.
     void SetPainter(Painter paint) { paint_ = std::move(paint); }
     // Paints the composed picture, composing it first when stale or when the control's state, summed up in

@@ -195,7 +195,16 @@ void TsSkinProvider::SetButtonState(int index, int state) {
         buttons_[static_cast<std::size_t>(index)].State == state)
         return;
     buttons_[static_cast<std::size_t>(index)].State = state;
-    skinData_.MarkStale();
+    // Only the button is drawn again: the controls below the title keep their pictures.
+    const QRect changed = painter_.RedrawButton(skinData_.Manager()->Skin(), Scene(), static_cast<std::size_t>(index));
+    skinData_.ReplacePicture(painter_.Picture(), changed);
+}
+
+void TsSkinProvider::RepaintTitle() {
+    if (painter_.QuickTitleRepaint(skinData_.Manager()->Skin(), Scene()))
+        skinData_.ReplacePicture(painter_.Picture(), QRect(0, 0, form_->width(), applied_.top()));
+    else
+        skinData_.MarkStale();
 }
 
 void TsSkinProvider::Act(int index) {
@@ -270,10 +279,12 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::WindowActivate:
         case QEvent::WindowDeactivate:
             formActive_ = event->type() == QEvent::WindowActivate;
-            skinData_.MarkStale();
+            RepaintTitle();
             break;
         case QEvent::WindowTitleChange:
         case QEvent::WindowIconChange:
+            RepaintTitle();
+            break;
         case QEvent::EnabledChange:
             skinData_.MarkStale();
             break;

@@ -48,6 +48,8 @@ private:
     void PaintWindow(QImage& cache, const TsBackgroundInfo& background);
     int ButtonAt(QPoint at) const;
     void SetButtonState(int index, int state);
+    // After a change of activation, caption or icon: the title band alone, from its copy.
+    void RepaintTitle();
     void Act(int index);
     bool MousePressed(QPoint at);
     bool MouseReleased(QPoint at);
