@@ -129,8 +129,9 @@ TsFrameScene Scene(const TsSkinContent& skin, bool active, bool systemMenu = tru
 
 QImage Composed(const TsSkinContent& skin, const TsFrameScene& scene) {
     TacFramePainter painter;
-    painter.Compose(skin, scene);
-    return painter.Picture();
+    QImage picture;
+    painter.Compose(skin, scene, picture);
+    return picture;
 }
 
 // The probed pixels that differ; on a mismatch the picture is written out for a look.
@@ -297,7 +298,8 @@ void TestSkinFramePaint::titleBandCopyHoldsFormPicture() {
     TsFrameScene scene = Scene(skin, active);
     scene.Caption = QStringLiteral("Caption");
     TacFramePainter painter;
-    painter.Compose(skin, scene);
+    QImage picture;
+    painter.Compose(skin, scene, picture);
 
     QImage form(kWindow, QImage::Format_RGB888);
     TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, kForm), TsBackgroundInfo{}, true, active ? 1 : 0, form,
@@ -306,8 +308,8 @@ void TestSkinFramePaint::titleBandCopyHoldsFormPicture() {
     QCOMPARE(painter.TitleBandCopy().format(), QImage::Format_RGB888);
     QCOMPARE(painter.TitleBandCopy(), form.copy(0, 0, kWindow.width(), band));
     const QRect body(0, band, kWindow.width(), kWindow.height() - band);
-    QCOMPARE(painter.Picture().copy(body), form.copy(body));
-    QVERIFY(painter.Picture().copy(0, 0, kWindow.width(), band) != painter.TitleBandCopy());
+    QCOMPARE(picture.copy(body), form.copy(body));
+    QVERIFY(picture.copy(0, 0, kWindow.width(), band) != painter.TitleBandCopy());
 }
 
 void TestSkinFramePaint::buttons_data() {
@@ -364,16 +366,17 @@ void TestSkinFramePaint::redrawButton() {
     const TsSkinContent skin = Skin();
     TsFrameScene scene = Scene(skin, active);
     TacFramePainter painter;
-    painter.Compose(skin, scene);
-    const QImage before = painter.Picture();
+    QImage picture;
+    painter.Compose(skin, scene, picture);
+    const QImage before = picture.copy();
 
     scene.Buttons = {{state, enabled}};
     const QRect close(70, 10, 4, 3);
-    QCOMPARE(painter.RedrawButton(skin, scene, 0), close);
-    const QString wrong = Mismatches(painter.Picture(), {{71, 11}, {70, 10}}, colours);
+    QCOMPARE(painter.RedrawButton(skin, scene, 0, picture), close);
+    const QString wrong = Mismatches(picture, {{71, 11}, {70, 10}}, colours);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    QCOMPARE(ChangedOutside(before, painter.Picture(), close), 0);
-    QCOMPARE(painter.RedrawButton(skin, scene, 2), QRect());
+    QCOMPARE(ChangedOutside(before, picture, close), 0);
+    QCOMPARE(painter.RedrawButton(skin, scene, 2, picture), QRect());
 }
 
 // A new caption over the kept band copy is the picture a whole composition makes. After activation the
@@ -384,26 +387,29 @@ void TestSkinFramePaint::quickRepaintMatchesComposition() {
     TsFrameScene scene = Scene(skin, true);
     scene.Caption = QStringLiteral("One");
     TacFramePainter painter;
-    painter.Compose(skin, scene);
+    QImage picture;
+    painter.Compose(skin, scene, picture);
     scene.Caption = QStringLiteral("Two");
-    QVERIFY(painter.QuickTitleRepaint(skin, scene));
-    QCOMPARE(painter.Picture(), Composed(skin, scene));
+    QVERIFY(painter.QuickTitleRepaint(skin, scene, picture));
+    QCOMPARE(picture, Composed(skin, scene));
 
     TsFrameScene inactive = Scene(skin, false);
-    painter.Compose(skin, inactive);
-    const QImage before = painter.Picture();
-    QVERIFY(painter.QuickTitleRepaint(skin, Scene(skin, true)));
+    painter.Compose(skin, inactive, picture);
+    const QImage before = picture.copy();
+    QVERIFY(painter.QuickTitleRepaint(skin, Scene(skin, true), picture));
     const QRect band(0, 0, kWindow.width(), 3 + 16);
-    QCOMPARE(painter.Picture().copy(band), Composed(skin, Scene(skin, true)).copy(band));
-    QCOMPARE(ChangedOutside(before, painter.Picture(), band), 0);
+    QCOMPARE(picture.copy(band), Composed(skin, Scene(skin, true)).copy(band));
+    QCOMPARE(ChangedOutside(before, picture, band), 0);
 
     TsFrameScene wider = Scene(skin, true);
     wider.WindowSize = kWindow + QSize(1, 0);
-    QVERIFY(!painter.QuickTitleRepaint(skin, wider));
+    QImage widerPicture(wider.WindowSize, QImage::Format_RGB888);
+    QVERIFY(!painter.QuickTitleRepaint(skin, wider, widerPicture));
     TsFrameScene taller = Scene(skin, true);
     taller.WindowSize = kWindow + QSize(0, 1);
-    QVERIFY(!painter.QuickTitleRepaint(skin, taller));
-    QVERIFY(!TacFramePainter().QuickTitleRepaint(skin, scene));
+    QImage tallerPicture(taller.WindowSize, QImage::Format_RGB888);
+    QVERIFY(!painter.QuickTitleRepaint(skin, taller, tallerPicture));
+    QVERIFY(!TacFramePainter().QuickTitleRepaint(skin, scene, picture));
 }
 
 void TestSkinFramePaint::caption_data() {

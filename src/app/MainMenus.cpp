@@ -19,6 +19,8 @@ QMenu* CreateMenu(QWidget* parent, const char* name, std::initializer_list<Item>
         action->setObjectName(QLatin1String(item.name));
         action->setData(item.tag);
     }
+    menu->setAttribute(Qt::WA_PendingResizeEvent, false);
+    menu->setAttribute(Qt::WA_PendingMoveEvent, false);
     return menu;
 }
 }  // namespace

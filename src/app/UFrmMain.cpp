@@ -14,6 +14,7 @@
 #include "platform/AppDir.h"
 #include "platform/Application.h"
 #include "platform/Fonts.h"
+#include "platform/ImageFormat.h"
 #include "platform/TImage.h"
 #include "platform/UrlOpener.h"
 #include "platform/WindowPlacement.h"
@@ -55,7 +56,7 @@ TfrmMain::TfrmMain(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Quorvane（２０１０年４月新版题库）"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/quorvane.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(ReadImageAs(QStringLiteral(":/art/quorvane.png"), "PNG"))));
     setFixedSize(705, 430);
     setFont(MakeFont(QStringLiteral("宋体"), 12));
     // Until a skin paints the form, a deep background keeps the yellow centre labels readable.
@@ -102,7 +103,7 @@ void TfrmMain::CreateExamBox() {
     Image1->SetCenter(true);
     Image1->SetTransparent(true);
     Image1->SetAutoSize(true);
-    Image1->SetPicture(QImage(QStringLiteral(":/art/banner.bmp"), "BMP"));
+    Image1->SetPicture(ReadImageAs(QStringLiteral(":/art/banner.bmp"), "BMP"));
 
     struct ExamButton {
         TsSpeedButton*& button;

@@ -10,6 +10,7 @@
 #include "bank/UDM.h"
 #include "platform/Application.h"
 #include "platform/Fonts.h"
+#include "platform/ImageFormat.h"
 #include "platform/MessageBox.h"
 #include "platform/Query.h"
 #include "platform/TImage.h"
@@ -63,7 +64,7 @@ TfrmMNKS::TfrmMNKS(QWidget* parent)
     Image = Place(new TImage(this), "Image", -3, -10, 717, 468);
     Image->SetCenter(true);
     Image->SetAutoSize(true);
-    Image->SetPicture(QImage(QStringLiteral(":/art/exam.bmp"), "BMP"));
+    Image->SetPicture(ReadImageAs(QStringLiteral(":/art/exam.bmp"), "BMP"));
     CreateLabels();
     CreateQuestionBlock();
 

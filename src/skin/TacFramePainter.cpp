@@ -152,41 +152,48 @@ void PaintCaption(const TsSkinContent& skin, const TsFrameScene& scene, QImage& 
                          scene.FormActive, scene.FormEnabled, TacTextPainter::GlobalColor(&skin));
 }
 
-}  // namespace
-
-void TacFramePainter::Compose(const TsSkinContent& skin, const TsFrameScene& scene) {
-    picture_ = QImage(scene.WindowSize, QImage::Format_RGB888);
-    picture_.fill(Qt::black);
-    PaintForm(skin, scene, picture_);
-    titleBandCopy_ = picture_.copy(0, 0, picture_.width(), BandHeight(scene));
-    PaintTitle(skin, scene);
+void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    PaintTitleBand(skin, scene, picture);
+    PaintIcon(scene, picture);
+    PaintTitleOrnament(skin, scene, picture);
+    PaintButtons(skin, scene, picture);
+    PaintCaption(skin, scene, picture);
 }
 
-bool TacFramePainter::QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene) {
-    if (picture_.isNull() || picture_.size() != scene.WindowSize ||
-        titleBandCopy_.size() != QSize(scene.WindowSize.width(), BandHeight(scene)))
+}  // namespace
+
+void TacFramePainter::Compose(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    if (picture.size() != scene.WindowSize || picture.format() != QImage::Format_RGB888)
+        picture = QImage(scene.WindowSize, QImage::Format_RGB888);
+    picture.fill(Qt::black);
+    PaintForm(skin, scene, picture);
+    titleBandCopy_ = picture.copy(0, 0, picture.width(), BandHeight(scene));
+    composedSize_ = scene.WindowSize;
+    PaintTitle(skin, scene, picture);
+}
+
+bool TacFramePainter::Fits(const TsFrameScene& scene, const QImage& picture) const {
+    return !picture.isNull() && picture.size() == scene.WindowSize && composedSize_ == scene.WindowSize &&
+           titleBandCopy_.height() == BandHeight(scene);
+}
+
+bool TacFramePainter::QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) const {
+    if (!Fits(scene, picture))
         return false;
-    TacPixels::Blit(picture_, QPoint(0, 0), titleBandCopy_, titleBandCopy_.rect());
-    PaintTitle(skin, scene);
+    TacPixels::Blit(picture, QPoint(0, 0), titleBandCopy_, titleBandCopy_.rect());
+    PaintTitle(skin, scene, picture);
     return true;
 }
 
-QRect TacFramePainter::RedrawButton(const TsSkinContent& skin, const TsFrameScene& scene, std::size_t button) {
-    if (button >= scene.Title.Buttons.size() || picture_.size() != scene.WindowSize)
+QRect TacFramePainter::RedrawButton(const TsSkinContent& skin, const TsFrameScene& scene, std::size_t button,
+                                    QImage& picture) const {
+    if (button >= scene.Title.Buttons.size() || !Fits(scene, picture))
         return {};
     const TsStandardButton& shown = scene.Title.Buttons[button];
     if (shown.GlyphIndex < 0)
         return {};
-    TacPixels::Blit(picture_, shown.Rect.topLeft(), titleBandCopy_, shown.Rect);
+    TacPixels::Blit(picture, shown.Rect.topLeft(), titleBandCopy_, shown.Rect);
     const TsTitleButtonState state = ButtonStateOf(scene, button);
-    DrawButton(skin, shown, state.State, !state.Enabled || (state.State == 0 && !scene.FormActive), picture_);
-    return shown.Rect & picture_.rect();
-}
-
-void TacFramePainter::PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene) {
-    PaintTitleBand(skin, scene, picture_);
-    PaintIcon(scene, picture_);
-    PaintTitleOrnament(skin, scene, picture_);
-    PaintButtons(skin, scene, picture_);
-    PaintCaption(skin, scene, picture_);
+    DrawButton(skin, shown, state.State, !state.Enabled || (state.State == 0 && !scene.FormActive), picture);
+    return shown.Rect & picture.rect();
 }

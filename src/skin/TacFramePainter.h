@@ -36,26 +36,28 @@ struct TsFrameScene {
 
 // Composes the picture of a skinned form's whole window: the form's section over the window (or, for a
 // plain opaque section, only its top and frame), then the title band, icon, title ornament, title
-// buttons and caption. It keeps the picture and a copy of the top band as the form's section painted it,
-// so that a change of caption, activation or one button's state repaints only what changed.
+// buttons and caption. The picture (24 bits, the window's size) is the caller's: the painter keeps only a
+// copy of the top band as the form's section painted it, so that a change of caption, activation or one
+// button's state repaints only what changed, in place.
 class TacFramePainter {
 public:
-    void Compose(const TsSkinContent& skin, const TsFrameScene& scene);
+    // Paints the whole picture; one of another size or format is made anew.
+    void Compose(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture);
     // Puts the band copy back and repaints the title over it. False, painting nothing, when the window's
-    // size changed since the last composition: that needs a whole one.
-    bool QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene);
+    // size changed since the last composition, or the picture is not the window's size: that needs a whole
+    // one.
+    bool QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) const;
     // After a change of one button's state: restores its rectangle from the band copy and draws its glyph
     // again, dimmed when the button is disabled or, in its normal state, the form is inactive. Returns the
     // rectangle to bring to the screen; empty when nothing was drawn.
-    QRect RedrawButton(const TsSkinContent& skin, const TsFrameScene& scene, std::size_t button);
+    QRect RedrawButton(const TsSkinContent& skin, const TsFrameScene& scene, std::size_t button, QImage& picture) const;
 
-    const QImage& Picture() const { return picture_; }  // 24 bits, the window's size
     // 24 bits, window width × (top frame + title height), taken anew by every composition.
     const QImage& TitleBandCopy() const { return titleBandCopy_; }
 
 private:
-    void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene);
+    bool Fits(const TsFrameScene& scene, const QImage& picture) const;
 
-    QImage picture_;
     QImage titleBandCopy_;
+    QSize composedSize_;  // the window's size at the last composition
 };

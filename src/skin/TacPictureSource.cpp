@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/AppDir.h"
+#include "platform/ImageFormat.h"
 #include "skin/TacSkinConvertor.h"
 
 TacPictureSource::TacPictureSource(const TacSkinConvertor& package) : package_(&package) {
@@ -50,5 +51,8 @@ std::optional<QByteArray> TacPictureSource::FileBytes(const QString& name) const
 
 QImage TacPictureSource::Picture(const QString& name, const char* format) const {
     const std::optional<QByteArray> bytes = Bytes(name);
-    return bytes ? QImage::fromData(*bytes, format) : QImage();
+    if (!bytes)
+        return {};
+    // Without a format named by the caller, the name's extension says it.
+    return ImageFromBytesAs(*bytes, format ? QByteArray(format) : QFileInfo(name).suffix().toLatin1());
 }

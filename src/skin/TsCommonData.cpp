@@ -172,13 +172,14 @@ void TsCommonData::MarkStale() {
         host_->update();
 }
 
-void TsCommonData::ReplacePicture(const QImage& picture, const QRect& changed) {
-    if (backgroundStale_ || frozen_ || picture.size() != cache_.size()) {
+void TsCommonData::RepaintPart(const std::function<std::optional<QRect>(QImage&)>& repaint) {
+    std::optional<QRect> changed;
+    if (!backgroundStale_ && !frozen_ && cache_.size() == host_->size())
+        changed = repaint(cache_);
+    if (changed)
+        host_->update(*changed);
+    else
         MarkStale();
-        return;
-    }
-    cache_ = picture;
-    host_->update(changed);
 }
 
 TsBackgroundInfo TsCommonData::RequestBackground() const {
@@ -308,7 +309,9 @@ void TsCommonData::Compose() {
         backgroundStale_ = false;
         return;
     }
-    cache_ = QImage(host_->size(), QImage::Format_RGB888);
+    // The last picture is painted over when it still fits: every painter covers the whole of it.
+    if (cache_.size() != host_->size() || cache_.format() != QImage::Format_RGB888)
+        cache_ = QImage(host_->size(), QImage::Format_RGB888);
     const TsBackgroundInfo background = RequestBackground();
     if (paint_)
         paint_(cache_, background);

@@ -3,9 +3,11 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "skin/TacDisabledLook.h"
 #include "skin/TacSectionLook.h"
@@ -74,9 +76,10 @@ public:
     const TsGeneralData& Section() const;
 
     void MarkStale();
-    // The owner repainted part of the composed picture itself (a window's title bar): the picture is kept
-    // as it is now and only that part is shown again. A stale or resized picture is composed anew instead.
-    void ReplacePicture(const QImage& picture, const QRect& changed);
+    // The owner repaints part of the composed picture itself, in place (a window's title bar): `repaint`
+    // returns the part to show again, or nothing when it cannot do it. A stale or resized picture, or one
+    // that `repaint` refuses, is composed anew instead.
+    void RepaintPart(const std::function<std::optional<QRect>(QImage&)>& repaint);
     // The control's own painting into its cache, set once by the control.
     void SetPainter(Painter paint) { paint_ = std::move(paint); }
     // Paints the composed picture, composing it first when stale or when the control's state, summed up in

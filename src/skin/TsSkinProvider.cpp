@@ -178,8 +178,7 @@ TsFrameScene TsSkinProvider::Scene() const {
 }
 
 void TsSkinProvider::PaintWindow(QImage& cache, const TsBackgroundInfo&) {
-    painter_.Compose(skinData_.Manager()->Skin(), Scene());
-    cache = painter_.Picture();
+    painter_.Compose(skinData_.Manager()->Skin(), Scene(), cache);
 }
 
 int TsSkinProvider::ButtonAt(QPoint at) const {
@@ -196,15 +195,17 @@ void TsSkinProvider::SetButtonState(int index, int state) {
         return;
     buttons_[static_cast<std::size_t>(index)].State = state;
     // Only the button is drawn again: the controls below the title keep their pictures.
-    const QRect changed = painter_.RedrawButton(skinData_.Manager()->Skin(), Scene(), static_cast<std::size_t>(index));
-    skinData_.ReplacePicture(painter_.Picture(), changed);
+    skinData_.RepaintPart([&](QImage& picture) -> std::optional<QRect> {
+        return painter_.RedrawButton(skinData_.Manager()->Skin(), Scene(), static_cast<std::size_t>(index), picture);
+    });
 }
 
 void TsSkinProvider::RepaintTitle() {
-    if (painter_.QuickTitleRepaint(skinData_.Manager()->Skin(), Scene()))
-        skinData_.ReplacePicture(painter_.Picture(), QRect(0, 0, form_->width(), applied_.top()));
-    else
-        skinData_.MarkStale();
+    skinData_.RepaintPart([&](QImage& picture) -> std::optional<QRect> {
+        if (!painter_.QuickTitleRepaint(skinData_.Manager()->Skin(), Scene(), picture))
+            return std::nullopt;
+        return QRect(0, 0, form_->width(), applied_.top());
+    });
 }
 
 void TsSkinProvider::Act(int index) {
