@@ -19,6 +19,8 @@ QMenu* CreateMenu(QWidget* parent, const char* name, std::initializer_list<Item>
         action->setObjectName(QLatin1String(item.name));
         action->setData(item.tag);
     }
+    // A menu is laid out when it pops up. Left pending, its first resize would be delivered whenever a
+    // control of the window is rendered into a picture, laying out every item's text at start-up.
     menu->setAttribute(Qt::WA_PendingResizeEvent, false);
     menu->setAttribute(Qt::WA_PendingMoveEvent, false);
     return menu;
