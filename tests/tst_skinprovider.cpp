@@ -37,6 +37,20 @@ std::unique_ptr<QWidget> MakeForm(const QString& kind) {
     return form;
 }
 
+void Hover(QWidget* form, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, form->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form, &move);
+}
+
+QList<QRect> ShownGlows() {
+    QList<QRect> glows;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("TacGlowWindow") && window->isVisible())
+            glows << window->geometry();
+    }
+    return glows;
+}
+
 }  // namespace
 
 class TestSkinProvider : public QObject {
@@ -52,6 +66,7 @@ private slots:
     void unloadingGivesTheWindowsBack();
     void onlyOneProviderOnAFormOnly();
     void hoveringATitleButtonRedrawsOnlyTheTitle();
+    void hotCloseButtonGlows();
 
 private:
     std::unique_ptr<TestAppDir> dir_;
@@ -184,6 +199,31 @@ void TestSkinProvider::hoveringATitleButtonRedrawsOnlyTheTitle() {
     QApplication::sendEvent(form.get(), &deactivate);
     QVERIFY(form->grab().toImage().pixel(close) != hot.pixel(close));
     QCOMPARE(panel->SkinData().CacheBitmap().cacheKey(), panelPicture);
+}
+
+// The skin "s" gives the close button a glow (its mask has margins of 6, shrunk by a glow margin of 2) and
+// the minimize button none. The glow goes with the hot state, and stays off when glowing is not allowed.
+void TestSkinProvider::hotCloseButtonGlows() {
+    const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("main"));
+    form->show();
+    const TsTitleGeometry& title = TsSkinProvider::Of(form.get())->Geometry();
+    QCOMPARE(title.Buttons.size(), 2u);
+    const QRect close = title.Buttons[0].Rect;
+    const QRect minimize = title.Buttons[1].Rect;
+
+    Hover(form.get(), close.center());
+    const QRect onScreen(form->mapToGlobal(close.topLeft()), close.size());
+    QCOMPARE(ShownGlows(), QList<QRect>{onScreen.adjusted(-4, -4, 4, 4)});
+    Hover(form.get(), minimize.center());
+    QVERIFY(ShownGlows().isEmpty());
+    Hover(form.get(), close.center());
+    QCOMPARE(ShownGlows().size(), 1);
+    Hover(form.get(), QPoint(form->width() / 2, form->height() / 2));
+    QVERIFY(ShownGlows().isEmpty());
+
+    manager_->AllowGlowing = false;
+    Hover(form.get(), close.center());
+    QVERIFY(ShownGlows().isEmpty());
 }
 
 QV_TEST_MAIN(TestSkinProvider)

@@ -117,6 +117,21 @@ void Grip(QPainter& p, const QRect& r) {
     }
 }
 
+QImage Glow(const QColor& colour) {
+    QImage image(24, 24, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    QRadialGradient glow(QPointF(12, 12), 12);
+    QColor inner = colour;
+    inner.setAlpha(160);
+    QColor outer = colour;
+    outer.setAlpha(0);
+    glow.setColorAt(0.5, inner);
+    glow.setColorAt(1, outer);
+    p.fillRect(image.rect(), glow);
+    return image;
+}
+
 }  // namespace
 
 QImage SkinArtist::NewMaster(const QRect& bounds) {
@@ -217,15 +232,10 @@ QImage SkinArtist::NamedPicture(const QString& name) {
         }
         return image;
     }
-    if (name == QLatin1String("GLOW.PNG")) {
-        QImage image(24, 24, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        QRadialGradient glow(QPointF(12, 12), 12);
-        glow.setColorAt(0.5, QColor(0x8F, 0xC0, 0xF2, 160));
-        glow.setColorAt(1, QColor(0x8F, 0xC0, 0xF2, 0));
-        p.fillRect(image.rect(), glow);
-        return image;
-    }
+    // Soft light round hot buttons: sky blue round push buttons, warm red round the window's close button.
+    if (name == QLatin1String("GLOW.PNG"))
+        return Glow(QColor(0x8F, 0xC0, 0xF2));
+    if (name == QLatin1String("CLOSEGLOW.PNG"))
+        return Glow(QColor(0xF2, 0x7A, 0x6B));
     return {};
 }

@@ -5,6 +5,7 @@
 #include "skin/TacNineSlice.h"
 #include "skin/TacPixels.h"
 #include "skin/TsMaskData.h"
+#include "skin/TsSkinContent.h"
 
 namespace {
 
@@ -38,6 +39,18 @@ TacGlowWindow::TacGlowWindow(const QImage& picture, const TsMaskData& mask, cons
     setObjectName(QStringLiteral("TacGlowWindow"));
     setGeometry(outer);
     picture_ = Sliced(picture, mask, outer.size());
+}
+
+std::unique_ptr<TacGlowWindow> TacGlowWindow::ShowAround(const TsSkinContent& skin, int maskIndex, const QRect& control,
+                                                         int glowMargin, bool topmost) {
+    if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
+        return nullptr;
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
+    const QImage& source = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
+    const QImage picture = source.copy(mask.Slice.Left, mask.Slice.Top, mask.ImageWidth(), mask.RowHeight());
+    auto glow = std::make_unique<TacGlowWindow>(picture, mask, Outer(control, mask, glowMargin), topmost);
+    glow->show();
+    return glow;
 }
 
 QRect TacGlowWindow::Outer(const QRect& control, const TsMaskData& mask, int glowMargin) {

@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QRect>
 #include <QWidget>
+#include <memory>
 
 struct TsMaskData;
+class TsSkinContent;
 
 // The soft light shown around a hot control: a borderless, click-through window above it that never takes
 // the focus, showing the section's glow picture stretched 3×3 over its whole size.
@@ -15,6 +17,10 @@ public:
     // `picture` is the glow mask's first state image; `outer` is in screen coordinates.
     TacGlowWindow(const QImage& picture, const TsMaskData& mask, const QRect& outer, bool topmost);
 
+    // The glow of the skin's mask `maskIndex` shown around `control` (screen coordinates), shrunk by
+    // `glowMargin`; none when the mask is missing.
+    static std::unique_ptr<TacGlowWindow> ShowAround(const TsSkinContent& skin, int maskIndex, const QRect& control,
+                                                     int glowMargin, bool topmost);
     // The glow's rectangle around a control's screen rectangle: grown by the mask's margins, then shrunk
     // on every side by the section's glow margin.
     static QRect Outer(const QRect& control, const TsMaskData& mask, int glowMargin);

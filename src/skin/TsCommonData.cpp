@@ -356,16 +356,9 @@ void TsCommonData::UpdateGlow() {
         return;
     const TsSkinContent& skin = manager->Skin();
     const int maskIndex = skin.MaskIndexOf(look_.SectionIdx, skinSection_, QStringLiteral("GLOW0"));
-    if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
-        return;
-    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
     const QRect control(host_->mapToGlobal(QPoint(0, 0)), host_->size());
     const bool topmost = host_->window()->windowFlags() & Qt::WindowStaysOnTopHint;
-    const QImage& source = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
-    const QImage picture = source.copy(mask.Slice.Left, mask.Slice.Top, mask.ImageWidth(), mask.RowHeight());
-    glow_ = std::make_unique<TacGlowWindow>(picture, mask, TacGlowWindow::Outer(control, mask, Section().GlowMargin),
-                                            topmost);
-    glow_->show();
+    glow_ = TacGlowWindow::ShowAround(skin, maskIndex, control, Section().GlowMargin, topmost);
 }
 
 void TsCommonData::Clear() {

@@ -8,8 +8,10 @@
 #include <QWhatsThis>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 #include "platform/MessageBox.h"
+#include "skin/TacGlowWindow.h"
 #include "skin/TacWindowRegion.h"
 #include "skin/TsSkinManager.h"
 
@@ -25,6 +27,21 @@ Qt::WindowFlags FramelessFlags(Qt::WindowFlags own) {
                                        Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
                                        Qt::WindowContextHelpButtonHint;
     return (own & ~frameParts) | Qt::FramelessWindowHint;
+}
+
+// The glow size and margin the skin gives a standard button; a help button never glows.
+std::pair<int, int> GlowOf(const TsSkinData& data, TsStandardButton::Kind kind) {
+    switch (kind) {
+        case TsStandardButton::Close:
+            return {data.BICloseGlow, data.BICloseGlowMargin};
+        case TsStandardButton::Maximize:
+            return {data.BIMaxGlow, data.BIMaxGlowMargin};
+        case TsStandardButton::Minimize:
+            return {data.BIMinGlow, data.BIMinGlowMargin};
+        case TsStandardButton::Help:
+            break;
+    }
+    return {0, 0};
 }
 
 }  // namespace
@@ -99,6 +116,7 @@ void TsSkinProvider::Apply() {
 }
 
 void TsSkinProvider::Release() {
+    buttonGlow_.reset();
     SetFrame({});
     form_->clearMask();
 }
@@ -153,6 +171,7 @@ void TsSkinProvider::Recompute() {
     geometry_ = TacTitleGeometry::Compute(skin, kFormSection, Traits(), Metrics());
     buttons_.assign(geometry_.Buttons.size(), TsTitleButtonState{});
     pressed_ = -1;
+    buttonGlow_.reset();
     const TsWindowRegion region =
         TacWindowRegion::Build(skin, kFormSection, kTitleSection, form_->size(), form_->isMaximized(), geometry_.Frame);
     form_->setMask(region.Region);
@@ -198,6 +217,31 @@ void TsSkinProvider::SetButtonState(int index, int state) {
     skinData_.RepaintPart([&](QImage& picture) -> std::optional<QRect> {
         return painter_.RedrawButton(skinData_.Manager()->Skin(), Scene(), static_cast<std::size_t>(index), picture);
     });
+    UpdateButtonGlow(index);
+}
+
+void TsSkinProvider::UpdateButtonGlow(int index) {
+    const TsStandardButton& button = geometry_.Buttons[static_cast<std::size_t>(index)];
+    if (buttons_[static_cast<std::size_t>(index)].State != 1) {
+        if (glowButton_ == index)
+            buttonGlow_.reset();
+        return;
+    }
+    buttonGlow_.reset();
+    glowButton_ = index;
+    const TsSkinManager* manager = skinData_.Manager();
+    const TsSkinData& data = manager->SkinData();
+    const auto [size, margin] = GlowOf(data, button.ButtonKind);
+    if (size <= 0 || !manager->AllowGlowing)
+        return;
+    const TsSkinContent& skin = manager->Skin();
+    // The glow is the glyph's mask of the same name with "GLOW0" after it.
+    const QString glyph = skin.Masks[static_cast<std::size_t>(button.GlyphIndex)].PropertyName;
+    const int glow =
+        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, QStringLiteral("GLOBALINFO"), glyph + QLatin1String("GLOW0"));
+    const bool topmost = form_->windowFlags() & Qt::WindowStaysOnTopHint;
+    buttonGlow_ = TacGlowWindow::ShowAround(
+        skin, glow, QRect(form_->mapToGlobal(button.Rect.topLeft()), button.Rect.size()), margin, topmost);
 }
 
 void TsSkinProvider::RepaintTitle() {
@@ -292,6 +336,10 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Resize:
         case QEvent::WindowStateChange:
             Recompute();
+            break;
+        case QEvent::Move:
+        case QEvent::Hide:
+            buttonGlow_.reset();
             break;
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);

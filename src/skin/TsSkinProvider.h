@@ -3,6 +3,7 @@
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 #include "skin/TacFramePainter.h"
@@ -10,6 +11,7 @@
 #include "skin/TsCommonData.h"
 
 class QWidget;
+class TacGlowWindow;
 
 // Paints a form's whole window from the skin: its background with the section "FORM", its border, and a
 // title bar with icon, caption and title buttons, in place of the windowing system's frame. While the skin
@@ -48,6 +50,8 @@ private:
     void PaintWindow(QImage& cache, const TsBackgroundInfo& background);
     int ButtonAt(QPoint at) const;
     void SetButtonState(int index, int state);
+    // The glow round a hot close, maximize or minimize button, when the skin gives that button one.
+    void UpdateButtonGlow(int index);
     // After a change of activation, caption or icon: the title band alone, from its copy.
     void RepaintTitle();
     void Act(int index);
@@ -64,4 +68,6 @@ private:
     QMargins applied_;
     bool formActive_ = true;
     int pressed_ = -1;
+    std::unique_ptr<TacGlowWindow> buttonGlow_;
+    int glowButton_ = -1;  // the button whose glow is shown
 };
