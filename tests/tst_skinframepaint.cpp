@@ -187,6 +187,7 @@ private slots:
     void opaqueFormPaintsTopAndFrameOnly();
     void opaqueFormSection_data();
     void opaqueFormSection();
+    void gripInBottomRightCorner();
 };
 
 // The pixel positions the tests probe rest on this layout.
@@ -543,6 +544,20 @@ void TestSkinFramePaint::opaqueFormSection() {
     const TsSkinContent skin = Skin(kOpaqueForm + u'|' + changes);
     const QImage picture = Composed(skin, Scene(skin, true));
     QCOMPARE((picture.pixel(40, 30) & 0xFFFFFF) == 0, opaque);
+}
+
+// The grip glyph (2×2 images of (9,9,9), top-left pixel clear) sits in the client area's bottom-right
+// corner, inside the 3-pixel frame, only when asked for.
+void TestSkinFramePaint::gripInBottomRightCorner() {
+    const TsSkinContent skin = Skin(QStringLiteral("GRIPIMAGE=!GLYPH.BMP!3!0!2"));
+    TsFrameScene scene = Scene(skin, true);
+    const QRgb form = Composed(skin, scene).pixel(76, 46);
+    QVERIFY(form != qRgb(9, 9, 9));
+    scene.Grip = true;
+    const QImage picture = Composed(skin, scene);
+    QCOMPARE(picture.pixel(76, 46), qRgb(9, 9, 9));
+    QCOMPARE(picture.pixel(75, 45), form);
+    QCOMPARE(picture.pixel(77, 47), Composed(skin, Scene(skin, true)).pixel(77, 47));
 }
 
 QV_TEST_MAIN(TestSkinFramePaint)

@@ -77,6 +77,18 @@ void PaintForm(const TsSkinContent& skin, const TsFrameScene& scene, QImage& pic
     TacItemPainter::PaintItem(skin, look, TsBackgroundInfo{}, true, StateOf(scene), picture, QPoint(0, 0), area);
 }
 
+// The "GRIPIMAGE" glyph of "GLOBALINFO" in the client area's bottom-right corner.
+void PaintGrip(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    const int index =
+        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, QStringLiteral("GLOBALINFO"), QStringLiteral("GRIPIMAGE"));
+    const TsMaskData* mask = MaskAt(skin, index);
+    if (!scene.Grip || scene.Minimized || !mask)
+        return;
+    const QPoint at(picture.width() - scene.Title.Frame.right() - mask->ImageWidth(),
+                    picture.height() - scene.Title.Frame.bottom() - mask->RowHeight());
+    TacMaskPainter::DrawGlyph(picture, at, 0, skin, index, TsBackgroundInfo{}, QPoint(0, 0));
+}
+
 // The title section lies over the form's picture, which shows through where the section is transparent.
 void PaintTitleBand(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
     if (scene.Title.TitleHeight <= 0)
@@ -167,6 +179,7 @@ void TacFramePainter::Compose(const TsSkinContent& skin, const TsFrameScene& sce
         picture = QImage(scene.WindowSize, QImage::Format_RGB888);
     picture.fill(Qt::black);
     PaintForm(skin, scene, picture);
+    PaintGrip(skin, scene, picture);
     titleBandCopy_ = picture.copy(0, 0, picture.width(), BandHeight(scene));
     composedSize_ = scene.WindowSize;
     PaintTitle(skin, scene, picture);

@@ -31,6 +31,7 @@ struct TsFrameScene {
     QImage Icon;  // stretched to the icon size; none when null
     bool FormActive = true;
     bool FormEnabled = true;
+    bool Grip = false;                        // the size grip in the client area's bottom-right corner
     std::vector<TsTitleButtonState> Buttons;  // along Title.Buttons; a button without an entry is normal and enabled
 };
 

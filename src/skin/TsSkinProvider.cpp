@@ -85,6 +85,11 @@ TsFrameMetrics TsSkinProvider::Metrics() {
     return metrics;
 }
 
+void TsSkinProvider::SetGripMode(TsGripMode mode) {
+    gripMode_ = mode;
+    skinData_.MarkStale();
+}
+
 // What the form's own window flags say of its frame: dialogs have a dialog border, forms of one fixed size a
 // single one, others a sizeable one; a form that customises its title shows only the icons it names.
 TsFormTraits TsSkinProvider::Traits() const {
@@ -192,6 +197,7 @@ TsFrameScene TsSkinProvider::Scene() const {
         scene.Icon = form_->windowIcon().pixmap(geometry_.IconSize).toImage();
     scene.FormActive = formActive_;
     scene.FormEnabled = form_->isEnabled();
+    scene.Grip = gripMode_ == gmRightBottom;
     scene.Buttons = buttons_;
     return scene;
 }

@@ -22,6 +22,8 @@ class TsSkinProvider : public QObject {
     Q_OBJECT
 
 public:
+    enum TsGripMode { gmNone, gmRightBottom };
+
     explicit TsSkinProvider(QWidget* form);
     ~TsSkinProvider() override;
 
@@ -33,6 +35,10 @@ public:
     const TsTitleGeometry& Geometry() const { return geometry_; }
     // The frame painted around the client area now; empty while the form has its own frame.
     QMargins Frame() const { return applied_; }
+
+    TsGripMode GripMode() const { return gripMode_; }
+    // With gmRightBottom the window picture shows the skin's size grip in the bottom-right corner.
+    void SetGripMode(TsGripMode mode);
 
     // The frame sizes this platform gives skinned windows, as the windowing system would.
     static TsFrameMetrics Metrics();
@@ -68,6 +74,7 @@ private:
     QMargins applied_;
     bool formActive_ = true;
     int pressed_ = -1;
+    TsGripMode gripMode_ = gmNone;
     std::unique_ptr<TacGlowWindow> buttonGlow_;
     int glowButton_ = -1;  // the button whose glow is shown
 };
