@@ -1,21 +1,21 @@
 #include "platform/TImage.h"
 
 #include <QPainter>
+#include <algorithm>
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
-// The picture is converted in place where it can be, and the transparent colour becomes alpha in one
-// pass over the pixels.
+// The picture is converted in place where it can be, straight to the format the screen draws without a
+// further conversion, and the transparent colour becomes alpha in one pass over the pixels.
 void TImage::SetPicture(QImage picture) {
     if (transparent_ && !picture.isNull()) {
         const QRgb key = picture.pixel(0, picture.height() - 1) | 0xFF000000;
-        picture = std::move(picture).convertToFormat(QImage::Format_ARGB32);
+        // Opaque pixels are the same premultiplied or not, and a cleared one is 0 either way.
+        picture = std::move(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const int width = picture.width();
         for (int y = 0; y < picture.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-            for (int x = 0; x < picture.width(); ++x) {
-                if (line[x] == key)
-                    line[x] = 0;
-            }
+            std::replace(line, line + width, key, QRgb(0));
         }
     }
     if (autoSize_ && !picture.isNull())

@@ -89,14 +89,16 @@ void PaintGrip(const TsSkinContent& skin, const TsFrameScene& scene, QImage& pic
     TacMaskPainter::DrawGlyph(picture, at, 0, skin, index, TsBackgroundInfo{}, QPoint(0, 0));
 }
 
-// The title section lies over the form's picture, which shows through where the section is transparent.
-void PaintTitleBand(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+// The title section lies over the form's picture, which shows through where the section is transparent:
+// `band` is the form's painting of the band (a minimised window's title covers all of it).
+void PaintTitleBand(const TsSkinContent& skin, const TsFrameScene& scene, const QImage& band, QImage& picture) {
     if (scene.Title.TitleHeight <= 0)
         return;
-    TsBackgroundInfo form;
-    form.ParentPicture = picture;  // shares the pixels until the painting below detaches them
-    form.Ready = true;
     const QRect area = scene.Minimized ? picture.rect() : QRect(0, 0, picture.width(), BandHeight(scene));
+    TsBackgroundInfo form;
+    // A copy of its own: sharing the picture painted into would copy all of it at the first change.
+    form.ParentPicture = band.rect().contains(area & picture.rect()) ? band : picture.copy();
+    form.Ready = true;
     TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, TitleSectionOf(scene)), form, true, StateOf(scene),
                               picture, QPoint(0, 0), area & picture.rect());
 }
@@ -164,8 +166,8 @@ void PaintCaption(const TsSkinContent& skin, const TsFrameScene& scene, QImage& 
                          scene.FormActive, scene.FormEnabled, TacTextPainter::GlobalColor(&skin));
 }
 
-void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
-    PaintTitleBand(skin, scene, picture);
+void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene, const QImage& band, QImage& picture) {
+    PaintTitleBand(skin, scene, band, picture);
     PaintIcon(scene, picture);
     PaintTitleOrnament(skin, scene, picture);
     PaintButtons(skin, scene, picture);
@@ -182,7 +184,7 @@ void TacFramePainter::Compose(const TsSkinContent& skin, const TsFrameScene& sce
     PaintGrip(skin, scene, picture);
     titleBandCopy_ = picture.copy(0, 0, picture.width(), BandHeight(scene));
     composedSize_ = scene.WindowSize;
-    PaintTitle(skin, scene, picture);
+    PaintTitle(skin, scene, titleBandCopy_, picture);
 }
 
 bool TacFramePainter::Fits(const TsFrameScene& scene, const QImage& picture) const {
@@ -194,7 +196,7 @@ bool TacFramePainter::QuickTitleRepaint(const TsSkinContent& skin, const TsFrame
     if (!Fits(scene, picture))
         return false;
     TacPixels::Blit(picture, QPoint(0, 0), titleBandCopy_, titleBandCopy_.rect());
-    PaintTitle(skin, scene, picture);
+    PaintTitle(skin, scene, titleBandCopy_, picture);
     return true;
 }
 
