@@ -251,6 +251,11 @@ void TsSkinProvider::UpdateButtonGlow(int index) {
 }
 
 void TsSkinProvider::RepaintTitle() {
+    // A window out of sight is composed when it is next shown.
+    if (!form_->isVisible()) {
+        skinData_.MarkStale();
+        return;
+    }
     skinData_.RepaintPart([&](QImage& picture) -> std::optional<QRect> {
         if (!painter_.QuickTitleRepaint(skinData_.Manager()->Skin(), Scene(), picture))
             return std::nullopt;
@@ -328,10 +333,14 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         case QEvent::WindowActivate:
-        case QEvent::WindowDeactivate:
-            formActive_ = event->type() == QEvent::WindowActivate;
-            RepaintTitle();
+        case QEvent::WindowDeactivate: {
+            const bool active = event->type() == QEvent::WindowActivate;
+            if (active != formActive_) {
+                formActive_ = active;
+                RepaintTitle();
+            }
             break;
+        }
         case QEvent::WindowTitleChange:
         case QEvent::WindowIconChange:
             RepaintTitle();
