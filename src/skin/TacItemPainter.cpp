@@ -51,71 +51,65 @@ FillValues ValuesFor(const TsSkinContent& skin, const TacSectionLook& look, int 
     return v;
 }
 
-template <typename F>
-void EachPixel(QImage& image, F f) {
-    TacPixels::Transform(image, image.rect(), f);
-}
-
-void PaintGradientOrColor(QImage& target, const FillValues& v) {
+void PaintGradientOrColor(QImage& target, const QRect& area, const FillValues& v) {
     if (v.Steps && !v.Steps->empty())
-        TacGradientPainter::Paint(target, target.rect(), *v.Steps);
+        TacGradientPainter::Paint(target, area, *v.Steps);
     else
-        TacPixels::Fill(target, target.rect(), TacPixels::FromSkinColor(v.Color));
+        TacPixels::Fill(target, area, TacPixels::FromSkinColor(v.Color));
 }
 
-// The section's own surface, without the parent: texture, gradient and colour by their percentages.
-QImage OwnFill(QSize size, const FillValues& v, const TsBackgroundInfo& background) {
-    QImage own(size, QImage::Format_RGB888);
+// The section's own surface over `area` of `target`, without the parent: texture, gradient and colour by
+// their percentages.
+void PaintOwnFill(QImage& target, const QRect& area, const FillValues& v, const TsBackgroundInfo& background) {
     const Rgb color = TacPixels::FromSkinColor(v.Color);
     bool textured = false;
     if (v.ImagePercent > 0) {
         if (v.Texture.isNull()) {
-            TacPixels::Fill(own, own.rect(), color);
+            TacPixels::Fill(target, area, color);
         } else {
             // Bands, and whole tiles that stop short of the bottom, leave the rest to the colour.
             if (v.TextureMode != 0 && v.TextureMode != 1)
-                TacPixels::Fill(own, own.rect(), color);
+                TacPixels::Fill(target, area, color);
             // Large patterns have no slice layout of their own; they are tiled like mode 0.
-            TacTexturePainter::Paint(own, own.rect(), v.Texture, v.TextureMode);
+            TacTexturePainter::Paint(target, area, v.Texture, v.TextureMode);
             textured = true;
         }
     }
     if (v.GradientPercent > 0) {
         if (textured) {
-            QImage gradient(size, QImage::Format_RGB888);
-            PaintGradientOrColor(gradient, v);
+            QImage gradient(area.size(), QImage::Format_RGB888);
+            PaintGradientOrColor(gradient, gradient.rect(), v);
             const int k = static_cast<std::uint8_t>(v.ImagePercent * 256 / 100);
-            EachPixel(own, [&](int x, int y, Rgb texture) {
-                return TacPixels::MixByte(texture, TacPixels::Get(gradient, x, y), k);
+            TacPixels::Transform(target, area, [&](int x, int y, Rgb texture) {
+                return TacPixels::MixByte(texture, TacPixels::Get(gradient, x - area.left(), y - area.top()), k);
             });
         } else {
-            PaintGradientOrColor(own, v);
+            PaintGradientOrColor(target, area, v);
         }
     }
     const int p = v.ImagePercent + v.GradientPercent;
     if (p >= 1 && p <= 99) {
-        EachPixel(own, [&](int, int, Rgb old) { return TacPixels::MixPercent(old, color, p); });
+        TacPixels::Transform(target, area, [&](int, int, Rgb old) { return TacPixels::MixPercent(old, color, p); });
     } else if (p != 100) {
         const bool plain = v.Transparency == 100 && !background.HasPicture();
-        TacPixels::Fill(own, own.rect(), plain ? TacPixels::FromSkinColor(background.PlainColor) : color);
+        TacPixels::Fill(target, area, plain ? TacPixels::FromSkinColor(background.PlainColor) : color);
     }
-    return own;
 }
 
-// The section's own fill, combined with what lies beneath by its transparency.
+// The section's own fill, combined with what lies beneath by its transparency. An opaque one is painted
+// straight into the target.
 void PaintFill(const FillValues& v, const TsBackgroundInfo& background, QImage& target, QPoint offset,
                const QRect& area) {
     const bool showsParent = (background.Ready || background.PlainColor != TacPixels::kNoColor) && v.Transparency > 0;
-    if (showsParent && v.Transparency >= 100) {
-        PaintParent(target, area, background, offset);
-        return;
-    }
-    const QImage own = OwnFill(area.size(), v, background);
     if (!showsParent) {
-        TacPixels::Blit(target, area.topLeft(), own, own.rect());
+        PaintOwnFill(target, area, v, background);
         return;
     }
     PaintParent(target, area, background, offset);
+    if (v.Transparency >= 100)
+        return;
+    QImage own(area.size(), QImage::Format_RGB888);
+    PaintOwnFill(own, own.rect(), v, background);
     const int k = v.Transparency * 255 / 100;
     TacPixels::Transform(target, area, [&](int x, int y, Rgb parent) {
         return TacPixels::MixByte(parent, TacPixels::Get(own, x - area.left(), y - area.top()), k);
