@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "skin/TsPanel.h"
 #include "skin/TsSkinManager.h"
@@ -67,6 +68,7 @@ private slots:
     void onlyOneProviderOnAFormOnly();
     void hoveringATitleButtonRedrawsOnlyTheTitle();
     void hotCloseButtonGlows();
+    void plainFormSectionLeavesTheClientAreaToTheForm();
 
 private:
     std::unique_ptr<TestAppDir> dir_;
@@ -224,6 +226,29 @@ void TestSkinProvider::hotCloseButtonGlows() {
     manager_->AllowGlowing = false;
     Hover(form.get(), close.center());
     QVERIFY(ShownGlows().isEmpty());
+}
+
+// A form section of one plain colour paints the frame only: the client area shows the form's own
+// background, not an unpainted picture.
+void TestSkinProvider::plainFormSectionLeavesTheClientAreaToTheForm() {
+    QFile package(dir_->File(QStringLiteral("plain.asz")));
+    QVERIFY(package.open(QIODevice::WriteOnly));
+    package.write(
+        SkinFixtures::Package(QStringLiteral("[GLOBALINFO]\r\nVERSION=6\r\n[FORM]\r\nCOLOR=255\r\nHOTCOLOR=255\r\n")));
+    package.close();
+    manager_->SetSkinName(QStringLiteral("plain"));
+    QVERIFY(manager_->SkinData().SkinReady);
+
+    const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("main"));
+    QPalette colours = form->palette();
+    colours.setColor(QPalette::Window, QColor(0, 128, 0));
+    form->setPalette(colours);
+    form->setAutoFillBackground(true);
+    form->show();
+    const QImage shown = form->grab().toImage();
+    const QRect client = form->contentsRect();
+    QCOMPARE(shown.pixelColor(client.center()), QColor(0, 128, 0));
+    QCOMPARE(shown.pixelColor(client.left(), client.top() - 1), QColor(255, 0, 0));
 }
 
 QV_TEST_MAIN(TestSkinProvider)

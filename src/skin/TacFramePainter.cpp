@@ -179,12 +179,17 @@ void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene, const QIma
 void TacFramePainter::Compose(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
     if (picture.size() != scene.WindowSize || picture.format() != QImage::Format_RGB888)
         picture = QImage(scene.WindowSize, QImage::Format_RGB888);
-    picture.fill(Qt::black);
+    if (!PaintsClientArea(skin, scene.FormSection, scene.Minimized))
+        picture.fill(Qt::black);
     PaintForm(skin, scene, picture);
     PaintGrip(skin, scene, picture);
     titleBandCopy_ = picture.copy(0, 0, picture.width(), BandHeight(scene));
     composedSize_ = scene.WindowSize;
     PaintTitle(skin, scene, titleBandCopy_, picture);
+}
+
+bool TacFramePainter::PaintsClientArea(const TsSkinContent& skin, const QString& formSection, bool minimized) {
+    return !minimized && !IsOpaque(skin, TacSectionLook::For(skin, formSection));
 }
 
 bool TacFramePainter::Fits(const TsFrameScene& scene, const QImage& picture) const {

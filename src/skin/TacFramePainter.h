@@ -53,6 +53,10 @@ public:
     // rectangle to bring to the screen; empty when nothing was drawn.
     QRect RedrawButton(const TsSkinContent& skin, const TsFrameScene& scene, std::size_t button, QImage& picture) const;
 
+    // Whether the picture shows the client area too; a plain form section leaves it to the form itself,
+    // and a minimised window has none.
+    static bool PaintsClientArea(const TsSkinContent& skin, const QString& formSection, bool minimized);
+
     // 24 bits, window width × (top frame + title height), taken anew by every composition.
     const QImage& TitleBandCopy() const { return titleBandCopy_; }
 

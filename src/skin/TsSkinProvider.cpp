@@ -50,6 +50,7 @@ TsSkinProvider::TsSkinProvider(QWidget* form)
     : QObject(form),
       form_(form),
       ownFlags_(form->windowFlags()),
+      ownOpaquePaint_(form->testAttribute(Qt::WA_OpaquePaintEvent)),
       // Only a form has a frame to paint, and only one provider paints it; any other stays inert.
       active_(form->isWindow() && Of(form) == this),
       skinData_(form, kFormSection, TsCommonData::kfMayBeOpaque,
@@ -122,6 +123,7 @@ void TsSkinProvider::Apply() {
 
 void TsSkinProvider::Release() {
     buttonGlow_.reset();
+    form_->setAttribute(Qt::WA_OpaquePaintEvent, ownOpaquePaint_);
     SetFrame({});
     form_->clearMask();
 }
@@ -180,6 +182,8 @@ void TsSkinProvider::Recompute() {
     const TsWindowRegion region =
         TacWindowRegion::Build(skin, kFormSection, kTitleSection, form_->size(), form_->isMaximized(), geometry_.Frame);
     form_->setMask(region.Region);
+    // Where the window picture covers every pixel, the form's own background would only be painted over.
+    form_->setAttribute(Qt::WA_OpaquePaintEvent, ownOpaquePaint_ || PaintsClientArea());
     skinData_.MarkStale();
 }
 
@@ -200,6 +204,10 @@ TsFrameScene TsSkinProvider::Scene() const {
     scene.Grip = gripMode_ == gmRightBottom;
     scene.Buttons = buttons_;
     return scene;
+}
+
+bool TsSkinProvider::PaintsClientArea() const {
+    return TacFramePainter::PaintsClientArea(skinData_.Manager()->Skin(), kFormSection, form_->isMinimized());
 }
 
 void TsSkinProvider::PaintWindow(QImage& cache, const TsBackgroundInfo&) {
@@ -329,6 +337,8 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Paint: {
             QPainter painter(form_);
+            if (!PaintsClientArea())
+                painter.setClipRegion(QRegion(form_->rect()) - form_->contentsRect());
             skinData_.PaintCached(painter);
             break;
         }

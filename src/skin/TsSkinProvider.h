@@ -53,6 +53,8 @@ private:
     TsFormTraits Traits() const;
     void Recompute();
     TsFrameScene Scene() const;
+    // False where the form's own background shows in the client area (a plain form section).
+    bool PaintsClientArea() const;
     void PaintWindow(QImage& cache, const TsBackgroundInfo& background);
     int ButtonAt(QPoint at) const;
     void SetButtonState(int index, int state);
@@ -66,6 +68,7 @@ private:
 
     QWidget* form_;
     Qt::WindowFlags ownFlags_;
+    bool ownOpaquePaint_;
     const bool active_;
     TsCommonData skinData_;
     TacFramePainter painter_;
