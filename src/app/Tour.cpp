@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTextStream>
 #include <functional>
@@ -22,6 +23,7 @@
 #include "platform/TImage.h"
 #include "practice/UFrmTest2.h"
 #include "practice/UfrmTest.h"
+#include "skin/TsBitBtn.h"
 #include "skin/TsRadioButton.h"
 
 namespace {
@@ -35,6 +37,15 @@ void Snapshot(QWidget* window, const QString& dir, const std::function<void()>& 
     QApplication::processEvents();
     SaveFormSnapshot(window, dir);
     window->hide();
+}
+// The chapter menu open at the lower-left corner of its button, where a click on the button opens it.
+void SnapshotChapterMenu(const QString& dir) {
+    QMenu* menu = frmMain->PopupMenu1;
+    const QWidget* button = frmMain->btnZJ;
+    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+    QApplication::processEvents();
+    SaveFormSnapshot(menu, dir, QStringLiteral("PopupMenu1"));
+    menu->close();
 }
 bool ShowsFourOptionsAndAPicture(const TPracticeWindow& window) {
     return window.as4->isVisibleTo(&window) && window.Image1->isVisibleTo(&window);
@@ -105,6 +116,7 @@ int RunTour(const QString& dir) {
     try {
         Snapshot(frmMain, dir);
         frmMain->show();
+        SnapshotChapterMenu(dir);
         Snapshot(std::make_unique<TfrmConfig>(frmMain).get(), dir, [&dir] {
             // The main window as it looks behind the dialog: its frame in the inactive look.
             QEvent deactivate(QEvent::WindowDeactivate);

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QMenu>
 #include <QWidget>
 
+#include "skin/TacSkinnedMenu.h"
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinProvider.h"
 
@@ -19,6 +21,12 @@ void TacWindowHook::Install() {
 bool TacWindowHook::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Polish || !watched->isWidgetType())
         return false;
+    // A popup menu is a window without a frame: its adapter paints it whole.
+    if (auto* menu = qobject_cast<QMenu*>(watched)) {
+        if (!TacSkinnedMenu::Of(menu))
+            new TacSkinnedMenu(menu);
+        return false;
+    }
     auto* form = static_cast<QWidget*>(watched);
     const Qt::WindowType type = form->windowType();
     const TsSkinManager* manager = TsSkinManager::DefaultManager();
