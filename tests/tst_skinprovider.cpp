@@ -17,12 +17,16 @@ namespace {
 
 using Kinds = QList<int>;
 
-// A window as the program makes them: `kind` "main" (fixed size, system menu, minimize and close), "dialog"
-// or "sizeable" (the default frame).
+// A window as the program makes them: `kind` "main" (fixed size, system menu, minimize and close), "dialog",
+// "modal window" or "sizeable" (the default frame).
 std::unique_ptr<QWidget> MakeForm(const QString& kind) {
     std::unique_ptr<QWidget> form;
     if (kind == QLatin1String("dialog")) {
         form = std::make_unique<QDialog>();
+    } else if (kind == QLatin1String("modal window")) {
+        // Shown modally like a dialog, but a window of its own with every title button (the browser window).
+        form = std::make_unique<QDialog>(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                      Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     } else if (kind == QLatin1String("main")) {
         form = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -94,9 +98,9 @@ void TestSkinProvider::buttonsByKindOfWindow_data() {
     QTest::addColumn<Kinds>("buttons");  // right to left
     QTest::newRow("main window") << "main" << Kinds{TsStandardButton::Close, TsStandardButton::Minimize};
     QTest::newRow("dialog") << "dialog" << Kinds{TsStandardButton::Close};
-    QTest::newRow("sizeable window") << "sizeable"
-                                     << Kinds{TsStandardButton::Close, TsStandardButton::Maximize,
-                                              TsStandardButton::Minimize};
+    const Kinds all{TsStandardButton::Close, TsStandardButton::Maximize, TsStandardButton::Minimize};
+    QTest::newRow("sizeable window") << "sizeable" << all;
+    QTest::newRow("modal window") << "modal window" << all;
 }
 
 void TestSkinProvider::buttonsByKindOfWindow() {

@@ -1,6 +1,5 @@
 #include "skin/TsSkinProvider.h"
 
-#include <QDialog>
 #include <QEvent>
 #include <QLayout>
 #include <QMouseEvent>
@@ -97,7 +96,8 @@ TsFormTraits TsSkinProvider::Traits() const {
     TsFormTraits traits;
     traits.Width = form_->width();
     traits.Height = form_->height();
-    const bool dialog = qobject_cast<QDialog*>(form_) != nullptr;
+    // A dialog class made a window of its own (shown modally, but sized like any window) is no dialog here.
+    const bool dialog = form_->windowType() == Qt::Dialog;
     const bool fixed = form_->minimumSize() == form_->maximumSize();
     traits.BorderStyle = dialog ? TsBorderStyle::Dialog : fixed ? TsBorderStyle::Single : TsBorderStyle::Sizeable;
     const bool custom = ownFlags_.testFlag(Qt::CustomizeWindowHint);
