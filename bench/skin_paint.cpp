@@ -200,7 +200,8 @@ public:
         window_.show();
         QCoreApplication::processEvents();
         for (QWidget* child : window_.findChildren<QWidget*>()) {
-            if (TsSkinCommandEvent::Send(child, cmdSectionIndex, 0, theSkin->Manager()) > 0) {
+            // Popup menus are windows of their own, not painted with the window.
+            if (!child->isWindow() && TsSkinCommandEvent::Send(child, cmdSectionIndex, 0, theSkin->Manager()) > 0) {
                 composed_ << child;
                 area_ += qint64(child->width()) * child->height();
             }

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "skin/TacItemPainter.h"
 #include "skin/TacNineSlice.h"
+#include "skin/TacPixels.h"
 
 using SkinFixtures::ImageBytes;
 using TacNineSlice::Margins;
@@ -97,6 +98,8 @@ class TestSkinPaint : public QObject {
     Q_OBJECT
 
 private slots:
+    void tileRepeatsFromTheAreaCorner_data();
+    void tileRepeatsFromTheAreaCorner();
     void marginsShrinkToFit_data();
     void marginsShrinkToFit();
     void nineSlicesCoverTargetExactly_data();
@@ -472,6 +475,34 @@ void TestSkinPaint::renderFailures() {
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(out));
+}
+
+void TestSkinPaint::tileRepeatsFromTheAreaCorner_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::newRow("inside, whole tiles") << QRect(1, 1, 6, 4);
+    QTest::newRow("inside, cut tiles") << QRect(2, 1, 7, 5);
+    QTest::newRow("past the top-left corner") << QRect(-4, -3, 9, 8);
+    QTest::newRow("past the bottom-right corner") << QRect(5, 4, 9, 9);
+}
+
+// Every pixel of the area shows the source pixel its distance from the area's corner gives, however the
+// picture cuts the area; nothing outside the area changes.
+void TestSkinPaint::tileRepeatsFromTheAreaCorner() {
+    QFETCH(QRect, area);
+    QImage source(3, 2, QImage::Format_RGB888);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x)
+            source.setPixel(x, y, qRgb(40 * x, 100 * y, 7));
+    }
+    QImage target = SkinFixtures::Filled(10, 7, qRgb(1, 2, 3), QImage::Format_RGB888);
+    TacPixels::Tile(target, area, source);
+    for (int y = 0; y < target.height(); ++y) {
+        for (int x = 0; x < target.width(); ++x) {
+            const QRgb wanted =
+                area.contains(x, y) ? source.pixel((x - area.left()) % 3, (y - area.top()) % 2) : qRgb(1, 2, 3);
+            QCOMPARE(target.pixel(x, y), wanted);
+        }
+    }
 }
 
 QV_TEST_MAIN(TestSkinPaint)

@@ -31,9 +31,8 @@ QImage TacFader::Frame(const QImage& to) const {
         return to;
     QImage mix = to.copy();
     const int k = OldWeight(level_, iterations_);
-    TacPixels::Transform(mix, mix.rect(), [&](int x, int y, TacPixels::Rgb now) {
-        return TacPixels::MixByte(TacPixels::Get(from_, x, y), now, k);
-    });
+    TacPixels::Combine(mix, mix.rect(), from_,
+                       [k](TacPixels::Rgb now, TacPixels::Rgb old) { return TacPixels::MixByte(old, now, k); });
     return mix;
 }
 

@@ -80,9 +80,8 @@ void PaintOwnFill(QImage& target, const QRect& area, const FillValues& v, const 
             QImage gradient(area.size(), QImage::Format_RGB888);
             PaintGradientOrColor(gradient, gradient.rect(), v);
             const int k = static_cast<std::uint8_t>(v.ImagePercent * 256 / 100);
-            TacPixels::Transform(target, area, [&](int x, int y, Rgb texture) {
-                return TacPixels::MixByte(texture, TacPixels::Get(gradient, x - area.left(), y - area.top()), k);
-            });
+            TacPixels::Combine(target, area, gradient,
+                               [k](Rgb texture, Rgb shade) { return TacPixels::MixByte(texture, shade, k); });
         } else {
             PaintGradientOrColor(target, area, v);
         }
@@ -111,9 +110,8 @@ void PaintFill(const FillValues& v, const TsBackgroundInfo& background, QImage& 
     QImage own(area.size(), QImage::Format_RGB888);
     PaintOwnFill(own, own.rect(), v, background);
     const int k = v.Transparency * 255 / 100;
-    TacPixels::Transform(target, area, [&](int x, int y, Rgb parent) {
-        return TacPixels::MixByte(parent, TacPixels::Get(own, x - area.left(), y - area.top()), k);
-    });
+    TacPixels::Combine(target, area, own,
+                       [k](Rgb parent, Rgb surface) { return TacPixels::MixByte(parent, surface, k); });
 }
 
 // Unlike a bare size check, containment also refuses a rectangle that runs past the right or bottom.

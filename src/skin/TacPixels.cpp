@@ -1,5 +1,6 @@
 #include "skin/TacPixels.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace TacPixels {
@@ -26,20 +27,35 @@ void Blit(QImage& target, QPoint at, const QImage& source, const QRect& from) {
     const QRect area = wanted.translated(shift) & target.rect();
     if (area.isEmpty())
         return;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const uchar* in = source.constScanLine(y - shift.y()) + (area.left() - shift.x()) * 3;
-        std::memcpy(target.scanLine(y) + area.left() * 3, in, static_cast<std::size_t>(area.width()) * 3);
-    }
+    uchar* out = target.bits() + area.top() * target.bytesPerLine() + area.left() * 3;
+    const uchar* in =
+        source.constBits() + (area.top() - shift.y()) * source.bytesPerLine() + (area.left() - shift.x()) * 3;
+    for (int y = area.top(); y <= area.bottom(); ++y, out += target.bytesPerLine(), in += source.bytesPerLine())
+        std::memcpy(out, in, static_cast<std::size_t>(area.width()) * 3);
 }
 
 void Tile(QImage& target, const QRect& area, const QImage& source) {
-    if (source.isNull() || area.isEmpty())
+    const QRect clipped = area & target.rect();
+    if (source.isNull() || clipped.isEmpty())
         return;
-    for (int y = area.top(); y <= area.bottom(); y += source.height()) {
-        for (int x = area.left(); x <= area.right(); x += source.width()) {
-            const QRect piece(0, 0, std::min(source.width(), area.right() + 1 - x),
-                              std::min(source.height(), area.bottom() + 1 - y));
-            Blit(target, {x, y}, source, piece);
+    const int width = source.width(), height = source.height();
+    const qsizetype stride = target.bytesPerLine();
+    const std::size_t rowBytes = static_cast<std::size_t>(clipped.width()) * 3;
+    uchar* out = target.bits() + clipped.top() * stride + clipped.left() * 3;
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y, out += stride) {
+        // Below the first band each row repeats the one a tile's height above it.
+        if (y - height >= clipped.top()) {
+            std::memcpy(out, out - height * stride, rowBytes);
+            continue;
+        }
+        // The source's row over and over, from where the area's tiling puts it at the left edge.
+        const uchar* in = source.constScanLine((y - area.top()) % height);
+        int column = (clipped.left() - area.left()) % width;
+        for (int x = 0; x < clipped.width();) {
+            const int run = std::min(width - column, clipped.width() - x);
+            std::memcpy(out + x * 3, in + column * 3, static_cast<std::size_t>(run) * 3);
+            x += run;
+            column = 0;
         }
     }
 }

@@ -93,6 +93,22 @@ void Transform(QImage& image, const QRect& area, F f) {
         }
     }
 }
+// Replaces every pixel of `area` (clipped to the picture) by f(pixel, pixel of `other`), where `other`'s
+// top-left pixel lies at `area`'s top-left corner; `other` is 24 bits and covers the area.
+template <typename F>
+void Combine(QImage& image, const QRect& area, const QImage& other, F f) {
+    const QRect clipped = area & image.rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        uchar* p = image.scanLine(y) + clipped.left() * 3;
+        const uchar* q = other.constScanLine(y - area.top()) + (clipped.left() - area.left()) * 3;
+        for (int x = clipped.left(); x <= clipped.right(); ++x, p += 3, q += 3) {
+            const Rgb c = f(Rgb{p[0], p[1], p[2]}, Rgb{q[0], q[1], q[2]});
+            p[0] = static_cast<uchar>(c.R);
+            p[1] = static_cast<uchar>(c.G);
+            p[2] = static_cast<uchar>(c.B);
+        }
+    }
+}
 // Copies `from` of `source` to `at`, clipped to both pictures.
 void Blit(QImage& target, QPoint at, const QImage& source, const QRect& from);
 // Repeats `source` from the top-left of `area`, the last column and row cut off.
