@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-15}
 # The skin package is built too: the program loads it at start-up.
-cmake --build "$build" --target quorvane bare_window skin_files >/dev/null
+cmake --build "$build" --target quorvane bare_window text_window skin_files >/dev/null
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
@@ -30,17 +30,25 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 
 program=$(mktemp)
 baseline=$(mktemp)
-trap 'rm -f "$program" "$baseline"' EXIT
+text=$(mktemp)
+trap 'rm -f "$program" "$baseline" "$text"' EXIT
 for _ in $(seq "$runs"); do
     measure "$program" "$build/quorvane/quorvane" --exit-after-show
     measure "$baseline" "$build/bench/bare_window"
+    # With the program's font configuration, as the program finds it beside itself.
+    FONTCONFIG_FILE="$(realpath "$build")/quorvane/fonts.conf" measure "$text" "$build/bench/text_window"
 done
 
 program_time=$(cut -d' ' -f1 "$program" | median)
 program_memory=$(cut -d' ' -f2 "$program" | median)
 baseline_time=$(cut -d' ' -f1 "$baseline" | median)
 baseline_memory=$(cut -d' ' -f2 "$baseline" | median)
-awk -v pt="$program_time" -v bt="$baseline_time" -v pm="$program_memory" -v bm="$baseline_memory" 'BEGIN {
+text_time=$(cut -d' ' -f1 "$text" | median)
+text_memory=$(cut -d' ' -f2 "$text" | median)
+awk -v pt="$program_time" -v bt="$baseline_time" -v pm="$program_memory" -v bm="$baseline_memory" \
+    -v tt="$text_time" -v tm="$text_memory" 'BEGIN {
     printf "start-up time:   program %.3f s, bare window %.3f s, ratio %.2f (goal <= 1.5)\n", pt, bt, pt / bt
     printf "peak memory:     program %d KiB, bare window %d KiB, ratio %.2f (goal <= 1.5)\n", pm, bm, pm / bm
+    printf "for comparison:  bare window with the main window'"'"'s words in its faces %.3f s, %d KiB; ", tt, tm
+    printf "program against it: time %.2f, memory %.2f\n", pt / tt, pm / tm
 }'
