@@ -91,6 +91,7 @@ private slots:
     void brokenSkinKeepsPreviousOne();
     void newerVersionWarnsAndLoads();
     void firstManagerIsDefault();
+    void prefetchedSkinLoadsAsAnyOther();
 
 private:
     std::unique_ptr<TsSkinManager> ManagerFor(const TestAppDir& dir) {
@@ -492,6 +493,40 @@ void TestSkinPackage::firstManagerIsDefault() {
     QVERIFY(second.IsDefault());
     first.reset();
     QCOMPARE(TsSkinManager::DefaultManager(), &second);
+}
+
+// A skin read ahead on a worker thread is taken only by a load of the same skin with the default colour
+// settings, and a broken one is reported as a load would report it; any other load reads its own skin.
+void TestSkinPackage::prefetchedSkinLoadsAsAnyOther() {
+    TestAppDir dir(TestAppDir::NoBanks);
+    dir.WriteFile(QStringLiteral("s.asz"), Package(QStringLiteral("[FROMS]\r\n")));
+    dir.WriteFile(QStringLiteral("other.asz"), Package(QStringLiteral("[FROMOTHER]\r\nCOLOR=255\r\n")));
+    dir.WriteFile(QStringLiteral("broken.asz"), QByteArray("not a package"));
+    MessageBoxRecorder boxes;
+
+    TsSkinManager::Prefetch(dir.Path(), QStringLiteral("s"));
+    auto manager = ManagerFor(dir);
+    manager->SetActive(true);
+    QCOMPARE(manager->Skin().SectionIndexOf(QStringLiteral("FROMS")), 0);
+
+    TsSkinManager::Prefetch(dir.Path(), QStringLiteral("other"));
+    manager->SetSkinName(QStringLiteral("s"));
+    QCOMPARE(manager->Skin().SectionIndexOf(QStringLiteral("FROMS")), 0);
+
+    TsSkinManager::Prefetch(dir.Path(), QStringLiteral("other"));
+    manager->HueOffset = 30;
+    manager->SetSkinName(QStringLiteral("other"));
+    QCOMPARE(manager->Skin().SectionIndexOf(QStringLiteral("FROMOTHER")), 0);
+    QVERIFY(manager->Skin().Sections[0].Color != 255);  // shifted by this load, not read ahead unshifted
+    manager->HueOffset = 0;
+
+    manager->SetSkinName(QStringLiteral("broken"));
+    QCOMPARE(boxes.shown.size(), std::size_t(1));
+    TsSkinManager::Prefetch(dir.Path(), QStringLiteral("broken"));
+    manager->SetSkinName(QStringLiteral("broken"));
+    QCOMPARE(boxes.shown.size(), std::size_t(2));
+    QCOMPARE(boxes.shown[1].text, boxes.shown[0].text);
+    QCOMPARE(manager->Skin().SectionIndexOf(QStringLiteral("FROMOTHER")), 0);
 }
 
 QV_TEST_MAIN(TestSkinPackage)

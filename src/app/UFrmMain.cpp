@@ -33,6 +33,7 @@
 namespace {
 const QColor kCentreTextColour(255, 255, 0);
 const QColor kLabelFontColour(36, 44, 53);
+const QString kSkinName = QStringLiteral("s");
 
 QString StatusText() {
     return QStringLiteral("软件技术支持：Morlenta") + QChar(0x3000) + QStringLiteral("网址：") + kMakerWebSite +
@@ -55,6 +56,8 @@ TfrmMain::TfrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmMain");
+    // The skin is read while the controls are made; FormCreate loads it.
+    TsSkinManager::Prefetch(AppDir(), kSkinName);
     setWindowTitle(QStringLiteral("Quorvane（２０１０年４月新版题库）"));
     setWindowIcon(QIcon(QPixmap::fromImage(ReadImageAs(QStringLiteral(":/art/quorvane.png"), "PNG"))));
     setFixedSize(705, 430);
@@ -183,7 +186,7 @@ void TfrmMain::FormCreate() {
     sSkinManager1 = new TsSkinManager(this);
     sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
     sSkinManager1->SetSkinDirectory(AppDir());
-    sSkinManager1->SetSkinName(QStringLiteral("s"));
+    sSkinManager1->SetSkinName(kSkinName);
     sSkinManager1->SetActive(true);
     ShowCentreInfo();
 }

@@ -1,11 +1,11 @@
 #include "skin/TsSkinManager.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QWidget>
 
 #include "platform/AppDir.h"
 #include "platform/MessageBox.h"
+#include "skin/TacSkinFetch.h"
 #include "skin/TacSkinLoader.h"
 #include "skin/TacSkinPaths.h"
 #include "skin/TacWindowHook.h"
@@ -80,23 +80,22 @@ void TsSkinManager::SetActive(bool active) {
         Unload();
 }
 
+void TsSkinManager::Prefetch(const QString& directory, const QString& name) {
+    TacSkinFetch::Start(directory, name, TacSkinPaths::ResolveSkinDirectory(directory, AppDir()));
+}
+
 std::optional<TsSkinContent> TsSkinManager::LoadNamedSkin(bool& packed, QStringList& warnings) const {
     const TacSkinLoader::Settings settings{HueOffset, Saturation};
-    const QString resolved = TacSkinPaths::ResolveSkinDirectory(skinDirectory_, AppDir());
-    // The package is looked for in the directory as given, the folder in the resolved one.
-    const QString package = TacSkinPaths::IncludeBackslash(skinDirectory_) + skinName_ + QStringLiteral(".asz");
-    if (QFileInfo(FileSystemPath(package)).isFile()) {
-        packed = true;
-        return TacSkinLoader::FromPackage(TacSkinLoader::ReadFile(FileSystemPath(package)), resolved + u'\\', settings,
-                                          warnings);
+    std::optional<TsFetchedSkin> fetched = TacSkinFetch::Take(skinDirectory_, skinName_, settings);
+    if (!fetched) {
+        fetched = TacSkinFetch::Load(skinDirectory_, skinName_,
+                                     TacSkinPaths::ResolveSkinDirectory(skinDirectory_, AppDir()), settings);
     }
-    const QString folder = resolved + u'\\' + skinName_ + u'\\';
-    const QString options = FileSystemPath(folder + QStringLiteral("Options.dat"));
-    if (QFileInfo(options).isFile()) {
-        packed = false;
-        return TacSkinLoader::FromFolder(TacSkinLoader::ReadFile(options), folder, settings, warnings);
-    }
-    return std::nullopt;
+    warnings += fetched->Warnings;
+    if (fetched->Error)
+        std::rethrow_exception(fetched->Error);
+    packed = fetched->Packed;
+    return std::move(fetched->Content);
 }
 
 void TsSkinManager::ChangeSkin() {

@@ -33,6 +33,10 @@ public:
     QString SkinInfo() const { return skin_.SkinData.Description; }
     QString Version() const { return QString::number(skin_.SkinData.Version); }
 
+    // Starts reading the skin `name` of `directory` on a worker thread, so that reading it overlaps other
+    // start-up work; the next load of that skin, with the default colour settings, takes the result.
+    static void Prefetch(const QString& directory, const QString& name);
+
     // The manager that global painting and dialog skinning use: the first one made, unless another
     // one is made the default.
     bool IsDefault() const { return DefaultManager() == this; }
