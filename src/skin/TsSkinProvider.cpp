@@ -179,6 +179,7 @@ void TsSkinProvider::Recompute() {
     buttons_.assign(geometry_.Buttons.size(), TsTitleButtonState{});
     pressed_ = -1;
     buttonGlow_.reset();
+    TakeIcon();
     const TsWindowRegion region =
         TacWindowRegion::Build(skin, kFormSection, kTitleSection, form_->size(), form_->isMaximized(), geometry_.Frame);
     form_->setMask(region.Region);
@@ -197,13 +198,16 @@ TsFrameScene TsSkinProvider::Scene() const {
     scene.Caption = form_->windowTitle();
     scene.CaptionFont = form_->font();
     scene.CaptionFont.setPixelSize(kCaptionPixels);
-    if (!geometry_.IconSize.isEmpty())
-        scene.Icon = form_->windowIcon().pixmap(geometry_.IconSize).toImage();
+    scene.Icon = icon_;
     scene.FormActive = formActive_;
     scene.FormEnabled = form_->isEnabled();
     scene.Grip = gripMode_ == gmRightBottom;
     scene.Buttons = buttons_;
     return scene;
+}
+
+void TsSkinProvider::TakeIcon() {
+    icon_ = geometry_.IconSize.isEmpty() ? QImage() : form_->windowIcon().pixmap(geometry_.IconSize).toImage();
 }
 
 bool TsSkinProvider::PaintsClientArea() const {
@@ -351,8 +355,11 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         }
-        case QEvent::WindowTitleChange:
         case QEvent::WindowIconChange:
+            TakeIcon();
+            RepaintTitle();
+            break;
+        case QEvent::WindowTitleChange:
             RepaintTitle();
             break;
         case QEvent::EnabledChange:

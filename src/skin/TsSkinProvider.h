@@ -53,6 +53,8 @@ private:
     TsFormTraits Traits() const;
     void Recompute();
     TsFrameScene Scene() const;
+    // The form's icon at the title's icon size, taken once for every repaint of the title.
+    void TakeIcon();
     // False where the form's own background shows in the client area (a plain form section).
     bool PaintsClientArea() const;
     void PaintWindow(QImage& cache, const TsBackgroundInfo& background);
@@ -73,6 +75,7 @@ private:
     TsCommonData skinData_;
     TacFramePainter painter_;
     TsTitleGeometry geometry_;
+    QImage icon_;
     std::vector<TsTitleButtonState> buttons_;
     QMargins applied_;
     bool formActive_ = true;
