@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <memory>
@@ -73,6 +74,8 @@ private slots:
     void hoveringATitleButtonRedrawsOnlyTheTitle();
     void hotCloseButtonGlows();
     void plainFormSectionLeavesTheClientAreaToTheForm();
+    void skinningRulesChooseByKindOfWindow_data();
+    void skinningRulesChooseByKindOfWindow();
 
 private:
     std::unique_ptr<TestAppDir> dir_;
@@ -253,6 +256,29 @@ void TestSkinProvider::plainFormSectionLeavesTheClientAreaToTheForm() {
     const QRect client = form->contentsRect();
     QCOMPARE(shown.pixelColor(client.center()), QColor(0, 128, 0));
     QCOMPARE(shown.pixelColor(client.left(), client.top() - 1), QColor(255, 0, 0));
+}
+
+void TestSkinProvider::skinningRulesChooseByKindOfWindow_data() {
+    QTest::addColumn<int>("rules");
+    QTest::addColumn<bool>("messageBoxSkinned");
+    QTest::addColumn<bool>("dialogSkinned");
+    QTest::newRow("forms only") << int(TsSkinManager::srStdForms) << false << true;
+    QTest::newRow("dialogs only") << int(TsSkinManager::srStdDialogs) << true << false;
+    QTest::newRow("both") << int(TsSkinManager::srStdForms | TsSkinManager::srStdDialogs) << true << true;
+}
+
+// A message box is a standard dialog; a dialog class the program makes (the settings dialog) is a form.
+void TestSkinProvider::skinningRulesChooseByKindOfWindow() {
+    QFETCH(int, rules);
+    QFETCH(bool, messageBoxSkinned);
+    QFETCH(bool, dialogSkinned);
+    manager_->SkinningRules = TsSkinManager::TsSkinningRules(rules);
+    QMessageBox box;
+    box.ensurePolished();
+    QCOMPARE(TsSkinProvider::Of(&box) != nullptr, messageBoxSkinned);
+    const std::unique_ptr<QWidget> dialog = MakeForm(QStringLiteral("dialog"));
+    dialog->ensurePolished();
+    QCOMPARE(TsSkinProvider::Of(dialog.get()) != nullptr, dialogSkinned);
 }
 
 QV_TEST_MAIN(TestSkinProvider)

@@ -1,9 +1,9 @@
 #include "skin/TacWindowHook.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QWidget>
 
 #include "skin/TacSkinnedMenu.h"
@@ -32,8 +32,9 @@ bool TacWindowHook::eventFilter(QObject* watched, QEvent* event) {
     const TsSkinManager* manager = TsSkinManager::DefaultManager();
     if (!form->isWindow() || (type != Qt::Window && type != Qt::Dialog) || !manager || TsSkinProvider::Of(form))
         return false;
-    const bool dialog = qobject_cast<QDialog*>(form) != nullptr;
-    if (manager->SkinningRules.testFlag(dialog ? TsSkinManager::srStdDialogs : TsSkinManager::srStdForms))
+    // Message boxes follow the rule for standard dialogs; every other form, modal or not, the rule for forms.
+    const bool messageBox = qobject_cast<QMessageBox*>(form) != nullptr;
+    if (manager->SkinningRules.testFlag(messageBox ? TsSkinManager::srStdDialogs : TsSkinManager::srStdForms))
         new TsSkinProvider(form);
     return false;
 }
