@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kOpaqueMarginLimit = 30;  // borders wider than this are pictures, not plain frames
-
 int StateOf(const TsFrameScene& scene) {
     return scene.FormActive ? 1 : 0;
 }
@@ -37,17 +35,9 @@ const TsMaskData* MaskAt(const TsSkinContent& skin, int index) {
     return &skin.Masks[static_cast<std::size_t>(index)];
 }
 
-// A section of one plain colour with a thin border: filling the colour shows the same as composing it.
+// A plain section that shows nothing through it: filling its colour shows the same as composing it.
 bool IsOpaque(const TsSkinContent& skin, const TacSectionLook& look) {
-    const TsGeneralData* section = SectionAt(skin, look.SectionIdx);
-    if (!section)
-        return false;
-    if (const TsMaskData* border = MaskAt(skin, look.BorderMaskIdx)) {
-        if (border->BorderLeft() + border->BorderRight() > kOpaqueMarginLimit ||
-            border->BorderTop() + border->BorderBottom() > kOpaqueMarginLimit)
-            return false;
-    }
-    return section->GradientPercent == 0 && section->ImagePercent == 0 && section->Transparency == 0;
+    return look.PlainSurface(skin) && skin.Sections[static_cast<std::size_t>(look.SectionIdx)].Transparency == 0;
 }
 
 // The form paints its client area itself, so a plain section needs only its top part and frame: the

@@ -10,3 +10,15 @@ TacSectionLook TacSectionLook::For(const TsSkinContent& skin, const QString& sec
     look.HotTextureIdx = skin.TextureIndexOf(look.SectionIdx, section, QStringLiteral("HOTPATTERN"));
     return look;
 }
+
+bool TacSectionLook::PlainSurface(const TsSkinContent& skin) const {
+    if (SectionIdx < 0 || SectionIdx >= static_cast<int>(skin.Sections.size()))
+        return false;
+    if (BorderMaskIdx >= 0 && BorderMaskIdx < static_cast<int>(skin.Masks.size())) {
+        const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(BorderMaskIdx)];
+        if (mask.BorderLeft() + mask.BorderRight() > 30 || mask.BorderTop() + mask.BorderBottom() > 30)
+            return false;
+    }
+    const TsGeneralData& section = skin.Sections[static_cast<std::size_t>(SectionIdx)];
+    return section.GradientPercent == 0 && section.ImagePercent == 0;
+}

@@ -15,4 +15,7 @@ struct TacSectionLook {
     std::optional<int> CustomColor;  // the control's own colour in place of the section's fill
 
     static TacSectionLook For(const TsSkinContent& skin, const QString& section);
+    // The section's surface is one plain colour inside a thin border (left + right and top + bottom margins
+    // each at most 30): filling the colour shows what composing it would, where nothing shows through.
+    bool PlainSurface(const TsSkinContent& skin) const;
 };

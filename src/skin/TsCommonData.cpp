@@ -147,15 +147,9 @@ void TsCommonData::ComputeOpaque() {
     opaque_ = false;
     if (!(kindCode_ & kfMayBeOpaque) || !IsSkinnedNow(false))
         return;
-    const TsGeneralData& section = Section();
-    const TsSkinContent& skin = Manager()->Skin();
-    if (look_.BorderMaskIdx >= 0 && look_.BorderMaskIdx < static_cast<int>(skin.Masks.size())) {
-        const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(look_.BorderMaskIdx)];
-        if (mask.BorderLeft() + mask.BorderRight() > 30 || mask.BorderTop() + mask.BorderBottom() > 30)
-            return;
-    }
-    if (section.GradientPercent != 0 || section.ImagePercent != 0)
+    if (!look_.PlainSurface(Manager()->Skin()))
         return;
+    const TsGeneralData& section = Section();
     const QWidget* parent = host_ ? host_->parentWidget() : nullptr;
     const bool parentOpaque =
         parent && (TsSkinCommandEvent::Send(const_cast<QWidget*>(parent), cmdFlags, 0, Manager()) & 1);
