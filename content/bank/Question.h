@@ -12,4 +12,5 @@ struct Question {
     std::array<QString, 4> options;  // A..D; a true/false question carries 正确/错误 and two empty strings
     int answer = 0;                  // 1..4 for A..D
     QString picture;                 // file name beside the bank, or empty
+    QString explanation;             // why the answer is right, naming the rule; may be empty
 };

@@ -105,7 +105,8 @@ private:
     static const QStringList& knownKeys() {
         static const QStringList keys{QStringLiteral("ID"), QStringLiteral("章节"), QStringLiteral("题目"),
                                       QStringLiteral("A"),  QStringLiteral("B"),    QStringLiteral("C"),
-                                      QStringLiteral("D"),  QStringLiteral("答案"), QStringLiteral("图片")};
+                                      QStringLiteral("D"),  QStringLiteral("答案"), QStringLiteral("图片"),
+                                      QStringLiteral("解析")};
         return keys;
     }
 
@@ -164,6 +165,10 @@ private:
                 fail(picture->line, QStringLiteral("图片 must be a bare file name, got \"%1\"").arg(picture->value));
             }
             question.picture = picture->value;
+        }
+
+        if (const Field* explanation = record_.find(QStringLiteral("解析"))) {
+            question.explanation = explanation->value;
         }
 
         questions_.append(question);
