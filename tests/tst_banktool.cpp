@@ -53,9 +53,9 @@ ResultSet Select(const QString& bank, const QString& sql) {
 
 // A question of every shape a bank holds: four options with a picture, true/false, an empty C before a D.
 QList<Question> MixedQuestions() {
-    return {{3, 1, QStringLiteral("遇到“让”字标志怎么办？"), {"停车", "减速让行", "鸣喇叭", "加速"}, 2, "3.png"},
-            {8, 10, QStringLiteral("轮式机械可以上高速公路。"), {"正确", "错误", "", ""}, 2, ""},
-            {12, 7, QStringLiteral("引号\"与反斜杠\\都要保留"), {"甲", "乙", "", "丁"}, 4, ""}};
+    return {{3, 1, QStringLiteral("遇到“让”字标志怎么办？"), {"停车", "减速让行", "鸣喇叭", "加速"}, 2, "3.png", {}},
+            {8, 10, QStringLiteral("轮式机械可以上高速公路。"), {"正确", "错误", "", ""}, 2, "", {}},
+            {12, 7, QStringLiteral("引号\"与反斜杠\\都要保留"), {"甲", "乙", "", "丁"}, 4, "", {}}};
 }
 
 QByteArray ImportJson(const QString& questions, const QString& progress = QStringLiteral("null")) {
