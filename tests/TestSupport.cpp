@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 
 #include "browse/BrowserEngine.h"
 #include "platform/AppDir.h"
@@ -58,8 +59,28 @@ MessageBoxRecorder::MessageBoxRecorder() {
 }
 
 MessageBoxRecorder::~MessageBoxRecorder() {
-    SetMessageBoxHook({});
+    FailOnMessageBoxes();
 }
+
+void FailOnMessageBoxes() {
+    SetMessageBoxHook([](const MessageBoxRequest& request) {
+        const QByteArray message =
+            QStringLiteral("unexpected message box \"%1\": %2").arg(request.caption, request.text).toUtf8();
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+        // The answer that backs out of whatever the box asked.
+        for (const auto button : {QMessageBox::Cancel, QMessageBox::No}) {
+            if (request.buttons.testFlag(button))
+                return button;
+        }
+        return QMessageBox::Ok;
+    });
+}
+
+namespace {
+// From the start of every test program: a box that no test expects fails the test at once instead of
+// waiting for a person until the test times out.
+const bool kFailingOnMessageBoxes = (FailOnMessageBoxes(), true);
+}  // namespace
 
 SoundRecorder::SoundRecorder() {
     SetSoundSinkForTesting([this](const QString& fileName) { played << QString(fileName).remove(AppDir()); });

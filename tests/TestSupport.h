@@ -32,6 +32,11 @@ private:
     QString path_;
 };
 
+// Makes every message box fail the running test, naming its caption and text. Every test program starts
+// this way; a test that expects boxes answers them with MessageBoxRecorder or a hook of its own and calls
+// this when it is done.
+void FailOnMessageBoxes();
+
 // Answers every message box with OK while it lives, and keeps what each one said.
 class MessageBoxRecorder {
 public:

@@ -352,7 +352,7 @@ void PracticeTest::endAsksFirst() {
         window = OpenSequential();
     }
     Click(window->sSpeedButton7);
-    SetMessageBoxHook({});
+    FailOnMessageBoxes();
     QCOMPARE(asked.size(), size_t(1));
     QCOMPARE(asked[0].caption, QStringLiteral("确认"));
     QCOMPARE(asked[0].text, QStringLiteral("确定要结束练习吗？"));

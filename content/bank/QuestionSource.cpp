@@ -103,9 +103,9 @@ private:
     }
 
     static const QStringList& knownKeys() {
-        static const QStringList keys{QStringLiteral("ID"), QStringLiteral("章节"), QStringLiteral("题目"),
-                                      QStringLiteral("A"),  QStringLiteral("B"),    QStringLiteral("C"),
-                                      QStringLiteral("D"),  QStringLiteral("答案"), QStringLiteral("图片"),
+        static const QStringList keys{QStringLiteral("ID"),  QStringLiteral("章节"), QStringLiteral("题目"),
+                                      QStringLiteral("A"),   QStringLiteral("B"),    QStringLiteral("C"),
+                                      QStringLiteral("D"),   QStringLiteral("答案"), QStringLiteral("图片"),
                                       QStringLiteral("解析")};
         return keys;
     }
