@@ -1,9 +1,13 @@
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
+#include <optional>
 
 #include "platform/Exception.h"
 #include "platform/GbkText.h"
@@ -20,7 +24,29 @@ const QByteArray kJiashiGbk("\xBC\xDD\xCA\xBB");
 const QByteArray kPeizhiGbk("\xC5\xE4\xD6\xC3");
 const QByteArray kMingchengGbk("\xC3\xFB\xB3\xC6");
 
-enum class Setup { ReadOnlyFile, ReadOnlyFolder, NewFileInReadOnlyFolder, MissingFolder, TargetIsDirectory };
+enum class Setup { ReadOnlyFile, ReadOnlyFolder, NewFileInReadOnlyFolder, MissingFolder, TargetIsDirectory, DiskFull };
+
+// While it lives, no file of the process may grow beyond a few bytes: writes fail as they do on a full
+// disk, with an error instead of a signal.
+class DiskFull {
+public:
+    DiskFull() {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = saved_;
+        tiny.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+    }
+    ~DiskFull() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        signal(SIGXFSZ, SIG_DFL);
+    }
+    DiskFull(const DiskFull&) = delete;
+    DiskFull& operator=(const DiskFull&) = delete;
+
+private:
+    rlimit saved_{};
+};
 
 }  // namespace
 
@@ -369,6 +395,7 @@ void TestIniStore::writeFailureLeavesFileAlone_data() {
     QTest::newRow("new file in a read-only folder") << Setup::NewFileInReadOnlyFolder << "locked/config.ini";
     QTest::newRow("missing folder") << Setup::MissingFolder << "missing/config.ini";
     QTest::newRow("directory in place of the file") << Setup::TargetIsDirectory << "config.ini";
+    QTest::newRow("disk full") << Setup::DiskFull << "config.ini";
 }
 
 void TestIniStore::writeFailureLeavesFileAlone() {
@@ -395,6 +422,9 @@ void TestIniStore::writeFailureLeavesFileAlone() {
         case Setup::TargetIsDirectory:
             QVERIFY(root.mkdir(fileName));
             break;
+        case Setup::DiskFull:
+            WriteFile(fileName, original);
+            break;
     }
     const QString folder = QFileInfo(fileName).path();
     const QStringList listing = Listing(folder);
@@ -402,11 +432,16 @@ void TestIniStore::writeFailureLeavesFileAlone() {
 
     const QString target = Path(fileName);
     QString message = "<no exception>";
+    std::optional<DiskFull> diskFull;
+    if (setup == Setup::DiskFull) {
+        diskFull.emplace();
+    }
     try {
         IniStore::WriteString(target, "config", "name", "new");
     } catch (const Exception& e) {
         message = e.Message();
     }
+    diskFull.reset();
     QCOMPARE(message, "Unable to write to " + target);
     QCOMPARE(ReadFile(fileName), before);
     QCOMPARE(Listing(folder), listing);

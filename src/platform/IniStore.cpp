@@ -5,10 +5,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <optional>
 #include <vector>
 
+#include "platform/AtomicFile.h"
 #include "platform/Exception.h"
 #include "platform/GbkText.h"
 
@@ -179,8 +179,7 @@ void Save(const QString& fileName, const IniFile& file) {
     for (const Line& line : file.lines) {
         content += line.bytes + "\r\n";
     }
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit()) {
+    if (!WriteFileAtomically(fileName, content)) {
         throw WriteError(fileName);
     }
 }

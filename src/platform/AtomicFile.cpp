@@ -1,0 +1,65 @@
+#include "platform/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+namespace {
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// The mode a new file gets from the process's umask, as open() would give it.
+mode_t NewFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// The rename is only durable once the folder's entry is on disk too; a folder that cannot be synced
+// (some file systems refuse) does not undo a rename that has already happened.
+void SyncFolder(const QByteArray& folder) {
+    const int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {
+    const QByteArray target = QFile::encodeName(fileName);
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat existing {};
+    const mode_t mode = stat(target.constData(), &existing) == 0 ? existing.st_mode & 07777 : NewFileMode();
+    bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    ok = ok && rename(temporary.constData(), target.constData()) == 0;
+    if (!ok) {
+        unlink(temporary.constData());
+        return false;
+    }
+    SyncFolder(QFile::encodeName(QFileInfo(fileName).absolutePath()));
+    return true;
+}
