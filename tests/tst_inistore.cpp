@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -75,6 +76,7 @@ private slots:
     void writeString_data();
     void writeString();
     void writeKeepsUntouchedLinesByteForByte();
+    void undecodedValueIsNotWrittenBack();
     void valueReadsBackAsWritten_data();
     void valueReadsBackAsWritten();
     void writeFailureLeavesFileAlone_data();
@@ -183,6 +185,14 @@ void TestIniStore::readString_data() {
                                              << "name" << kDefault;
     QTest::newRow("missing section") << plain << "other"
                                      << "name" << kDefault;
+    QTest::newRow("UTF-8 without byte-order mark")
+        << QByteArray("[config]\nname=\xE5\xB9\xB3\xE5\xAE\x89\n") << "config"
+        << "name" << u"平安"_s;
+    QTest::newRow("UTF-16 little-endian")
+        << QByteArray(QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)
+                          .encode(u"[config]\r\nname=平安"_s))
+        << "config"
+        << "name" << u"平安"_s;
     QTest::newRow("missing key") << plain << "config"
                                  << "other" << kDefault;
     QTest::newRow("section in other case") << plain << "CoNfIg"
@@ -325,6 +335,18 @@ void TestIniStore::writeString_data() {
     QTest::newRow("GBK section and key") << "[" + kPeizhiGbk + "]\r\n"
                                          << u"配置"_s << u"名称"_s
                                          << "[" + kPeizhiGbk + "]\r\n" + kMingchengGbk + "=new\r\n";
+    QTest::newRow("UTF-8 without byte-order mark stays so")
+        << QByteArray("[config]\r\nname=\xE5\xB9\xB3\xE5\xAE\x89\r\n") << "config" << u"名称"_s
+        << QByteArray("[config]\r\nname=\xE5\xB9\xB3\xE5\xAE\x89\r\n\xE5\x90\x8D\xE7\xA7\xB0=new\r\n");
+    const auto utf16 = [](QStringConverter::Encoding encoding, const QString& text) {
+        return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(text));
+    };
+    QTest::newRow("UTF-16 little-endian stays so")
+        << utf16(QStringConverter::Utf16LE, u"[config]\r\nname=平安\r\n"_s) << "config"
+        << "name" << utf16(QStringConverter::Utf16LE, u"[config]\r\nname=new\r\n"_s);
+    QTest::newRow("UTF-16 big-endian stays so")
+        << utf16(QStringConverter::Utf16BE, u"[other]\na=1\n[config]\n"_s) << "config" << u"名称"_s
+        << utf16(QStringConverter::Utf16BE, u"[other]\r\na=1\r\n[config]\r\n名称=new\r\n"_s);
     QTest::newRow("UTF-8 with byte-order mark stays so")
         << QByteArray("\xEF\xBB\xBF[config]\r\nname=old\r\n") << "config" << u"名称"_s
         << QByteArray("\xEF\xBB\xBF[config]\r\nname=old\r\n\xE5\x90\x8D\xE7\xA7\xB0=new\r\n");
@@ -350,6 +372,19 @@ void TestIniStore::writeKeepsUntouchedLinesByteForByte() {
     QFile expected(QFINDTESTDATA("data/ini/settings-written.ini"));
     QVERIFY(expected.open(QIODevice::ReadOnly));
     QCOMPARE(ReadFile("config.ini"), expected.readAll());
+}
+
+void TestIniStore::undecodedValueIsNotWrittenBack() {
+    // What the settings dialog does on OK without a change: every value read is written again.
+    const QByteArray damaged("[config]\r\nname=\x81\xFF" + kJiashiGbk + "\r\ntel=1\r\n");
+    WriteFile("config.ini", damaged);
+    const QString file = Path("config.ini");
+    IniStore::WriteString(file, "config", "name", IniStore::ReadString(file, "config", "name", kDefault));
+    IniStore::WriteString(file, "config", "tel", "1");
+    QCOMPARE(ReadFile("config.ini"), damaged);
+    // A value the user did change replaces the damaged one.
+    IniStore::WriteString(file, "config", "name", u"驾驶"_s);
+    QCOMPARE(ReadFile("config.ini"), "[config]\r\nname=" + kJiashiGbk + "\r\ntel=1\r\n");
 }
 
 void TestIniStore::valueReadsBackAsWritten_data() {

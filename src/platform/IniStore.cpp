@@ -5,6 +5,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -16,7 +19,19 @@ namespace IniStore {
 
 namespace {
 
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+// The encodings a settings file arrives in: GBK as the program writes it, UTF-8 as Linux editors write
+// it (with or without a byte-order mark), and UTF-16 with a byte-order mark as Windows Notepad's
+// "Unicode" writes it. A file is written back in the encoding it was read in.
+enum class Encoding { Gbk, Utf8, Utf8Bom, Utf16Le, Utf16Be };
+
+struct Bom {
+    Encoding encoding;
+    QByteArray bytes;
+};
+
+const Bom kBoms[] = {{Encoding::Utf8Bom, QByteArray("\xEF\xBB\xBF")},
+                     {Encoding::Utf16Le, QByteArray("\xFF\xFE")},
+                     {Encoding::Utf16Be, QByteArray("\xFE\xFF")}};
 
 // A line keeps the bytes it was read as, so lines the store does not touch go back to disk exactly
 // as they came, even when they hold bytes that are not valid in the file's encoding.
@@ -26,7 +41,7 @@ struct Line {
 };
 
 struct IniFile {
-    bool utf8 = false;
+    Encoding encoding = Encoding::Gbk;
     std::vector<Line> lines;
 };
 
@@ -56,29 +71,89 @@ bool EnclosedInQuotes(const QString& value) {
     return value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
 }
 
-QString Decode(const QByteArray& bytes, bool utf8) {
-    return utf8 ? QString::fromUtf8(bytes) : DecodeGbk(bytes);
+bool IsUtf16(Encoding encoding) {
+    return encoding == Encoding::Utf16Le || encoding == Encoding::Utf16Be;
 }
 
-QByteArray Encode(const QString& text, bool utf8) {
-    return utf8 ? text.toUtf8() : EncodeGbk(text);
+QStringConverter::Encoding ConverterFor(Encoding encoding) {
+    switch (encoding) {
+        case Encoding::Utf16Le:
+            return QStringConverter::Utf16LE;
+        case Encoding::Utf16Be:
+            return QStringConverter::Utf16BE;
+        default:
+            return QStringConverter::Utf8;
+    }
 }
 
-// Neither CR nor LF can occur inside a multi-byte GBK, GB18030 or UTF-8 character, so the file can be
-// cut into lines before it is decoded.
+QString Decode(const QByteArray& bytes, Encoding encoding) {
+    if (encoding == Encoding::Gbk) {
+        return DecodeGbk(bytes);
+    }
+    QStringDecoder decoder(ConverterFor(encoding), QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+QByteArray Encode(const QString& text, Encoding encoding) {
+    if (encoding == Encoding::Gbk) {
+        return EncodeGbk(text);
+    }
+    QStringEncoder encoder(ConverterFor(encoding), QStringEncoder::Flag::Stateless);
+    return encoder.encode(text);
+}
+
+QByteArray BomOf(Encoding encoding) {
+    for (const Bom& bom : kBoms) {
+        if (bom.encoding == encoding) {
+            return bom.bytes;
+        }
+    }
+    return {};
+}
+
+// Without a byte-order mark, text with non-ASCII bytes that is valid UTF-8 throughout is UTF-8: real
+// GBK text practically never is. Everything else is GBK, the program's own encoding.
+Encoding Detect(const QByteArray& content) {
+    for (const Bom& bom : kBoms) {
+        if (content.startsWith(bom.bytes)) {
+            return bom.encoding;
+        }
+    }
+    const bool ascii = std::all_of(content.begin(), content.end(), [](char c) { return uchar(c) < 0x80; });
+    if (ascii) {
+        return Encoding::Gbk;
+    }
+    QStringDecoder decoder(QStringConverter::Utf8);
+    // The decoder works when its result is turned into a string.
+    const QString text = decoder.decode(content);
+    return decoder.hasError() ? Encoding::Gbk : Encoding::Utf8;
+}
+
+// Cuts the text into lines at CR LF, CR or LF. In GBK, GB18030 and UTF-8 neither CR nor LF can occur
+// inside a multi-byte character, so those files are cut as bytes before they are decoded and keep
+// their bytes line by line; UTF-16 is decoded first and each line spelt again.
 IniFile Parse(const QByteArray& content) {
     IniFile file;
-    file.utf8 = content.startsWith(kUtf8Bom);
-    const QByteArray body = file.utf8 ? content.sliced(kUtf8Bom.size()) : content;
-    qsizetype start = 0;
-    while (start < body.size()) {
-        qsizetype end = start;
-        while (end < body.size() && body[end] != '\r' && body[end] != '\n') {
-            ++end;
+    file.encoding = Detect(content);
+    const QByteArray body = content.sliced(BomOf(file.encoding).size());
+    const auto addLines = [&file](auto text, auto toLine) {
+        qsizetype start = 0;
+        while (start < text.size()) {
+            qsizetype end = start;
+            while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
+                ++end;
+            }
+            file.lines.push_back(toLine(text.sliced(start, end - start)));
+            start = end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
         }
-        const QByteArray bytes = body.sliced(start, end - start);
-        file.lines.push_back({bytes, Decode(bytes, file.utf8)});
-        start = end + (body.mid(end, 2) == "\r\n" ? 2 : 1);
+    };
+    if (IsUtf16(file.encoding)) {
+        const QString text = Decode(body, file.encoding);
+        addLines(QStringView(text), [&file](QStringView line) {
+            return Line{Encode(line.toString(), file.encoding), line.toString()};
+        });
+    } else {
+        addLines(body, [&file](const QByteArray& bytes) { return Line{bytes, Decode(bytes, file.encoding)}; });
     }
     return file;
 }
@@ -175,9 +250,10 @@ Exception WriteError(const QString& fileName) {
 }
 
 void Save(const QString& fileName, const IniFile& file) {
-    QByteArray content = file.utf8 ? kUtf8Bom : QByteArray();
+    const QByteArray lineEnd = Encode(QStringLiteral("\r\n"), file.encoding);
+    QByteArray content = BomOf(file.encoding);
     for (const Line& line : file.lines) {
-        content += line.bytes + "\r\n";
+        content += line.bytes + lineEnd;
     }
     if (!WriteFileAtomically(fileName, content)) {
         throw WriteError(fileName);
@@ -207,7 +283,7 @@ void WriteString(const QString& fileName, const QString& section, const QString&
     if (!file || !Writable(info.absolutePath()) || (exists && !Writable(fileName))) {
         throw WriteError(fileName);
     }
-    auto makeLine = [&file](const QString& text) { return Line{Encode(text, file->utf8), text}; };
+    auto makeLine = [&file](const QString& text) { return Line{Encode(text, file->encoding), text}; };
 
     const std::optional<SectionRange> range = FindSection(*file, section);
     if (!range) {
@@ -217,8 +293,14 @@ void WriteString(const QString& fileName, const QString& section, const QString&
         file->lines.push_back(makeLine(u'[' + section + u']'));
         file->lines.push_back(makeLine(key + u'=' + QuoteValue(value)));
     } else if (const std::optional<size_t> index = FindKey(*file, *range, key)) {
-        const QString spelling = ParseKeyLine(file->lines[*index].text)->key;
-        file->lines[*index] = makeLine(spelling + u'=' + QuoteValue(value));
+        const Line& line = file->lines[*index];
+        const KeyLine old = *ParseKeyLine(line.text);
+        // A line whose bytes did not decode is read with replacement characters; writing that reading
+        // back unchanged would make the damage permanent, so such a line stays as it is.
+        const bool decodedCleanly = Encode(line.text, file->encoding) == line.bytes;
+        if (decodedCleanly || old.value != value) {
+            file->lines[*index] = makeLine(old.key + u'=' + QuoteValue(value));
+        }
     } else {
         size_t after = range->header;
         for (size_t i = range->header + 1; i < range->end; ++i) {

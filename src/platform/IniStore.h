@@ -9,8 +9,9 @@
 // Of several sections with one name only the first is used. Every call opens the file, does its work
 // and closes it again, so a read always sees the current content.
 //
-// On disk the text is GBK (GB18030 for characters outside GBK, so nothing typed is ever lost); a file
-// that begins with a UTF-8 byte-order mark is read and written as UTF-8.
+// On disk the text is GBK (GB18030 for characters outside GBK, so nothing typed is ever lost). A file
+// that begins with a byte-order mark of UTF-8 or UTF-16, or whose text is valid UTF-8, is read in that
+// encoding and written back in it. A value whose bytes did not decode is never written back as read.
 namespace IniStore {
 
 QString ReadString(const QString& fileName, const QString& section, const QString& key, const QString& defaultValue);
