@@ -40,6 +40,14 @@ QByteArray Format(quint16 tag, quint16 channels, quint32 rate, quint16 bits, std
     return Chunk("fmt ", Le16(tag) + Le16(channels) + Le32(rate) + Le32(rate * frame) + Le16(frame) + Le16(bits));
 }
 
+// The extensible format chunk, as recorders write for more than 16 bits or more than two channels.
+QByteArray Extensible(quint16 subFormat, quint16 channels, quint32 rate, quint16 bits) {
+    const quint16 frame = quint16(channels * bits / 8);
+    const QByteArray guidTail("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    return Chunk("fmt ", Le16(0xFFFE) + Le16(channels) + Le32(rate) + Le32(rate * frame) + Le16(frame) + Le16(bits) +
+                             Le16(22) + Le16(bits) + Le32(channels == 2 ? 3 : 4) + Le16(subFormat) + guidTail);
+}
+
 QByteArray Riff(const QByteArray& chunks) {
     return "RIFF" + Le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
 }
@@ -88,6 +96,7 @@ private slots:
     void initTestCase();
     void parse_data();
     void parse();
+    void samplesKeepTheirLevel();
     void waitsForTheSoundOrTheBeep_data();
     void waitsForTheSoundOrTheBeep();
     void sinkRecordsNamesInsteadOfPlaying();
@@ -136,8 +145,22 @@ void TstSound::parse_data() {
         << Riff(Chunk("fmt ", Le16(1) + Le16(1)) + Chunk("data", Silence(4, 16))) << -1 << 0;
     QTest::newRow("no data chunk") << Riff(fmt16) << -1 << 0;
     QTest::newRow("data before fmt") << Riff(Chunk("data", Silence(4, 16)) + fmt16) << -1 << 0;
-    QTest::newRow("float samples") << Riff(Format(3, 1, 8000, 32) + Chunk("data", Silence(400, 32))) << -1 << 0;
-    QTest::newRow("24-bit") << Riff(Format(1, 1, 8000, 24) + Chunk("data", Silence(300, 24))) << -1 << 0;
+    QTest::newRow("24-bit, made 16-bit") << Riff(Format(1, 1, 8000, 24) + Chunk("data", Silence(2400, 24))) << 1600
+                                         << 100;
+    QTest::newRow("32-bit, made 16-bit") << Riff(Format(1, 2, 8000, 32) + Chunk("data", Silence(6400, 32))) << 3200
+                                         << 100;
+    QTest::newRow("float, made 16-bit") << Riff(Format(3, 1, 8000, 32) + Chunk("data", Silence(3200, 32))) << 1600
+                                        << 100;
+    QTest::newRow("extensible 16-bit") << Riff(Extensible(1, 2, 16000, 16) + Chunk("data", Silence(6400, 16))) << 6400
+                                       << 100;
+    QTest::newRow("extensible float") << Riff(Extensible(3, 1, 8000, 32) + Chunk("data", Silence(3200, 32))) << 1600
+                                      << 100;
+    QTest::newRow("extensible of another kind")
+        << QByteArray(Riff(Extensible(1, 1, 8000, 16) + Chunk("data", Silence(400, 16)))).replace(52, 1, "\x01") << -1
+        << 0;
+    QTest::newRow("64-bit float") << Riff(Format(3, 1, 8000, 64) + Chunk("data", Silence(400, 64))) << -1 << 0;
+    QTest::newRow("rate of 34 Hz") << Riff(Format(1, 1, 34, 16) + Chunk("data", Silence(400, 16))) << -1 << 0;
+    QTest::newRow("longer than any sound played") << Wav(1, 8000, 8, 8000 * 31) << -1 << 0;
     QTest::newRow("three channels") << Riff(Format(1, 3, 8000, 16) + Chunk("data", Silence(600, 16))) << -1 << 0;
     QTest::newRow("rate zero") << Riff(Format(1, 1, 0, 16) + Chunk("data", Silence(400, 16))) << -1 << 0;
     QTest::newRow("block align disagrees")
@@ -157,6 +180,18 @@ void TstSound::parse() {
     }
 }
 
+// Wider and float samples keep their level when they become 16-bit ones.
+void TstSound::samplesKeepTheirLevel() {
+    const QByteArray int24 = QByteArray("\x00\x00\x40", 3) + QByteArray("\x00\x00\xC0", 3);  // +0.5, -0.5
+    const QByteArray float32 = Le32(0x3F000000) + Le32(0xBF800000) + Le32(0x7FC00000);       // 0.5, -1, NaN
+    const std::optional<WavSound> fromInt = WavSound::Parse(Riff(Format(1, 1, 8000, 24) + Chunk("data", int24)));
+    const std::optional<WavSound> fromFloat = WavSound::Parse(Riff(Format(3, 1, 8000, 32) + Chunk("data", float32)));
+    QVERIFY(fromInt && fromFloat);
+    QCOMPARE(fromInt->bitsPerSample, 16);
+    QCOMPARE(fromInt->samples, Le16(16384) + Le16(quint16(-16384)));
+    QCOMPARE(fromFloat->samples, Le16(16384) + Le16(quint16(-32768)) + Le16(0));
+}
+
 void TstSound::waitsForTheSoundOrTheBeep_data() {
     QTest::addColumn<QString>("name");         // as the program names it: AppDir-relative with '\'
     QTest::addColumn<QByteArray>("contents");  // null: no such file
@@ -167,6 +202,7 @@ void TstSound::waitsForTheSoundOrTheBeep_data() {
     QTest::newRow("sound file") << QStringLiteral("sound\\对.wav") << kLongSound << kLongSoundMs;
     QTest::newRow("missing file") << QStringLiteral("sound\\A.wav") << QByteArray() << beepMs;
     QTest::newRow("not a WAV file") << QStringLiteral("sound\\B.wav") << QByteArray("RIFF") << beepMs;
+    QTest::newRow("damaged rate") << QStringLiteral("sound\\C.wav") << Wav(1, 34, 8, 200) << beepMs;
     QTest::newRow("empty name") << QString() << QByteArray() << beepMs;
 }
 
