@@ -132,7 +132,7 @@ private:
     Query& OpenQuery(const QString& sql);
 
     std::unique_ptr<QTemporaryDir> dir_;
-    QString bankPath_;  // blanks and Chinese in the folder name, as installs often have
+    QString bankPath_;  // blanks, Chinese and a ';' in the folder name, as installs may have
     std::unique_ptr<Connection> connection_;
     std::unique_ptr<Query> query_;
 };
@@ -140,7 +140,7 @@ private:
 void TestDatabase::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    bankPath_ = dir_->filePath(QStringLiteral("驾校 题库/t1.mdb"));
+    bankPath_ = dir_->filePath(QStringLiteral("驾校 题库;分校/t1.mdb"));
     QVERIFY(WriteBank(bankPath_));
     connection_ = std::make_unique<Connection>();
     connection_->SetConnectionString(ConnectionStringFor(bankPath_));
@@ -233,6 +233,9 @@ void TestDatabase::openSucceeds_data() {
     QTest::newRow("as the program writes it") << standard << false << false;
     QTest::newRow("keys in any case, blanks around keys")
         << " data SOURCE =%1; provider = microsoft.jet.oledb.4.0 ;;JET OLEDB:DATABASE PASSWORD=" + kPassword << false
+        << false;
+    QTest::newRow("data source in quotes")
+        << "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"%1\";Jet OLEDB:Database Password=" + kPassword << false
         << false;
     QTest::newRow("backslash separators") << standard << true << false;
     QTest::newRow("read-only file") << standard << false << true;

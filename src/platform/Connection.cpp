@@ -28,14 +28,90 @@ struct Pair {
     QString value;
 };
 
+// The keys a connection string of ours may hold. A ';' ends a value only where the next key of this list
+// follows, so a folder path with ';' in it (or '=') needs no quoting. A value may also be put in double
+// or single quotes, a quote inside doubled, as OLE DB connection strings allow.
+const QStringList& KnownKeys() {
+    static const QStringList keys{QStringLiteral("provider"),
+                                  QStringLiteral("data source"),
+                                  QStringLiteral("persist security info"),
+                                  kPasswordKey,
+                                  QStringLiteral("user id"),
+                                  QStringLiteral("password"),
+                                  QStringLiteral("mode"),
+                                  QStringLiteral("extended properties"),
+                                  QStringLiteral("ole db services"),
+                                  QStringLiteral("jet oledb:engine type"),
+                                  QStringLiteral("jet oledb:system database"),
+                                  QStringLiteral("jet oledb:database locking mode")};
+    return keys;
+}
+
+// Whether a known key, then '=', starts at `at` (blanks around the key allowed), or only stray ';' and
+// blanks are left before the next key or the end.
+bool KnownKeyAt(const QString& text, qsizetype at) {
+    while (at < text.size() && (text[at] == u';' || text[at] == u' ')) {
+        ++at;
+    }
+    if (at == text.size()) {
+        return true;
+    }
+    const qsizetype equals = text.indexOf(u'=', at);
+    return equals >= 0 && KnownKeys().contains(text.sliced(at, equals - at).trimmed().toLower());
+}
+
+// A quoted value from the quote at `at`; `at` moves past the closing quote.
+QString QuotedValue(const QString& text, qsizetype& at) {
+    const QChar quote = text[at++];
+    QString value;
+    while (at < text.size()) {
+        if (text[at] == quote) {
+            if (at + 1 < text.size() && text[at + 1] == quote) {
+                value += quote;
+                at += 2;
+                continue;
+            }
+            ++at;
+            break;
+        }
+        value += text[at++];
+    }
+    return value;
+}
+
 // Segments without '=' carry nothing and are skipped, as stray ';' are.
 std::vector<Pair> ParsePairs(const QString& text) {
     std::vector<Pair> pairs;
-    for (const QString& segment : text.split(u';')) {
-        const qsizetype equals = segment.indexOf(u'=');
-        if (equals >= 0) {
-            pairs.push_back({segment.left(equals).trimmed().toLower(), segment.mid(equals + 1)});
+    qsizetype at = 0;
+    while (at < text.size()) {
+        const qsizetype equals = text.indexOf(u'=', at);
+        const qsizetype semicolon = text.indexOf(u';', at);
+        if (equals < 0 || (semicolon >= 0 && semicolon < equals)) {
+            if (semicolon < 0) {
+                break;
+            }
+            at = semicolon + 1;
+            continue;
         }
+        Pair pair{text.sliced(at, equals - at).trimmed().toLower(), {}};
+        at = equals + 1;
+        while (at < text.size() && text[at] == u' ') {
+            ++at;
+        }
+        if (at < text.size() && (text[at] == u'"' || text[at] == u'\'')) {
+            pair.value = QuotedValue(text, at);
+            const qsizetype next = text.indexOf(u';', at);
+            at = next < 0 ? text.size() : next + 1;
+        } else {
+            qsizetype end = at;
+            while ((end = text.indexOf(u';', end)) >= 0 && !KnownKeyAt(text, end + 1)) {
+                ++end;
+            }
+            end = end < 0 ? text.size() : end;
+            pair.value = text.sliced(equals + 1, end - equals - 1);
+            at = end + 1;
+        }
+        pairs.push_back(pair);
     }
     return pairs;
 }
