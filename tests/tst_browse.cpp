@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -78,6 +79,7 @@ private slots:
     void engineThatCannotStartIsReported();
     void unreadableFileIsReported();
     void nothingLeavesTheMachine();
+    void pagesReadOnlyTheProgramsFolders();
 };
 
 void BrowseTest::cleanup() {
@@ -295,6 +297,96 @@ void BrowseTest::nothingLeavesTheMachine() {
         QTRY_COMPARE(ShownTitle(shown), QStringLiteral("local only"));
         shown.WebBrowser1->setProperty("url", QUrl(address + QStringLiteral("page.htm")));
         QTest::qWait(500);
+    }));
+    QVERIFY(!outside.Knocked());
+}
+
+// A page tries every way it has to read a file beside the program's own folders, or to send one away;
+// each reports "read" or "blocked" in the page's title. A file of image/ shows that reading still works
+// inside the folders.
+void BrowseTest::pagesReadOnlyTheProgramsFolders() {
+    Listener outside;
+    QVERIFY(outside.Port() != 0);
+    BrowserAppDir dir;
+    QVERIFY(QDir().mkpath(dir.File(QStringLiteral("image"))));
+    dir.WriteFile(QStringLiteral("image/allowed.txt"), "inside");
+    dir.WriteFile(QStringLiteral("config.ini"), "secret");
+    dir.WriteFile(QStringLiteral("secret.svg"),
+                  "<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4'/></svg>");
+    dir.WriteFile(QStringLiteral("secret.htm"), "<script>parent.postMessage('read', '*')</script>");
+    dir.WriteFile(QStringLiteral("secret.js"), "postMessage('read')");
+    dir.WriteFile(QStringLiteral("image/escape.htm"), "<script>parent.postMessage('read', '*')</script>");
+    QVERIFY(QFile::link(dir.Path(), dir.File(QStringLiteral("image/up"))));
+    const QString folder = QUrl::fromLocalFile(dir.Path()).toString(QUrl::FullyEncoded);
+    const QString page = QStringLiteral(R"page(<!DOCTYPE html><html><head><meta charset="utf-8"><title>start</title>
+<script>
+const outside = '%1', away = 'http://127.0.0.1:%2/';
+const wait = (ms) => new Promise((done) => setTimeout(done, ms));
+const read = (promise) => promise.then((text) => text ? 'read' : 'blocked', () => 'blocked');
+const message = (start) => new Promise((done) => {
+  window.addEventListener('message', (event) => done(event.data), {once: true});
+  try { start(); } catch (e) { done('blocked'); }
+  setTimeout(() => done('blocked'), 1500);
+});
+async function tryAll() {
+  const results = {};
+  results.inside = await read(fetch('allowed.txt').then((r) => r.text()));
+  results.fetch = await read(fetch(outside + 'config.ini').then((r) => r.text()));
+  results.link = await read(fetch('up/config.ini').then((r) => r.text()));
+  results.xhr = await new Promise((done) => {
+    const request = new XMLHttpRequest();
+    request.onload = () => done(request.responseText ? 'read' : 'blocked');
+    request.onerror = () => done('blocked');
+    try { request.open('GET', outside + 'config.ini'); request.send(); } catch (e) { done('blocked'); }
+  });
+  results.img = await new Promise((done) => {
+    const image = new Image();
+    image.onload = () => done('read');
+    image.onerror = () => done('blocked');
+    image.src = outside + 'secret.svg';
+  });
+  results.iframe = await message(() => {
+    const frame = document.createElement('iframe');
+    frame.src = outside + 'secret.htm';
+    document.body.appendChild(frame);
+  });
+  results.worker = await new Promise((done) => {
+    try {
+      const worker = new Worker(outside + 'secret.js');
+      worker.onmessage = () => done('read');
+      worker.onerror = () => done('blocked');
+    } catch (e) { done('blocked'); }
+    setTimeout(() => done('blocked'), 1500);
+  });
+  results.eventSource = await new Promise((done) => {
+    try {
+      const source = new EventSource(outside + 'config.ini');
+      source.onmessage = () => done('read');
+      source.onerror = () => { source.close(); done('blocked'); };
+    } catch (e) { done('blocked'); }
+  });
+  results.webrtc = typeof RTCPeerConnection === 'undefined' && typeof webkitRTCPeerConnection === 'undefined'
+      ? 'blocked' : 'available';
+  try { new WebSocket(away.replace('http', 'ws')); } catch (e) {}
+  try { navigator.sendBeacon(away + 'beacon', 'secret'); } catch (e) {}
+  try { window.open(away + 'opened'); } catch (e) {}
+  const form = document.createElement('form');
+  form.method = 'post'; form.action = away + 'form'; form.target = 'sink';
+  const sink = document.createElement('iframe'); sink.name = 'sink';
+  document.body.append(sink, form);
+  form.submit();
+  await wait(500);
+  document.title = JSON.stringify(results);
+}
+</script></head><body onload="tryAll()"></body></html>)page");
+    dir.WriteFile(QStringLiteral("image/bz2.htm"), page.arg(folder).arg(outside.Port()).toUtf8());
+    TfrmMain form;
+    QVERIFY(WhileShown(Item(form, "N15"), [&](TfrmBrowse& shown) {
+        QTRY_VERIFY_WITH_TIMEOUT(ShownTitle(shown).startsWith(u'{'), 20000);
+        const QString expected =
+            QStringLiteral(R"({"inside":"read","fetch":"blocked","link":"blocked","xhr":"blocked","img":"blocked",)"
+                           R"("iframe":"blocked","worker":"blocked","eventSource":"blocked","webrtc":"blocked"})");
+        QCOMPARE(ShownTitle(shown), expected);
     }));
     QVERIFY(!outside.Knocked());
 }

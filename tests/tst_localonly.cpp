@@ -13,6 +13,8 @@ class LocalOnlyTest : public QObject {
 private slots:
     void localRequests_data();
     void localRequests();
+    void readableFiles_data();
+    void readableFiles();
     void flashMovies_data();
     void flashMovies();
     void playerPageNamesTheMovie();
@@ -38,6 +40,25 @@ void LocalOnlyTest::localRequests_data() {
 void LocalOnlyTest::localRequests() {
     QFETCH(QString, url);
     QTEST(IsLocalRequest(QUrl(url)), "local");
+}
+
+void LocalOnlyTest::readableFiles_data() {
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("page") << QUrl::fromLocalFile("/opt/驾校 程序/image/bz1.htm") << true;
+    QTest::newRow("game") << QUrl::fromLocalFile("/opt/驾校 程序/game/daoche.swf") << true;
+    QTest::newRow("settings beside them") << QUrl::fromLocalFile("/opt/驾校 程序/config.ini") << false;
+    QTest::newRow("elsewhere") << QUrl::fromLocalFile("/etc/passwd") << false;
+    QTest::newRow("up and out") << QUrl("file:///opt/%E9%A9%BE%E6%A0%A1%20%E7%A8%8B%E5%BA%8F/image/../t1.mdb") << false;
+    QTest::newRow("folder name as a prefix") << QUrl::fromLocalFile("/opt/驾校 程序/images/x.htm") << false;
+    QTest::newRow("a folder itself") << QUrl::fromLocalFile("/opt/驾校 程序/image") << false;
+    QTest::newRow("not a file") << QUrl("data:text/html,x") << true;
+}
+
+void LocalOnlyTest::readableFiles() {
+    QFETCH(QUrl, url);
+    const QStringList folders{"/opt/驾校 程序/image/", "/opt/驾校 程序/game/"};
+    QTEST(IsReadableFile(url, folders), "readable");
 }
 
 void LocalOnlyTest::flashMovies_data() {

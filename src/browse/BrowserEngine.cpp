@@ -41,4 +41,15 @@ void PrepareBrowserEngine() {
     // The engine's sandbox refuses to start for root, which only test and build machines are.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // No UDP for peer-to-peer connections, whatever a page tries: they would pass every request interceptor.
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    flags += " --force-webrtc-ip-handling-policy --webrtc-ip-handling-policy=disable_non_proxied_udp";
+    // The engine reports on its graphics and internals to the console; a learner's console stays quiet unless
+    // QV_BROWSER_LOG asks for them.
+    if (qEnvironmentVariableIsEmpty("QV_BROWSER_LOG")) {
+        flags += " --disable-logging --log-level=3";
+        const QByteArray rules = qgetenv("QT_LOGGING_RULES");
+        qputenv("QT_LOGGING_RULES", (rules.isEmpty() ? rules : rules + ';') + "qt.webengine*=false");
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
 }

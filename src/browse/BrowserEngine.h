@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtPlugin>
 
 class QUrl;
@@ -19,16 +20,23 @@ public:
     virtual void ShowHtml(const QString& html) = 0;
 };
 
-// The engine's module: it makes browser controls. `playerFolder` holds the Flash player's web build
-// and the page that hosts a movie (LocalContent.h).
+// The folders a browser control works with: `player` holds the Flash player's web build and the page
+// that hosts a movie (LocalContent.h); its pages may read files inside `readable` only (absolute paths
+// ending in '/', the player's folder among them).
+struct BrowserFolders {
+    QString player;
+    QStringList readable;
+};
+
+// The engine's module: it makes browser controls.
 class BrowserEngineFactory {
 public:
     virtual ~BrowserEngineFactory() = default;
 
-    virtual WebBrowser* CreateBrowser(QWidget* parent, const QString& playerFolder) = 0;
+    virtual WebBrowser* CreateBrowser(QWidget* parent, const BrowserFolders& folders) = 0;
 };
 
-#define QV_BROWSER_ENGINE_IID "org.quorvane.BrowserEngine/1"
+#define QV_BROWSER_ENGINE_IID "org.quorvane.BrowserEngine/2"
 Q_DECLARE_INTERFACE(BrowserEngineFactory, QV_BROWSER_ENGINE_IID)
 
 // The engine's module file, relative to AppDir.
@@ -37,5 +45,6 @@ inline const QString kBrowserEngineModule = QStringLiteral("libqvwebengine.so");
 // The engine, loaded from the program folder on first use. Raises Exception when it cannot be loaded.
 BrowserEngineFactory& BrowserEngine();
 
-// What the engine needs of the process before the application object exists.
+// What the engine needs of the process before the application object exists: its sandbox, no UDP for
+// pages, and its console logging off unless the environment sets QV_BROWSER_LOG.
 void PrepareBrowserEngine();

@@ -1,6 +1,9 @@
 #include "browse/LocalContent.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 const QString kMovieKey = QStringLiteral("movie");
@@ -10,6 +13,20 @@ bool IsLocalRequest(const QUrl& url) {
     static const QStringList local = {QStringLiteral("file"), QStringLiteral("data"), QStringLiteral("blob"),
                                       QStringLiteral("about")};
     return local.contains(url.scheme(), Qt::CaseInsensitive);
+}
+
+bool IsReadableFile(const QUrl& url, const QStringList& readableFolders) {
+    if (!url.isLocalFile()) {
+        return true;
+    }
+    // Links are followed on both sides, so neither a link inside a folder nor ".." leads out of it.
+    const auto resolved = [](const QString& path) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+    };
+    const QString file = resolved(url.toLocalFile());
+    return std::any_of(readableFolders.begin(), readableFolders.end(),
+                       [&](const QString& folder) { return file.startsWith(resolved(folder) + u'/'); });
 }
 
 bool IsFlashMovie(const QUrl& url) {

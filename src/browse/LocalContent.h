@@ -10,6 +10,11 @@
 // would leave the machine.
 bool IsLocalRequest(const QUrl& url);
 
+// Whether a page may read the file `url` names: only files inside one of `readableFolders` (absolute
+// paths ending in '/'), wherever links lead, and no other file of the machine. Other schemes are
+// IsLocalRequest's to judge.
+bool IsReadableFile(const QUrl& url, const QStringList& readableFolders);
+
 // Whether `url` names a Flash movie on disk, which the browser cannot show itself.
 bool IsFlashMovie(const QUrl& url);
 

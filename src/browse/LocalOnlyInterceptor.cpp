@@ -3,6 +3,7 @@
 #include "browse/LocalContent.h"
 
 void LocalOnlyInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
-    if (!IsLocalRequest(info.requestUrl()))
+    const QUrl& url = info.requestUrl();
+    if (!IsLocalRequest(url) || (readableFolders_ && !IsReadableFile(url, *readableFolders_)))
         info.block(true);
 }

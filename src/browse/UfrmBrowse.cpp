@@ -12,8 +12,10 @@
 #include "platform/WindowPlacement.h"
 
 namespace {
-// The folder of the Flash player's web build, relative to AppDir.
+// The folder of the Flash player's web build, and every folder whose files pages and games may read,
+// relative to AppDir.
 const QString kPlayerFolder = QStringLiteral("ruffle/");
+const QString kReadableFolders[] = {QStringLiteral("image/"), QStringLiteral("game/"), kPlayerFolder};
 }  // namespace
 
 TfrmBrowse::TfrmBrowse(QWidget* parent)
@@ -60,7 +62,10 @@ void TfrmBrowse::keyPressEvent(QKeyEvent* event) {
 
 WebBrowser* TfrmBrowse::Browser() {
     if (browser_ == nullptr) {
-        browser_ = BrowserEngine().CreateBrowser(this, FileSystemPath(AppDir() + kPlayerFolder));
+        BrowserFolders folders{FileSystemPath(AppDir() + kPlayerFolder), {}};
+        for (const QString& folder : kReadableFolders)
+            folders.readable << FileSystemPath(AppDir() + folder);
+        browser_ = BrowserEngine().CreateBrowser(this, folders);
         WebBrowser1 = browser_->Control();
         WebBrowser1->setObjectName("WebBrowser1");
         layout()->addWidget(WebBrowser1);

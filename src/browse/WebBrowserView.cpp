@@ -2,9 +2,9 @@
 
 #include "browse/BrowsePage.h"
 
-WebBrowserView::WebBrowserView(QWebEngineProfile* profile, const QString& playerFolder, QWidget* parent)
+WebBrowserView::WebBrowserView(QWebEngineProfile* profile, const BrowserFolders& folders, QWidget* parent)
     : QWebEngineView(parent) {
-    setPage(new BrowsePage(profile, playerFolder, this));
+    setPage(new BrowsePage(profile, folders, this));
 }
 
 void WebBrowserView::Load(const QUrl& url) {

@@ -9,7 +9,7 @@ class WebBrowserView : public QWebEngineView, public WebBrowser {
     Q_OBJECT
 
 public:
-    WebBrowserView(QWebEngineProfile* profile, const QString& playerFolder, QWidget* parent);
+    WebBrowserView(QWebEngineProfile* profile, const BrowserFolders& folders, QWidget* parent);
 
     QWidget* Control() override { return this; }
     void Load(const QUrl& url) override;

@@ -6,8 +6,8 @@
 #include "browse/LocalOnlyInterceptor.h"
 #include "browse/WebBrowserView.h"
 
-WebBrowser* WebEnginePlugin::CreateBrowser(QWidget* parent, const QString& playerFolder) {
-    return new WebBrowserView(Profile(), playerFolder, parent);
+WebBrowser* WebEnginePlugin::CreateBrowser(QWidget* parent, const BrowserFolders& folders) {
+    return new WebBrowserView(Profile(), folders, parent);
 }
 
 QWebEngineProfile* WebEnginePlugin::Profile() {
@@ -15,7 +15,7 @@ QWebEngineProfile* WebEnginePlugin::Profile() {
     QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
     if (!profileReady_) {
         profileReady_ = true;
-        profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(profile));
+        profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(std::nullopt, profile));
         profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
         profile->setSpellCheckEnabled(false);
         QWebEngineSettings* settings = profile->settings();
@@ -24,6 +24,7 @@ QWebEngineProfile* WebEnginePlugin::Profile() {
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
     }
     return profile;
 }

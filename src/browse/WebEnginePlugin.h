@@ -13,7 +13,7 @@ class WebEnginePlugin : public QObject, public BrowserEngineFactory {
     Q_INTERFACES(BrowserEngineFactory)
 
 public:
-    WebBrowser* CreateBrowser(QWidget* parent, const QString& playerFolder) override;
+    WebBrowser* CreateBrowser(QWidget* parent, const BrowserFolders& folders) override;
 
 private:
     QWebEngineProfile* Profile();
