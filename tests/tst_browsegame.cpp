@@ -1,4 +1,5 @@
 // A game plays in the browser window through the Flash player and answers the mouse.
+#include <QDir>
 #include <QTest>
 
 #include "BrowserTestSupport.h"
@@ -22,6 +23,8 @@ class BrowseGameTest : public QObject {
 
 private slots:
     void clickChoosesASign();
+    void damagedGameShowsOurOwnPage_data();
+    void damagedGameShowsOurOwnPage();
 };
 
 void BrowseGameTest::clickChoosesASign() {
@@ -39,6 +42,25 @@ void BrowseGameTest::clickChoosesASign() {
     }));
     QCOMPARE(frmBrowse, nullptr);
     SetAppDirForTesting({});
+}
+
+void BrowseGameTest::damagedGameShowsOurOwnPage_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("not a movie") << QByteArray("<html>this is no game</html>");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("movie header, damaged body") << QByteArray("CWS\x0A\x00\x10\x00\x00") + QByteArray(64, '\xA5');
+}
+
+// The player's own error screen speaks English; the learner sees a page of ours instead.
+void BrowseGameTest::damagedGameShowsOurOwnPage() {
+    QFETCH(QByteArray, bytes);
+    BrowserAppDir dir;
+    QVERIFY(QDir().mkpath(dir.File(QStringLiteral("game"))));
+    dir.WriteFile(QStringLiteral("game/lianliankan.swf"), bytes);
+    TfrmMain form;
+    QVERIFY(WhileShown(form.findChild<QAction*>("N22"), [](TfrmBrowse& shown) {
+        QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), QStringLiteral("无法播放"), 20000);
+    }));
 }
 
 QV_BROWSER_TEST_MAIN(BrowseGameTest)
