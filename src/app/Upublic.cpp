@@ -1,5 +1,9 @@
 #include "app/Upublic.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/DataFolders.h"
 #include "platform/IniStore.h"
 
 namespace {
@@ -17,8 +21,17 @@ const SettingKey kKeys[] = {
     {"adds", &CentreInfo::adds},
 };
 
-QString ConfigFile() {
-    return FileSystemPath(AppDir() + "config.ini");
+// Tells a key that no file has from one that is there with an empty value.
+const QString kMissing = QStringLiteral("\x01missing");
+
+QString ReadSetting(const QString& key, const QString& defaultValue) {
+    for (const QString& file : DataFolders::SettingsFiles()) {
+        const QString value = IniStore::ReadString(file, kSection, key, kMissing);
+        if (value != kMissing) {
+            return value;
+        }
+    }
+    return defaultValue;
 }
 }  // namespace
 
@@ -30,7 +43,7 @@ void ReadConfig(QString& name, QString& tel, QString& adds) {
     const CentreInfo defaults = DefaultCentreInfo();
     CentreInfo info;
     for (const SettingKey& key : kKeys) {
-        info.*key.field = IniStore::ReadString(ConfigFile(), kSection, QLatin1String(key.key), defaults.*key.field);
+        info.*key.field = ReadSetting(QLatin1String(key.key), defaults.*key.field);
     }
     name = info.name;
     tel = info.tel;
@@ -39,7 +52,11 @@ void ReadConfig(QString& name, QString& tel, QString& adds) {
 
 void WriteConfig(const QString& name, const QString& tel, const QString& adds) {
     const CentreInfo info{name, tel, adds};
+    const QString file = DataFolders::SettingsFile();
+    // Installed, the user's settings folder is made at the first save; if it cannot be, the write below
+    // reports the file as unwritable.
+    QDir().mkpath(QFileInfo(file).path());
     for (const SettingKey& key : kKeys) {
-        IniStore::WriteString(ConfigFile(), kSection, QLatin1String(key.key), info.*key.field);
+        IniStore::WriteString(file, kSection, QLatin1String(key.key), info.*key.field);
     }
 }

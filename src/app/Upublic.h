@@ -4,15 +4,16 @@
 
 #include "platform/AppDir.h"
 
-// The training centre's name, hotline and address, kept in config.ini beside the executable.
+// The training centre's name, hotline and address, kept in config.ini: beside the executable, or, when the
+// program is installed, in the user's settings folder over the computer's own (DataFolders).
 struct CentreInfo {
     QString name;
     QString tel;
     QString adds;
 };
 
-// Reads section "config" of config.ini; each missing key (or file, or section) gives its default, while a
-// key present with an empty value reads as empty.
+// Reads section "config" of config.ini; each key comes from the first settings file that has it, and one
+// that none has (or file, or section) gives its default, while a key present with an empty value reads as empty.
 void ReadConfig(QString& name, QString& tel, QString& adds);
 
 // Writes name, tel and adds, in this order, each at once. A refused write raises
