@@ -6,10 +6,12 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "app/UfrmConfig.h"
 #include "app/Upublic.h"
 #include "platform/DataFolders.h"
 #include "platform/Exception.h"
 #include "platform/GbkText.h"
+#include "skin/TsLabel.h"
 
 namespace {
 const QFileDevice::Permissions kReadOnlyFolder =
@@ -57,6 +59,7 @@ private slots:
     void installedSettingsLayerUserOverSystem();
     void eachUserKeepsTheirOwnSettings();
     void unwritableHomeIsReportedAndLosesNothing();
+    void settingsDialogSaysWhereItSaves();
 };
 
 void DataFoldersTest::writableFolderIsPortable() {
@@ -136,6 +139,21 @@ void DataFoldersTest::unwritableHomeIsReportedAndLosesNothing() {
     QCOMPARE(message, "Unable to write to " + homes.Path("first/.config/quorvane/config.ini"));
     QCOMPARE(Read().name, QStringLiteral("旧名"));
     QVERIFY(QFile::setPermissions(homes.Path("first/.config/quorvane"), kWritableFolder));
+    QVERIFY(QFile::setPermissions(dir.Path(), kWritableFolder));
+}
+
+void DataFoldersTest::settingsDialogSaysWhereItSaves() {
+    TestAppDir dir(TestAppDir::NoBanks);
+    Homes homes;
+    {
+        TfrmConfig portable;
+        QVERIFY(portable.lblSaveTo->isHidden());
+    }
+    QVERIFY(QFile::setPermissions(dir.Path(), kReadOnlyFolder));
+    TfrmConfig installed;
+    QVERIFY(!installed.lblSaveTo->isHidden());
+    QVERIFY2(installed.lblSaveTo->text().contains(homes.Path("first/.config/quorvane/config.ini")),
+             qPrintable(installed.lblSaveTo->text()));
     QVERIFY(QFile::setPermissions(dir.Path(), kWritableFolder));
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Upublic.h"
 #include "platform/Application.h"
+#include "platform/DataFolders.h"
 #include "platform/Fonts.h"
 #include "platform/WindowPlacement.h"
 #include "skin/TsBitBtn.h"
@@ -38,6 +39,14 @@ TfrmConfig::TfrmConfig(QWidget* parent)
     sEdit3 = MakeEdit(this, "sEdit3", 83);
     sBitBtn1 = Place(new TsBitBtn(QStringLiteral("确定"), this, TsBitBtn::Kind::OK), "sBitBtn1", 43, 160, 97, 33);
     sBitBtn2 = Place(new TsBitBtn(QStringLiteral("取消"), this, TsBitBtn::Kind::Cancel), "sBitBtn2", 235, 160, 97, 33);
+
+    lblSaveTo = Place(new TsLabel(QString(), this), "lblSaveTo", 16, 116, 344, 36);
+    lblSaveTo->setWordWrap(true);
+    lblSaveTo->SetFontColor(kLabelColour);
+    lblSaveTo->setVisible(DataFolders::Installed());
+    if (DataFolders::Installed()) {
+        lblSaveTo->setText(QStringLiteral("只为您本人保存到：%1").arg(DataFolders::SettingsFile()));
+    }
 
     sBitBtn1->setDefault(true);
     connect(sBitBtn1, &QPushButton::clicked, this, Handled([this] { OkPressed(); }));

@@ -8,6 +8,7 @@ class TsLabel;
 
 // The settings dialog: the training centre's name, hotline and address. "确定" writes them to
 // config.ini and closes with OK; "取消", Esc and the close box close with Cancel and write nothing.
+// Nothing in it needs more rights than the user has: installed, it writes the user's own file only.
 class TfrmConfig : public QDialog {
     Q_OBJECT
 
@@ -22,6 +23,9 @@ public:
     TsEdit* sEdit3;
     TsBitBtn* sBitBtn1;
     TsBitBtn* sBitBtn2;
+    // Installed, where the settings are saved: the user's own file, which is theirs alone. Hidden when
+    // the program keeps its settings in its own folder.
+    TsLabel* lblSaveTo;
 
 private:
     void FormCreate();
