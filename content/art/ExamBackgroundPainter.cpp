@@ -213,7 +213,7 @@ void banner(QPainter& p) {
     p.setBrush(QColor(84, 90, 104));
     p.drawRect(QRectF(240, 130, 466, 24));
     p.setBrush(QColor(250, 250, 250));
-    for (qreal x = 250; x < 706; x += 40)
+    for (int x = 250; x < 706; x += 40)
         p.drawRect(QRectF(x, 141, 22, 3));
     // A road sign beside the road.
     p.setPen(QPen(QColor(90, 96, 108), 3));

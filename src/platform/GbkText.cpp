@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -19,7 +20,8 @@ constexpr const char* kCharset = "GB18030";
 QByteArray Convert(const char* toCharset, const char* fromCharset, const QByteArray& input, qsizetype unitSize,
                    const QByteArray& replacement) {
     const iconv_t opened = iconv_open(toCharset, fromCharset);
-    if (opened == reinterpret_cast<iconv_t>(-1)) {
+    // iconv_open reports failure as the address (iconv_t)-1.
+    if (reinterpret_cast<intptr_t>(opened) == -1) {
         // Only a broken C library installation lacks these converters.
         throw Exception(QString("No text conversion from %1 to %2").arg(fromCharset, toCharset));
     }
