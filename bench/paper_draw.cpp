@@ -12,7 +12,7 @@
 
 #include "BankWriter.h"
 #include "bank/UDM.h"
-#include "exam/PaperComposer.h"
+#include "paper/PaperComposer.h"
 #include "platform/Connection.h"
 #include "platform/Query.h"
 
