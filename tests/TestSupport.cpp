@@ -78,7 +78,8 @@ QList<Question> ExamBank(const Chapters& chapters, int base) {
     for (const auto& [chapter, count] : chapters) {
         for (int i = 1; i <= count; ++i) {
             const int id = base + chapter * 1000 + i;
-            questions.append({id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, ""});
+            questions.append(
+                {id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, "", ""});
         }
     }
     return questions;

@@ -60,8 +60,8 @@ QList<Question> MixedQuestions() {
              2,
              "3.png",
              QStringLiteral("“让”字标志要求减速让行。")},
-            {8, 10, QStringLiteral("轮式机械可以上高速公路。"), {"正确", "错误", "", ""}, 2, ""},
-            {12, 7, QStringLiteral("引号\"与反斜杠\\都要保留"), {"甲", "乙", "", "丁"}, 4, ""}};
+            {8, 10, QStringLiteral("轮式机械可以上高速公路。"), {"正确", "错误", "", ""}, 2, "", ""},
+            {12, 7, QStringLiteral("引号\"与反斜杠\\都要保留"), {"甲", "乙", "", "丁"}, 4, "", ""}};
 }
 
 QByteArray ImportJson(const QString& questions, const QString& progress = QStringLiteral("null")) {
