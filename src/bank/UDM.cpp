@@ -33,7 +33,13 @@ QString TDM::ConnectionStringFor(const QString& fileName) {
 void TDM::OpenDatabase(Connection* connection, const QString& fileName) {
     connection->SetConnectionString(ConnectionStringFor(fileName));
     connection->Open();
-    BankSchema::Schema().BringUpToDate(*connection, fileName);
+    // A bank refused or not brought up to date is closed again, as one that failed to open.
+    try {
+        BankSchema::Schema().BringUpToDate(*connection, fileName);
+    } catch (...) {
+        connection->Close();
+        throw;
+    }
 }
 
 void TDM::UseQuestionTable(Query* dataset, bool motorcycleBank) const {

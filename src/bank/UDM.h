@@ -26,7 +26,7 @@ public:
     // closed is opened by the first query that needs it.
     void DataModuleCreate();
     // Opens the bank `fileName` on `connection` and brings its layout up to date (see DatabaseSchema): an older
-    // bank is upgraded, one newer than this program is refused.
+    // bank is upgraded, one newer than this program is refused; on either failure the connection is left closed.
     static void OpenDatabase(Connection* connection, const QString& fileName);
     static QString ConnectionStringFor(const QString& fileName);
 
