@@ -12,7 +12,7 @@
 
 #include "BankWriter.h"
 #include "bank/UDM.h"
-#include "exam/PaperComposer.h"
+#include "paper/PaperComposer.h"
 #include "platform/Connection.h"
 #include "platform/Query.h"
 
@@ -29,7 +29,7 @@ public:
         for (int chapter = 1; chapter <= kChapters; ++chapter) {
             for (int i = 1; i <= kQuestionsPerChapter; ++i) {
                 const int id = chapter * 10000 + i;
-                questions.append({id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1, "", {}});
+                questions.append({id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1, "", ""});
                 ids.push_back(id);
             }
         }

@@ -100,7 +100,7 @@ QList<Question> ExamBank(const Chapters& chapters, int base) {
         for (int i = 1; i <= count; ++i) {
             const int id = base + chapter * 1000 + i;
             questions.append(
-                {id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, "", {}});
+                {id, chapter, QStringLiteral("题%1").arg(id), {"甲", "乙", "丙", "丁"}, 1 + id % 4, "", ""});
         }
     }
     return questions;

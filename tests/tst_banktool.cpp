@@ -53,9 +53,15 @@ ResultSet Select(const QString& bank, const QString& sql) {
 
 // A question of every shape a bank holds: four options with a picture, true/false, an empty C before a D.
 QList<Question> MixedQuestions() {
-    return {{3, 1, QStringLiteral("遇到“让”字标志怎么办？"), {"停车", "减速让行", "鸣喇叭", "加速"}, 2, "3.png", {}},
-            {8, 10, QStringLiteral("轮式机械可以上高速公路。"), {"正确", "错误", "", ""}, 2, "", {}},
-            {12, 7, QStringLiteral("引号\"与反斜杠\\都要保留"), {"甲", "乙", "", "丁"}, 4, "", {}}};
+    return {{3,
+             1,
+             QStringLiteral("遇到“让”字标志怎么办？"),
+             {"停车", "减速让行", "鸣喇叭", "加速"},
+             2,
+             "3.png",
+             QStringLiteral("“让”字标志要求减速让行。")},
+            {8, 10, QStringLiteral("轮式机械可以上高速公路。"), {"正确", "错误", "", ""}, 2, "", ""},
+            {12, 7, QStringLiteral("引号\"与反斜杠\\都要保留"), {"甲", "乙", "", "丁"}, 4, "", ""}};
 }
 
 QByteArray ImportJson(const QString& questions, const QString& progress = QStringLiteral("null")) {
@@ -91,6 +97,7 @@ private slots:
     void exportAndImportKeepEverything();
     void importRefusesBadInput_data();
     void importRefusesBadInput();
+    void importTakesAQuestionWithoutExplanation();
     void exportRefusesWhatIsNoBank();
     void malformedCommandLineShowsUsage_data();
     void malformedCommandLineShowsUsage();
@@ -246,10 +253,12 @@ void BankToolTest::exportAndImportKeepEverything() {
     QCOMPARE(json.value("questions").toArray().size(), 3);
     QCOMPARE(json.value("questions").toArray().first().toObject().value("zhanjie"), QJsonValue("1"));
     QCOMPARE(json.value("JD").isNull(), !withProgress);
+    QCOMPARE(json.value("questions").toArray().first().toObject().value("jiexi"),
+             QJsonValue(QStringLiteral("“让”字标志要求减速让行。")));
     QCOMPARE(BankTool({"import", dir.File("bank.json"), dir.File("copy.mdb")}).exitCode, 0);
 
     const QString questions = QStringLiteral(
-        "select ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans "
+        "select ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans, jiexi "
         "from question order by ID");
     QCOMPARE(Select(dir.File("copy.mdb"), questions).rows, Select(original, questions).rows);
     const QString tables = QStringLiteral("select name from sqlite_master where name='JD'");
@@ -279,6 +288,7 @@ void BankToolTest::importRefusesBadInput_data() {
                                     << "第 1 道题：缺少字段“bmp”";
     QTest::newRow("unknown column") << ImportJson(GoodQuestionWith("extra", "1")) << "不认识的字段“extra”";
     QTest::newRow("ID zero") << ImportJson(GoodQuestionWith("ID", "0")) << "ID 应当是正整数";
+    QTest::newRow("jiexi not text") << ImportJson(GoodQuestionWith("jiexi", "1")) << "“jiexi”应当是文本";
     QTest::newRow("ID not whole") << ImportJson(GoodQuestionWith("ID", "1.5")) << "“ID”应当是整数";
     QTest::newRow("ID twice") << ImportJson(kGoodQuestion + "," + kGoodQuestion) << "第 2 道题：ID 1 重复";
     QTest::newRow("chapter 11") << ImportJson(GoodQuestionWith("zhanjie", "\"11\"")) << "zhanjie 应当是";
@@ -312,6 +322,13 @@ void BankToolTest::importRefusesBadInput() {
     QVERIFY2(run.err.contains(dir.File("in.json")), qPrintable(run.err));
     QCOMPARE(dir.ReadFile("t1.mdb"), before);
     QCOMPARE(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"in.json", "t1.mdb"}));
+}
+
+void BankToolTest::importTakesAQuestionWithoutExplanation() {
+    const TestAppDir dir(TestAppDir::NoBanks);
+    dir.WriteFile("in.json", ImportJson(kGoodQuestion));
+    QCOMPARE(BankTool({"import", dir.File("in.json"), dir.File("t1.mdb")}).exitCode, 0);
+    QCOMPARE(Select(dir.File("t1.mdb"), QStringLiteral("select jiexi from question")).rows.front().front(), QVariant());
 }
 
 void BankToolTest::exportRefusesWhatIsNoBank() {

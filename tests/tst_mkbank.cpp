@@ -57,8 +57,8 @@ ProcessRun Mkbank(const QStringList& args) {
     return RunProcess(qEnvironmentVariable("QV_MKBANK"), args);
 }
 
-// Three records exercising every way of writing one: a comment, a BOM, CRLF endings, the wide colon, a picture, blank
-// runs between records and a colon inside the text.
+// Three records exercising every way of writing one: a comment, a BOM, CRLF endings, the wide colon, a picture, an
+// explanation, blank runs between records and a colon inside the text.
 const QByteArray kGoodSource =
     "\xEF\xBB\xBF# 注释行\r\n"
     "ID: 7\r\n"
@@ -67,6 +67,7 @@ const QByteArray kGoodSource =
     "A: 甲\r\nB: 乙\r\nC: 丙\r\nD: 丁\r\n"
     "答案: D\r\n"
     "图片: 7.png\r\n"
+    "解析: 题目要的是丁\r\n"
     "\r\n"
     "ID：8\n"
     "章节：1\n"
@@ -99,17 +100,19 @@ private slots:
 
         QCOMPARE(Select(bank, QStringLiteral("SELECT name, value FROM qv_meta ORDER BY name")),
                  (Rows{{QStringLiteral("password"), QStringLiteral("pw 密码")},
-                       {QStringLiteral("schema_version"), QStringLiteral("1")}}));
+                       {QStringLiteral("schema_version"), QStringLiteral("2")}}));
         const QString empty;
         const QString yes = QStringLiteral("正确");
         const QString no = QStringLiteral("错误");
-        QCOMPARE(
-            Select(bank, QStringLiteral("SELECT ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans "
-                                        "FROM question ORDER BY rowid")),
-            (Rows{{7LL, QStringLiteral("10"), QStringLiteral("四选一？"), QStringLiteral("甲"), QStringLiteral("乙"),
-                   QStringLiteral("丙"), QStringLiteral("丁"), QStringLiteral("7.png"), 4LL},
-                  {8LL, QStringLiteral("1"), QStringLiteral("这句话对吗？"), yes, no, empty, empty, empty, 1LL},
-                  {30LL, QStringLiteral("2"), QStringLiteral("含有冒号: 的题干"), yes, no, empty, empty, empty, 2LL}}));
+        QCOMPARE(Select(bank, QStringLiteral("SELECT ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans, jiexi "
+                                             "FROM question ORDER BY rowid")),
+                 (Rows{{7LL, QStringLiteral("10"), QStringLiteral("四选一？"), QStringLiteral("甲"),
+                        QStringLiteral("乙"), QStringLiteral("丙"), QStringLiteral("丁"), QStringLiteral("7.png"), 4LL,
+                        QStringLiteral("题目要的是丁")},
+                       {8LL, QStringLiteral("1"), QStringLiteral("这句话对吗？"), yes, no, empty, empty, empty, 1LL,
+                        QVariant()},
+                       {30LL, QStringLiteral("2"), QStringLiteral("含有冒号: 的题干"), yes, no, empty, empty, empty,
+                        2LL, QVariant()}}));
         QVERIFY(!QFile::exists(bank + QStringLiteral(".tmp")));
     }
 
@@ -267,7 +270,7 @@ private slots:
                  Rows());
         QVERIFY(!Select(bank, QStringLiteral("SELECT 1 FROM question WHERE ans1 = '正确'")).isEmpty());
         QCOMPARE(Select(bank, QStringLiteral("SELECT value FROM qv_meta WHERE name = 'schema_version'")),
-                 (Rows{{QStringLiteral("1")}}));
+                 (Rows{{QStringLiteral("2")}}));
 
         QCOMPARE(HasTable(bank, QStringLiteral("JD")), hasProgress);
         if (hasProgress) {

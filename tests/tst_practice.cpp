@@ -25,11 +25,11 @@ const QString kWrong = QStringLiteral("sound/错.wav");
 
 // Whole bank in this order; chapter 1 holds questions 1, 2 and 4, chapter 2 questions 3 and 5.
 const QList<Question> kBank{
-    {1, 1, QStringLiteral("第一题"), {"甲", "乙", "丙", "丁"}, 2, "", {}},
-    {2, 1, QStringLiteral("第二题"), {"正确", "错误", "", ""}, 1, "", {}},
-    {3, 2, QStringLiteral("第三题"), {"甲", "乙", "丙", "丁"}, 3, "", {}},
-    {4, 1, QStringLiteral("第四题"), {"甲", "乙", "丙", "丁"}, 4, "", {}},
-    {5, 2, QStringLiteral("第五题"), {"正确", "错误", "", ""}, 7, "", {}},
+    {1, 1, QStringLiteral("第一题"), {"甲", "乙", "丙", "丁"}, 2, "", ""},
+    {2, 1, QStringLiteral("第二题"), {"正确", "错误", "", ""}, 1, "", ""},
+    {3, 2, QStringLiteral("第三题"), {"甲", "乙", "丙", "丁"}, 3, "", ""},
+    {4, 1, QStringLiteral("第四题"), {"甲", "乙", "丙", "丁"}, 4, "", ""},
+    {5, 2, QStringLiteral("第五题"), {"正确", "错误", "", ""}, 7, "", ""},
 };
 
 // A program folder with the test bank, and the data module on it.

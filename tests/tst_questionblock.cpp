@@ -4,10 +4,10 @@
 #include <QTest>
 
 #include "TestSupport.h"
-#include "bank/QuestionBlock.h"
 #include "bank/TQuestion.h"
 #include "platform/Exception.h"
 #include "platform/TImage.h"
+#include "questionview/QuestionBlock.h"
 #include "skin/TsRadioButton.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "BankWriter.h"
 
 #include "BankError.h"
+#include "bank/BankSchema.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,20 +49,10 @@ void step(sqlite3* db, sqlite3_stmt* statement, const QString& what) {
 }
 
 void createTables(sqlite3* db, const QString& password, const std::optional<QList<ProgressRow>>& progress) {
-    exec(db, "CREATE TABLE qv_meta(name TEXT PRIMARY KEY, value TEXT NOT NULL)");
-    exec(db,
-         "CREATE TABLE question(ID INTEGER PRIMARY KEY, zhanjie TEXT NOT NULL, question TEXT NOT NULL, ans1 TEXT, "
-         "ans2 TEXT, ans3 TEXT, ans4 TEXT, bmp TEXT, ans INTEGER NOT NULL)");
-    const Statement meta = prepare(db, "INSERT INTO qv_meta(name, value) VALUES(?, ?)");
-    bindText(meta.get(), 1, QStringLiteral("schema_version"));
-    bindText(meta.get(), 2, QStringLiteral("1"));
-    step(db, meta.get(), QStringLiteral("storing schema_version"));
-    bindText(meta.get(), 1, QStringLiteral("password"));
-    bindText(meta.get(), 2, password);
-    step(db, meta.get(), QStringLiteral("storing password"));
-
+    for (const QString& statement : BankSchema::Schema(password, progress.has_value()).create) {
+        exec(db, statement.toUtf8().constData());
+    }
     if (progress) {
-        exec(db, "CREATE TABLE JD(\"名称\" TEXT PRIMARY KEY, \"进度\" INTEGER NOT NULL DEFAULT 0)");
         const Statement insert = prepare(db, "INSERT INTO JD(\"名称\", \"进度\") VALUES(?, ?)");
         for (const ProgressRow& row : *progress) {
             bindText(insert.get(), 1, row.name);
@@ -81,8 +72,9 @@ QList<ProgressRow> freshProgress() {
 }
 
 void insertQuestions(sqlite3* db, const QList<Question>& questions) {
-    const Statement insert = prepare(
-        db, "INSERT INTO question(ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans) VALUES(?,?,?,?,?,?,?,?,?)");
+    const Statement insert = prepare(db,
+                                     "INSERT INTO question(ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans, "
+                                     "jiexi) VALUES(?,?,?,?,?,?,?,?,?,?)");
     for (const Question& q : questions) {
         sqlite3_bind_int(insert.get(), 1, q.id);
         bindText(insert.get(), 2, QString::number(q.chapter));
@@ -92,6 +84,9 @@ void insertQuestions(sqlite3* db, const QList<Question>& questions) {
         }
         bindText(insert.get(), 8, q.picture);
         sqlite3_bind_int(insert.get(), 9, q.answer);
+        if (!q.explanation.isEmpty()) {
+            bindText(insert.get(), 10, q.explanation);  // left NULL otherwise
+        }
         step(db, insert.get(), QStringLiteral("storing question %1").arg(q.id));
     }
 }

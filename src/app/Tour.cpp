@@ -13,6 +13,7 @@
 #include "app/SkinStatesForm.h"
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
+#include "bank/UDM.h"
 #include "browse/BrowserEngine.h"
 #include "browse/UfrmBrowse.h"
 #include "exam/UfrmMNKS.h"
@@ -53,7 +54,7 @@ bool ShowsFourOptionsAndAPicture(const TPracticeWindow& window) {
 
 void ShowPracticeWindows(const QString& dir) {
     auto sequential = std::make_unique<TfrmTest>(frmMain);
-    sequential->SetBaseSql(QStringLiteral("select * from question where 1=1"));
+    sequential->SetBaseSql(TDM::AllQuestionsSql());
     sequential->SetProgressKey(QStringLiteral("0"));
     Snapshot(sequential.get(), dir);
 

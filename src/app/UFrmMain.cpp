@@ -9,6 +9,7 @@
 #include "app/UfrmConfig.h"
 #include "app/Upublic.h"
 #include "app/WindowSlot.h"
+#include "bank/UDM.h"
 #include "browse/UfrmBrowse.h"
 #include "exam/UfrmMNKS.h"
 #include "platform/AppDir.h"
@@ -224,12 +225,12 @@ void TfrmMain::sBitBtn2Click() {
 
 void TfrmMain::N10Click(const QAction* item) {
     const QString chapter = QString::number(ItemTag(item));
-    ShowSequentialPractice(QStringLiteral(" and ZhanJie='") + chapter + QStringLiteral("'"), chapter);
+    ShowSequentialPractice(TDM::ChapterFilter(chapter), chapter);
 }
 
 void TfrmMain::ShowSequentialPractice(const QString& filter, const QString& progressKey) {
     WindowSlot<TfrmTest> practice(frmTest, new TfrmTest(this));
-    practice->SetBaseSql(QStringLiteral("select * from question where 1=1"));
+    practice->SetBaseSql(TDM::AllQuestionsSql());
     practice->SetFilter(filter);
     practice->SetProgressKey(progressKey);
     practice->exec();

@@ -1,5 +1,6 @@
 #include "bank/TQuestion.h"
 
+#include "platform/Exception.h"
 #include "platform/Query.h"
 
 TQuestion TQuestion::Read(const Query& dataset) {
@@ -13,5 +14,14 @@ TQuestion TQuestion::Read(const Query& dataset) {
     row.bmp = dataset.FieldByName(QStringLiteral("bmp")).AsString();
     row.ans = dataset.FieldByName(QStringLiteral("ans")).AsInteger();
     row.zhanjie = dataset.FieldByName(QStringLiteral("zhanjie")).AsString();
+    row.jiexi = ReadExplanation(dataset);
     return row;
+}
+
+QString TQuestion::ReadExplanation(const Query& dataset) {
+    try {
+        return dataset.FieldByName(QStringLiteral("jiexi")).AsString();
+    } catch (const DatabaseError&) {
+        return {};
+    }
 }

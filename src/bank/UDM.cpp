@@ -1,5 +1,6 @@
 #include "bank/UDM.h"
 
+#include "bank/BankSchema.h"
 #include "platform/AppDir.h"
 #include "platform/Connection.h"
 #include "platform/Query.h"
@@ -32,6 +33,40 @@ QString TDM::ConnectionStringFor(const QString& fileName) {
 void TDM::OpenDatabase(Connection* connection, const QString& fileName) {
     connection->SetConnectionString(ConnectionStringFor(fileName));
     connection->Open();
+    // A bank refused or not brought up to date is closed again, as one that failed to open.
+    try {
+        BankSchema::Schema().BringUpToDate(*connection, fileName);
+    } catch (...) {
+        connection->Close();
+        throw;
+    }
+}
+
+void TDM::UseQuestionTable(Query* dataset, bool motorcycleBank) const {
+    dataset->SetConnection(motorcycleBank ? MT : ADOCON);
+    dataset->SetSQL(QuestionTableSql());
+}
+
+QString TDM::QuestionTableSql() {
+    return QStringLiteral("select * from question");
+}
+
+// ID is the table's row key, so rows come in ID order without an "order by" (which would stop a filter from
+// being appended).
+QString TDM::AllQuestionsSql() {
+    return QStringLiteral("select * from question where 1=1");
+}
+
+QString TDM::ChapterFilter(const QString& chapter) {
+    return QStringLiteral(" and ZhanJie='") + chapter + QStringLiteral("'");
+}
+
+QString TDM::ChapterQuestionIdsSql(int chapter) {
+    return QStringLiteral("select ID from question where zhanjie='%1'").arg(chapter);
+}
+
+QString TDM::QuestionIdFilter(int id) {
+    return QStringLiteral("ID=%1").arg(id);
 }
 
 int TDM::ReadProgress(const QString& key) {

@@ -7,7 +7,7 @@ class Connection;
 class Query;
 
 // The data module: the connections to the two question databases, open from start-up to the end of
-// the program, and the query of the progress lookup.
+// the program, and the query of the progress lookup. Every statement the windows run on a bank is written here.
 class TDM : public QObject {
     Q_OBJECT
 
@@ -25,8 +25,22 @@ public:
     // Opens t1.mdb, then t2.mdb. A failure stops here and is raised to the caller; a connection left
     // closed is opened by the first query that needs it.
     void DataModuleCreate();
+    // Opens the bank `fileName` on `connection` and brings its layout up to date (see DatabaseSchema): an older
+    // bank is upgraded, one newer than this program is refused; on either failure the connection is left closed.
     static void OpenDatabase(Connection* connection, const QString& fileName);
     static QString ConnectionStringFor(const QString& fileName);
+
+    // Points `dataset` at table question of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb).
+    void UseQuestionTable(Query* dataset, bool motorcycleBank) const;
+    // Every row of table question.
+    static QString QuestionTableSql();
+    // The questions of all chapters by ascending ID; ChapterFilter, appended, keeps one chapter's.
+    static QString AllQuestionsSql();
+    static QString ChapterFilter(const QString& chapter);
+    // The IDs of one chapter's questions, by ascending ID: what the paper composer draws from.
+    static QString ChapterQuestionIdsSql(int chapter);
+    // The dataset filter that shows only the question with this ID.
+    static QString QuestionIdFilter(int id);
 
     // The saved position of the practice with this key in table JD; 0 when none is saved.
     int ReadProgress(const QString& key);

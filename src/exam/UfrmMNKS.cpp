@@ -3,9 +3,8 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <chrono>
+#include <tuple>
 
-#include "bank/AnswerFeedback.h"
-#include "bank/QuestionBlock.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "platform/Application.h"
@@ -16,6 +15,9 @@
 #include "platform/TImage.h"
 #include "platform/TShape.h"
 #include "platform/WindowPlacement.h"
+#include "questionview/AnswerFeedback.h"
+#include "questionview/OptionButtons.h"
+#include "questionview/QuestionBlock.h"
 #include "skin/TsButton.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -70,8 +72,7 @@ TfrmMNKS::TfrmMNKS(QWidget* parent)
 
     dstTest = new Query(this);
     dstTest->setObjectName("dstTest");
-    dstTest->SetConnection(DM->ADOCON);
-    dstTest->SetSQL(QStringLiteral("select * from question"));
+    DM->UseQuestionTable(dstTest, false);
     qry = new Query(this);
     qry->setObjectName("qry");
     Timer1 = new QTimer(this);
@@ -120,18 +121,9 @@ void TfrmMNKS::CreateQuestionBlock() {
     lblTS->SetFontColor(Qt::yellow);
     lblTS->SetUseSkinColor(false);
 
-    const int tops[] = {280, 309, 338, 368};
-    TsRadioButton** options[] = {&as1, &as2, &as3, &as4};
-    for (int i = 0; i < 4; ++i) {
-        auto* option = new TsRadioButton(this, i + 1);
-        option->setObjectName(QStringLiteral("as%1").arg(i + 1));
-        option->setFont(MakeFont(QStringLiteral("黑体"), 14));
-        option->move(267, tops[i]);
-        option->resize(option->sizeHint());
-        option->setVisible(i < 2);
-        connect(option, &QRadioButton::toggled, this, Handled([this, option] { as1Click(option); }));
-        *options[i] = option;
-    }
+    std::tie(as1, as2, as3, as4) =
+        std::tuple_cat(MakeOptionButtons(this, MakeFont(QStringLiteral("黑体"), 14), 267, {280, 309, 338, 368},
+                                         [this](TsRadioButton* option) { as1Click(option); }));
     btnNext = Place(new TsButton(QStringLiteral("下一题"), this), "btnNext", 272, 416, 73, 25);
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
     setTabOrder(as1, as2);
@@ -167,8 +159,7 @@ void TfrmMNKS::OpenQuestionTable() {
     if (info == nullptr)
         return;
     dstTest->Close();
-    dstTest->SetConnection(info->motorcycleBank ? DM->MT : DM->ADOCON);
-    dstTest->SetSQL(QStringLiteral("select * from question"));
+    DM->UseQuestionTable(dstTest, info->motorcycleBank);
     dstTest->Open();
 }
 
@@ -186,7 +177,7 @@ void TfrmMNKS::MakePaper() {
 
 void TfrmMNKS::ShowQuestion(int n) {
     dstTest->SetFiltered(false);
-    dstTest->SetFilter(QStringLiteral("ID=%1").arg(FPaperIDs[n]));
+    dstTest->SetFilter(TDM::QuestionIdFilter(FPaperIDs[n]));
     dstTest->SetFiltered(true);
     lblNo->SetCaption(QString::number(n));
     lblExt->SetCaption(QString::number(kPaperSize + 1 - n));

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "exam/PaperComposer.h"
+#include "paper/PaperComposer.h"
 
 class QTimer;
 class Query;

@@ -1,9 +1,8 @@
 #include "practice/PracticeWindow.h"
 
 #include <QKeyEvent>
+#include <tuple>
 
-#include "bank/AnswerFeedback.h"
-#include "bank/QuestionBlock.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "platform/Application.h"
@@ -13,6 +12,9 @@
 #include "platform/TImage.h"
 #include "platform/TShape.h"
 #include "platform/WindowPlacement.h"
+#include "questionview/AnswerFeedback.h"
+#include "questionview/OptionButtons.h"
+#include "questionview/QuestionBlock.h"
 #include "skin/TsCheckBox.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -58,8 +60,7 @@ TPracticeWindow::TPracticeWindow(const QString& caption, int endButtonLeft, QWid
     setFont(MakeFont(QStringLiteral("宋体"), 12));
     dstTest = new Query(this);
     dstTest->setObjectName("dstTest");
-    dstTest->SetConnection(DM->ADOCON);
-    dstTest->SetSQL(QStringLiteral("select * from question"));
+    DM->UseQuestionTable(dstTest, false);
 
     CreateNumberLine();
     CreateQuestionBlock();
@@ -89,18 +90,9 @@ void TPracticeWindow::CreateQuestionBlock() {
     sMemo1->setFont(MakeFont(QStringLiteral("黑体"), 20));
     sMemo1->SkinData().SetSkinSection("PANEL");
 
-    const int tops[] = {202, 244, 287, 330};
-    TsRadioButton** options[] = {&as1, &as2, &as3, &as4};
-    for (int i = 0; i < 4; ++i) {
-        auto* option = new TsRadioButton(this, i + 1);
-        option->setObjectName(QStringLiteral("as%1").arg(i + 1));
-        option->setFont(MakeFont(QStringLiteral("黑体"), 16));
-        option->move(11, tops[i]);
-        option->resize(option->sizeHint());
-        option->setVisible(i < 2);
-        connect(option, &QRadioButton::toggled, this, Handled([this, option] { as1Click(option); }));
-        *options[i] = option;
-    }
+    std::tie(as1, as2, as3, as4) =
+        std::tuple_cat(MakeOptionButtons(this, MakeFont(QStringLiteral("黑体"), 16), 11, {202, 244, 287, 330},
+                                         [this](TsRadioButton* option) { as1Click(option); }));
 
     Image1 = Place(new TImage(this), "Image1", 296, 184, 305, 177);
     Image1->SetCenter(true);

@@ -3,6 +3,7 @@
 #include <QRandomGenerator>
 #include <chrono>
 
+#include "bank/UDM.h"
 #include "platform/Application.h"
 #include "skin/TsCheckBox.h"
 
@@ -12,7 +13,7 @@ TfrmTest2::TfrmTest2(QWidget* parent) : TPracticeWindow(QStringLiteral("随机�
 }
 
 void TfrmTest2::FormCreate() {
-    FBaseSql = QStringLiteral("select * from question where 1=1");
+    FBaseSql = TDM::AllQuestionsSql();
     FFilter.clear();
     FPosition = 0;
     OpenQuestions();

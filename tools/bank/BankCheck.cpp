@@ -1,7 +1,7 @@
 #include "BankCheck.h"
 
 #include "BankFolder.h"
-#include "exam/PaperComposer.h"
+#include "paper/PaperComposer.h"
 #include "platform/Connection.h"
 #include "platform/Exception.h"
 #include "platform/Query.h"

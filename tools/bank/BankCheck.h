@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "exam/ExamKinds.h"
+#include "paper/ExamKinds.h"
 
 // Whether the banks of a program folder hold enough questions for every vehicle group's mock exam.
 class BankCheck {

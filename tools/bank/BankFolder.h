@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "exam/PaperComposer.h"
+#include "paper/PaperComposer.h"
 
 class Connection;
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "bank/TQuestion.h"
 #include "platform/Connection.h"
 #include "platform/Exception.h"
 #include "platform/Query.h"
@@ -20,6 +21,8 @@ const QString kOptionColumns[] = {QStringLiteral("ans1"), QStringLiteral("ans2")
 const QStringList kQuestionColumns{QStringLiteral("ID"),   QStringLiteral("zhanjie"), QStringLiteral("question"),
                                    QStringLiteral("ans1"), QStringLiteral("ans2"),    QStringLiteral("ans3"),
                                    QStringLiteral("ans4"), QStringLiteral("bmp"),     QStringLiteral("ans")};
+// Optional on import: banks exported before the explanation existed have no such key.
+const QString kExplanation = QStringLiteral("jiexi");
 const QString kName = QStringLiteral("名称");
 const QString kPosition = QStringLiteral("进度");
 
@@ -40,6 +43,7 @@ QJsonArray ExportQuestions(Connection& connection) {
             const Field field = query.FieldByName(column);
             question.insert(column, IsIntegerColumn(column) ? QJsonValue(field.AsInteger()) : field.AsString());
         }
+        question.insert(kExplanation, TQuestion::ReadExplanation(query));
         questions.append(question);
     }
     return questions;
@@ -81,6 +85,8 @@ public:
         }
     }
 
+    bool Has(const QString& key) const { return object_.contains(key); }
+
     QJsonValue Value(const QString& key) const {
         if (!object_.contains(key))
             Fail(QStringLiteral("缺少字段“%1”").arg(key));
@@ -110,7 +116,7 @@ private:
 };
 
 Question ImportQuestion(const Record& record) {
-    record.OnlyKeys(kQuestionColumns);
+    record.OnlyKeys(kQuestionColumns + QStringList{kExplanation});
     Question question;
     question.id = record.Integer(QStringLiteral("ID"));
     if (question.id <= 0)
@@ -136,6 +142,8 @@ Question ImportQuestion(const Record& record) {
     if (question.options[size_t(question.answer - 1)].isEmpty()) {
         record.Fail(QStringLiteral("正确答案 ans%1 是空的").arg(question.answer));
     }
+    if (record.Has(kExplanation))
+        question.explanation = record.Text(kExplanation);
     return question;
 }
 

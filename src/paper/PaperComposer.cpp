@@ -1,8 +1,9 @@
-#include "exam/PaperComposer.h"
+#include "paper/PaperComposer.h"
 
 #include <QSet>
 #include <algorithm>
 
+#include "bank/UDM.h"
 #include "platform/Exception.h"
 #include "platform/Query.h"
 
@@ -15,10 +16,6 @@ bool MayRepeat(const ExamKindInfo& info, const ChapterQuota& quota) {
 
 PaperComposer::PaperComposer(Query& qry, std::function<int(int)> pick) : qry_(qry), pick_(std::move(pick)) {}
 
-QString PaperComposer::ChapterSql(int chapter) {
-    return QStringLiteral("select ID from question where zhanjie='%1'").arg(chapter);
-}
-
 bool PaperComposer::IsNewQuestion(const ExamPaper& paper, int id) {
     return std::find(paper.begin() + 1, paper.end(), id) == paper.end();
 }
@@ -26,7 +23,7 @@ bool PaperComposer::IsNewQuestion(const ExamPaper& paper, int id) {
 void PaperComposer::OpenChapter(int chapter) {
     qry_.Close();
     qry_.SetSQL(QString());
-    qry_.SetSQL(ChapterSql(chapter));
+    qry_.SetSQL(TDM::ChapterQuestionIdsSql(chapter));
     qry_.Open();
 }
 

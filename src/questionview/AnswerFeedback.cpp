@@ -1,4 +1,4 @@
-#include "bank/AnswerFeedback.h"
+#include "questionview/AnswerFeedback.h"
 
 #include "platform/AppDir.h"
 #include "platform/Sound.h"

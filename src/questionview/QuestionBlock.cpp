@@ -1,8 +1,8 @@
-#include "bank/QuestionBlock.h"
+#include "questionview/QuestionBlock.h"
 
-#include "bank/QuestionPicture.h"
 #include "bank/TQuestion.h"
 #include "platform/TImage.h"
+#include "questionview/QuestionPicture.h"
 #include "skin/TsRadioButton.h"
 
 namespace {

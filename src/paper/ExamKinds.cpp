@@ -1,4 +1,4 @@
-#include "exam/ExamKinds.h"
+#include "paper/ExamKinds.h"
 
 namespace {
 // Chapters 1 to 7 as the bus, truck and machinery groups share them; they differ in positions 96 to 100.

@@ -1,4 +1,4 @@
-#include "bank/QuestionPicture.h"
+#include "questionview/QuestionPicture.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include <array>
 #include <functional>
 
-#include "exam/ExamKinds.h"
+#include "paper/ExamKinds.h"
 
 class Query;
 
@@ -25,9 +25,6 @@ public:
 
     // True when `id` stands at none of the positions 1 to 100.
     static bool IsNewQuestion(const ExamPaper& paper, int id);
-
-    // The chapter query that MakePaper runs for `chapter`.
-    static QString ChapterSql(int chapter);
 
     // How many different questions the chapter of `quota` must hold before MakePaper can fill its positions.
     static int QuestionsNeeded(const ExamKindInfo& info, const ChapterQuota& quota);

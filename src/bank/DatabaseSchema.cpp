@@ -1,0 +1,48 @@
+#include "bank/DatabaseSchema.h"
+
+#include <QFileInfo>
+
+#include "platform/AppDir.h"
+#include "platform/Connection.h"
+#include "platform/Exception.h"
+
+QString DatabaseSchema::StoreVersionSql(int version) {
+    return QStringLiteral("insert or replace into qv_meta(name, value) values('schema_version', '%1')").arg(version);
+}
+
+int DatabaseSchema::StoredVersion(Connection& connection) {
+    if (connection.Select(QStringLiteral("select name from sqlite_master where type='table' and name='qv_meta'"))
+            .rows.empty()) {
+        return 1;
+    }
+    const ResultSet stored = connection.Select(QStringLiteral("select value from qv_meta where name='schema_version'"));
+    return stored.rows.empty() ? 1 : stored.rows.front().front().toInt();
+}
+
+void DatabaseSchema::BringUpToDate(Connection& connection, const QString& fileName) const {
+    const int stored = StoredVersion(connection);
+    if (stored > version) {
+        throw DatabaseError(QStringLiteral("Database '%1' is of version %2; this program reads up to version %3.")
+                                .arg(fileName)
+                                .arg(stored)
+                                .arg(version));
+    }
+    if (stored == version || !QFileInfo(FileSystemPath(fileName)).isWritable()) {
+        return;
+    }
+    connection.BeginTrans();
+    try {
+        connection.Execute(
+            QStringLiteral("create table if not exists qv_meta(name TEXT PRIMARY KEY, value TEXT NOT NULL)"));
+        for (int from = stored; from < version; ++from) {
+            for (const QString& statement : upgrades[size_t(from - 1)]) {
+                connection.Execute(statement);
+            }
+        }
+        connection.Execute(StoreVersionSql(version));
+        connection.CommitTrans();
+    } catch (...) {
+        connection.RollbackTrans();
+        throw;
+    }
+}
