@@ -61,5 +61,9 @@ inline QString PageTitle(const QString& fileName) {
 // A program folder of the test's own in which the browser engine can start, with no page and no game.
 class BrowserAppDir : public TestAppDir {
 public:
-    BrowserAppDir() : TestAppDir(NoBanks) { LinkBrowserEngine(); }
+    BrowserAppDir() : TestAppDir(NoBanks) {
+        // The engine's module and the Flash player are large and never change under a test: linked, not copied.
+        for (const QString& part : {kBrowserEngineModule, QStringLiteral("ruffle")})
+            QFile::link(BuiltAppDir() + part, File(part));
+    }
 };

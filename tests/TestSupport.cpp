@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QTest>
 
-#include "browse/BrowserEngine.h"
 #include "platform/AppDir.h"
 #include "platform/Sound.h"
 
@@ -28,12 +27,6 @@ TestAppDir::TestAppDir(Banks banks) {
             CopyFolder(BuiltAppDir() + folder, path_ + folder);
     }
     SetAppDirForTesting(path_);
-}
-
-void TestAppDir::LinkBrowserEngine() const {
-    // The engine's module and the Flash player are large and never change under a test: linked, not copied.
-    for (const QString& part : {kBrowserEngineModule, QStringLiteral("ruffle")})
-        QFile::link(BuiltAppDir() + part, path_ + part);
 }
 
 TestAppDir::~TestAppDir() {

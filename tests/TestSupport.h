@@ -24,8 +24,6 @@ public:
     QString File(const QString& name) const { return path_ + name; }
     void WriteFile(const QString& name, const QByteArray& bytes) const;
     QByteArray ReadFile(const QString& name) const;
-    // Makes the browser engine and the Flash player of the build usable from the folder.
-    void LinkBrowserEngine() const;
 
 private:
     QTemporaryDir root_;
