@@ -76,8 +76,7 @@ void BM_ChapterQueries(benchmark::State& state) {
     const ExamKindInfo& info = *FindExamKind(int(state.range(0)));
     PaperComposer composer(bank.qry, [](int) { return 0; });
     for (auto _ : state) {
-        for (const ChapterQuota& quota : info.quotas)
-            benchmark::DoNotOptimize(composer.QuestionsAvailable(quota.chapter));
+        benchmark::DoNotOptimize(composer.Supplies(info));
     }
 }
 BENCHMARK(BM_ChapterQueries)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);

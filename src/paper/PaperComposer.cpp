@@ -7,13 +7,6 @@
 #include "platform/Exception.h"
 #include "platform/Query.h"
 
-namespace {
-// The motorcycle group's last chapter may repeat its questions; every other position needs a question of its own.
-bool MayRepeat(const ExamKindInfo& info, const ChapterQuota& quota) {
-    return info.motorcycleBank && quota.chapter == 7;
-}
-}  // namespace
-
 PaperComposer::PaperComposer(Query& qry, std::function<int(int)> pick) : qry_(qry), pick_(std::move(pick)) {}
 
 bool PaperComposer::IsNewQuestion(const ExamPaper& paper, int id) {
@@ -27,57 +20,56 @@ void PaperComposer::OpenChapter(int chapter) {
     qry_.Open();
 }
 
-int PaperComposer::QuestionsNeeded(const ExamKindInfo& info, const ChapterQuota& quota) {
-    return MayRepeat(info, quota) ? 1 : quota.Count();
-}
-
-int PaperComposer::QuestionsAvailable(int chapter) {
-    OpenChapter(chapter);
-    return DistinctQuestions();
-}
-
-int PaperComposer::DistinctQuestions() {
+QSet<int> PaperComposer::ChapterIds() {
     QSet<int> ids;
     qry_.First();
     for (int row = 0; row < qry_.RecordCount(); ++row, qry_.MoveBy(1)) {
-        const int id = qry_.FieldByName(QStringLiteral("ID")).AsInteger();
-        if (id != 0)
-            ids.insert(id);
+        const std::optional<int> id = qry_.FieldByName(QStringLiteral("ID")).AsWholeNumber();
+        if (id && *id > 0)
+            ids.insert(*id);
     }
-    return int(ids.size());
+    return ids;
 }
 
-int PaperComposer::PickRow() {
+std::vector<PaperComposer::ChapterSupply> PaperComposer::Supplies(const ExamKindInfo& info) {
+    std::vector<ChapterSupply> supplies;
+    QSet<int> earlier;
+    for (const ChapterQuota& quota : info.quotas) {
+        OpenChapter(quota.chapter);
+        const QSet<int> ids = ChapterIds();
+        supplies.push_back({quota, QSet<int>(ids).subtract(earlier), quota.Count()});
+        earlier.unite(ids);
+    }
+    return supplies;
+}
+
+std::optional<int> PaperComposer::PickRow() {
     qry_.First();
     qry_.MoveBy(pick_(qry_.RecordCount()));
-    return qry_.FieldByName(QStringLiteral("ID")).AsInteger();
+    return qry_.FieldByName(QStringLiteral("ID")).AsWholeNumber();
 }
 
-void PaperComposer::DrawQuestion(ExamPaper& paper, int position) {
-    int id = PickRow();
-    while (!IsNewQuestion(paper, id))
+void PaperComposer::DrawQuestion(ExamPaper& paper, int position, const QSet<int>& usable) {
+    std::optional<int> id = PickRow();
+    while (!id || !usable.contains(*id) || !IsNewQuestion(paper, *id))
         id = PickRow();
-    paper[position] = id;
+    paper[position] = *id;
 }
 
 void PaperComposer::MakePaper(const ExamKindInfo& info, ExamPaper& paper) {
-    for (const ChapterQuota& quota : info.quotas) {
-        const bool mayRepeat = MayRepeat(info, quota);
-        const int needed = QuestionsNeeded(info, quota);
-        const int available = QuestionsAvailable(quota.chapter);
-        if (available < needed) {
+    const std::vector<ChapterSupply> supplies = Supplies(info);
+    for (const ChapterSupply& supply : supplies) {
+        if (supply.usable.size() < supply.needed) {
             throw Exception(QStringLiteral("题库中的题目不足，无法组成“%1”的试卷：第%2章只有%3道题，需要%4道。")
                                 .arg(info.label)
-                                .arg(quota.chapter)
-                                .arg(available)
-                                .arg(needed));
+                                .arg(supply.quota.chapter)
+                                .arg(supply.usable.size())
+                                .arg(supply.needed));
         }
-        for (int position = quota.first; position <= quota.last; ++position) {
-            if (mayRepeat) {
-                paper[position] = PickRow();
-            } else {
-                DrawQuestion(paper, position);
-            }
-        }
+    }
+    for (const ChapterSupply& supply : supplies) {
+        OpenChapter(supply.quota.chapter);
+        for (int position = supply.quota.first; position <= supply.quota.last; ++position)
+            DrawQuestion(paper, position, supply.usable);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <numeric>
 
 #include "platform/Exception.h"
@@ -56,6 +58,23 @@ int Field::AsInteger() const {
         default:
             return value_.toInt();
     }
+}
+
+std::optional<int> Field::AsWholeNumber() const {
+    if (value_.isNull()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    if (value_.typeId() == QMetaType::Double) {
+        const double number = value_.toDouble();
+        const bool whole = std::isfinite(number) && std::trunc(number) == number &&
+                           number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max();
+        return whole ? std::optional(int(number)) : std::nullopt;
+    }
+    const int number = value_.typeId() == QMetaType::QString || value_.typeId() == QMetaType::QByteArray
+                           ? value_.toString().toInt(&ok)
+                           : value_.toInt(&ok);
+    return ok ? std::optional(number) : std::nullopt;
 }
 
 Query::Query(QObject* parent) : QObject(parent) {}

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QVariant>
+#include <optional>
 #include <vector>
 
 #include "platform/Connection.h"
@@ -14,6 +15,9 @@ public:
     explicit Field(QVariant value = {}) : value_(std::move(value)) {}
     QString AsString() const;
     int AsInteger() const;
+    // The value as an int when it is a whole number that fits one (an integer, a real without a fraction, or text
+    // spelling one); nothing otherwise, NULL included.
+    std::optional<int> AsWholeNumber() const;
     bool IsNull() const { return value_.isNull(); }
 
 private:

@@ -27,9 +27,8 @@ std::vector<BankCheck::Group> BankCheck::Run(const QString& folder) {
             qry.SetConnection(&connection);
             // The composer never draws here; it only counts.
             PaperComposer composer(qry, [](int) { return 0; });
-            for (const ChapterQuota& quota : info.quotas) {
-                group.chapters.push_back({quota.chapter, composer.QuestionsAvailable(quota.chapter),
-                                          PaperComposer::QuestionsNeeded(info, quota)});
+            for (const PaperComposer::ChapterSupply& supply : composer.Supplies(info)) {
+                group.chapters.push_back({supply.quota.chapter, int(supply.usable.size()), supply.needed});
             }
         } catch (const Exception& error) {
             group.error = error.Message();
