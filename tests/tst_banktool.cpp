@@ -89,6 +89,7 @@ private slots:
     void checkReportsEachGroup_data();
     void checkReportsEachGroup();
     void checkPassesOnTheShippedBank();
+    void checkNamesQuestionsTheProgramCannotUse();
     void paperFollowsTheQuotas_data();
     void paperFollowsTheQuotas();
     void paperRefusesWhatCannotBeExamined_data();
@@ -98,6 +99,7 @@ private slots:
     void importRefusesBadInput_data();
     void importRefusesBadInput();
     void importTakesAQuestionWithoutExplanation();
+    void importLeavesAReadOnlyBankAlone();
     void exportRefusesWhatIsNoBank();
     void malformedCommandLineShowsUsage_data();
     void malformedCommandLineShowsUsage();
@@ -144,6 +146,30 @@ void BankToolTest::checkReportsEachGroup() {
                 QStringLiteral("\\n\\s+%1\\s+%2\\s+%3\\s+不足\\n").arg(numbers[0], numbers[1], numbers[2]));
             QVERIFY2(line.match(block + u'\n').hasMatch(), qPrintable(block));
         }
+    }
+}
+
+// A bank made elsewhere, without the key that keeps IDs whole and unique: every question the program could not
+// show or judge is named by its ID, and the check fails.
+void BankToolTest::checkNamesQuestionsTheProgramCannotUse() {
+    const Folder folder(kCarChapters, kMotorcycleChapters);
+    Connection bank;
+    TDM::OpenDatabase(&bank, folder.dir.File("t1.mdb"));
+    bank.Execute(QStringLiteral(
+        "alter table question rename to keyed; create table question as select * from keyed; drop table keyed; "
+        "update question set bmp='missing.png' where ID=1001; update question set ans=NULL where ID=1002; "
+        "update question set ans=7 where ID=1003; update question set ID=1005 where ID=1004; "
+        "update question set ID=1006.5 where ID=1006"));
+    bank.Close();
+
+    const ProcessRun run = BankTool({"check", "--appdir", folder.dir.Path()});
+
+    QCOMPARE(run.exitCode, 1);
+    for (const QString& line :
+         {QStringLiteral("题目 ID 1001：图片 missing.png 不在"), QStringLiteral("题目 ID 1002：答案 ans 应当是 1 到 4"),
+          QStringLiteral("题目 ID 1003：答案 ans 应当是 1 到 4"), QStringLiteral("题目 ID 1005：ID 重复（共 2 道题）"),
+          QStringLiteral("题目 ID 1006.5：ID 不是正整数")}) {
+        QVERIFY2(run.out.contains(line), qPrintable(line + u'\n' + run.out));
     }
 }
 
@@ -238,6 +264,9 @@ void BankToolTest::exportAndImportKeepEverything() {
     QFETCH(bool, withProgress);
     const TestAppDir dir(TestAppDir::NoBanks);
     const QString original = dir.File("t1.mdb");
+    // The picture one of the questions names, where the program looks for it.
+    QVERIFY(QDir().mkpath(dir.File("image")));
+    dir.WriteFile("image/3.png", "picture");
     if (withProgress) {
         WriteBank(original, MixedQuestions());
         Connection connection;
@@ -299,6 +328,9 @@ void BankToolTest::importRefusesBadInput_data() {
     QTest::newRow("picture with a path") << ImportJson(GoodQuestionWith("bmp", "\"../x.png\""))
                                          << "bmp 应当是单纯的文件名";
     QTest::newRow("JD not a list") << ImportJson(kGoodQuestion, "{}") << "“JD”应当是一个数组或 null";
+    QTest::newRow("t1.mdb without JD") << ImportJson(kGoodQuestion) << "t1.mdb 必须带有进度表";
+    QTest::newRow("picture not in image/")
+        << ImportJson(GoodQuestionWith("bmp", "\"none.png\""), "[]") << "第 1 道题（ID 1）的图片 none.png 不在";
     QTest::newRow("JD key twice") << ImportJson(kGoodQuestion,
                                                 R"([{"名称": "0", "进度": 1}, {"名称": "0", "进度": 2}])")
                                   << "JD 第 2 行：名称“0”重复";
@@ -323,9 +355,25 @@ void BankToolTest::importRefusesBadInput() {
     QCOMPARE(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"in.json", "t1.mdb"}));
 }
 
+void BankToolTest::importLeavesAReadOnlyBankAlone() {
+    const TestAppDir dir(TestAppDir::NoBanks);
+    WriteBank(dir.File("t1.mdb"), MixedQuestions());
+    const QByteArray before = dir.ReadFile("t1.mdb");
+    QVERIFY(QFile::setPermissions(dir.File("t1.mdb"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    dir.WriteFile("in.json", ImportJson(kGoodQuestion, "[]"));
+
+    const ProcessRun run = BankTool({"import", dir.File("in.json"), dir.File("t1.mdb")});
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("是只读的")), qPrintable(run.err));
+    QCOMPARE(dir.ReadFile("t1.mdb"), before);
+    QCOMPARE(QFile::permissions(dir.File("t1.mdb")) & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther),
+             QFile::Permissions());
+}
+
 void BankToolTest::importTakesAQuestionWithoutExplanation() {
     const TestAppDir dir(TestAppDir::NoBanks);
-    dir.WriteFile("in.json", ImportJson(kGoodQuestion));
+    dir.WriteFile("in.json", ImportJson(kGoodQuestion, "[]"));
     QCOMPARE(BankTool({"import", dir.File("in.json"), dir.File("t1.mdb")}).exitCode, 0);
     QCOMPARE(Select(dir.File("t1.mdb"), QStringLiteral("select jiexi from question")).rows.front().front(), QVariant());
 }

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <map>
 
+#include "BankAudit.h"
 #include "BankCheck.h"
 #include "BankFolder.h"
 #include "BankJson.h"
@@ -53,12 +54,38 @@ QString Folder(const std::map<QString, QString>& options) {
     return QDir(it->second).absolutePath() + u'/';
 }
 
+// The questions of each bank the program could not show or judge; true when there are none.
+bool AuditBanks(const QString& folder) {
+    bool clean = true;
+    for (const QString& bank : {QStringLiteral("t1.mdb"), QStringLiteral("t2.mdb")}) {
+        std::vector<BankAudit::Problem> problems;
+        try {
+            Connection connection;
+            BankFolder::Open(connection, folder + bank);
+            problems = BankAudit::Run(connection, folder + QStringLiteral("image/"));
+        } catch (const Exception&) {
+            continue;  // the vehicle groups above already report a bank that cannot be read
+        }
+        if (problems.empty())
+            continue;
+        clean = false;
+        QString text = QStringLiteral("%1 中有 %2 处题目无法使用：\n").arg(bank).arg(problems.size());
+        for (const BankAudit::Problem& problem : problems)
+            text += QStringLiteral("  题目 ID %1：%2\n").arg(problem.id, problem.what);
+        Print(stdout, text + u'\n');
+    }
+    return clean;
+}
+
 int Check(const QStringList& args) {
     const QString folder = Folder(ParseOptions(args, {QStringLiteral("--appdir")}));
     const std::vector<BankCheck::Group> groups = BankCheck::Run(folder);
     Print(stdout,
           QStringLiteral("题库文件夹：%1\n\n").arg(QDir::toNativeSeparators(folder)) + BankCheck::Format(groups));
-    return std::all_of(groups.begin(), groups.end(), [](const auto& group) { return group.CanBeExamined(); }) ? 0 : 1;
+    const bool examinable =
+        std::all_of(groups.begin(), groups.end(), [](const auto& group) { return group.CanBeExamined(); });
+    const bool clean = AuditBanks(folder);
+    return examinable && clean ? 0 : 1;
 }
 
 int Paper(const QStringList& args) {
@@ -91,6 +118,29 @@ int Export(const QString& bank, const QString& output) {
     return 0;
 }
 
+// The program reads saved positions from t1.mdb's table JD, and shows pictures from the folder's image/.
+void RefuseWhatTheProgramCannotUse(const BankJson::Contents& contents, const QString& bank) {
+    if (!contents.progress && QFileInfo(bank).fileName().compare(u"t1.mdb", Qt::CaseInsensitive) == 0)
+        throw Exception(QStringLiteral("t1.mdb 必须带有进度表：“JD”不能是 null"));
+    const QString images = QFileInfo(bank).absolutePath() + QStringLiteral("/image/");
+    for (qsizetype i = 0; i < contents.questions.size(); ++i) {
+        const Question& question = contents.questions[i];
+        if (!question.picture.isEmpty() && !QFileInfo(images + question.picture).isFile()) {
+            throw Exception(QStringLiteral("第 %1 道题（ID %2）的图片 %3 不在 %4 中")
+                                .arg(i + 1)
+                                .arg(question.id)
+                                .arg(question.picture, QDir::toNativeSeparators(images)));
+        }
+    }
+}
+
+// A bank the user made read-only stays as it is, whoever runs the tool: root may replace any file.
+void RefuseReadOnly(const QString& bank) {
+    const QFileInfo file(bank);
+    if (file.exists() && (file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)) == 0)
+        throw Exception(QStringLiteral("%1 是只读的，没有替换它").arg(QDir::toNativeSeparators(bank)));
+}
+
 int Import(const QString& input, const QString& bank) {
     QFile file(input);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -99,9 +149,11 @@ int Import(const QString& input, const QString& bank) {
     BankJson::Contents contents;
     try {
         contents = BankJson::Import(file.readAll());
+        RefuseWhatTheProgramCannotUse(contents, bank);
     } catch (const Exception& error) {
         throw Exception(input + QStringLiteral("：") + error.Message());
     }
+    RefuseReadOnly(bank);
     BankWriter::write(bank, contents.questions, QString::fromLatin1(TDM::kDatabasePassword), contents.progress);
     return 0;
 }
