@@ -11,6 +11,7 @@
 #include "exam/UfrmMNKS.h"
 #include "platform/Connection.h"
 #include "platform/Query.h"
+#include "platform/TImage.h"
 #include "skin/TsButton.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -81,6 +82,8 @@ private slots:
     void unusableIdsAreNotDrawn_data();
     void unusableIdsAreNotDrawn();
     void firstQuestionOnOpening();
+    void escapeLeavesTheExamOpen();
+    void missingPicturesKeepTheExamGoing();
     void nextWithoutAnAnswerIsRefused();
     void rightAnswerScoresAndMovesOn();
     void wrongAnswerNamesTheRightLetter();
@@ -166,6 +169,9 @@ void ExamTest::chapterTooSmallIsReportedAndNothingShown() {
     QTEST(boxes.shown[0].text, "message");
     QVERIFY(exam->isVisible());
     QVERIFY(!exam->Timer1->isActive());
+    // Nothing to answer: no paper stands.
+    QVERIFY(!exam->as1->isEnabled());
+    QVERIFY(!exam->btnNext->isEnabled());
     QCOMPARE(exam->lblNo->Caption(), QStringLiteral("100"));
 }
 
@@ -193,6 +199,30 @@ void ExamTest::unusableIdsAreNotDrawn() {
     QCOMPARE(boxes.shown.size(), size_t(1));
     QCOMPARE(boxes.shown[0].text,
              QStringLiteral("题库中的题目不足，无法组成“C1 C2 C3 C4”的试卷：第2章只有19道题，需要20道。"));
+}
+
+void ExamTest::escapeLeavesTheExamOpen() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    QTest::keyClick(exam.get(), Qt::Key_Escape);
+    QVERIFY(exam->isVisible());
+}
+
+// A picture that cannot be shown is reported; the clock runs and the question can be answered without it.
+void ExamTest::missingPicturesKeepTheExamGoing() {
+    Fixture fixture;
+    DM->ADOCON->Execute(QStringLiteral("update question set bmp='none.png'"));
+    MessageBoxRecorder boxes;
+    auto exam = StartExam(1);
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QVERIFY(exam->Timer1->isActive());
+    QVERIFY(!exam->Image1->isVisible());
+    QVERIFY(exam->as1->isEnabled());
+    AnswerWrong(*exam);
+    QTest::mouseClick(exam->btnNext, Qt::LeftButton);
+    QCOMPARE(boxes.shown.size(), size_t(2));
+    QCOMPARE(exam->CurrentNo(), 2);
+    QVERIFY(exam->as1->isEnabled());
 }
 
 void ExamTest::firstQuestionOnOpening() {

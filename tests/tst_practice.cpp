@@ -87,6 +87,9 @@ private slots:
     void endAsksFirst_data();
     void endAsksFirst();
     void escapeDoesNotClose();
+    void letterPressJudgesOnce();
+    void failedOpeningSavesNoPosition();
+    void jumpBoxOffersItsTextForReplacing();
     void randomOrderCoversTheBankLength();
     void randomPracticeOfOneQuestion();
     void randomPracticeOfNoQuestion();
@@ -132,6 +135,46 @@ void PracticeTest::opensAtTheSavedPosition() {
     QCOMPARE(window->lblNo->text(), window->lblAll->text() == "0" ? QStringLiteral("0") : QString::number(saved + 1));
     QCOMPARE(window->focusWidget(), window->sEdit1);
     QVERIFY(window->chkAutoJmp->isChecked());
+}
+
+// With the option already chosen, a right answer moves on: the same press must not also choose B on the next
+// question, judge it and move on again.
+void PracticeTest::letterPressJudgesOnce() {
+    Fixture fixture;
+    auto window = OpenSequential();
+    window->chkAutoJmp->setChecked(false);
+    Click(window->as2);  // question 1's answer is B
+    window->chkAutoJmp->setChecked(true);
+    SoundRecorder sounds;
+    Click(window->sSpeedButton3);
+    QCOMPARE(sounds.played, QStringList{"sound/对.wav"});
+    QCOMPARE(window->Position(), 1);
+    QVERIFY(!window->as2->isChecked());
+}
+
+// If the questions cannot be read as the window opens, "保存进度" must not write 0 over the saved position.
+void PracticeTest::failedOpeningSavesNoPosition() {
+    Fixture fixture;
+    fixture.Execute(QStringLiteral("update JD set 进度=3 where 名称='0'"));
+    fixture.Execute(QStringLiteral("alter table question rename to elsewhere"));
+    MessageBoxRecorder boxes;
+    auto window = OpenSequential();
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    Click(window->sSpeedButton6);
+    QCOMPARE(boxes.shown.size(), size_t(2));
+    QCOMPARE(boxes.shown[1].text, QStringLiteral("进度没有保存：题目或已保存的进度没有读出。"));
+    QCOMPARE(fixture.Saved("0"), 3);
+}
+
+// Typing a number after an earlier jump replaces the old one instead of adding to it.
+void PracticeTest::jumpBoxOffersItsTextForReplacing() {
+    Fixture fixture;
+    auto window = OpenSequential();
+    window->sEdit1->setText(QStringLiteral("5"));
+    window->btnJumpClick();
+    QCOMPARE(window->sEdit1->selectedText(), QStringLiteral("5"));
+    QTest::keyClicks(window->sEdit1, "2");
+    QCOMPARE(window->sEdit1->text(), QStringLiteral("2"));
 }
 
 void PracticeTest::savedPositionBeyondTheEndShowsTheLastQuestion() {

@@ -1,5 +1,6 @@
 #include "exam/UfrmMNKS.h"
 
+#include <QKeyEvent>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <chrono>
@@ -146,12 +147,36 @@ void TfrmMNKS::showEvent(QShowEvent* event) {
     Application::RunHandled([this] { FormActivate(); });
 }
 
+// Nothing can be answered until a paper stands: a paper that could not be composed leaves the window with no
+// question to answer. Once it stands the clock starts, whatever the first question's display then does.
 void TfrmMNKS::FormActivate() {
+    EnableOptions(false);
+    btnNext->setEnabled(false);
     OpenQuestionTable();
     MakePaper();
     FCurrentNo = 1;
-    ShowQuestion(1);
     Timer1->start();
+    ShowAnswerable(1);
+}
+
+// Clearing the last answer disables the options (as1Click): answering opens once the question stands, also when
+// its picture could not be shown, so that question can still be answered.
+void TfrmMNKS::ShowAnswerable(int n) {
+    btnNext->setEnabled(true);
+    try {
+        ShowQuestion(n);
+    } catch (...) {
+        EnableOptions(true);
+        throw;
+    }
+    EnableOptions(true);
+}
+
+// The exam ends with "退出考试系统" or the close box only: a stray Esc must not end it and lose the score.
+void TfrmMNKS::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void TfrmMNKS::OpenQuestionTable() {
@@ -221,9 +246,8 @@ void TfrmMNKS::btnNextClick() {
     if (FCurrentNo == kPaperSize)
         return;
     ++FCurrentNo;
-    ShowQuestion(FCurrentNo);
-    EnableOptions(true);
     lblTS->setText(QStringLiteral("请开始答题!"));
+    ShowAnswerable(FCurrentNo);
 }
 
 // The time shown is a count of handled ticks, not a reading of the wall clock. At time-up answering ends:

@@ -63,6 +63,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateLabels();
@@ -71,6 +72,7 @@ private:
     void FormActivate();
     std::array<TsRadioButton*, 4> Options() const { return {as1, as2, as3, as4}; }
     void EnableOptions(bool enabled);
+    void ShowAnswerable(int n);
 
     int FLeftSeconds = 0;
     int FScore = 0;

@@ -197,10 +197,14 @@ void TPracticeWindow::sSpeedButton1Click() {
     AnswerFeedback::SpeakLetter(ans);
 }
 
+// Judges option k, then selects it. A right answer may have moved on to the next question: option k is then
+// selected only if the question on show is still the one the press was for, so one press judges once.
 void TPracticeWindow::LetterClick(int k) {
     TsRadioButton* option = std::array{as1, as2, as3, as4}[k - 1];
+    const int pressedOn = FPosition;
     as1Click(option);
-    option->setChecked(true);
+    if (FPosition == pressedOn)
+        option->setChecked(true);
 }
 
 void TPracticeWindow::sSpeedButton7Click() {

@@ -53,11 +53,14 @@ TfrmTest::TfrmTest(QWidget* parent) : TPracticeWindow(QStringLiteral("顺序练�
 void TfrmTest::FormActivate() {
     OpenQuestions();
     FPosition = std::clamp(DM->ReadProgress(FProgressKey), 0, std::max(0, QuestionCount() - 1));
+    positionRead_ = true;
     ShowQuestion(FPosition);
 }
 
+// The learner can type a number and press Enter at once: the old number is selected and goes as they type.
 void TfrmTest::FocusAfterShow() {
     sEdit1->setFocus();
+    sEdit1->selectAll();
 }
 
 void TfrmTest::btnJumpClick() {
@@ -70,6 +73,13 @@ void TfrmTest::btnJumpClick() {
 
 // A failed save is rolled back and the learner is told so: the position is not safe yet.
 void TfrmTest::sSpeedButton6Click() {
+    // A window that could not read its questions or the saved position would write a position it never had
+    // over the one that is saved.
+    if (!positionRead_) {
+        ShowMessageBox(this, {QStringLiteral("提示"), QStringLiteral("进度没有保存：题目或已保存的进度没有读出。"),
+                              QMessageBox::Warning, QMessageBox::Ok});
+        return;
+    }
     try {
         SaveProgress(dstTest->GetConnection(), FProgressKey, FPosition);
     } catch (const Exception& error) {

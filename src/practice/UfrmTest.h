@@ -31,6 +31,7 @@ protected:
 
 private:
     QString FProgressKey;
+    bool positionRead_ = false;  // the questions and the saved position were read
 };
 
 // The window while the main window shows it; empty otherwise.

@@ -28,12 +28,13 @@ void ShowQuestionBlock(const TQuestion& question, const QuestionBlock& block) {
     ShowOption(block.options[1], QStringLiteral("B"), question.ans2);
     ShowOptionalOption(block.options[2], QStringLiteral("C"), question.ans3);
     ShowOptionalOption(block.options[3], QStringLiteral("D"), question.ans4);
-    if (question.bmp.isEmpty()) {
-        block.picture->hide();
-    } else {
+    for (TsRadioButton* option : block.options)
+        option->ClearSelection();
+    // The picture comes last: one that cannot be loaded is reported, and the question is shown and can be
+    // answered without it.
+    block.picture->hide();
+    if (!question.bmp.isEmpty()) {
         block.picture->SetPicture(LoadQuestionPicture(question.bmp));
         block.picture->show();
     }
-    for (TsRadioButton* option : block.options)
-        option->ClearSelection();
 }
