@@ -8,6 +8,7 @@
 #include "skin/TacSectionLook.h"
 #include "skin/TacTextPainter.h"
 #include "skin/TsSkinContent.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ int BandHeight(const TsFrameScene& scene) {
 }
 
 QString TitleSectionOf(const TsFrameScene& scene) {
-    return scene.TitleSection.isEmpty() ? QStringLiteral("FORMTITLE") : scene.TitleSection;
+    return scene.TitleSection.isEmpty() ? SkinNames::FormTitle : scene.TitleSection;
 }
 
 const TsGeneralData* SectionAt(const TsSkinContent& skin, int index) {
@@ -70,7 +71,7 @@ void PaintForm(const TsSkinContent& skin, const TsFrameScene& scene, QImage& pic
 // The "GRIPIMAGE" glyph of "GLOBALINFO" in the client area's bottom-right corner.
 void PaintGrip(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
     const int index =
-        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, QStringLiteral("GLOBALINFO"), QStringLiteral("GRIPIMAGE"));
+        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, SkinNames::GlobalInfo, QStringLiteral("GRIPIMAGE"));
     const TsMaskData* mask = MaskAt(skin, index);
     if (!scene.Grip || scene.Minimized || !mask)
         return;

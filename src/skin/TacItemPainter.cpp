@@ -5,6 +5,7 @@
 #include "skin/TacGradientPainter.h"
 #include "skin/TacMaskPainter.h"
 #include "skin/TacTexturePainter.h"
+#include "skin/loading/SkinNames.h"
 
 namespace TacItemPainter {
 
@@ -43,8 +44,8 @@ FillValues ValuesFor(const TsSkinContent& skin, const TacSectionLook& look, int 
         v.Texture = TacTexturePainter::SourceOf(skin, mask);
         v.TextureMode = mask.PaintMode;
     } else {
-        const int pattern = skin.PatternIndexOf(look.SectionIdx, section.Name,
-                                                hot ? QStringLiteral("HOTPATTERN") : QStringLiteral("PATTERN"));
+        const int pattern =
+            skin.PatternIndexOf(look.SectionIdx, section.Name, hot ? SkinNames::HotPattern : SkinNames::Pattern);
         if (pattern >= 0)
             v.Texture = TacPixels::As24(skin.Patterns[static_cast<std::size_t>(pattern)].Photo);
     }

@@ -10,6 +10,7 @@
 #include "skin/TacOptionsStore.h"
 #include "skin/TacPictureSource.h"
 #include "skin/TsSkinContent.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 
@@ -206,13 +207,12 @@ std::optional<TsMaskData> MaskOf(const Source& source, const TacPictureSource& p
 void TacMaskLoader::Load(const TacOptionsStore& options, const TacPictureSource& pictures, TsSkinContent& skin) {
     skin.Masks.clear();
     skin.Patterns.clear();
-    const QString globalInfo = QStringLiteral("GLOBALINFO");
     const QString masterKey = QStringLiteral("MASTERBITMAP");
-    const QString master = options.ReadString(globalInfo, masterKey, {});
+    const QString master = options.ReadString(SkinNames::GlobalInfo, masterKey, {});
     skin.MasterBitmap = master.isEmpty() ? QImage() : pictures.Picture(master).convertToFormat(QImage::Format_RGB888);
 
     for (const TacOptionsStore::Section& section : options.Sections()) {
-        const bool isGlobal = section.Name.compare(globalInfo, Qt::CaseInsensitive) == 0;
+        const bool isGlobal = section.Name.compare(SkinNames::GlobalInfo, Qt::CaseInsensitive) == 0;
         for (const TacOptionsStore::Line& line : section.Lines) {
             if (!line.HasKey || line.Value.isEmpty())
                 continue;

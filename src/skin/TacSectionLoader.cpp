@@ -5,10 +5,10 @@
 
 #include "skin/TacOptionsStore.h"
 #include "skin/TsSkinContent.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 
-const QString kGlobalInfo = QStringLiteral("GLOBALINFO");
 const QString kParentClass = QStringLiteral("PARENTCLASS");
 const QString kMissing = QStringLiteral("?");
 constexpr int kMissingInteger = -1;
@@ -54,13 +54,13 @@ int SystemColor(int index) {
 void ReadGlobalFacts(const TacOptionsStore& options, TsSkinData& facts) {
     bool ok = false;
     // Always "." as decimal separator, whatever the user's locale; unreadable counts as 0.
-    facts.Version = options.ReadString(kGlobalInfo, QStringLiteral("VERSION"), {}).toDouble(&ok);
+    facts.Version = options.ReadString(SkinNames::GlobalInfo, QStringLiteral("VERSION"), {}).toDouble(&ok);
     if (!ok)
         facts.Version = 0;
-    facts.Author = options.ReadString(kGlobalInfo, QStringLiteral("AUTHOR"), {});
-    facts.Description = options.ReadString(kGlobalInfo, QStringLiteral("DESCRIPTION"), {});
+    facts.Author = options.ReadString(SkinNames::GlobalInfo, QStringLiteral("AUTHOR"), {});
+    facts.Description = options.ReadString(SkinNames::GlobalInfo, QStringLiteral("DESCRIPTION"), {});
     for (const TsSkinData::IntegerKey& key : TsSkinData::IntegerKeys())
-        facts.*key.Field = options.ReadInteger(kGlobalInfo, QLatin1String(key.OptionKey), key.Default);
+        facts.*key.Field = options.ReadInteger(SkinNames::GlobalInfo, QLatin1String(key.OptionKey), key.Default);
 }
 
 TsGeneralData ReadSection(const TacOptionsStore& options, const QString& name) {
@@ -117,12 +117,12 @@ int TacSectionLoader::ColorToRgb(int color) {
 void TacSectionLoader::LinkMasks(TsSkinContent& skin) {
     for (std::size_t i = 0; i < skin.Sections.size(); ++i) {
         TsGeneralData& section = skin.Sections[i];
-        if (section.Name == kGlobalInfo)
+        if (section.Name == SkinNames::GlobalInfo)
             continue;
         const auto mask = [&](const char* name) {
             return skin.MaskIndexOf(static_cast<int>(i), section.Name, QLatin1String(name));
         };
-        section.BorderMaskIndex = mask("BORDERSMASK");
+        section.BorderMaskIndex = skin.MaskIndexOf(static_cast<int>(i), section.Name, SkinNames::BordersMask);
         section.ImgTopLeft = mask("IMGTOPLEFT");
         section.ImgTopRight = mask("IMGTOPRIGHT");
         section.ImgBottomLeft = mask("IMGBTMLEFT");

@@ -14,6 +14,7 @@
 #include "skin/TacTextPainter.h"
 #include "skin/TsSkinCommandEvent.h"
 #include "skin/TsSkinManager.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 
@@ -35,9 +36,7 @@ bool ThinBorder(const TsSkinContent& skin, int maskIndex) {
 }  // namespace
 
 TsCommonData::TsCommonData(QWidget* host, const QString& section, int kindCode, Role role)
-    : host_(host),
-      kindCode_(kindCode),
-      skinSection_(section.isEmpty() ? QStringLiteral("UNKNOWN") : section.toUpper()) {
+    : host_(host), kindCode_(kindCode), skinSection_(section.isEmpty() ? SkinNames::Unknown : section.toUpper()) {
     if (role == rControl)
         host->installEventFilter(this);
     RefreshIndexes();
@@ -48,7 +47,7 @@ TsCommonData::~TsCommonData() {
 }
 
 void TsCommonData::SetSkinSection(const QString& section) {
-    skinSection_ = section.isEmpty() ? QStringLiteral("UNKNOWN") : section.toUpper();
+    skinSection_ = section.isEmpty() ? SkinNames::Unknown : section.toUpper();
     Reapply();
 }
 

@@ -13,11 +13,12 @@
 #include "skin/TacGlowWindow.h"
 #include "skin/TacWindowRegion.h"
 #include "skin/TsSkinManager.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 
-const QString kFormSection = QStringLiteral("FORM");
-const QString kTitleSection = QStringLiteral("FORMTITLE");
+const QString kFormSection = SkinNames::Form;
+const QString kTitleSection = SkinNames::FormTitle;
 constexpr int kCaptionPixels = 12;
 
 // The window's flags without any of the system frame's parts, which would keep the frame on.
@@ -256,7 +257,7 @@ void TsSkinProvider::UpdateButtonGlow(int index) {
     // The glow is the glyph's mask of the same name with "GLOW0" after it.
     const QString glyph = skin.Masks[static_cast<std::size_t>(button.GlyphIndex)].PropertyName;
     const int glow =
-        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, QStringLiteral("GLOBALINFO"), glyph + QLatin1String("GLOW0"));
+        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, SkinNames::GlobalInfo, glyph + QLatin1String("GLOW0"));
     const bool topmost = form_->windowFlags() & Qt::WindowStaysOnTopHint;
     buttonGlow_ = TacGlowWindow::ShowAround(
         skin, glow, QRect(form_->mapToGlobal(button.Rect.topLeft()), button.Rect.size()), margin, topmost);
