@@ -6,12 +6,12 @@
 #include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "skin/TacItemPainter.h"
-#include "skin/TacNineSlice.h"
 #include "skin/TacPixels.h"
+#include "skin/raster/NineSlice.h"
 
+using NineSlice::Margins;
 using SkinFixtures::ImageBytes;
-using TacNineSlice::Margins;
-Q_DECLARE_METATYPE(TacNineSlice::Margins)
+Q_DECLARE_METATYPE(NineSlice::Margins)
 
 namespace {
 
@@ -132,7 +132,7 @@ void TestSkinPaint::marginsShrinkToFit() {
     QFETCH(Margins, margins);
     QFETCH(QSize, size);
     QFETCH(Margins, expected);
-    const Margins actual = TacNineSlice::Shrink(margins, size);
+    const Margins actual = NineSlice::Shrink(margins, size);
     QVERIFY2(
         actual == expected,
         qPrintable(
@@ -154,10 +154,10 @@ void TestSkinPaint::nineSlicesCoverTargetExactly() {
     for (int w = 0; w <= 30; ++w) {
         for (int h = 0; h <= 30; ++h) {
             const QRect target(5, 7, w, h);
-            const Margins fitted = TacNineSlice::Shrink(margins, target.size());
+            const Margins fitted = NineSlice::Shrink(margins, target.size());
             QVERIFY(fitted.Left >= 0 && fitted.Right >= 0 && fitted.Top >= 0 && fitted.Bottom >= 0);
             std::vector<int> hits(static_cast<std::size_t>(50 * 50), 0);
-            for (const QRect& piece : TacNineSlice::Slice(target, fitted)) {
+            for (const QRect& piece : NineSlice::Slice(target, fitted)) {
                 if (piece.isEmpty())
                     continue;
                 QVERIFY2(target.contains(piece), qPrintable(QStringLiteral("%1 x %2").arg(w).arg(h)));

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/TacNineSlice.h"
+#include "skin/raster/NineSlice.h"
 
 namespace TacMaskPainter {
 
@@ -128,24 +128,24 @@ void DrawBorder(QImage& target, const QRect& area, bool filling, int state, cons
     const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
     if (state == 0 && (mask.PaintMode & pmNotInNormalState))
         return;
-    const TacNineSlice::Margins margins = TacNineSlice::Shrink(
-        {mask.BorderLeft(), mask.BorderTop(), mask.BorderRight(), mask.BorderBottom()}, area.size());
-    const TacNineSlice::Pieces from = TacNineSlice::Slice(source.Image, margins);
-    const TacNineSlice::Pieces to = TacNineSlice::Slice(area, margins);
+    const NineSlice::Margins margins =
+        NineSlice::Shrink({mask.BorderLeft(), mask.BorderTop(), mask.BorderRight(), mask.BorderBottom()}, area.size());
+    const NineSlice::Pieces from = NineSlice::Slice(source.Image, margins);
+    const NineSlice::Pieces to = NineSlice::Slice(area, margins);
     const bool stretch = mask.PaintMode & pmStretch;
     for (int i = 0; i < 9; ++i) {
         const QRect& src = from[static_cast<std::size_t>(i)];
         const QRect& dst = to[static_cast<std::size_t>(i)];
         if (src.isEmpty() || dst.isEmpty())
             continue;
-        if (i == TacNineSlice::Centre && !(filling && (mask.PaintMode & pmFillCentre)))
+        if (i == NineSlice::Centre && !(filling && (mask.PaintMode & pmFillCentre)))
             continue;
         const QImage image = Spread(source.Picture, src, dst.size(), stretch);
         if (source.Masked) {
             const QImage maskRow = Spread(source.Picture, src.translated(0, source.MaskShift), dst.size(), stretch);
             Put(target, dst.topLeft(), image, &maskRow, false, background, origin);
         } else {
-            Put(target, dst.topLeft(), image, nullptr, TacNineSlice::IsCorner(i), background, origin);
+            Put(target, dst.topLeft(), image, nullptr, NineSlice::IsCorner(i), background, origin);
         }
     }
 }

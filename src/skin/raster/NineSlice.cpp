@@ -1,8 +1,8 @@
-#include "skin/TacNineSlice.h"
+#include "skin/raster/NineSlice.h"
 
 #include <algorithm>
 
-namespace TacNineSlice {
+namespace NineSlice {
 
 namespace {
 
@@ -39,4 +39,4 @@ Pieces Slice(const QRect& area, const Margins& m) {
     return pieces;
 }
 
-}  // namespace TacNineSlice
+}  // namespace NineSlice

@@ -5,7 +5,7 @@
 #include <array>
 
 // The geometry of a 3×3 border slicing, apart from any painting.
-namespace TacNineSlice {
+namespace NineSlice {
 
 struct Margins {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
@@ -26,4 +26,4 @@ inline bool IsCorner(int piece) {
     return piece == TopLeft || piece == TopRight || piece == BottomLeft || piece == BottomRight;
 }
 
-}  // namespace TacNineSlice
+}  // namespace NineSlice
