@@ -1,10 +1,10 @@
-#include "skin/TacTexturePainter.h"
+#include "skin/raster/TexturePainter.h"
 
 #include <algorithm>
 
 #include "skin/TacPixels.h"
 
-namespace TacTexturePainter {
+namespace TexturePainter {
 
 QImage SourceOf(const TsSkinContent& skin, const TsMaskData& mask) {
     const QImage& picture = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
@@ -60,4 +60,4 @@ void Paint(QImage& target, const QRect& area, const QImage& source, int mode) {
     }
 }
 
-}  // namespace TacTexturePainter
+}  // namespace TexturePainter

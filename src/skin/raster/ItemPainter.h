@@ -10,7 +10,7 @@
 
 // Paints one item of a section (background, border mask, corner ornaments) into a 24-bit picture.
 // `offset` is added to the background's position when the parent's picture is read.
-namespace TacItemPainter {
+namespace ItemPainter {
 
 void PaintItem(const TsSkinContent& skin, const TacSectionLook& look, const TsBackgroundInfo& background, bool filling,
                int state, QImage& target, QPoint offset, const QRect& area);
@@ -21,4 +21,4 @@ void PaintBackground(const TsSkinContent& skin, const TacSectionLook& look, cons
 // What lies beneath: the parent's picture at the background's place (plus `offset`), or its plain colour.
 void PaintParent(QImage& target, const QRect& area, const TsBackgroundInfo& background, QPoint offset);
 
-}  // namespace TacItemPainter
+}  // namespace ItemPainter

@@ -12,7 +12,7 @@ struct TsGeneralData;
 // contour colours the section gives (the hot ones when hot), then the text in its font colour; disabled,
 // one pass in the font colour blended 40 % with `globalColor` (a skin colour). The painter's font and clip
 // are the caller's.
-namespace TacTextPainter {
+namespace TextPainter {
 
 void Draw(QPainter& painter, const QString& text, const QRect& area, int flags, const TsGeneralData& section, bool hot,
           bool enabled, int globalColor);
@@ -28,4 +28,4 @@ QString CutToFit(const QFontMetrics& metrics, const QString& text, int width);
 // when there is no skin or it gives none.
 int GlobalColor(const TsSkinContent* skin);
 
-}  // namespace TacTextPainter
+}  // namespace TextPainter

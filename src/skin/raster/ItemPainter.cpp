@@ -1,13 +1,13 @@
-#include "skin/TacItemPainter.h"
+#include "skin/raster/ItemPainter.h"
 
 #include <cstdint>
 
-#include "skin/TacGradientPainter.h"
-#include "skin/TacMaskPainter.h"
-#include "skin/TacTexturePainter.h"
 #include "skin/loading/SkinNames.h"
+#include "skin/raster/GradientPainter.h"
+#include "skin/raster/MaskPainter.h"
+#include "skin/raster/TexturePainter.h"
 
-namespace TacItemPainter {
+namespace ItemPainter {
 
 namespace {
 
@@ -41,7 +41,7 @@ FillValues ValuesFor(const TsSkinContent& skin, const TacSectionLook& look, int 
     if (textureIdx >= 0 && textureIdx < static_cast<int>(skin.Masks.size()) &&
         skin.Masks[static_cast<std::size_t>(textureIdx)].MaskType == 0) {
         const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(textureIdx)];
-        v.Texture = TacTexturePainter::SourceOf(skin, mask);
+        v.Texture = TexturePainter::SourceOf(skin, mask);
         v.TextureMode = mask.PaintMode;
     } else {
         const int pattern =
@@ -54,7 +54,7 @@ FillValues ValuesFor(const TsSkinContent& skin, const TacSectionLook& look, int 
 
 void PaintGradientOrColor(QImage& target, const QRect& area, const FillValues& v) {
     if (v.Steps && !v.Steps->empty())
-        TacGradientPainter::Paint(target, area, *v.Steps);
+        GradientPainter::Paint(target, area, *v.Steps);
     else
         TacPixels::Fill(target, area, TacPixels::FromSkinColor(v.Color));
 }
@@ -72,7 +72,7 @@ void PaintOwnFill(QImage& target, const QRect& area, const FillValues& v, const 
             if (v.TextureMode != 0 && v.TextureMode != 1)
                 TacPixels::Fill(target, area, color);
             // Large patterns have no slice layout of their own; they are tiled like mode 0.
-            TacTexturePainter::Paint(target, area, v.Texture, v.TextureMode);
+            TexturePainter::Paint(target, area, v.Texture, v.TextureMode);
             textured = true;
         }
     }
@@ -143,7 +143,7 @@ void PaintBackground(const TsSkinContent& skin, const TacSectionLook& look, cons
         look.TextureIdx < static_cast<int>(skin.Masks.size())) {
         const TsMaskData& texture = skin.Masks[static_cast<std::size_t>(look.TextureIdx)];
         if (texture.MaskType >= 1 && texture.PaintMode == 10)
-            TacMaskPainter::DrawMaskedTexture(target, area, skin, look.TextureIdx, background, offset - area.topLeft());
+            MaskPainter::DrawMaskedTexture(target, area, skin, look.TextureIdx, background, offset - area.topLeft());
     }
 }
 
@@ -153,7 +153,7 @@ void PaintItem(const TsSkinContent& skin, const TacSectionLook& look, const TsBa
         return;
     PaintBackground(skin, look, background, state, target, offset, area);
     const QPoint origin = offset - area.topLeft();
-    TacMaskPainter::DrawBorder(target, area, filling, state, skin, look.BorderMaskIdx, background, origin);
+    MaskPainter::DrawBorder(target, area, filling, state, skin, look.BorderMaskIdx, background, origin);
 
     const TsGeneralData& section = skin.Sections[static_cast<std::size_t>(look.SectionIdx)];
     const auto ornament = [&](int maskIndex, bool right, bool bottom) {
@@ -162,7 +162,7 @@ void PaintItem(const TsSkinContent& skin, const TacSectionLook& look, const TsBa
         const QSize glyph = skin.Masks[static_cast<std::size_t>(maskIndex)].GlyphSize();
         const QPoint at(right ? area.right() + 1 - glyph.width() : area.left(),
                         bottom ? area.bottom() + 1 - glyph.height() : area.top());
-        TacMaskPainter::DrawGlyph(target, at, state, skin, maskIndex, background, origin);
+        MaskPainter::DrawGlyph(target, at, state, skin, maskIndex, background, origin);
     };
     ornament(section.ImgTopLeft, false, false);
     ornament(section.ImgTopRight, true, false);
@@ -170,4 +170,4 @@ void PaintItem(const TsSkinContent& skin, const TacSectionLook& look, const TsBa
     ornament(section.ImgBottomRight, true, true);
 }
 
-}  // namespace TacItemPainter
+}  // namespace ItemPainter

@@ -9,7 +9,7 @@
 
 // Draws masks of a skin into a 24-bit picture: borders sliced 3×3 over a rectangle, glyphs unsliced at a
 // point. `origin` places the picture inside the parent's picture of `background`.
-namespace TacMaskPainter {
+namespace MaskPainter {
 
 enum PaintModeFlag { pmStretch = 1, pmNotInNormalState = 2, pmFillCentre = 4 };
 
@@ -30,4 +30,4 @@ void DrawDimmedGlyph(QImage& target, QPoint at, int state, const TsSkinContent& 
 void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& skin, int maskIndex,
                        const TsBackgroundInfo& background, QPoint origin);
 
-}  // namespace TacMaskPainter
+}  // namespace MaskPainter

@@ -1,11 +1,11 @@
-#include "skin/TacGradientPainter.h"
+#include "skin/raster/GradientPainter.h"
 
 #include <algorithm>
 #include <array>
 
 #include "skin/TacPixels.h"
 
-namespace TacGradientPainter {
+namespace GradientPainter {
 
 namespace {
 
@@ -103,4 +103,4 @@ void Paint(QImage& target, const QRect& area, const TsGradArray& steps) {
         PaintBands(target, area, steps, steps.front().Direction == 1);
 }
 
-}  // namespace TacGradientPainter
+}  // namespace GradientPainter

@@ -1,10 +1,10 @@
-#include "skin/TacMaskPainter.h"
+#include "skin/raster/MaskPainter.h"
 
 #include <algorithm>
 
 #include "skin/raster/NineSlice.h"
 
-namespace TacMaskPainter {
+namespace MaskPainter {
 
 namespace {
 
@@ -175,4 +175,4 @@ void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& s
     Put(target, area.topLeft(), image, &mask, false, background, origin);
 }
 
-}  // namespace TacMaskPainter
+}  // namespace MaskPainter

@@ -1,4 +1,4 @@
-#include "skin/TacTextPainter.h"
+#include "skin/raster/TextPainter.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 #include "skin/TsGeneralData.h"
 #include "skin/TsSkinContent.h"
 
-namespace TacTextPainter {
+namespace TextPainter {
 
 int GlobalColor(const TsSkinContent* skin) {
     const int global = skin ? skin->CachedIndexes.GlobalInfo : -1;
@@ -49,4 +49,4 @@ void Draw(QPainter& painter, const QString& text, const QRect& area, int flags, 
     DrawPlain(painter, text, area, flags, hot ? section.HotFontColor : section.FontColor);
 }
 
-}  // namespace TacTextPainter
+}  // namespace TextPainter
