@@ -1,12 +1,12 @@
-#include "skin/TacSkinFetch.h"
+#include "skin/loading/SkinFetch.h"
 
 #include <QFileInfo>
 #include <future>
 
 #include "platform/AppDir.h"
-#include "skin/TacSkinPaths.h"
+#include "skin/loading/SkinPaths.h"
 
-namespace TacSkinFetch {
+namespace SkinFetch {
 
 namespace {
 
@@ -28,7 +28,7 @@ TsFetchedSkin Load(const QString& directory, const QString& name, const QString&
     TsFetchedSkin fetched;
     try {
         // The package is looked for in the directory as given, the folder in the resolved one.
-        const QString package = TacSkinPaths::IncludeBackslash(directory) + name + QStringLiteral(".asz");
+        const QString package = SkinPaths::IncludeBackslash(directory) + name + QStringLiteral(".asz");
         const QString folder = resolved + u'\\' + name + u'\\';
         const QString options = FileSystemPath(folder + QStringLiteral("Options.dat"));
         if (QFileInfo(FileSystemPath(package)).isFile()) {
@@ -66,4 +66,4 @@ std::optional<TsFetchedSkin> Take(const QString& directory, const QString& name,
     return fetched;
 }
 
-}  // namespace TacSkinFetch
+}  // namespace SkinFetch

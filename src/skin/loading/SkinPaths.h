@@ -4,7 +4,7 @@
 
 // The path rules of skin lookup. They work on text with "\" as separator, as the stored settings of
 // a skin manager are written; FileSystemPath turns the result into a real path.
-namespace TacSkinPaths {
+namespace SkinPaths {
 
 // "" stays ""; a trailing "\" stays; a trailing "/" becomes "\"; a lone drive letter gets ":\";
 // anything else gets "\".
@@ -15,4 +15,4 @@ QString IncludeBackslash(const QString& path);
 // No separator is added at the end.
 QString ResolveSkinDirectory(const QString& directory, const QString& executableFolder);
 
-}  // namespace TacSkinPaths
+}  // namespace SkinPaths

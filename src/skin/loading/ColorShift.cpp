@@ -1,4 +1,4 @@
-#include "skin/TacColorShift.h"
+#include "skin/loading/ColorShift.h"
 
 #include <QColor>
 #include <algorithm>
@@ -36,7 +36,7 @@ void ShiftPicture(QImage& picture, int hueOffset, int saturation) {
 
 }  // namespace
 
-int TacColorShift::Shift(int color, int hueOffset, int saturation) {
+int ColorShift::Shift(int color, int hueOffset, int saturation) {
     if (color < 0 || color > 0xFFFFFF || color == kMagenta)
         return color;
     // Skin colours keep red in the lowest byte; QRgb keeps it in the third.
@@ -45,7 +45,7 @@ int TacColorShift::Shift(int color, int hueOffset, int saturation) {
     return qRed(shifted) | (qGreen(shifted) << 8) | (qBlue(shifted) << 16);
 }
 
-void TacColorShift::Apply(TsSkinContent& skin, int hueOffset, int saturation) {
+void ColorShift::Apply(TsSkinContent& skin, int hueOffset, int saturation) {
     ShiftPicture(skin.MasterBitmap, hueOffset, saturation);
     for (TsMaskData& mask : skin.Masks)
         ShiftPicture(mask.Picture, hueOffset, saturation);

@@ -1,16 +1,16 @@
-#include "skin/TacPatternLoader.h"
+#include "skin/loading/PatternLoader.h"
 
 #include <QHash>
 
-#include "skin/TacOptionsStore.h"
-#include "skin/TacPictureSource.h"
 #include "skin/TsSkinContent.h"
+#include "skin/loading/OptionsStore.h"
+#include "skin/loading/PictureSource.h"
 
-void TacPatternLoader::Load(const TacOptionsStore& options, const TacPictureSource& pictures, TsSkinContent& skin) {
+void PatternLoader::Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin) {
     // Skins name one photo for several keys (a pattern and its hot pattern): it is decoded once and shared.
     QHash<QString, QImage> decoded;
-    for (const TacOptionsStore::Section& section : options.Sections()) {
-        for (const TacOptionsStore::Line& line : section.Lines) {
+    for (const OptionsStore::Section& section : options.Sections()) {
+        for (const OptionsStore::Line& line : section.Lines) {
             if (!line.HasKey)
                 continue;
             const QString name = line.Value.toUpper();

@@ -1,4 +1,4 @@
-#include "skin/TacPictureSource.h"
+#include "skin/loading/PictureSource.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,15 +9,15 @@
 #include "platform/ImageFormat.h"
 #include "skin/TacSkinConvertor.h"
 
-TacPictureSource::TacPictureSource(const TacSkinConvertor& package) : package_(&package) {
+PictureSource::PictureSource(const TacSkinConvertor& package) : package_(&package) {
     // The first of several equal names wins, as a front-to-back search would find it.
     for (qsizetype i = static_cast<qsizetype>(package.Entries.size()) - 1; i >= 0; --i)
         entryByUpperName_[package.Entries[i].Name.toUpper()] = i;
 }
 
-TacPictureSource::TacPictureSource(QString skinFolder) : skinFolder_(std::move(skinFolder)) {}
+PictureSource::PictureSource(QString skinFolder) : skinFolder_(std::move(skinFolder)) {}
 
-std::optional<QByteArray> TacPictureSource::Bytes(const QString& name) const {
+std::optional<QByteArray> PictureSource::Bytes(const QString& name) const {
     if (!package_)
         return FileBytes(name);
     const auto found = entryByUpperName_.constFind(name);
@@ -26,7 +26,7 @@ std::optional<QByteArray> TacPictureSource::Bytes(const QString& name) const {
     return package_->Entries[*found].Bytes;
 }
 
-std::optional<QByteArray> TacPictureSource::FileBytes(const QString& name) const {
+std::optional<QByteArray> PictureSource::FileBytes(const QString& name) const {
     // No file system has such a name; asking it would only draw a warning.
     if (name.contains(QChar(0)))
         return std::nullopt;
@@ -49,7 +49,7 @@ std::optional<QByteArray> TacPictureSource::FileBytes(const QString& name) const
     return file.readAll();
 }
 
-QImage TacPictureSource::Picture(const QString& name, const char* format) const {
+QImage PictureSource::Picture(const QString& name, const char* format) const {
     const std::optional<QByteArray> bytes = Bytes(name);
     if (!bytes)
         return {};

@@ -1,10 +1,10 @@
-#include "skin/TacSectionLoader.h"
+#include "skin/loading/SectionLoader.h"
 
 #include <functional>
 #include <optional>
 
-#include "skin/TacOptionsStore.h"
 #include "skin/TsSkinContent.h"
+#include "skin/loading/OptionsStore.h"
 #include "skin/loading/SkinNames.h"
 
 namespace {
@@ -16,7 +16,7 @@ constexpr int kMissingInteger = -1;
 // Walks the section and its parents until `read` finds a value; a chain longer than the number of
 // sections has looped.
 template <typename T>
-std::optional<T> Inherited(const TacOptionsStore& options, const QString& section,
+std::optional<T> Inherited(const OptionsStore& options, const QString& section,
                            const std::function<std::optional<T>(const QString&)>& read) {
     QString name = section;
     for (std::size_t step = 0; step <= options.Sections().size(); ++step) {
@@ -51,7 +51,7 @@ int SystemColor(int index) {
     }
 }
 
-void ReadGlobalFacts(const TacOptionsStore& options, TsSkinData& facts) {
+void ReadGlobalFacts(const OptionsStore& options, TsSkinData& facts) {
     bool ok = false;
     // Always "." as decimal separator, whatever the user's locale; unreadable counts as 0.
     facts.Version = options.ReadString(SkinNames::GlobalInfo, QStringLiteral("VERSION"), {}).toDouble(&ok);
@@ -63,24 +63,24 @@ void ReadGlobalFacts(const TacOptionsStore& options, TsSkinData& facts) {
         facts.*key.Field = options.ReadInteger(SkinNames::GlobalInfo, QLatin1String(key.OptionKey), key.Default);
 }
 
-TsGeneralData ReadSection(const TacOptionsStore& options, const QString& name) {
+TsGeneralData ReadSection(const OptionsStore& options, const QString& name) {
     TsGeneralData data;
     data.Name = name;
     data.ParentClass = options.ReadString(name, kParentClass, {});
     for (const auto& key : TsGeneralData::IntegerKeys()) {
         data.*key.Field =
-            TacSectionLoader::ReadInheritedInteger(options, name, QLatin1String(key.OptionKey), data.*key.Field);
+            SectionLoader::ReadInheritedInteger(options, name, QLatin1String(key.OptionKey), data.*key.Field);
     }
     for (const auto& key : TsGeneralData::BooleanKeys()) {
         const QString value =
-            TacSectionLoader::ReadInheritedString(options, name, QLatin1String(key.OptionKey), QStringLiteral("FALSE"));
+            SectionLoader::ReadInheritedString(options, name, QLatin1String(key.OptionKey), QStringLiteral("FALSE"));
         data.*key.Field = value.toUpper() == QLatin1String("TRUE");
     }
     for (const auto& key : TsGeneralData::StringKeys()) {
         data.*key.Field =
-            TacSectionLoader::ReadInheritedString(options, name, QLatin1String(key.OptionKey), data.*key.Field);
+            SectionLoader::ReadInheritedString(options, name, QLatin1String(key.OptionKey), data.*key.Field);
     }
-    data.Color = TacSectionLoader::ColorToRgb(data.Color);
+    data.Color = SectionLoader::ColorToRgb(data.Color);
     const QString where = QStringLiteral("[%1] ").arg(name);
     if (data.GradientData != QLatin1String(" "))
         data.GradientSteps = ParseGradientData(data.GradientData, where + QStringLiteral("GRADIENTDATA"));
@@ -91,8 +91,8 @@ TsGeneralData ReadSection(const TacOptionsStore& options, const QString& name) {
 
 }  // namespace
 
-QString TacSectionLoader::ReadInheritedString(const TacOptionsStore& options, const QString& section,
-                                              const QString& key, const QString& defaultValue) {
+QString SectionLoader::ReadInheritedString(const OptionsStore& options, const QString& section, const QString& key,
+                                           const QString& defaultValue) {
     const std::optional<QString> found =
         Inherited<QString>(options, section, [&](const QString& name) -> std::optional<QString> {
             QString value = options.ReadString(name, key, kMissing);
@@ -101,8 +101,8 @@ QString TacSectionLoader::ReadInheritedString(const TacOptionsStore& options, co
     return found.value_or(defaultValue);
 }
 
-int TacSectionLoader::ReadInheritedInteger(const TacOptionsStore& options, const QString& section, const QString& key,
-                                           int defaultValue) {
+int SectionLoader::ReadInheritedInteger(const OptionsStore& options, const QString& section, const QString& key,
+                                        int defaultValue) {
     const std::optional<int> found = Inherited<int>(options, section, [&](const QString& name) -> std::optional<int> {
         const int value = options.ReadInteger(name, key, kMissingInteger);
         return value == kMissingInteger ? std::nullopt : std::optional<int>(value);
@@ -110,11 +110,11 @@ int TacSectionLoader::ReadInheritedInteger(const TacOptionsStore& options, const
     return found.value_or(defaultValue);
 }
 
-int TacSectionLoader::ColorToRgb(int color) {
+int SectionLoader::ColorToRgb(int color) {
     return color < 0 ? SystemColor(color & 0xFF) : color;
 }
 
-void TacSectionLoader::LinkMasks(TsSkinContent& skin) {
+void SectionLoader::LinkMasks(TsSkinContent& skin) {
     for (std::size_t i = 0; i < skin.Sections.size(); ++i) {
         TsGeneralData& section = skin.Sections[i];
         if (section.Name == SkinNames::GlobalInfo)
@@ -130,10 +130,10 @@ void TacSectionLoader::LinkMasks(TsSkinContent& skin) {
     }
 }
 
-void TacSectionLoader::Load(const TacOptionsStore& options, TsSkinContent& skin, QStringList& warnings) {
+void SectionLoader::Load(const OptionsStore& options, TsSkinContent& skin, QStringList& warnings) {
     ReadGlobalFacts(options, skin.SkinData);
     skin.Sections.clear();
-    for (const TacOptionsStore::Section& section : options.Sections())
+    for (const OptionsStore::Section& section : options.Sections())
         skin.Sections.push_back(ReadSection(options, section.Name));
     if (skin.SkinData.Version > kNewestVersion)
         warnings << kNewerVersionMessage;

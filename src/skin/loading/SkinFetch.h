@@ -16,7 +16,7 @@ struct TsFetchedSkin {
     std::exception_ptr Error;              // a skin that exists but cannot be read
 };
 
-namespace TacSkinFetch {
+namespace SkinFetch {
 
 // Reads the skin `name` of `directory`; `resolved` is the directory made absolute, where a folder is looked for.
 TsFetchedSkin Load(const QString& directory, const QString& name, const QString& resolved,
@@ -28,4 +28,4 @@ void Start(const QString& directory, const QString& name, const QString& resolve
 // otherwise (a load for another skin is dropped).
 std::optional<TsFetchedSkin> Take(const QString& directory, const QString& name, TacSkinLoader::Settings settings);
 
-}  // namespace TacSkinFetch
+}  // namespace SkinFetch

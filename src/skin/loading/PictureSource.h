@@ -10,12 +10,12 @@ class TacSkinConvertor;
 
 // Where the pictures named by a skin's options come from: the entries of an unpacked package, or the
 // files of the skin's folder.
-class TacPictureSource {
+class PictureSource {
 public:
     // From a package: entries are found by their upper-cased name.
-    explicit TacPictureSource(const TacSkinConvertor& package);
+    explicit PictureSource(const TacSkinConvertor& package);
     // From a folder: a name without ":" is taken inside `skinFolder` (which ends in a separator).
-    explicit TacPictureSource(QString skinFolder);
+    explicit PictureSource(QString skinFolder);
 
     // The bytes of the entry whose upper-cased name equals `name`, or of the file `name`.
     std::optional<QByteArray> Bytes(const QString& name) const;

@@ -1,6 +1,6 @@
-#include "skin/TacSkinPaths.h"
+#include "skin/loading/SkinPaths.h"
 
-namespace TacSkinPaths {
+namespace SkinPaths {
 
 QString IncludeBackslash(const QString& path) {
     if (path.isEmpty() || path.endsWith(u'\\'))
@@ -27,4 +27,4 @@ QString ResolveSkinDirectory(const QString& directory, const QString& executable
     return absolute ? directory : executableFolder + directory;
 }
 
-}  // namespace TacSkinPaths
+}  // namespace SkinPaths

@@ -7,7 +7,7 @@
 
 // The options text of a skin, held in memory as sections of lines in file order. Lookups ignore case
 // and find the first section or key of a name; later duplicates stay in the list for those who walk it.
-class TacOptionsStore {
+class OptionsStore {
 public:
     struct Line {
         QString Key;  // empty for a line without "="
@@ -21,7 +21,7 @@ public:
     };
 
     // The text is in the Chinese national encoding, as skin files are.
-    static TacOptionsStore Parse(const QByteArray& text);
+    static OptionsStore Parse(const QByteArray& text);
 
     const std::vector<Section>& Sections() const { return sections_; }
     const Section* FindSection(const QString& name) const;

@@ -1,4 +1,4 @@
-#include "skin/TacMaskLoader.h"
+#include "skin/loading/MaskLoader.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "skin/TacNumbers.h"
-#include "skin/TacOptionsStore.h"
-#include "skin/TacPictureSource.h"
 #include "skin/TsSkinContent.h"
+#include "skin/loading/OptionsStore.h"
+#include "skin/loading/PictureSource.h"
 #include "skin/loading/SkinNames.h"
 
 namespace {
@@ -59,7 +59,7 @@ QImage AdaptPng(QImage picture) {
     return picture;
 }
 
-std::optional<TsMaskData> ExternalPicture(const Source& source, const TacPictureSource& pictures) {
+std::optional<TsMaskData> ExternalPicture(const Source& source, const PictureSource& pictures) {
     const QStringList words = source.value.split(u'!', Qt::SkipEmptyParts);
     if (words.isEmpty())
         return std::nullopt;
@@ -167,7 +167,7 @@ TsMaskData FreeFormSlice(const Source& source) {
     return mask;
 }
 
-std::optional<TsMaskData> WholeBitmap(const Source& source, const TacPictureSource& pictures) {
+std::optional<TsMaskData> WholeBitmap(const Source& source, const PictureSource& pictures) {
     const QString name = source.value.toUpper();
     if (!name.contains(QLatin1String(".BMP")))
         return std::nullopt;
@@ -183,7 +183,7 @@ std::optional<TsMaskData> WholeBitmap(const Source& source, const TacPictureSour
     return mask;
 }
 
-std::optional<TsMaskData> MaskOf(const Source& source, const TacPictureSource& pictures) {
+std::optional<TsMaskData> MaskOf(const Source& source, const PictureSource& pictures) {
     const QString& value = source.value;
     switch (value.front().unicode()) {
         case u'!':
@@ -204,16 +204,16 @@ std::optional<TsMaskData> MaskOf(const Source& source, const TacPictureSource& p
 
 }  // namespace
 
-void TacMaskLoader::Load(const TacOptionsStore& options, const TacPictureSource& pictures, TsSkinContent& skin) {
+void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin) {
     skin.Masks.clear();
     skin.Patterns.clear();
     const QString masterKey = QStringLiteral("MASTERBITMAP");
     const QString master = options.ReadString(SkinNames::GlobalInfo, masterKey, {});
     skin.MasterBitmap = master.isEmpty() ? QImage() : pictures.Picture(master).convertToFormat(QImage::Format_RGB888);
 
-    for (const TacOptionsStore::Section& section : options.Sections()) {
+    for (const OptionsStore::Section& section : options.Sections()) {
         const bool isGlobal = section.Name.compare(SkinNames::GlobalInfo, Qt::CaseInsensitive) == 0;
-        for (const TacOptionsStore::Line& line : section.Lines) {
+        for (const OptionsStore::Line& line : section.Lines) {
             if (!line.HasKey || line.Value.isEmpty())
                 continue;
             if (isGlobal && line.Key.compare(masterKey, Qt::CaseInsensitive) == 0)

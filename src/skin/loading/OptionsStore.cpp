@@ -1,4 +1,4 @@
-#include "skin/TacOptionsStore.h"
+#include "skin/loading/OptionsStore.h"
 
 #include "platform/GbkText.h"
 #include "skin/TacNumbers.h"
@@ -18,8 +18,8 @@ QStringView Strip(QStringView text) {
 
 }  // namespace
 
-TacOptionsStore TacOptionsStore::Parse(const QByteArray& text) {
-    TacOptionsStore store;
+OptionsStore OptionsStore::Parse(const QByteArray& text) {
+    OptionsStore store;
     const QString decoded = DecodeGbk(text);
     const QStringView all(decoded);
     qsizetype start = 0;
@@ -60,12 +60,12 @@ TacOptionsStore TacOptionsStore::Parse(const QByteArray& text) {
     return store;
 }
 
-const TacOptionsStore::Section* TacOptionsStore::FindSection(const QString& name) const {
+const OptionsStore::Section* OptionsStore::FindSection(const QString& name) const {
     const auto found = firstSectionOfName_.constFind(name.toUpper());
     return found == firstSectionOfName_.cend() ? nullptr : &sections_[*found];
 }
 
-const TacOptionsStore::Line* TacOptionsStore::FindLine(const QString& section, const QString& key) const {
+const OptionsStore::Line* OptionsStore::FindLine(const QString& section, const QString& key) const {
     const Section* found = FindSection(section);
     if (!found)
         return nullptr;
@@ -73,12 +73,12 @@ const TacOptionsStore::Line* TacOptionsStore::FindLine(const QString& section, c
     return line == found->FirstLineOfKey.cend() ? nullptr : &found->Lines[*line];
 }
 
-QString TacOptionsStore::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
+QString OptionsStore::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
     const Line* line = FindLine(section, key);
     return line ? line->Value : defaultValue;
 }
 
-int TacOptionsStore::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
+int OptionsStore::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
     const Line* line = FindLine(section, key);
     if (!line || line->Value.isEmpty())
         return defaultValue;

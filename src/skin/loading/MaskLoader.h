@@ -1,7 +1,7 @@
 #pragma once
 
-class TacOptionsStore;
-class TacPictureSource;
+class OptionsStore;
+class PictureSource;
 class TsSkinContent;
 
 // The first loader of a skin: the master bitmap, then every value of the options that describes an
@@ -12,8 +12,8 @@ class TsSkinContent;
 //   "~"  a texture in the master:   ~LLLL,TTTT,RRRR,BBBB,PP,M
 //   "#"  anywhere: a free-form slice of the master  #(left, top, right, bottom)(images, masktype[, width[, mode]])
 //   otherwise a name containing ".BMP": a whole picture of three states with a mask row.
-class TacMaskLoader {
+class MaskLoader {
 public:
     // Replaces the content's master bitmap and masks. A number that is not one throws TsSkinError.
-    static void Load(const TacOptionsStore& options, const TacPictureSource& pictures, TsSkinContent& skin);
+    static void Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin);
 };
