@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "skin/TacWindowRegion.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/WindowRegion.h"
 #include "skin/raster/ItemPainter.h"
 #include "skin/raster/MaskPainter.h"
 #include "skin/raster/TextPainter.h"
@@ -100,8 +100,7 @@ void TacSkinnedMenu::Apply() {
 void TacSkinnedMenu::Outline() {
     if (applied_) {
         menu_->setMask(
-            TacWindowRegion::Build(skinData_.Manager()->Skin(), kMenuSection, QString(), menu_->size(), false, {})
-                .Region);
+            WindowRegion::Build(skinData_.Manager()->Skin(), kMenuSection, QString(), menu_->size(), false, {}).Region);
     }
 }
 

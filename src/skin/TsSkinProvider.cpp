@@ -11,8 +11,8 @@
 
 #include "platform/MessageBox.h"
 #include "skin/TacGlowWindow.h"
-#include "skin/TacWindowRegion.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/WindowRegion.h"
 #include "skin/loading/SkinNames.h"
 
 namespace {
@@ -182,7 +182,7 @@ void TsSkinProvider::Recompute() {
     buttonGlow_.reset();
     TakeIcon();
     const TsWindowRegion region =
-        TacWindowRegion::Build(skin, kFormSection, kTitleSection, form_->size(), form_->isMaximized(), geometry_.Frame);
+        WindowRegion::Build(skin, kFormSection, kTitleSection, form_->size(), form_->isMaximized(), geometry_.Frame);
     form_->setMask(region.Region);
     // Where the window picture covers every pixel, the form's own background would only be painted over.
     form_->setAttribute(Qt::WA_OpaquePaintEvent, ownOpaquePaint_ || PaintsClientArea());

@@ -1,11 +1,11 @@
-#include "skin/TacWindowRegion.h"
+#include "skin/frame/WindowRegion.h"
 
 #include <algorithm>
 
 #include "skin/TacPixels.h"
 #include "skin/TsSkinContent.h"
 
-namespace TacWindowRegion {
+namespace WindowRegion {
 
 namespace {
 
@@ -97,4 +97,4 @@ TsWindowRegion Build(const TsSkinContent& skin, const QString& formSection, cons
     return region;
 }
 
-}  // namespace TacWindowRegion
+}  // namespace WindowRegion

@@ -16,7 +16,7 @@ struct TsWindowRegion {
 
 // The outline of a skinned window: its rectangle without the 0xFF00FF pixels that the frame's border
 // masks show along the window's edges, so that rounded or notched corners let the desktop through.
-namespace TacWindowRegion {
+namespace WindowRegion {
 
 // Scans the first state image of the form section's border mask (its top margin rows against the
 // window's top edge, its bottom margin rows against the bottom edge) and of the title section's
@@ -26,4 +26,4 @@ namespace TacWindowRegion {
 TsWindowRegion Build(const TsSkinContent& skin, const QString& formSection, const QString& titleSection, QSize window,
                      bool maximized, const QMargins& frame);
 
-}  // namespace TacWindowRegion
+}  // namespace WindowRegion
