@@ -3,9 +3,9 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TacColorShift.h"
-#include "skin/TacPatternLoader.h"
 #include "skin/TsSkinError.h"
+#include "skin/loading/ColorShift.h"
+#include "skin/loading/PatternLoader.h"
 
 using namespace SkinFixtures;
 
@@ -430,10 +430,10 @@ void TestSkinData::borderWidthsAndGlyphSize() {
 }
 
 void TestSkinData::colourShift() {
-    QCOMPARE(TacColorShift::Shift(0x0000FF, 120, 0), 0x00FF00);  // red turns green
-    QCOMPARE(TacColorShift::Shift(0xFF00FF, 120, 0), 0xFF00FF);  // transparent stays
-    QCOMPARE(TacColorShift::Shift(-1, 120, 0), -1);
-    QCOMPARE(TacColorShift::Shift(0x0000FF, 0, -100), 0xFFFFFF);  // without saturation, bright red is white
+    QCOMPARE(ColorShift::Shift(0x0000FF, 120, 0), 0x00FF00);  // red turns green
+    QCOMPARE(ColorShift::Shift(0xFF00FF, 120, 0), 0xFF00FF);  // transparent stays
+    QCOMPARE(ColorShift::Shift(-1, 120, 0), -1);
+    QCOMPARE(ColorShift::Shift(0x0000FF, 0, -100), 0xFFFFFF);  // without saturation, bright red is white
 }
 
 QV_TEST_MAIN(TestSkinData)

@@ -4,7 +4,7 @@
 #include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "skin/TacTitleGeometry.h"
-#include "skin/TacWindowRegion.h"
+#include "skin/frame/WindowRegion.h"
 
 namespace {
 
@@ -336,7 +336,7 @@ void TestSkinFrame::captionRect() {
 // window's edges (window 100 × 60; the form image is 10 × 8, the title one 6 × 4).
 void TestSkinFrame::regionCutsKeyedFramePixels() {
     const TsWindowRegion region =
-        TacWindowRegion::Build(Skin(), kForm, kTitle, QSize(100, 60), false, QMargins(4, 4, 4, 4));
+        WindowRegion::Build(Skin(), kForm, kTitle, QSize(100, 60), false, QMargins(4, 4, 4, 4));
     QCOMPARE(Rects(region.CutOuts), QStringLiteral("0,0 2x1 | 98,0 2x1 | 0,1 1x1 | 0,59 3x1 | 99,59 1x1 | "
                                                    "1,1 1x1 | 98,1 1x1"));
     for (const QPoint& p :
@@ -350,15 +350,15 @@ void TestSkinFrame::regionCutsKeyedFramePixels() {
 }
 
 void TestSkinFrame::regionWithoutKeyPixelsIsRectangular() {
-    const TsWindowRegion region = TacWindowRegion::Build(Skin(), QStringLiteral("PLAIN"), QStringLiteral("NOSUCH"),
-                                                         QSize(100, 60), false, QMargins(4, 4, 4, 4));
+    const TsWindowRegion region = WindowRegion::Build(Skin(), QStringLiteral("PLAIN"), QStringLiteral("NOSUCH"),
+                                                      QSize(100, 60), false, QMargins(4, 4, 4, 4));
     QVERIFY(region.CutOuts.empty());
     QCOMPARE(region.Region, QRegion(0, 0, 100, 60));
 }
 
 void TestSkinFrame::maximisedRegionLeavesFrameOutside() {
     const TsWindowRegion region =
-        TacWindowRegion::Build(Skin(), kForm, kTitle, QSize(100, 60), true, QMargins(4, 5, 6, 7));
+        WindowRegion::Build(Skin(), kForm, kTitle, QSize(100, 60), true, QMargins(4, 5, 6, 7));
     QVERIFY(region.CutOuts.empty());
     QCOMPARE(region.Region, QRegion(4, 5, 90, 48));
 }

@@ -9,9 +9,9 @@
 #include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "skin/TacFramePainter.h"
-#include "skin/TacItemPainter.h"
-#include "skin/TacMaskPainter.h"
-#include "skin/TacTextPainter.h"
+#include "skin/raster/ItemPainter.h"
+#include "skin/raster/MaskPainter.h"
+#include "skin/raster/TextPainter.h"
 
 namespace {
 
@@ -238,7 +238,7 @@ void TestSkinFramePaint::glyphs() {
     QVERIFY(index >= 0);
     QImage target(6, 5, QImage::Format_RGB888);
     target.fill(QColor(40, 80, 120));
-    const auto draw = dimmed ? TacMaskPainter::DrawDimmedGlyph : TacMaskPainter::DrawGlyph;
+    const auto draw = dimmed ? MaskPainter::DrawDimmedGlyph : MaskPainter::DrawGlyph;
     draw(target, QPoint(1, 1), state, skin, index, TsBackgroundInfo{}, QPoint(0, 0));
     const QString wrong = Mismatches(target, {at}, {colour});
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
@@ -303,8 +303,8 @@ void TestSkinFramePaint::titleBandCopyHoldsFormPicture() {
     painter.Compose(skin, scene, picture);
 
     QImage form(kWindow, QImage::Format_RGB888);
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, kForm), TsBackgroundInfo{}, true, active ? 1 : 0, form,
-                              QPoint(0, 0), form.rect());
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, kForm), TsBackgroundInfo{}, true, active ? 1 : 0, form,
+                           QPoint(0, 0), form.rect());
     const int band = 3 + 16;
     QCOMPARE(painter.TitleBandCopy().format(), QImage::Format_RGB888);
     QCOMPARE(painter.TitleBandCopy(), form.copy(0, 0, kWindow.width(), band));
@@ -489,7 +489,7 @@ void TestSkinFramePaint::captionCutWithDots() {
     const QString text = QStringLiteral("A rather long window caption");
     const QString dots = QStringLiteral("...");
     for (int width = 0; width <= metrics.horizontalAdvance(text) + 1; ++width) {
-        const QString cut = TacTextPainter::CutToFit(metrics, text, width);
+        const QString cut = TextPainter::CutToFit(metrics, text, width);
         const QString where = QStringLiteral("width %1: \"%2\"").arg(width).arg(cut);
         if (metrics.horizontalAdvance(text) <= width) {
             QCOMPARE(cut, text);
@@ -505,7 +505,7 @@ void TestSkinFramePaint::captionCutWithDots() {
     TsFrameScene scene = Scene(skin, true);
     scene.Caption = text;
     const QImage picture = Composed(skin, scene);
-    scene.Caption = TacTextPainter::CutToFit(metrics, text, scene.Title.CaptionRect.width());
+    scene.Caption = TextPainter::CutToFit(metrics, text, scene.Title.CaptionRect.width());
     QVERIFY(scene.Caption.size() < text.size());
     QCOMPARE(picture, Composed(skin, scene));
 }

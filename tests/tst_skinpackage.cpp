@@ -7,11 +7,11 @@
 #include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "platform/AppDir.h"
-#include "skin/TacOptionsStore.h"
-#include "skin/TacSkinPaths.h"
 #include "skin/TsSkinCommandEvent.h"
 #include "skin/TsSkinError.h"
 #include "skin/TsSkinManager.h"
+#include "skin/loading/OptionsStore.h"
+#include "skin/loading/SkinPaths.h"
 
 using namespace SkinFixtures;
 
@@ -228,18 +228,18 @@ void TestSkinPackage::optionsText() {
     QFETCH(QByteArray, text);
     QFETCH(QString, expected);
     QStringList parts;
-    const TacOptionsStore store = TacOptionsStore::Parse(text);
-    for (const TacOptionsStore::Section& section : store.Sections()) {
+    const OptionsStore store = OptionsStore::Parse(text);
+    for (const OptionsStore::Section& section : store.Sections()) {
         parts << u'[' + section.Name + u']';
-        for (const TacOptionsStore::Line& line : section.Lines)
+        for (const OptionsStore::Line& line : section.Lines)
             parts << (line.HasKey ? line.Key + u'=' + line.Value : line.Value);
     }
     QCOMPARE(parts.join(u' '), expected);
 }
 
 void TestSkinPackage::optionsLookupsIgnoreCase() {
-    const TacOptionsStore store =
-        TacOptionsStore::Parse("[Button]\r\nColor=5\r\ncolor=6\r\nEMPTY=\r\n[BUTTON]\r\nCOLOR=7\r\nX=1\r\n");
+    const OptionsStore store =
+        OptionsStore::Parse("[Button]\r\nColor=5\r\ncolor=6\r\nEMPTY=\r\n[BUTTON]\r\nCOLOR=7\r\nX=1\r\n");
     QCOMPARE(store.ReadInteger(QStringLiteral("BUTTON"), QStringLiteral("COLOR"), 0), 5);
     QCOMPARE(store.ReadString(QStringLiteral("button"), QStringLiteral("x"), QStringLiteral("-")), QStringLiteral("-"));
     QCOMPARE(store.ReadInteger(QStringLiteral("BUTTON"), QStringLiteral("EMPTY"), 42), 42);
@@ -264,7 +264,7 @@ void TestSkinPackage::includeBackslash_data() {
 void TestSkinPackage::includeBackslash() {
     QFETCH(QString, path);
     QFETCH(QString, expected);
-    QCOMPARE(TacSkinPaths::IncludeBackslash(path), expected);
+    QCOMPARE(SkinPaths::IncludeBackslash(path), expected);
 }
 
 void TestSkinPackage::resolveSkinDirectory_data() {
@@ -304,7 +304,7 @@ void TestSkinPackage::resolveSkinDirectory() {
     QFETCH(QString, directory);
     QFETCH(QString, executable);
     QFETCH(QString, expected);
-    QCOMPARE(TacSkinPaths::ResolveSkinDirectory(directory, executable), expected);
+    QCOMPARE(SkinPaths::ResolveSkinDirectory(directory, executable), expected);
 }
 
 void TestSkinPackage::nameWhileInactiveOnlyStores() {

@@ -5,13 +5,13 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TacItemPainter.h"
-#include "skin/TacNineSlice.h"
 #include "skin/TacPixels.h"
+#include "skin/raster/ItemPainter.h"
+#include "skin/raster/NineSlice.h"
 
+using NineSlice::Margins;
 using SkinFixtures::ImageBytes;
-using TacNineSlice::Margins;
-Q_DECLARE_METATYPE(TacNineSlice::Margins)
+Q_DECLARE_METATYPE(NineSlice::Margins)
 
 namespace {
 
@@ -132,7 +132,7 @@ void TestSkinPaint::marginsShrinkToFit() {
     QFETCH(Margins, margins);
     QFETCH(QSize, size);
     QFETCH(Margins, expected);
-    const Margins actual = TacNineSlice::Shrink(margins, size);
+    const Margins actual = NineSlice::Shrink(margins, size);
     QVERIFY2(
         actual == expected,
         qPrintable(
@@ -154,10 +154,10 @@ void TestSkinPaint::nineSlicesCoverTargetExactly() {
     for (int w = 0; w <= 30; ++w) {
         for (int h = 0; h <= 30; ++h) {
             const QRect target(5, 7, w, h);
-            const Margins fitted = TacNineSlice::Shrink(margins, target.size());
+            const Margins fitted = NineSlice::Shrink(margins, target.size());
             QVERIFY(fitted.Left >= 0 && fitted.Right >= 0 && fitted.Top >= 0 && fitted.Bottom >= 0);
             std::vector<int> hits(static_cast<std::size_t>(50 * 50), 0);
-            for (const QRect& piece : TacNineSlice::Slice(target, fitted)) {
+            for (const QRect& piece : NineSlice::Slice(target, fitted)) {
                 if (piece.isEmpty())
                     continue;
                 QVERIFY2(target.contains(piece), qPrintable(QStringLiteral("%1 x %2").arg(w).arg(h)));
@@ -307,8 +307,8 @@ void TestSkinPaint::paintItem() {
     TsBackgroundInfo background;
     background.PlainColor = parent;
     QImage target = Target();
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), background, true, state, target,
-                              {0, 0}, area);
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), background, true, state, target,
+                           {0, 0}, area);
     const QString wrong = Mismatches(target, area, points, colours, QTest::currentDataTag());
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
@@ -325,8 +325,8 @@ void TestSkinPaint::transparentItemShowsParentPicture() {
                            {{QStringLiteral("MASTER.BMP"), MasterBitmap()}});
     TsBackgroundInfo outerBackground;
     QImage outer(30, 30, QImage::Format_RGB888);
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), outerBackground, true, 0, outer,
-                              {0, 0}, outer.rect());
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), outerBackground, true, 0, outer,
+                           {0, 0}, outer.rect());
 
     TsBackgroundInfo background;
     background.ParentPicture = outer;
@@ -334,8 +334,8 @@ void TestSkinPaint::transparentItemShowsParentPicture() {
     background.Y = 7;
     background.Ready = true;
     QImage inner = Target({10, 10});
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("INNER")), background, true, 0, inner,
-                              {0, 0}, inner.rect());
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("INNER")), background, true, 0, inner, {0, 0},
+                           inner.rect());
     for (int y = 0; y < inner.height(); ++y) {
         for (int x = 0; x < inner.width(); ++x)
             QCOMPARE(inner.pixel(x, y), outer.pixel(5 + x, 7 + y));
@@ -343,8 +343,8 @@ void TestSkinPaint::transparentItemShowsParentPicture() {
 
     // 40 % of the parent (k = 102) at the offset's place over the own colour (0, 50, 250).
     QImage half = Target({10, 10});
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("HALF")), background, true, 0, half,
-                              {2, 1}, half.rect());
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("HALF")), background, true, 0, half, {2, 1},
+                           half.rect());
     const auto mix = [](int parent, int own) { return (parent * 102 + own * 153 + 127) / 256; };
     for (const QPoint& p : {QPoint(0, 0), QPoint(9, 0), QPoint(4, 9)}) {
         const QRgb parent = outer.pixel(5 + 2 + p.x(), 7 + 1 + p.y());
@@ -352,8 +352,8 @@ void TestSkinPaint::transparentItemShowsParentPicture() {
     }
 
     QImage framed = Target({10, 10});
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("FRAMED")), background, true, 0, framed,
-                              {0, 0}, framed.rect());
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("FRAMED")), background, true, 0, framed,
+                           {0, 0}, framed.rect());
     QCOMPARE(framed.pixel(0, 0), outer.pixel(5, 7));
     QCOMPARE(framed.pixel(1, 0), qRgb(10, 0, 50));
 }
@@ -368,8 +368,8 @@ void TestSkinPaint::stretchedPiecesKeepTheirColours() {
     };
     const TsSkinContent textured = TestSkin(QStringLiteral("IMAGEPERCENT=100|PATTERN=~0000,0000,0002,0002,01"));
     QImage target = Target();
-    TacItemPainter::PaintItem(textured, TacSectionLook::For(textured, QStringLiteral("S")), {}, true, 0, target, {0, 0},
-                              area);
+    ItemPainter::PaintItem(textured, TacSectionLook::For(textured, QStringLiteral("S")), {}, true, 0, target, {0, 0},
+                           area);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
             QVERIFY(within(target.pixel(x, y), qRgb(10, 20, 30), qRgb(100, 110, 120)));
@@ -378,8 +378,8 @@ void TestSkinPaint::stretchedPiecesKeepTheirColours() {
 
     const TsSkinContent bordered = TestSkin(QStringLiteral("COLOR=0|BORDERSMASK=#(0,4,12,10)(2,0,2,5)"));
     target = Target();
-    TacItemPainter::PaintItem(bordered, TacSectionLook::For(bordered, QStringLiteral("S")), {}, true, 0, target, {0, 0},
-                              area);
+    ItemPainter::PaintItem(bordered, TacSectionLook::For(bordered, QStringLiteral("S")), {}, true, 0, target, {0, 0},
+                           area);
     QCOMPARE(target.pixel(3, 3), qRgb(10, 0, 50));
     QCOMPARE(target.pixel(13, 12), qRgb(50, 50, 50));
     for (int x = 4; x <= 11; ++x) {
@@ -402,7 +402,7 @@ void TestSkinPaint::largePatternTiledFromTheCorner() {
     const QImage& loaded = skin.Patterns[0].Photo;
     const QRect area(2, 3, 12, 10);
     QImage target = Target();
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), {}, true, 0, target, {0, 0}, area);
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), {}, true, 0, target, {0, 0}, area);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
             QCOMPARE(target.pixel(x, y), loaded.pixel(x - area.left(), y - area.top()) | 0xFF000000);
@@ -414,7 +414,7 @@ void TestSkinPaint::itemPastTheTargetPaintsNothing() {
     const TacSectionLook look = TacSectionLook::For(skin, QStringLiteral("S"));
     for (const QRect& area : {QRect(10, 10, 10, 10), QRect(-1, 0, 5, 5), QRect(0, 0, 19, 16)}) {
         QImage target = Target();
-        TacItemPainter::PaintItem(skin, look, TsBackgroundInfo{}, true, 0, target, {0, 0}, area);
+        ItemPainter::PaintItem(skin, look, TsBackgroundInfo{}, true, 0, target, {0, 0}, area);
         QCOMPARE(target, Target());
     }
 }

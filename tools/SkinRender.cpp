@@ -5,8 +5,8 @@
 #include <map>
 
 #include "platform/Exception.h"
-#include "skin/TacItemPainter.h"
 #include "skin/TacSkinLoader.h"
+#include "skin/raster/ItemPainter.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ void SkinRender::Run(const QStringList& words) {
     picture.fill(TacPixels::ToQColor(parent));
     TsBackgroundInfo background;
     background.PlainColor = parent;
-    TacItemPainter::PaintItem(skin, look, background, true, state, picture, {0, 0}, picture.rect());
+    ItemPainter::PaintItem(skin, look, background, true, state, picture, {0, 0}, picture.rect());
 
     const QString out = value("--out", "");
     if (!picture.save(out, "PNG"))

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "skin/TacItemPainter.h"
 #include "skin/TsSkinCommandEvent.h"
+#include "skin/raster/ItemPainter.h"
 
 namespace TacBackgroundSource {
 
@@ -50,7 +50,7 @@ QWidget::RenderFlags OwnBackground(const QWidget* widget) {
 TsBackgroundRequest Layered(QWidget* child, const TsBackgroundInfo& beneath, bool paintParent) {
     QWidget* parent = child->parentWidget();
     QImage picture(child->size(), QImage::Format_RGB888);
-    TacItemPainter::PaintParent(picture, picture.rect(), beneath, child->pos());
+    ItemPainter::PaintParent(picture, picture.rect(), beneath, child->pos());
     if (paintParent)
         parent->render(&picture, QPoint(0, 0), QRegion(child->geometry()), OwnBackground(parent));
     for (QWidget* sibling : LowerSiblings(child)) {

@@ -2,12 +2,13 @@
 
 #include <QPainter>
 
-#include "skin/TacItemPainter.h"
-#include "skin/TacMaskPainter.h"
 #include "skin/TacPixels.h"
 #include "skin/TacSectionLook.h"
-#include "skin/TacTextPainter.h"
 #include "skin/TsSkinContent.h"
+#include "skin/loading/SkinNames.h"
+#include "skin/raster/ItemPainter.h"
+#include "skin/raster/MaskPainter.h"
+#include "skin/raster/TextPainter.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ int BandHeight(const TsFrameScene& scene) {
 }
 
 QString TitleSectionOf(const TsFrameScene& scene) {
-    return scene.TitleSection.isEmpty() ? QStringLiteral("FORMTITLE") : scene.TitleSection;
+    return scene.TitleSection.isEmpty() ? SkinNames::FormTitle : scene.TitleSection;
 }
 
 const TsGeneralData* SectionAt(const TsSkinContent& skin, int index) {
@@ -52,8 +53,8 @@ void PaintOpaqueForm(const TsSkinContent& skin, const TacSectionLook& look, cons
     TacPixels::Fill(picture, QRect(0, 0, frame.left(), height), color);
     TacPixels::Fill(picture, QRect(width - frame.right(), 0, frame.right(), height), color);
     TacPixels::Fill(picture, QRect(0, height - frame.bottom(), width, frame.bottom()), color);
-    TacMaskPainter::DrawBorder(picture, picture.rect(), false, StateOf(scene), skin, look.BorderMaskIdx,
-                               TsBackgroundInfo{}, QPoint(0, 0));
+    MaskPainter::DrawBorder(picture, picture.rect(), false, StateOf(scene), skin, look.BorderMaskIdx,
+                            TsBackgroundInfo{}, QPoint(0, 0));
 }
 
 void PaintForm(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
@@ -64,19 +65,19 @@ void PaintForm(const TsSkinContent& skin, const TsFrameScene& scene, QImage& pic
     }
     const QRect area =
         scene.Minimized ? QRect(0, 0, picture.width(), BandHeight(scene) + 1) & picture.rect() : picture.rect();
-    TacItemPainter::PaintItem(skin, look, TsBackgroundInfo{}, true, StateOf(scene), picture, QPoint(0, 0), area);
+    ItemPainter::PaintItem(skin, look, TsBackgroundInfo{}, true, StateOf(scene), picture, QPoint(0, 0), area);
 }
 
 // The "GRIPIMAGE" glyph of "GLOBALINFO" in the client area's bottom-right corner.
 void PaintGrip(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
     const int index =
-        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, QStringLiteral("GLOBALINFO"), QStringLiteral("GRIPIMAGE"));
+        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, SkinNames::GlobalInfo, QStringLiteral("GRIPIMAGE"));
     const TsMaskData* mask = MaskAt(skin, index);
     if (!scene.Grip || scene.Minimized || !mask)
         return;
     const QPoint at(picture.width() - scene.Title.Frame.right() - mask->ImageWidth(),
                     picture.height() - scene.Title.Frame.bottom() - mask->RowHeight());
-    TacMaskPainter::DrawGlyph(picture, at, 0, skin, index, TsBackgroundInfo{}, QPoint(0, 0));
+    MaskPainter::DrawGlyph(picture, at, 0, skin, index, TsBackgroundInfo{}, QPoint(0, 0));
 }
 
 // The title section lies over the form's picture, which shows through where the section is transparent:
@@ -89,8 +90,8 @@ void PaintTitleBand(const TsSkinContent& skin, const TsFrameScene& scene, const 
     // A copy of its own: sharing the picture painted into would copy all of it at the first change.
     form.ParentPicture = band.rect().contains(area & picture.rect()) ? band : picture.copy();
     form.Ready = true;
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, TitleSectionOf(scene)), form, true, StateOf(scene),
-                              picture, QPoint(0, 0), area & picture.rect());
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, TitleSectionOf(scene)), form, true, StateOf(scene), picture,
+                           QPoint(0, 0), area & picture.rect());
 }
 
 void PaintIcon(const TsFrameScene& scene, QImage& picture) {
@@ -111,8 +112,8 @@ void PaintTitleOrnament(const TsSkinContent& skin, const TsFrameScene& scene, QI
     if (!mask)
         return;
     const int width = scene.Title.ButtonsWidth + mask->ImageWidth() / 3;
-    TacMaskPainter::DrawBorder(picture, QRect(picture.width() - width, 0, width, BandHeight(scene)), true,
-                               StateOf(scene), skin, index, TsBackgroundInfo{}, QPoint(0, 0));
+    MaskPainter::DrawBorder(picture, QRect(picture.width() - width, 0, width, BandHeight(scene)), true, StateOf(scene),
+                            skin, index, TsBackgroundInfo{}, QPoint(0, 0));
 }
 
 TsTitleButtonState ButtonStateOf(const TsFrameScene& scene, std::size_t button) {
@@ -120,7 +121,7 @@ TsTitleButtonState ButtonStateOf(const TsFrameScene& scene, std::size_t button) 
 }
 
 void DrawButton(const TsSkinContent& skin, const TsStandardButton& button, int state, bool dimmed, QImage& picture) {
-    const auto draw = dimmed ? TacMaskPainter::DrawDimmedGlyph : TacMaskPainter::DrawGlyph;
+    const auto draw = dimmed ? MaskPainter::DrawDimmedGlyph : MaskPainter::DrawGlyph;
     draw(picture, button.Rect.topLeft(), state, skin, button.GlyphIndex, TsBackgroundInfo{}, QPoint(0, 0));
 }
 
@@ -152,8 +153,8 @@ void PaintCaption(const TsSkinContent& skin, const TsFrameScene& scene, QImage& 
     const QRect line(area.left(), area.top() + (area.height() - metrics.height()) / 2, area.width(), metrics.height());
     const int flags =
         static_cast<int>(scene.CaptionAlignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextSingleLine;
-    TacTextPainter::Draw(painter, TacTextPainter::CutToFit(metrics, scene.Caption, area.width()), line, flags, *section,
-                         scene.FormActive, scene.FormEnabled, TacTextPainter::GlobalColor(&skin));
+    TextPainter::Draw(painter, TextPainter::CutToFit(metrics, scene.Caption, area.width()), line, flags, *section,
+                      scene.FormActive, scene.FormEnabled, TextPainter::GlobalColor(&skin));
 }
 
 void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene, const QImage& band, QImage& picture) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/TacTitleGeometry.h"
+#include "skin/loading/SkinNames.h"
 
 class TsSkinContent;
 
@@ -20,7 +21,7 @@ struct TsTitleButtonState {
 
 // Everything a skinned form's window picture shows.
 struct TsFrameScene {
-    QString FormSection = QStringLiteral("FORM");
+    QString FormSection = SkinNames::Form;
     QString TitleSection;  // empty = "FORMTITLE"
     TsTitleGeometry Title;
     QSize WindowSize;

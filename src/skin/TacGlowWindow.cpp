@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "skin/TacNineSlice.h"
 #include "skin/TacPixels.h"
 #include "skin/TsMaskData.h"
 #include "skin/TsSkinContent.h"
+#include "skin/raster/NineSlice.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ QImage WithClearKey(const QImage& picture) {
     return keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-TacNineSlice::Margins MarginsOf(const TsMaskData& mask) {
+NineSlice::Margins MarginsOf(const TsMaskData& mask) {
     return {mask.BorderLeft(), mask.BorderTop(), mask.BorderRight(), mask.BorderBottom()};
 }
 
@@ -64,9 +64,9 @@ QImage TacGlowWindow::Sliced(const QImage& picture, const TsMaskData& mask, QSiz
     if (picture.isNull() || size.isEmpty())
         return out;
     const QImage source = WithClearKey(picture);
-    const TacNineSlice::Margins margins = MarginsOf(mask);
-    const TacNineSlice::Pieces from = TacNineSlice::Slice(source.rect(), margins);
-    const TacNineSlice::Pieces to = TacNineSlice::Slice(out.rect(), TacNineSlice::Shrink(margins, size));
+    const NineSlice::Margins margins = MarginsOf(mask);
+    const NineSlice::Pieces from = NineSlice::Slice(source.rect(), margins);
+    const NineSlice::Pieces to = NineSlice::Slice(out.rect(), NineSlice::Shrink(margins, size));
     QPainter painter(&out);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (std::size_t piece = 0; piece < from.size(); ++piece) {

@@ -1,4 +1,5 @@
 #include "skin/TacSectionLook.h"
+#include "skin/loading/SkinNames.h"
 
 TacSectionLook TacSectionLook::For(const TsSkinContent& skin, const QString& section) {
     TacSectionLook look;
@@ -6,8 +7,8 @@ TacSectionLook TacSectionLook::For(const TsSkinContent& skin, const QString& sec
     if (look.SectionIdx < 0)
         return look;
     look.BorderMaskIdx = skin.Sections[static_cast<std::size_t>(look.SectionIdx)].BorderMaskIndex;
-    look.TextureIdx = skin.TextureIndexOf(look.SectionIdx, section, QStringLiteral("PATTERN"));
-    look.HotTextureIdx = skin.TextureIndexOf(look.SectionIdx, section, QStringLiteral("HOTPATTERN"));
+    look.TextureIdx = skin.TextureIndexOf(look.SectionIdx, section, SkinNames::Pattern);
+    look.HotTextureIdx = skin.TextureIndexOf(look.SectionIdx, section, SkinNames::HotPattern);
     return look;
 }
 

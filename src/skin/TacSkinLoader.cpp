@@ -3,14 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "skin/TacColorShift.h"
-#include "skin/TacMaskLoader.h"
-#include "skin/TacOptionsStore.h"
-#include "skin/TacPatternLoader.h"
-#include "skin/TacPictureSource.h"
-#include "skin/TacSectionLoader.h"
 #include "skin/TacSkinConvertor.h"
 #include "skin/TsSkinError.h"
+#include "skin/loading/ColorShift.h"
+#include "skin/loading/MaskLoader.h"
+#include "skin/loading/OptionsStore.h"
+#include "skin/loading/PatternLoader.h"
+#include "skin/loading/PictureSource.h"
+#include "skin/loading/SectionLoader.h"
 
 QByteArray TacSkinLoader::ReadFile(const QString& path) {
     QFile file(path);
@@ -19,16 +19,16 @@ QByteArray TacSkinLoader::ReadFile(const QString& path) {
     return file.readAll();
 }
 
-TsSkinContent TacSkinLoader::Build(const TacOptionsStore& options, const TacPictureSource& pictures,
+TsSkinContent TacSkinLoader::Build(const OptionsStore& options, const PictureSource& pictures,
                                    const QString& skinFolder, const Settings& settings, QStringList& warnings) {
     TsSkinContent skin;
     skin.SkinData.SkinFolder = skinFolder;
-    TacMaskLoader::Load(options, pictures, skin);
-    TacPatternLoader::Load(options, pictures, skin);
-    TacSectionLoader::Load(options, skin, warnings);
+    MaskLoader::Load(options, pictures, skin);
+    PatternLoader::Load(options, pictures, skin);
+    SectionLoader::Load(options, skin, warnings);
     if (settings.HueOffset != 0 || settings.Saturation != 0)
-        TacColorShift::Apply(skin, settings.HueOffset, settings.Saturation);
-    TacSectionLoader::LinkMasks(skin);
+        ColorShift::Apply(skin, settings.HueOffset, settings.Saturation);
+    SectionLoader::LinkMasks(skin);
     return skin;
 }
 
@@ -38,13 +38,12 @@ TsSkinContent TacSkinLoader::FromPackage(const QByteArray& package, const QStrin
     convertor.Unpack(package);
     if (!convertor.OptionsText)
         throw TsSkinError(QStringLiteral("皮肤包中没有 Options.dat。"));
-    return Build(TacOptionsStore::Parse(*convertor.OptionsText), TacPictureSource(convertor), skinFolder, settings,
-                 warnings);
+    return Build(OptionsStore::Parse(*convertor.OptionsText), PictureSource(convertor), skinFolder, settings, warnings);
 }
 
 TsSkinContent TacSkinLoader::FromFolder(const QByteArray& optionsText, const QString& skinFolder,
                                         const Settings& settings, QStringList& warnings) {
-    return Build(TacOptionsStore::Parse(optionsText), TacPictureSource(skinFolder), skinFolder, settings, warnings);
+    return Build(OptionsStore::Parse(optionsText), PictureSource(skinFolder), skinFolder, settings, warnings);
 }
 
 TsSkinContent TacSkinLoader::FromPath(const QString& path, QStringList& warnings) {

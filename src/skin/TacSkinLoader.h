@@ -6,8 +6,8 @@
 
 #include "skin/TsSkinContent.h"
 
-class TacOptionsStore;
-class TacPictureSource;
+class OptionsStore;
+class PictureSource;
 
 // Turns a skin, packed or loose, into a new TsSkinContent: masks, then patterns, then sections. Any
 // fault of the skin throws TsSkinError and leaves nothing behind.
@@ -32,6 +32,6 @@ public:
     static TsSkinContent FromPath(const QString& path, QStringList& warnings);
 
 private:
-    static TsSkinContent Build(const TacOptionsStore& options, const TacPictureSource& pictures,
-                               const QString& skinFolder, const Settings& settings, QStringList& warnings);
+    static TsSkinContent Build(const OptionsStore& options, const PictureSource& pictures, const QString& skinFolder,
+                               const Settings& settings, QStringList& warnings);
 };

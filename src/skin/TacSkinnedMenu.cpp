@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "skin/TacItemPainter.h"
-#include "skin/TacMaskPainter.h"
-#include "skin/TacTextPainter.h"
-#include "skin/TacWindowRegion.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/WindowRegion.h"
+#include "skin/raster/ItemPainter.h"
+#include "skin/raster/MaskPainter.h"
+#include "skin/raster/TextPainter.h"
 
 namespace {
 
@@ -100,8 +100,7 @@ void TacSkinnedMenu::Apply() {
 void TacSkinnedMenu::Outline() {
     if (applied_) {
         menu_->setMask(
-            TacWindowRegion::Build(skinData_.Manager()->Skin(), kMenuSection, QString(), menu_->size(), false, {})
-                .Region);
+            WindowRegion::Build(skinData_.Manager()->Skin(), kMenuSection, QString(), menu_->size(), false, {}).Region);
     }
 }
 
@@ -136,10 +135,10 @@ QString TacSkinnedMenu::StateKey() const {
 void TacSkinnedMenu::Compose(QImage& cache, const TsBackgroundInfo& background) const {
     const TsSkinManager* manager = skinData_.Manager();
     const TsSkinContent& skin = manager->Skin();
-    TacItemPainter::PaintItem(skin, skinData_.Look(), background, true, 0, cache, QPoint(), cache.rect());
+    ItemPainter::PaintItem(skin, skinData_.Look(), background, true, 0, cache, QPoint(), cache.rect());
     const QRect column = IconColumn();
-    TacItemPainter::PaintItem(skin, TacSectionLook::For(skin, manager->IcoLineSkin), Beneath(cache), true, 0, cache,
-                              column.topLeft(), column);
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, manager->IcoLineSkin), Beneath(cache), true, 0, cache,
+                           column.topLeft(), column);
     const TsBackgroundInfo beneath = Beneath(cache);
     const QList<QAction*> actions = menu_->actions();
     for (QAction* action : actions)
@@ -163,14 +162,14 @@ void TacSkinnedMenu::PaintSurface(QImage& cache, QAction* action, const TsBackgr
         return;
     }
     if (Hot(action))
-        TacItemPainter::PaintBackground(skin, skinData_.Look(), beneath, 1, cache, row.topLeft(), row);
+        ItemPainter::PaintBackground(skin, skinData_.Look(), beneath, 1, cache, row.topLeft(), row);
     const int glyph = CheckGlyph(skin, action);
     if (!action->isChecked() || !action->icon().isNull() || glyph < 0 || glyph >= static_cast<int>(skin.Masks.size()))
         return;
     // Over the row as painted so far: the glyph's transparent pixels keep the hot surface.
     const QRect place = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
                                             skin.Masks[static_cast<std::size_t>(glyph)].GlyphSize(), IconCell(row));
-    TacMaskPainter::DrawGlyph(cache, place.topLeft(), Hot(action) ? 1 : 0, skin, glyph, TsBackgroundInfo{}, QPoint());
+    MaskPainter::DrawGlyph(cache, place.topLeft(), Hot(action) ? 1 : 0, skin, glyph, TsBackgroundInfo{}, QPoint());
 }
 
 void TacSkinnedMenu::PaintContents(QPainter& painter, QAction* action) const {
@@ -202,15 +201,15 @@ void TacSkinnedMenu::PaintContents(QPainter& painter, QAction* action) const {
     const int global = skinData_.GlobalColor();
     QRect text = TextRect(row);
     const auto draw = [&](const QString& words, int alignment) {
-        TacTextPainter::Draw(painter, words, text, alignment | Qt::AlignVCenter | Qt::TextSingleLine, section, hot,
-                             enabled, global);
+        TextPainter::Draw(painter, words, text, alignment | Qt::AlignVCenter | Qt::TextSingleLine, section, hot,
+                          enabled, global);
     };
     if (!keys.isEmpty()) {
         draw(keys, Qt::AlignRight);
         text.setRight(text.right() - painter.fontMetrics().horizontalAdvance(keys) - kTextGap);
     }
     const bool underline = menu_->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, menu_);
-    draw(TacTextPainter::CutToFit(painter.fontMetrics(), caption, text.width()),
+    draw(TextPainter::CutToFit(painter.fontMetrics(), caption, text.width()),
          Qt::AlignLeft | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic));
 }
 

@@ -4,12 +4,12 @@
 #include <initializer_list>
 
 #include "skin/TsSkinContent.h"
+#include "skin/loading/SkinNames.h"
 
 namespace TacTitleGeometry {
 
 namespace {
 
-const QString kGlobalInfo = QStringLiteral("GLOBALINFO");
 constexpr int kMissingGlyphSide = 21;
 constexpr int kCaptionGap = 4;         // between the icon and the caption
 constexpr int kCaptionButtonsGap = 6;  // between the caption and the title buttons
@@ -24,9 +24,11 @@ struct Glyph {
 class GlyphFinder {
 public:
     GlyphFinder(const TsSkinContent& skin, const QString& formSection)
-        : skin_(skin), formSection_(formSection), globalSection_(skin.SectionIndexOf(kGlobalInfo)) {}
+        : skin_(skin), formSection_(formSection), globalSection_(skin.SectionIndexOf(SkinNames::GlobalInfo)) {}
 
-    int Global(const char* name) const { return skin_.MaskIndexOf(globalSection_, kGlobalInfo, QLatin1String(name)); }
+    int Global(const char* name) const {
+        return skin_.MaskIndexOf(globalSection_, SkinNames::GlobalInfo, QLatin1String(name));
+    }
     int FormOwn(const char* name) const { return skin_.OwnMaskIndexOf(formSection_, QLatin1String(name)); }
 
     static int FirstOf(std::initializer_list<int> indexes) {

@@ -1,10 +1,9 @@
 #include "skin/TsCachedIndexes.h"
 
 #include "skin/TsSkinContent.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
-
-const QString kGlobalInfo = QStringLiteral("GLOBALINFO");
 
 enum Wanted { Borders = 1, Glyph = 2, Patterns = 4 };
 
@@ -14,12 +13,12 @@ TsCachedIndexes::Part LookUp(const TsSkinContent& skin, const QString& name, int
     if (part.Section < 0)
         return part;
     if (wanted & Borders)
-        part.BordersMask = skin.MaskIndexOf(part.Section, name, QStringLiteral("BORDERSMASK"));
+        part.BordersMask = skin.MaskIndexOf(part.Section, name, SkinNames::BordersMask);
     if (wanted & Glyph)
         part.GlyphMask = skin.MaskIndexOf(part.Section, name, QStringLiteral("GLYPHMASK"));
     if (wanted & Patterns) {
-        part.Pattern = skin.TextureIndexOf(part.Section, name, QStringLiteral("PATTERN"));
-        part.HotPattern = skin.TextureIndexOf(part.Section, name, QStringLiteral("HOTPATTERN"));
+        part.Pattern = skin.TextureIndexOf(part.Section, name, SkinNames::Pattern);
+        part.HotPattern = skin.TextureIndexOf(part.Section, name, SkinNames::HotPattern);
     }
     return part;
 }
@@ -28,9 +27,9 @@ TsCachedIndexes::Part LookUp(const TsSkinContent& skin, const QString& name, int
 
 TsCachedIndexes TsCachedIndexes::Build(const TsSkinContent& skin) {
     TsCachedIndexes cached;
-    cached.GlobalInfo = skin.SectionIndexOf(kGlobalInfo);
+    cached.GlobalInfo = skin.SectionIndexOf(SkinNames::GlobalInfo);
     const auto global = [&](const char* mask) {
-        return skin.MaskIndexOf(cached.GlobalInfo, kGlobalInfo, QLatin1String(mask));
+        return skin.MaskIndexOf(cached.GlobalInfo, SkinNames::GlobalInfo, QLatin1String(mask));
     };
     cached.BoxChecked = global("BOXCHECKED");
     cached.BoxUnchecked = global("BOXUNCHECKED");

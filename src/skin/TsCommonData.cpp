@@ -9,11 +9,12 @@
 #include "skin/TacDisabledLook.h"
 #include "skin/TacFader.h"
 #include "skin/TacGlowWindow.h"
-#include "skin/TacItemPainter.h"
-#include "skin/TacMaskPainter.h"
-#include "skin/TacTextPainter.h"
 #include "skin/TsSkinCommandEvent.h"
 #include "skin/TsSkinManager.h"
+#include "skin/loading/SkinNames.h"
+#include "skin/raster/ItemPainter.h"
+#include "skin/raster/MaskPainter.h"
+#include "skin/raster/TextPainter.h"
 
 namespace {
 
@@ -35,9 +36,7 @@ bool ThinBorder(const TsSkinContent& skin, int maskIndex) {
 }  // namespace
 
 TsCommonData::TsCommonData(QWidget* host, const QString& section, int kindCode, Role role)
-    : host_(host),
-      kindCode_(kindCode),
-      skinSection_(section.isEmpty() ? QStringLiteral("UNKNOWN") : section.toUpper()) {
+    : host_(host), kindCode_(kindCode), skinSection_(section.isEmpty() ? SkinNames::Unknown : section.toUpper()) {
     if (role == rControl)
         host->installEventFilter(this);
     RefreshIndexes();
@@ -48,7 +47,7 @@ TsCommonData::~TsCommonData() {
 }
 
 void TsCommonData::SetSkinSection(const QString& section) {
-    skinSection_ = section.isEmpty() ? QStringLiteral("UNKNOWN") : section.toUpper();
+    skinSection_ = section.isEmpty() ? SkinNames::Unknown : section.toUpper();
     Reapply();
 }
 
@@ -109,7 +108,7 @@ int TsCommonData::OwnColor() const {
 
 int TsCommonData::GlobalColor() const {
     const TsSkinManager* manager = Manager();
-    return TacTextPainter::GlobalColor(manager ? &manager->Skin() : nullptr);
+    return TextPainter::GlobalColor(manager ? &manager->Skin() : nullptr);
 }
 
 int TsCommonData::ParentColor() const {
@@ -219,27 +218,27 @@ TacSectionLook TsCommonData::PaintLook() const {
 
 void TsCommonData::PaintItem(QImage& cache, const TsBackgroundInfo& background, bool filling, int state,
                              const QRect& area) const {
-    TacItemPainter::PaintItem(Manager()->Skin(), PaintLook(), background, filling, state, cache, area.topLeft(), area);
+    ItemPainter::PaintItem(Manager()->Skin(), PaintLook(), background, filling, state, cache, area.topLeft(), area);
 }
 
 void TsCommonData::PaintBackground(QImage& cache, const TsBackgroundInfo& background, int state,
                                    const QRect& area) const {
-    TacItemPainter::PaintBackground(Manager()->Skin(), PaintLook(), background, state, cache, area.topLeft(), area);
+    ItemPainter::PaintBackground(Manager()->Skin(), PaintLook(), background, state, cache, area.topLeft(), area);
 }
 
 void TsCommonData::PaintBorder(QImage& cache, const TsBackgroundInfo& background, bool filling, int state,
                                const QRect& area) const {
-    TacMaskPainter::DrawBorder(cache, area, filling, state, Manager()->Skin(), look_.BorderMaskIdx, background,
-                               QPoint(0, 0));
+    MaskPainter::DrawBorder(cache, area, filling, state, Manager()->Skin(), look_.BorderMaskIdx, background,
+                            QPoint(0, 0));
 }
 
 void TsCommonData::PaintParent(QImage& cache, const TsBackgroundInfo& background, const QRect& area) const {
-    TacItemPainter::PaintParent(cache, area, background, area.topLeft());
+    ItemPainter::PaintParent(cache, area, background, area.topLeft());
 }
 
 void TsCommonData::DrawGlyph(QImage& cache, int maskIndex, QPoint at, int state,
                              const TsBackgroundInfo& background) const {
-    TacMaskPainter::DrawGlyph(cache, at, state, Manager()->Skin(), maskIndex, background, QPoint(0, 0));
+    MaskPainter::DrawGlyph(cache, at, state, Manager()->Skin(), maskIndex, background, QPoint(0, 0));
 }
 
 const TsGeneralData* TsCommonData::TextSection(bool hot) const {
@@ -274,10 +273,10 @@ void TsCommonData::DrawText(QPainter& painter, const QString& text, const QRect&
     painter.setClipRect(area);
     const TsGeneralData* section = TextSection(hot);
     if (customFont_ || !section) {
-        TacTextPainter::DrawPlain(painter, text, area, flags,
-                                  TacPixels::FromQColor(host_->palette().color(QPalette::WindowText)));
+        TextPainter::DrawPlain(painter, text, area, flags,
+                               TacPixels::FromQColor(host_->palette().color(QPalette::WindowText)));
     } else {
-        TacTextPainter::Draw(painter, text, area, flags, *section, hot, host_->isEnabled(), GlobalColor());
+        TextPainter::Draw(painter, text, area, flags, *section, hot, host_->isEnabled(), GlobalColor());
     }
     painter.restore();
 }

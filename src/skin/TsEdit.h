@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "skin/TsCommonData.h"
+#include "skin/loading/SkinNames.h"
 
 // A single-line edit box. Skinned, its frame and surface come from the skin and the text is typed over them
 // in the section's font colour; a disabled box shows its text in the composed picture.
@@ -22,7 +23,7 @@ private:
     // Frame, margins and colours for the skinned look or the plain one.
     void UseLook(bool skinned);
 
-    TsCommonData skinData_{this, QStringLiteral("EDIT"),
+    TsCommonData skinData_{this, SkinNames::Edit,
                            TsCommonData::kfTakesHover | TsCommonData::kfWindowed | TsCommonData::kfFramed};
     bool skinnedLook_ = false;
 };

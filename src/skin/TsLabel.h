@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "skin/TsCommonData.h"
+#include "skin/loading/SkinNames.h"
 
 // A transparent text label. While a skin is loaded and UseSkinColor is on, its text takes the font colour
 // of the nearest skinned ancestor that gives its font (else the skin's global one); otherwise its own.
@@ -26,7 +27,7 @@ private:
     int TextColor() const;
     void ApplyColor();
 
-    TsCommonData skinData_{this, QStringLiteral("UNKNOWN"), TsCommonData::kfTextFromAncestor};
+    TsCommonData skinData_{this, SkinNames::Unknown, TsCommonData::kfTextFromAncestor};
     QColor fontColor_;
     bool useSkinColor_ = true;
 };

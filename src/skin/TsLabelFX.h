@@ -5,6 +5,7 @@
 
 #include "skin/GlowMap.h"
 #include "skin/TsCommonData.h"
+#include "skin/loading/SkinNames.h"
 
 class TsSkinManager;
 
@@ -69,7 +70,7 @@ private:
     void AdjustSize();
     QRect TextRect() const;
 
-    TsCommonData skinData_{this, QStringLiteral("UNKNOWN"), TsCommonData::kfTextFromAncestor};
+    TsCommonData skinData_{this, SkinNames::Unknown, TsCommonData::kfTextFromAncestor};
     QString caption_;
     TsKind kind_;
     TsShadow shadow_;

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 #include "skin/TsCommonData.h"
+#include "skin/loading/SkinNames.h"
 
 // A multi-line text box. Read-only memos wrap long lines, show no scroll bars and take no tab stop. Skinned,
 // the text lies over the section's composed surface in the section's font colour.
@@ -25,7 +26,7 @@ protected:
 private:
     void UseLook(bool skinned);
 
-    TsCommonData skinData_{this, QStringLiteral("EDIT"), TsCommonData::kfWindowed | TsCommonData::kfFramed};
+    TsCommonData skinData_{this, SkinNames::Edit, TsCommonData::kfWindowed | TsCommonData::kfFramed};
     QColor background_ = Qt::white;
     bool skinnedLook_ = false;
 };

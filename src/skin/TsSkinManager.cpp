@@ -5,12 +5,12 @@
 
 #include "platform/AppDir.h"
 #include "platform/MessageBox.h"
-#include "skin/TacSkinFetch.h"
 #include "skin/TacSkinLoader.h"
-#include "skin/TacSkinPaths.h"
 #include "skin/TacWindowHook.h"
 #include "skin/TsSkinCommandEvent.h"
 #include "skin/TsSkinError.h"
+#include "skin/loading/SkinFetch.h"
+#include "skin/loading/SkinPaths.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ void TsSkinManager::SetSkinDirectory(const QString& directory) {
     if (directory == skinDirectory_)
         return;
     skinDirectory_ = directory;
-    skin_.SkinData.SkinFolder = TacSkinPaths::ResolveSkinDirectory(directory, AppDir());
+    skin_.SkinData.SkinFolder = SkinPaths::ResolveSkinDirectory(directory, AppDir());
 }
 
 void TsSkinManager::SetSkinName(const QString& name) {
@@ -81,15 +81,15 @@ void TsSkinManager::SetActive(bool active) {
 }
 
 void TsSkinManager::Prefetch(const QString& directory, const QString& name) {
-    TacSkinFetch::Start(directory, name, TacSkinPaths::ResolveSkinDirectory(directory, AppDir()));
+    SkinFetch::Start(directory, name, SkinPaths::ResolveSkinDirectory(directory, AppDir()));
 }
 
 std::optional<TsSkinContent> TsSkinManager::LoadNamedSkin(bool& packed, QStringList& warnings) const {
     const TacSkinLoader::Settings settings{HueOffset, Saturation};
-    std::optional<TsFetchedSkin> fetched = TacSkinFetch::Take(skinDirectory_, skinName_, settings);
+    std::optional<TsFetchedSkin> fetched = SkinFetch::Take(skinDirectory_, skinName_, settings);
     if (!fetched) {
-        fetched = TacSkinFetch::Load(skinDirectory_, skinName_,
-                                     TacSkinPaths::ResolveSkinDirectory(skinDirectory_, AppDir()), settings);
+        fetched = SkinFetch::Load(skinDirectory_, skinName_, SkinPaths::ResolveSkinDirectory(skinDirectory_, AppDir()),
+                                  settings);
     }
     warnings += fetched->Warnings;
     if (fetched->Error)

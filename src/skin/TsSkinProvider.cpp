@@ -11,13 +11,14 @@
 
 #include "platform/MessageBox.h"
 #include "skin/TacGlowWindow.h"
-#include "skin/TacWindowRegion.h"
 #include "skin/TsSkinManager.h"
+#include "skin/frame/WindowRegion.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 
-const QString kFormSection = QStringLiteral("FORM");
-const QString kTitleSection = QStringLiteral("FORMTITLE");
+const QString kFormSection = SkinNames::Form;
+const QString kTitleSection = SkinNames::FormTitle;
 constexpr int kCaptionPixels = 12;
 
 // The window's flags without any of the system frame's parts, which would keep the frame on.
@@ -181,7 +182,7 @@ void TsSkinProvider::Recompute() {
     buttonGlow_.reset();
     TakeIcon();
     const TsWindowRegion region =
-        TacWindowRegion::Build(skin, kFormSection, kTitleSection, form_->size(), form_->isMaximized(), geometry_.Frame);
+        WindowRegion::Build(skin, kFormSection, kTitleSection, form_->size(), form_->isMaximized(), geometry_.Frame);
     form_->setMask(region.Region);
     // Where the window picture covers every pixel, the form's own background would only be painted over.
     form_->setAttribute(Qt::WA_OpaquePaintEvent, ownOpaquePaint_ || PaintsClientArea());
@@ -256,7 +257,7 @@ void TsSkinProvider::UpdateButtonGlow(int index) {
     // The glow is the glyph's mask of the same name with "GLOW0" after it.
     const QString glyph = skin.Masks[static_cast<std::size_t>(button.GlyphIndex)].PropertyName;
     const int glow =
-        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, QStringLiteral("GLOBALINFO"), glyph + QLatin1String("GLOW0"));
+        skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, SkinNames::GlobalInfo, glyph + QLatin1String("GLOW0"));
     const bool topmost = form_->windowFlags() & Qt::WindowStaysOnTopHint;
     buttonGlow_ = TacGlowWindow::ShowAround(
         skin, glow, QRect(form_->mapToGlobal(button.Rect.topLeft()), button.Rect.size()), margin, topmost);

@@ -4,9 +4,9 @@
 
 #include "skin/BottomAnchor.h"
 #include "skin/PlainLook.h"
-#include "skin/TacMaskPainter.h"
-#include "skin/TacTextPainter.h"
 #include "skin/TsSkinManager.h"
+#include "skin/raster/MaskPainter.h"
+#include "skin/raster/TextPainter.h"
 
 TsStatusBar::TsStatusBar(QWidget* parent) : QWidget(parent) {
     new BottomAnchor(this, kHeight);
@@ -22,11 +22,11 @@ void TsStatusBar::PaintSkinned(QImage& cache, const TsBackgroundInfo& background
     const int panelMask =
         skin.MaskIndexOf(skinData_.SectionIdx(), skinData_.SkinSection(), QStringLiteral("STATUSPANELMASK"));
     if (panelMask >= 0)
-        TacMaskPainter::DrawBorder(cache, cache.rect(), true, 0, skin, panelMask, background, QPoint(0, 0));
+        MaskPainter::DrawBorder(cache, cache.rect(), true, 0, skin, panelMask, background, QPoint(0, 0));
     const QRect area = cache.rect().adjusted(2, 0, -4, -1);
     QPainter painter(&cache);
     painter.setFont(font());
-    skinData_.DrawText(painter, TacTextPainter::CutToFit(painter.fontMetrics(), text_, area.width()), area,
+    skinData_.DrawText(painter, TextPainter::CutToFit(painter.fontMetrics(), text_, area.width()), area,
                        Qt::AlignCenter, false);
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+class OptionsStore;
+class PictureSource;
+class TsSkinContent;
+
+// The first loader of a skin: the master bitmap, then every value of the options that describes an
+// image slice, in file order. The first character of a value tells its form:
+//   "!"  a picture of its own:      !NAME.BMP!images!masktype!imgtype[!left!top!right!bottom]
+//   "@"  a glyph in the master:     @LLLL,TTTT,RRRR,BBBB,I,M
+//   "^"  a border in the master:    ^LLLL,TTTT,RRRR,BBBB,mmmm,mmmm,mmmm,mmmm,I,M,P,W
+//   "~"  a texture in the master:   ~LLLL,TTTT,RRRR,BBBB,PP,M
+//   "#"  anywhere: a free-form slice of the master  #(left, top, right, bottom)(images, masktype[, width[, mode]])
+//   otherwise a name containing ".BMP": a whole picture of three states with a mask row.
+class MaskLoader {
+public:
+    // Replaces the content's master bitmap and masks. A number that is not one throws TsSkinError.
+    static void Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin);
+};

@@ -1,0 +1,58 @@
+#include "skin/loading/PictureSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "platform/AppDir.h"
+#include "platform/ImageFormat.h"
+#include "skin/TacSkinConvertor.h"
+
+PictureSource::PictureSource(const TacSkinConvertor& package) : package_(&package) {
+    // The first of several equal names wins, as a front-to-back search would find it.
+    for (qsizetype i = static_cast<qsizetype>(package.Entries.size()) - 1; i >= 0; --i)
+        entryByUpperName_[package.Entries[i].Name.toUpper()] = i;
+}
+
+PictureSource::PictureSource(QString skinFolder) : skinFolder_(std::move(skinFolder)) {}
+
+std::optional<QByteArray> PictureSource::Bytes(const QString& name) const {
+    if (!package_)
+        return FileBytes(name);
+    const auto found = entryByUpperName_.constFind(name);
+    if (found == entryByUpperName_.constEnd())
+        return std::nullopt;
+    return package_->Entries[*found].Bytes;
+}
+
+std::optional<QByteArray> PictureSource::FileBytes(const QString& name) const {
+    // No file system has such a name; asking it would only draw a warning.
+    if (name.contains(QChar(0)))
+        return std::nullopt;
+    QString path = FileSystemPath(name.contains(u':') ? name : skinFolder_ + name);
+    if (!QFileInfo(path).isFile()) {
+        // Skins name their pictures in capitals while the files were written on a system that does not
+        // care about case: look for the file name ignoring case.
+        const QFileInfo wanted(path);
+        const QStringList files = wanted.dir().entryList(QDir::Files, QDir::Name);
+        const auto match = std::find_if(files.begin(), files.end(), [&](const QString& file) {
+            return file.compare(wanted.fileName(), Qt::CaseInsensitive) == 0;
+        });
+        if (match == files.end())
+            return std::nullopt;
+        path = wanted.dir().filePath(*match);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+QImage PictureSource::Picture(const QString& name, const char* format) const {
+    const std::optional<QByteArray> bytes = Bytes(name);
+    if (!bytes)
+        return {};
+    // Without a format named by the caller, the name's extension says it.
+    return ImageFromBytesAs(*bytes, format ? QByteArray(format) : QFileInfo(name).suffix().toLatin1());
+}

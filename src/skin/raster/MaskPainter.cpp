@@ -1,0 +1,178 @@
+#include "skin/raster/MaskPainter.h"
+
+#include <algorithm>
+
+#include "skin/raster/NineSlice.h"
+
+namespace MaskPainter {
+
+namespace {
+
+using TacPixels::Rgb;
+
+// One state image of a mask in its picture, and where its mask row lies (none for mask type 0).
+struct StateImage {
+    QImage Picture;  // 24 bits
+    QRect Image;
+    int MaskShift = 0;
+    bool Masked = false;
+    bool OwnPicture = false;
+};
+
+bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) {
+    if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
+        return false;
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
+    const QImage& picture = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
+    if (picture.isNull())
+        return false;
+    const int index = std::clamp(state, 0, mask.ImageCountAtLeastOne() - 1);
+    const int w = mask.ImageWidth();
+    out.Picture = TacPixels::As24(picture);
+    out.Image = QRect(mask.Slice.Left + index * w, mask.Slice.Top, w, mask.RowHeight());
+    out.Masked = mask.MaskType >= 1;
+    out.OwnPicture = !mask.Picture.isNull();
+    out.MaskShift = mask.Slice.Height() / 2;
+    return true;
+}
+
+// Lays one piece of the source over `size` pixels: copied, tiled in pieces of its own size, or stretched.
+QImage Spread(const QImage& picture, const QRect& from, QSize size, bool stretch) {
+    const QImage piece = picture.copy(from);
+    if (piece.size() == size)
+        return piece;
+    QImage out(size, QImage::Format_RGB888);
+    if (stretch)
+        TacPixels::Stretch(out, out.rect(), piece);
+    else
+        TacPixels::Tile(out, out.rect(), piece);
+    return out;
+}
+
+// Puts `image` at `at`: through `mask` when there is one, else opaquely, with 0xFF00FF transparent when
+// `keyed`. Transparent pixels show the parent's picture, or leave the target as it is.
+void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, bool keyed,
+         const TsBackgroundInfo& background, QPoint origin) {
+    const QRect area = QRect(at, image.size()) & target.rect();
+    if (area.isEmpty())
+        return;
+    if (!mask && !keyed) {
+        TacPixels::Blit(target, area.topLeft(), image, area.translated(-at));
+        return;
+    }
+    const auto read = [](const uchar* p) { return Rgb{p[0], p[1], p[2]}; };
+    const auto write = [](uchar* p, Rgb c) {
+        p[0] = static_cast<uchar>(c.R);
+        p[1] = static_cast<uchar>(c.G);
+        p[2] = static_cast<uchar>(c.B);
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uchar* in = image.constScanLine(y - at.y());
+        const uchar* through = mask ? mask->constScanLine(y - at.y()) : nullptr;
+        uchar* out = target.scanLine(y);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int from = (x - at.x()) * 3;
+            const Rgb pixel = read(in + from);
+            if (pixel == TacPixels::kKey) {
+                Rgb parent;
+                if (background.ParentPixel(origin, QPoint(x, y), parent)) {
+                    write(out + x * 3, parent);
+                    continue;
+                }
+                if (keyed)
+                    continue;
+            }
+            write(out + x * 3, mask ? TacPixels::ThroughMask(pixel, read(out + x * 3), read(through + from)) : pixel);
+        }
+    }
+}
+
+constexpr int kDimmedMaskRaise = 100;
+constexpr Rgb kHalfMask{128, 128, 128};
+
+void RaiseMask(QImage& mask) {
+    const auto raise = [](int v) { return std::min(v + kDimmedMaskRaise, 255); };
+    TacPixels::Transform(mask, mask.rect(), [&](int, int, Rgb m) { return Rgb{raise(m.R), raise(m.G), raise(m.B)}; });
+}
+
+// A dimmed glyph lets more of what lies beneath show: a mask row is raised by 100, and a glyph of the
+// master bitmap without one goes half and half, as through a mid-grey mask. Glyphs with a picture of their
+// own keep their look.
+void PutGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
+              const TsBackgroundInfo& background, QPoint origin, bool dimmed) {
+    StateImage source;
+    if (!Find(skin, maskIndex, state, source) || source.Image.isEmpty())
+        return;
+    const QImage image = source.Picture.copy(source.Image);
+    if (source.Masked) {
+        QImage maskRow = source.Picture.copy(source.Image.translated(0, source.MaskShift));
+        if (dimmed)
+            RaiseMask(maskRow);
+        Put(target, at, image, &maskRow, false, background, origin);
+    } else if (dimmed && !source.OwnPicture) {
+        QImage half(image.size(), QImage::Format_RGB888);
+        TacPixels::Fill(half, half.rect(), kHalfMask);
+        Put(target, at, image, &half, true, background, origin);
+    } else {
+        Put(target, at, image, nullptr, true, background, origin);
+    }
+}
+
+}  // namespace
+
+void DrawBorder(QImage& target, const QRect& area, bool filling, int state, const TsSkinContent& skin, int maskIndex,
+                const TsBackgroundInfo& background, QPoint origin) {
+    StateImage source;
+    if (area.width() < 2 || area.height() < 2 || !Find(skin, maskIndex, state, source))
+        return;
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
+    if (state == 0 && (mask.PaintMode & pmNotInNormalState))
+        return;
+    const NineSlice::Margins margins =
+        NineSlice::Shrink({mask.BorderLeft(), mask.BorderTop(), mask.BorderRight(), mask.BorderBottom()}, area.size());
+    const NineSlice::Pieces from = NineSlice::Slice(source.Image, margins);
+    const NineSlice::Pieces to = NineSlice::Slice(area, margins);
+    const bool stretch = mask.PaintMode & pmStretch;
+    for (int i = 0; i < 9; ++i) {
+        const QRect& src = from[static_cast<std::size_t>(i)];
+        const QRect& dst = to[static_cast<std::size_t>(i)];
+        if (src.isEmpty() || dst.isEmpty())
+            continue;
+        if (i == NineSlice::Centre && !(filling && (mask.PaintMode & pmFillCentre)))
+            continue;
+        const QImage image = Spread(source.Picture, src, dst.size(), stretch);
+        if (source.Masked) {
+            const QImage maskRow = Spread(source.Picture, src.translated(0, source.MaskShift), dst.size(), stretch);
+            Put(target, dst.topLeft(), image, &maskRow, false, background, origin);
+        } else {
+            Put(target, dst.topLeft(), image, nullptr, NineSlice::IsCorner(i), background, origin);
+        }
+    }
+}
+
+void DrawGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
+               const TsBackgroundInfo& background, QPoint origin) {
+    PutGlyph(target, at, state, skin, maskIndex, background, origin, false);
+}
+
+void DrawDimmedGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
+                     const TsBackgroundInfo& background, QPoint origin) {
+    PutGlyph(target, at, state, skin, maskIndex, background, origin, true);
+}
+
+void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& skin, int maskIndex,
+                       const TsBackgroundInfo& background, QPoint origin) {
+    StateImage source;
+    if (!Find(skin, maskIndex, 0, source) || source.Image.isEmpty() || !source.Masked)
+        return;
+    const int height = area.height() / source.Image.height() * source.Image.height();
+    if (height == 0 || area.width() <= 0)
+        return;
+    QImage image(area.width(), height, QImage::Format_RGB888);
+    QImage mask(image.size(), QImage::Format_RGB888);
+    TacPixels::Tile(image, image.rect(), source.Picture.copy(source.Image));
+    TacPixels::Tile(mask, mask.rect(), source.Picture.copy(source.Image.translated(0, source.MaskShift)));
+    Put(target, area.topLeft(), image, &mask, false, background, origin);
+}
+
+}  // namespace MaskPainter
