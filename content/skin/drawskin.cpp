@@ -9,10 +9,10 @@
 
 #include "SkinArtist.h"
 #include "platform/GbkText.h"
-#include "skin/TacMaskLoader.h"
-#include "skin/TacOptionsStore.h"
-#include "skin/TacPictureSource.h"
 #include "skin/TsSkinContent.h"
+#include "skin/loading/MaskLoader.h"
+#include "skin/loading/OptionsStore.h"
+#include "skin/loading/PictureSource.h"
 
 namespace {
 
@@ -22,12 +22,12 @@ int Fail(const QString& message) {
 }
 
 // The names of pictures in the options, however they are written ("!NAME.PNG!…", "name.bmp", "NAME.JPG").
-QStringList NamedPictures(const TacOptionsStore& options) {
+QStringList NamedPictures(const OptionsStore& options) {
     static const QRegularExpression picture(QStringLiteral("([A-Za-z0-9_]+\\.(BMP|PNG|JPG))"),
                                             QRegularExpression::CaseInsensitiveOption);
     QStringList names;
-    for (const TacOptionsStore::Section& section : options.Sections()) {
-        for (const TacOptionsStore::Line& line : section.Lines) {
+    for (const OptionsStore::Section& section : options.Sections()) {
+        for (const OptionsStore::Line& line : section.Lines) {
             const QRegularExpressionMatch match = picture.match(line.Value);
             if (match.hasMatch() && !names.contains(match.captured(1).toUpper()))
                 names << match.captured(1).toUpper();
@@ -53,10 +53,10 @@ int main(int argc, char** argv) {
     if (!out.mkpath(QStringLiteral(".")))
         return Fail(QStringLiteral("cannot create %1").arg(out.path()));
 
-    const TacOptionsStore options = TacOptionsStore::Parse(gbk);
+    const OptionsStore options = OptionsStore::Parse(gbk);
     // The slices of the master bitmap, as the loader reads them (pictures of their own are not there yet).
     TsSkinContent probe;
-    TacMaskLoader::Load(options, TacPictureSource(out.filePath(QStringLiteral("no-pictures/"))), probe);
+    MaskLoader::Load(options, PictureSource(out.filePath(QStringLiteral("no-pictures/"))), probe);
     QRect bounds;
     for (const TsMaskData& mask : probe.Masks)
         bounds |= QRect(mask.Slice.Left, mask.Slice.Top, mask.Slice.Width(), mask.Slice.Height());
