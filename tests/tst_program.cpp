@@ -25,7 +25,7 @@ QJsonObject ReadJson(const QString& fileName) {
 }
 
 QJsonObject Control(const QJsonObject& form, const QString& name) {
-    for (const QJsonValue& control : form["controls"].toArray()) {
+    for (const QJsonValue control : form["controls"].toArray()) {
         if (control["name"].toString() == name)
             return control.toObject();
     }

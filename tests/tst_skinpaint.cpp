@@ -163,7 +163,7 @@ void TestSkinPaint::nineSlicesCoverTargetExactly() {
                 QVERIFY2(target.contains(piece), qPrintable(QStringLiteral("%1 x %2").arg(w).arg(h)));
                 for (int y = piece.top(); y <= piece.bottom(); ++y) {
                     for (int x = piece.left(); x <= piece.right(); ++x)
-                        ++hits[static_cast<std::size_t>(y * 50 + x)];
+                        ++hits[static_cast<std::size_t>(y) * 50 + static_cast<std::size_t>(x)];
                 }
             }
             for (int y = target.top(); y <= target.bottom(); ++y) {

@@ -41,7 +41,7 @@ private slots:
 void TestSkinTool::shippedSkinCoversEveryFormSection() {
     const QJsonObject info = Info(BuiltAppDir() + QStringLiteral("s.asz"));
     QStringList names;
-    for (const QJsonValue& section : info[QStringLiteral("sections")].toArray())
+    for (const QJsonValue section : info[QStringLiteral("sections")].toArray())
         names << section[QStringLiteral("Name")].toString();
     for (const char* wanted :
          {"GLOBALINFO",  "FORM",      "FORMTITLE",   "TOOLBAR",  "TOOLBUTTON", "BUTTON",   "BUTTON_HUGE",
@@ -50,7 +50,7 @@ void TestSkinTool::shippedSkinCoversEveryFormSection() {
         QVERIFY2(names.contains(QLatin1String(wanted)), wanted);
     }
     QStringList globalMasks;
-    for (const QJsonValue& mask : info[QStringLiteral("masks")].toArray()) {
+    for (const QJsonValue mask : info[QStringLiteral("masks")].toArray()) {
         if (mask[QStringLiteral("SectionName")].toString() == QLatin1String("GLOBALINFO"))
             globalMasks << mask[QStringLiteral("PropertyName")].toString();
     }
@@ -64,7 +64,7 @@ void TestSkinTool::shippedSkinCoversEveryFormSection() {
 void TestSkinTool::shippedSkinValueForms() {
     const QJsonObject info = Info(BuiltAppDir() + QStringLiteral("s.asz"));
     QSet<QString> seen;
-    for (const QJsonValue& m : info[QStringLiteral("masks")].toArray()) {
+    for (const QJsonValue m : info[QStringLiteral("masks")].toArray()) {
         seen << QStringLiteral("type%1%2")
                     .arg(m[QStringLiteral("ImgType")].toInt())
                     .arg(m[QStringLiteral("HasPicture")].toBool() ? " picture" : "");
@@ -76,7 +76,7 @@ void TestSkinTool::shippedSkinValueForms() {
     QVERIFY(!seen.contains(QStringLiteral("type1 picture")));
     QVERIFY(info[QStringLiteral("patterns")].toArray().isEmpty());
     bool inherited = false, gradient = false, twoSteps = false;
-    for (const QJsonValue& s : info[QStringLiteral("sections")].toArray()) {
+    for (const QJsonValue s : info[QStringLiteral("sections")].toArray()) {
         inherited |= !s[QStringLiteral("ParentClass")].toString().isEmpty();
         gradient |= !s[QStringLiteral("GradientSteps")].toArray().isEmpty();
         twoSteps |= s[QStringLiteral("HotGradientSteps")].toArray().size() == 2;

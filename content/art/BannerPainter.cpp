@@ -274,7 +274,7 @@ void motorcycle(QPainter& p, qreal cx) {
         p.drawPolyline(line);
     };
     strut(QPolygonF({rear, {x + 44, 86}, {x + 70, 62}}), 4, body.darker(120));
-    strut(QPolygonF({front, {x + 71, 54}}), 4, kSteel);
+    strut(QPolygonF(QList<QPointF>{front, QPointF(x + 71, 54)}), 4, kSteel);
 
     outlined(p, kSteel.darker(115));
     p.drawRoundedRect(QRectF(x + 36, 72, 22, 18), 3, 3);

@@ -77,8 +77,11 @@ void LaneLine(QPainter& p, const View& v, double across, const QColor& colour, d
         Fill(p, v.Patch(across - kHalfWidth, across + kHalfWidth, from, to), colour);
         return;
     }
-    for (double d = from; d < to; d += dash * 2.5 * d / from) {
+    // Dashes and gaps grow with the distance, so the line looks even in perspective.
+    double d = from;
+    while (d < to) {
         Fill(p, v.Patch(across - kHalfWidth, across + kHalfWidth, d, d + dash * d / from), colour);
+        d += dash * 2.5 * d / from;
     }
 }
 
@@ -216,9 +219,11 @@ void RailwayCrossing(QPainter& p, const View& v) {
     LaneLine(p, v, 0, kYellowLine, 3.0, kFar);
     Fill(p, v.Patch(0.02, 1, 1.85, 1.92), kLine);
     // Sleepers show beside the road; on it the crossing is paved up to the rails.
-    for (double a = 1.04; a < 6; a += 0.16) {
+    double a = 1.04;
+    while (a < 6) {
         Fill(p, v.Patch(a, a + 0.07, near, far), QColor(92, 70, 52));
         Fill(p, v.Patch(-a - 0.07, -a, near, far), QColor(92, 70, 52));
+        a += 0.16;
     }
     for (double rail : {near + 0.18, far - 0.18}) {
         const double y = v.At(0, rail).y();

@@ -26,7 +26,7 @@ const QString kMissing = QStringLiteral("\x01missing");
 
 QString ReadSetting(const QString& key, const QString& defaultValue) {
     for (const QString& file : DataFolders::SettingsFiles()) {
-        const QString value = IniStore::ReadString(file, kSection, key, kMissing);
+        QString value = IniStore::ReadString(file, kSection, key, kMissing);
         if (value != kMissing) {
             return value;
         }

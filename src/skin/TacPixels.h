@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <cmath>
 
 // Per-pixel access to the 24-bit pictures the painting works on, and the integer blends it uses.
 // Skin colours keep red in the lowest byte; in a 24-bit scan line red comes first, so they map byte for byte.
@@ -26,7 +27,7 @@ constexpr int ToSkinColor(Rgb c) {
 // Each channel k × a + (1 − k) × b, rounded; the top byte of a stays.
 inline int BlendColors(int a, int b, double k) {
     const auto channel = [&](int shift) {
-        return static_cast<int>(((a >> shift) & 0xFF) * k + ((b >> shift) & 0xFF) * (1 - k) + 0.5) << shift;
+        return static_cast<int>(std::lround(((a >> shift) & 0xFF) * k + ((b >> shift) & 0xFF) * (1 - k))) << shift;
     };
     return (a & ~0xFFFFFF) | channel(0) | channel(8) | channel(16);
 }

@@ -38,7 +38,7 @@ bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) 
 
 // Lays one piece of the source over `size` pixels: copied, tiled in pieces of its own size, or stretched.
 QImage Spread(const QImage& picture, const QRect& from, QSize size, bool stretch) {
-    const QImage piece = picture.copy(from);
+    QImage piece = picture.copy(from);
     if (piece.size() == size)
         return piece;
     QImage out(size, QImage::Format_RGB888);

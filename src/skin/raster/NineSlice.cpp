@@ -34,7 +34,8 @@ Pieces Slice(const QRect& area, const Margins& m) {
     Pieces pieces;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)
-            pieces[static_cast<std::size_t>(row * 3 + column)] = QRect(xs[column], ys[row], ws[column], hs[row]);
+            pieces[static_cast<std::size_t>(row) * 3 + static_cast<std::size_t>(column)] =
+                QRect(xs[column], ys[row], ws[column], hs[row]);
     }
     return pieces;
 }
