@@ -96,7 +96,7 @@ void BrowseTest::itemOpensItsFile_data() {
     QTest::newRow("N12") << "image/jt1.htm"
                          << "中华人民共和国道路交通安全法实施条例" << true;
     QTest::newRow("N13") << "image/jt2.htm"
-                         << "机动车驾驶证申领和使用规定(2009年修正)全文" << true;
+                         << "机动车驾驶证申领和使用规定（2022年4月1日起施行）要点" << true;
     QTest::newRow("N14") << "image/bz1.htm"
                          << "交通标志" << true;
     QTest::newRow("N15") << "image/bz2.htm"

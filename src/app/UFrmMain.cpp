@@ -264,8 +264,8 @@ void TfrmMain::N12Click() {
 }
 
 void TfrmMain::N13Click() {
-    ShowInBrowser(QStringLiteral("image\\jt2.htm"), QStringLiteral("机动车驾驶证申领和使用规定(2009年修正)全文"),
-                  AfterBrowse::Keep);
+    ShowInBrowser(QStringLiteral("image\\jt2.htm"),
+                  QStringLiteral("机动车驾驶证申领和使用规定（2022年4月1日起施行）要点"), AfterBrowse::Keep);
 }
 
 void TfrmMain::N19Click(const QAction* item) {
