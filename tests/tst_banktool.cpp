@@ -13,6 +13,7 @@
 #include "TestSupport.h"
 #include "bank/UDM.h"
 #include "platform/Connection.h"
+#include "platform/GbkText.h"
 
 namespace {
 
@@ -74,6 +75,8 @@ const QString kGoodQuestion = QStringLiteral(
     R"({"ID": 1, "zhanjie": "1", "question": "题", "ans1": "甲", "ans2": "乙", "ans3": "", "ans4": "", "bmp": "",
         "ans": 1})");
 
+const QString kCsvHeader = QStringLiteral("题号,章节,题目,选项A,选项B,选项C,选项D,图片,答案,解析\r\n");
+
 QString GoodQuestionWith(const QString& key, const QString& json) {
     QJsonObject question = QJsonDocument::fromJson(kGoodQuestion.toUtf8()).object();
     question.insert(key, QJsonDocument::fromJson(("[" + json + "]").toUtf8()).array().first());
@@ -101,6 +104,10 @@ private slots:
     void importTakesAQuestionWithoutExplanation();
     void importLeavesAReadOnlyBankAlone();
     void exportRefusesWhatIsNoBank();
+    void csvRoundTripKeepsQuestionsAndProgress();
+    void csvImportReadsEachEncoding_data();
+    void csvImportReadsEachEncoding();
+    void csvImportNamesEveryBadRow();
     void malformedCommandLineShowsUsage_data();
     void malformedCommandLineShowsUsage();
 };
@@ -324,7 +331,8 @@ void BankToolTest::importRefusesBadInput_data() {
     QTest::newRow("chapter as number") << ImportJson(GoodQuestionWith("zhanjie", "1")) << "“zhanjie”应当是文本";
     QTest::newRow("empty question") << ImportJson(GoodQuestionWith("question", "\" \"")) << "question 不能为空";
     QTest::newRow("answer 5") << ImportJson(GoodQuestionWith("ans", "5")) << "ans 应当是 1 到 4";
-    QTest::newRow("answer names an empty option") << ImportJson(GoodQuestionWith("ans", "3")) << "正确答案 ans3 是空的";
+    QTest::newRow("answer names an empty option")
+        << ImportJson(GoodQuestionWith("ans", "3")) << "ans 所指的选项 C 是空的";
     QTest::newRow("picture with a path") << ImportJson(GoodQuestionWith("bmp", "\"../x.png\""))
                                          << "bmp 应当是单纯的文件名";
     QTest::newRow("JD not a list") << ImportJson(kGoodQuestion, "{}") << "“JD”应当是一个数组或 null";
@@ -391,6 +399,94 @@ void BankToolTest::exportRefusesWhatIsNoBank() {
     const ProcessRun missingInput = BankTool({"import", dir.File("missing.json"), dir.File("new.mdb")});
     QCOMPARE(missingInput.exitCode, 1);
     QVERIFY(!QFile::exists(dir.File("new.mdb")));
+}
+
+// Out to a spreadsheet and back into the bank it came from: every question as it was, and the learners' saved
+// positions, which a spreadsheet does not carry, kept from the bank replaced.
+void BankToolTest::csvRoundTripKeepsQuestionsAndProgress() {
+    const TestAppDir dir(TestAppDir::NoBanks);
+    QVERIFY(QDir().mkpath(dir.File("image")));
+    dir.WriteFile("image/3.png", "picture");
+    const QString bank = dir.File("t1.mdb");
+    WriteBank(bank, MixedQuestions());
+    {
+        Connection connection;
+        TDM::OpenDatabase(&connection, bank);
+        connection.Execute(QStringLiteral("update JD set 进度=17 where 名称='3'"));
+    }
+    const QString questions = QStringLiteral(
+        "select ID, zhanjie, question, ans1, ans2, ans3, ans4, bmp, ans, jiexi "
+        "from question order by ID");
+    const auto before = Select(bank, questions).rows;
+
+    QCOMPARE(BankTool({"export", bank, dir.File("bank.csv")}).exitCode, 0);
+    const QByteArray csv = dir.ReadFile("bank.csv");
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF" + kCsvHeader.toUtf8()));
+    QVERIFY(csv.contains(QStringLiteral("\"引号\"\"与反斜杠\\都要保留\",甲,乙,,丁,,D,").toUtf8()));
+    const ProcessRun run = BankTool({"import", dir.File("bank.csv"), bank});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+
+    QCOMPARE(Select(bank, questions).rows, before);
+    QCOMPARE(Select(bank, QStringLiteral("select 进度 from JD where 名称='3'")).rows.front().front(), QVariant(17LL));
+}
+
+void BankToolTest::csvImportReadsEachEncoding_data() {
+    QTest::addColumn<QByteArray>("csv");
+    const QString table = kCsvHeader + QStringLiteral(
+                                           "7,2,\"遇到“让”字，\"\"减速\"\"\n还是停车？\",减速让行,停车,,,,a,让行。\r\n"
+                                           "\r\n"
+                                           " 9 ,10,轮式机械可以上高速公路。,正确,错误,,,,B,\n");
+    QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + table.toUtf8();
+    QTest::newRow("UTF-8") << table.toUtf8();
+    QTest::newRow("GBK") << EncodeGbk(table);
+}
+
+void BankToolTest::csvImportReadsEachEncoding() {
+    QFETCH(QByteArray, csv);
+    const TestAppDir dir(TestAppDir::NoBanks);
+    dir.WriteFile("in.csv", csv);
+    const ProcessRun run = BankTool({"import", dir.File("in.csv"), dir.File("t2.mdb")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const auto rows =
+        Select(dir.File("t2.mdb"), QStringLiteral("select ID, zhanjie, question, ans, jiexi from question "
+                                                  "order by ID"))
+            .rows;
+    QCOMPARE(rows.size(), size_t(2));
+    QCOMPARE(rows[0], (std::vector<QVariant>{7LL, "2", QStringLiteral("遇到“让”字，\"减速\"\n还是停车？"), 1LL,
+                                             QStringLiteral("让行。")}));
+    QCOMPARE(rows[1], (std::vector<QVariant>{9LL, "10", QStringLiteral("轮式机械可以上高速公路。"), 2LL, QVariant()}));
+    QCOMPARE(Select(dir.File("t2.mdb"), QStringLiteral("select name from sqlite_master where name='JD'")).rows.size(),
+             size_t(0));
+}
+
+// Every bad row is named with its column and why, and the bank in place stays exactly as it was.
+void BankToolTest::csvImportNamesEveryBadRow() {
+    const TestAppDir dir(TestAppDir::NoBanks);
+    WriteBank(dir.File("t1.mdb"), MixedQuestions());
+    const QByteArray before = dir.ReadFile("t1.mdb");
+    dir.WriteFile("in.csv", (kCsvHeader + QStringLiteral("1,1,好题,甲,乙,,,,A,\n"
+                                                         "x,1,题,甲,乙,,,,A,\n"
+                                                         "2,11,题,甲,乙,,,,A,\n"
+                                                         "3,1,题,甲,乙,,,,C,\n"
+                                                         "4,1,题,甲,乙,,,,E,\n"
+                                                         "1,1,题,甲,乙,,,,B,\n"
+                                                         "5,1,题,甲,乙\n"
+                                                         "6,1,题,甲,乙,,,a/b.png,A,\n"))
+                                .toUtf8());
+
+    const ProcessRun run = BankTool({"import", dir.File("in.csv"), dir.File("t1.mdb")});
+
+    QCOMPARE(run.exitCode, 1);
+    for (const QString& line :
+         {QStringLiteral("7 行有错"), QStringLiteral("第 3 行“题号”列：应当是正整数"),
+          QStringLiteral("第 4 行“章节”列：应当是 \"1\" 到 \"10\""),
+          QStringLiteral("第 5 行“答案”列：所指的选项 C 是空的"),
+          QStringLiteral("第 6 行“答案”列：应当是 A、B、C 或 D"), QStringLiteral("第 7 行“题号”列：1 与第 2 行重复"),
+          QStringLiteral("第 8 行：应当有 10 列，却有 5 列"), QStringLiteral("第 9 行“图片”列：应当是单纯的文件名")}) {
+        QVERIFY2(run.err.contains(line), qPrintable(line + "\n" + run.err));
+    }
+    QCOMPARE(dir.ReadFile("t1.mdb"), before);
+    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"in.csv", "t1.mdb"}));
 }
 
 void BankToolTest::malformedCommandLineShowsUsage_data() {

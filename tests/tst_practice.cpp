@@ -81,6 +81,8 @@ private slots:
     void judging();
     void hintShowsAndSpeaksTheLetter();
     void hintForAnAnswerOutOfRange();
+    void explanationFollowsAWrongAnswerOrTheHint_data();
+    void explanationFollowsAWrongAnswerOrTheHint();
     void savingStoresThePositionUnderTheKey();
     void savingInsertsAMissingRow();
     void failedSaveIsRolledBackAndReported();
@@ -316,6 +318,49 @@ void PracticeTest::hintForAnAnswerOutOfRange() {
     window->LetterClick(1);
     window->LetterClick(2);
     QCOMPARE(sounds.played.mid(1), (QStringList{kWrong, kWrong}));
+}
+
+void PracticeTest::explanationFollowsAWrongAnswerOrTheHint_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("actions");  // A to D click that option, "?" asks for the hint, ">" moves on
+    QTest::addColumn<QString>("shown");
+
+    const QString explained = QStringLiteral("第一题\n解析：乙是对的。");
+    QTest::newRow("none before answering") << 0 << ""
+                                           << "第一题";
+    QTest::newRow("right answer") << 0 << "B"
+                                  << "第一题";
+    QTest::newRow("wrong answer") << 0 << "A" << explained;
+    QTest::newRow("hint") << 0 << "?" << explained;
+    QTest::newRow("once per question") << 0 << "AC?" << explained;
+    QTest::newRow("gone with the next question") << 0 << "A>"
+                                                 << "第二题";
+    QTest::newRow("again when the question returns") << 1 << "<A" << explained;
+    QTest::newRow("question without one") << 1 << "B?"
+                                          << "第二题";
+}
+
+void PracticeTest::explanationFollowsAWrongAnswerOrTheHint() {
+    QFETCH(int, from);
+    QFETCH(QString, actions);
+    Fixture fixture({{1, 1, QStringLiteral("第一题"), {"甲", "乙", "丙", "丁"}, 2, "", QStringLiteral("乙是对的。")},
+                     {2, 1, QStringLiteral("第二题"), {"正确", "错误", "", ""}, 1, "", ""}});
+    auto window = OpenSequential();
+    window->sEdit1->setText(QString::number(from + 1));
+    window->btnJumpClick();
+    window->chkAutoJmp->setChecked(false);
+    const std::array options{window->as1, window->as2, window->as3, window->as4};
+    for (QChar action : actions) {
+        if (action == u'?')
+            window->sSpeedButton1Click();
+        else if (action == u'>')
+            window->btnNextClick();
+        else if (action == u'<')
+            window->btnPriorClick();
+        else
+            Click(options[action.unicode() - 'A']);
+    }
+    QTEST(Shown(*window), "shown");
 }
 
 void PracticeTest::savingStoresThePositionUnderTheKey() {

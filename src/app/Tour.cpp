@@ -57,6 +57,12 @@ void ShowPracticeWindows(const QString& dir) {
     sequential->SetBaseSql(TDM::AllQuestionsSql());
     sequential->SetProgressKey(QStringLiteral("0"));
     Snapshot(sequential.get(), dir);
+    // The hint given, with the explanation of the answer under the question.
+    sequential->show();
+    sequential->sSpeedButton1Click();
+    QApplication::processEvents();
+    SaveFormSnapshot(sequential.get(), dir, QStringLiteral("frmTestExplanation"));
+    sequential->hide();
 
     // The random order decides the first question; the picture shows one of the kind the window is for.
     auto random = std::make_unique<TfrmTest2>(frmMain);

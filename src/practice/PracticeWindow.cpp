@@ -13,6 +13,7 @@
 #include "platform/TShape.h"
 #include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
+#include "questionview/ExplanationNote.h"
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
 #include "skin/TsCheckBox.h"
@@ -160,6 +161,7 @@ void TPracticeWindow::ShowQuestion(int n) {
     ShowQuestionBlock(TQuestion::Read(*dstTest),
                       {[this](const QString& text) { sMemo1->SetText(text); }, {as1, as2, as3, as4}, Image1});
     lblans->hide();
+    explanationShown_ = false;
     FocusAfterShow();
 }
 
@@ -185,6 +187,7 @@ void TPracticeWindow::as1Click(TsRadioButton* sender) {
         if (chkAutoJmp->isChecked())
             btnNextClick();
     } else {
+        ShowExplanation();
         AnswerFeedback::PlayWrong();
     }
 }
@@ -194,7 +197,16 @@ void TPracticeWindow::sSpeedButton1Click() {
     const int ans = TQuestion::Read(*dstTest).ans;
     if (!AnswerFeedback::Letter(ans).isEmpty())
         lblans->setText(AnswerFeedback::Letter(ans));
+    ShowExplanation();
     AnswerFeedback::SpeakLetter(ans);
+}
+
+// After a wrong answer or the hint, once for each question shown.
+void TPracticeWindow::ShowExplanation() {
+    if (explanationShown_)
+        return;
+    explanationShown_ = true;
+    AppendExplanation(sMemo1, TQuestion::Read(*dstTest).jiexi);
 }
 
 // Judges option k, then selects it. A right answer may have moved on to the next question: option k is then

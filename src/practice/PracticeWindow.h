@@ -82,6 +82,8 @@ private:
     void CreateNumberLine();
     void CreateQuestionBlock();
     void CreateBottomBar(int endButtonLeft);
+    void ShowExplanation();
 
     bool activated_ = false;
+    bool explanationShown_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QRandomGenerator>
 #include <chrono>
 
+#include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "platform/Connection.h"
 #include "platform/Query.h"
@@ -13,6 +14,43 @@ QString BankFolder::FileFor(const ExamKindInfo& info) {
 
 void BankFolder::Open(Connection& connection, const QString& file) {
     TDM::OpenDatabase(&connection, file);
+}
+
+QList<Question> BankFolder::ReadQuestions(Connection& connection) {
+    Query query;
+    query.SetConnection(&connection);
+    query.SetSQL(QStringLiteral("select * from question order by ID"));
+    query.Open();
+    QList<Question> questions;
+    query.First();
+    for (int row = 0; row < query.RecordCount(); ++row, query.MoveBy(1)) {
+        const TQuestion read = TQuestion::Read(query);
+        questions.append({read.ID,
+                          read.zhanjie.toInt(),
+                          read.question,
+                          {read.ans1, read.ans2, read.ans3, read.ans4},
+                          read.ans,
+                          read.bmp,
+                          read.jiexi});
+    }
+    return questions;
+}
+
+std::optional<QList<ProgressRow>> BankFolder::ReadProgress(Connection& connection) {
+    if (connection.Select(QStringLiteral("select name from sqlite_master where type='table' and name='JD'"))
+            .rows.empty()) {
+        return std::nullopt;
+    }
+    Query query;
+    query.SetConnection(&connection);
+    query.SetSQL(QStringLiteral("select * from JD"));
+    query.Open();
+    QList<ProgressRow> rows;
+    query.First();
+    for (int row = 0; row < query.RecordCount(); ++row, query.MoveBy(1))
+        rows.append({query.FieldByName(QStringLiteral("名称")).AsString(),
+                     query.FieldByName(QStringLiteral("进度")).AsInteger()});
+    return rows;
 }
 
 ExamPaper BankFolder::ComposePaper(const ExamKindInfo& info, const QString& folder) {

@@ -7,63 +7,54 @@
 #include <cmath>
 #include <limits>
 
-#include "bank/TQuestion.h"
+#include "BankFolder.h"
+#include "QuestionRules.h"
 #include "platform/Connection.h"
 #include "platform/Exception.h"
-#include "platform/Query.h"
 
 namespace {
 
 const QString kFormat = QStringLiteral("quorvane-bank");
 constexpr int kVersion = 1;
-const QString kOptionColumns[] = {QStringLiteral("ans1"), QStringLiteral("ans2"), QStringLiteral("ans3"),
-                                  QStringLiteral("ans4")};
-const QStringList kQuestionColumns{QStringLiteral("ID"),   QStringLiteral("zhanjie"), QStringLiteral("question"),
-                                   QStringLiteral("ans1"), QStringLiteral("ans2"),    QStringLiteral("ans3"),
-                                   QStringLiteral("ans4"), QStringLiteral("bmp"),     QStringLiteral("ans")};
+// Every column of table question, by QuestionRules::Column.
+const QStringList kColumns{QStringLiteral("ID"),   QStringLiteral("zhanjie"), QStringLiteral("question"),
+                           QStringLiteral("ans1"), QStringLiteral("ans2"),    QStringLiteral("ans3"),
+                           QStringLiteral("ans4"), QStringLiteral("bmp"),     QStringLiteral("ans"),
+                           QStringLiteral("jiexi")};
 // Optional on import: banks exported before the explanation existed have no such key.
-const QString kExplanation = QStringLiteral("jiexi");
+const QString& kExplanation = kColumns.back();
+const QStringList kQuestionColumns = kColumns.mid(0, kColumns.size() - 1);
+
+QString Column(QuestionRules::Column column) {
+    return kColumns[qsizetype(column)];
+}
 const QString kName = QStringLiteral("名称");
 const QString kPosition = QStringLiteral("进度");
 
-bool IsIntegerColumn(const QString& column) {
-    return column == QLatin1String("ID") || column == QLatin1String("ans");
-}
-
 QJsonArray ExportQuestions(Connection& connection) {
-    Query query;
-    query.SetConnection(&connection);
-    query.SetSQL(QStringLiteral("select * from question order by ID"));
-    query.Open();
     QJsonArray questions;
-    query.First();
-    for (int row = 0; row < query.RecordCount(); ++row, query.MoveBy(1)) {
-        QJsonObject question;
-        for (const QString& column : kQuestionColumns) {
-            const Field field = query.FieldByName(column);
-            question.insert(column, IsIntegerColumn(column) ? QJsonValue(field.AsInteger()) : field.AsString());
-        }
-        question.insert(kExplanation, TQuestion::ReadExplanation(query));
-        questions.append(question);
+    for (const Question& question : BankFolder::ReadQuestions(connection)) {
+        questions.append(QJsonObject{{kColumns[0], question.id},
+                                     {kColumns[1], QString::number(question.chapter)},
+                                     {kColumns[2], question.text},
+                                     {kColumns[3], question.options[0]},
+                                     {kColumns[4], question.options[1]},
+                                     {kColumns[5], question.options[2]},
+                                     {kColumns[6], question.options[3]},
+                                     {kColumns[7], question.picture},
+                                     {kColumns[8], question.answer},
+                                     {kColumns[9], question.explanation}});
     }
     return questions;
 }
 
 QJsonValue ExportProgress(Connection& connection) {
-    if (connection.Select(QStringLiteral("select name from sqlite_master where type='table' and name='JD'"))
-            .rows.empty()) {
+    const std::optional<QList<ProgressRow>> progress = BankFolder::ReadProgress(connection);
+    if (!progress)
         return QJsonValue::Null;
-    }
-    Query query;
-    query.SetConnection(&connection);
-    query.SetSQL(QStringLiteral("select * from JD"));
-    query.Open();
     QJsonArray rows;
-    query.First();
-    for (int row = 0; row < query.RecordCount(); ++row, query.MoveBy(1)) {
-        rows.append(QJsonObject{{kName, query.FieldByName(kName).AsString()},
-                                {kPosition, query.FieldByName(kPosition).AsInteger()}});
-    }
+    for (const ProgressRow& row : *progress)
+        rows.append(QJsonObject{{kName, row.name}, {kPosition, row.position}});
     return rows;
 }
 
@@ -119,31 +110,17 @@ Question ImportQuestion(const Record& record) {
     record.OnlyKeys(kQuestionColumns + QStringList{kExplanation});
     Question question;
     question.id = record.Integer(QStringLiteral("ID"));
-    if (question.id <= 0)
-        record.Fail(QStringLiteral("ID 应当是正整数"));
     const QString chapter = record.Text(QStringLiteral("zhanjie"));
     question.chapter = chapter.toInt();
-    // The exam matches chapters as text, so only the plain spelling "1".."10" finds its questions.
-    if (question.chapter < 1 || question.chapter > 10 || QString::number(question.chapter) != chapter) {
-        record.Fail(QStringLiteral("zhanjie 应当是 \"1\" 到 \"10\"，而不是 \"%1\"").arg(chapter));
-    }
     question.text = record.Text(QStringLiteral("question"));
-    if (question.text.trimmed().isEmpty())
-        record.Fail(QStringLiteral("question 不能为空"));
     for (size_t i = 0; i < 4; ++i)
-        question.options[i] = record.Text(kOptionColumns[i]);
+        question.options[i] = record.Text(kColumns[qsizetype(QuestionRules::Column::OptionA) + qsizetype(i)]);
     question.picture = record.Text(QStringLiteral("bmp"));
-    if (question.picture.contains(u'/') || question.picture.contains(u'\\')) {
-        record.Fail(QStringLiteral("bmp 应当是单纯的文件名，而不是 \"%1\"").arg(question.picture));
-    }
     question.answer = record.Integer(QStringLiteral("ans"));
-    if (question.answer < 1 || question.answer > 4)
-        record.Fail(QStringLiteral("ans 应当是 1 到 4"));
-    if (question.options[size_t(question.answer - 1)].isEmpty()) {
-        record.Fail(QStringLiteral("正确答案 ans%1 是空的").arg(question.answer));
-    }
     if (record.Has(kExplanation))
         question.explanation = record.Text(kExplanation);
+    if (const auto problem = QuestionRules::FirstProblem(question, chapter))
+        record.Fail(Column(problem->column) + u' ' + problem->why);
     return question;
 }
 

@@ -1,8 +1,9 @@
 // A tool for training centres who maintain their question banks, built on the program's own exam code:
 //   quorvane-bank check [--appdir DIR]              questions available and needed per vehicle group and chapter
 //   quorvane-bank paper --kind K [--appdir DIR]     composes one paper as the exam window does; prints JSON
-//   quorvane-bank export FILE.mdb OUT.json          writes a bank out as JSON (format: BankJson.h)
-//   quorvane-bank import IN.json FILE.mdb           builds a bank from such JSON
+//   quorvane-bank export FILE.mdb OUT.json|OUT.csv  writes a bank out as JSON (format: BankJson.h) or as a
+//                                                   spreadsheet's CSV (format: BankCsv.h)
+//   quorvane-bank import IN.json|IN.csv FILE.mdb    builds a bank from such a file
 // DIR defaults to the tool's own folder, the program folder. A failure is explained on standard error with exit
 // status 1; a malformed command line gives the usage and exit status 2.
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 
 #include "BankAudit.h"
 #include "BankCheck.h"
+#include "BankCsv.h"
 #include "BankFolder.h"
 #include "BankJson.h"
 #include "bank/UDM.h"
@@ -25,8 +27,8 @@
 namespace {
 
 const QString kUsage = QStringLiteral(
-    "usage: quorvane-bank check [--appdir DIR] | paper --kind K [--appdir DIR] | export FILE.mdb OUT.json | "
-    "import IN.json FILE.mdb");
+    "usage: quorvane-bank check [--appdir DIR] | paper --kind K [--appdir DIR] | export FILE.mdb OUT.json|OUT.csv | "
+    "import IN.json|IN.csv FILE.mdb");
 
 struct UsageError {};
 
@@ -107,12 +109,20 @@ int Paper(const QStringList& args) {
     return 0;
 }
 
+bool IsCsv(const QString& file) {
+    return QFileInfo(file).suffix().compare(u"csv", Qt::CaseInsensitive) == 0;
+}
+
+bool IsCarBank(const QString& bank) {
+    return QFileInfo(bank).fileName().compare(u"t1.mdb", Qt::CaseInsensitive) == 0;
+}
+
 int Export(const QString& bank, const QString& output) {
     Connection connection;
     BankFolder::Open(connection, QFileInfo(bank).absoluteFilePath());
-    const QByteArray json = BankJson::Export(connection);
+    const QByteArray text = IsCsv(output) ? BankCsv::Export(connection) : BankJson::Export(connection);
     QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         throw Exception(QStringLiteral("无法写入 %1：%2").arg(output, file.errorString()));
     }
     return 0;
@@ -120,7 +130,7 @@ int Export(const QString& bank, const QString& output) {
 
 // The program reads saved positions from t1.mdb's table JD, and shows pictures from the folder's image/.
 void RefuseWhatTheProgramCannotUse(const BankJson::Contents& contents, const QString& bank) {
-    if (!contents.progress && QFileInfo(bank).fileName().compare(u"t1.mdb", Qt::CaseInsensitive) == 0)
+    if (!contents.progress && IsCarBank(bank))
         throw Exception(QStringLiteral("t1.mdb 必须带有进度表：“JD”不能是 null"));
     const QString images = QFileInfo(bank).absolutePath() + QStringLiteral("/image/");
     for (qsizetype i = 0; i < contents.questions.size(); ++i) {
@@ -141,6 +151,16 @@ void RefuseReadOnly(const QString& bank) {
         throw Exception(QStringLiteral("%1 是只读的，没有替换它").arg(QDir::toNativeSeparators(bank)));
 }
 
+// A spreadsheet holds no progress: the bank it replaces keeps its own, and a new t1.mdb starts with an empty table.
+std::optional<QList<ProgressRow>> ProgressToKeep(const QString& bank) {
+    if (QFileInfo::exists(bank)) {
+        Connection connection;
+        BankFolder::Open(connection, QFileInfo(bank).absoluteFilePath());
+        return BankFolder::ReadProgress(connection);
+    }
+    return IsCarBank(bank) ? std::optional(QList<ProgressRow>{}) : std::nullopt;
+}
+
 int Import(const QString& input, const QString& bank) {
     QFile file(input);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -148,7 +168,8 @@ int Import(const QString& input, const QString& bank) {
     }
     BankJson::Contents contents;
     try {
-        contents = BankJson::Import(file.readAll());
+        contents = IsCsv(input) ? BankJson::Contents{BankCsv::Import(file.readAll()), ProgressToKeep(bank)}
+                                : BankJson::Import(file.readAll());
         RefuseWhatTheProgramCannotUse(contents, bank);
     } catch (const Exception& error) {
         throw Exception(input + QStringLiteral("：") + error.Message());
