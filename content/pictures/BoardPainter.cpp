@@ -24,20 +24,20 @@ void Arrow(QPainter& p, QPointF from, QPointF to, double width, const QColor& co
 }
 
 void ExitNotice(QPainter& p) {
-    Board(p, kPlate, kGreen, kWhite);
+    SignKit::Board(p, kPlate, kGreen, kWhite);
     Text(p, QRectF(20, 22, 260, 56), QStringLiteral("城东  出口"), 40, kWhite);
     Text(p, QRectF(20, 88, 260, 56), QStringLiteral("2 km"), 38, kWhite);
 }
 
 void Exit(QPainter& p) {
-    Board(p, kPlate, kGreen, kWhite);
+    SignKit::Board(p, kPlate, kGreen, kWhite);
     Text(p, QRectF(24, 26, 150, 64), QStringLiteral("出口"), 52, kWhite);
     Text(p, QRectF(24, 92, 150, 44), QStringLiteral("EXIT"), 32, kWhite);
     Arrow(p, QPointF(190, 130), QPointF(240, 70), 12, kWhite);
 }
 
 void Distances(QPainter& p) {
-    Board(p, kPlate, kGreen, kWhite);
+    SignKit::Board(p, kPlate, kGreen, kWhite);
     const QString places[] = {QStringLiteral("城东"), QStringLiteral("南湖"), QStringLiteral("江城")};
     const QString kms[] = {QStringLiteral("15 km"), QStringLiteral("48 km"), QStringLiteral("126 km")};
     for (int i = 0; i < 3; ++i) {
@@ -48,7 +48,7 @@ void Distances(QPainter& p) {
 }
 
 void ServiceArea(QPainter& p) {
-    Board(p, kPlate, kGreen, kWhite);
+    SignKit::Board(p, kPlate, kGreen, kWhite);
     Text(p, QRectF(20, 20, 260, 50), QStringLiteral("服务区  2 km"), 36, kWhite);
     // Pictograms of what the area offers: fuel, food, parking.
     const double top = 84;
@@ -64,7 +64,8 @@ void ServiceArea(QPainter& p) {
             p.drawRect(QRectF(tile.left() + 16, tile.top() + 14, 12, 9));
             p.setPen(QPen(kBlack, 3, Qt::SolidLine, Qt::RoundCap));
             p.setBrush(Qt::NoBrush);
-            p.drawPolyline(QPolygonF{QPointF(tile.left() + 32, tile.top() + 18), QPointF(tile.left() + 42, tile.top() + 24),
+            p.drawPolyline(QPolygonF{QPointF(tile.left() + 32, tile.top() + 18),
+                                     QPointF(tile.left() + 42, tile.top() + 24),
                                      QPointF(tile.left() + 42, tile.top() + 40)});
         } else if (i == 1) {
             p.setPen(QPen(kBlack, 4, Qt::SolidLine, Qt::RoundCap));
@@ -80,26 +81,27 @@ void ServiceArea(QPainter& p) {
 }
 
 void JunctionNotice(QPainter& p) {
-    Board(p, kPlate, kBlue, kWhite);
+    SignKit::Board(p, kPlate, kBlue, kWhite);
     p.setPen(Qt::NoPen);
     p.setBrush(kWhite);
-    p.drawRect(QRectF(140, 40, 20, 110));   // our road, towards the junction
-    p.drawRect(QRectF(70, 78, 160, 20));     // the crossing road
-    Arrow(p, QPointF(150, 60), QPointF(150, 36), 20, kWhite);
-    Text(p, QRectF(100, 14, 100, 26), QStringLiteral("和平路"), 20, kWhite);
-    Text(p, QRectF(18, 74, 52, 28), QStringLiteral("建设路"), 15, kWhite);
-    Text(p, QRectF(230, 74, 52, 28), QStringLiteral("建设路"), 15, kWhite);
-    Text(p, QRectF(176, 110, 100, 36), QStringLiteral("300 m"), 24, kWhite);
+    p.drawRect(QRectF(70, 92, 160, 20));                        // the crossing road
+    Arrow(p, QPointF(150, 150), QPointF(150, 72), 20, kWhite);  // our road, on through the junction
+    Text(p, QRectF(100, 10, 100, 26), QStringLiteral("和平路"), 20, kWhite);
+    Text(p, QRectF(18, 88, 52, 28), QStringLiteral("建设路"), 15, kWhite);
+    Text(p, QRectF(230, 88, 52, 28), QStringLiteral("建设路"), 15, kWhite);
+    Text(p, QRectF(176, 118, 100, 34), QStringLiteral("300 m"), 24, kWhite);
 }
 
 void TouristArea(QPainter& p) {
-    Board(p, kPlate, kBrown, kWhite);
+    SignKit::Board(p, kPlate, kBrown, kWhite);
     Text(p, QRectF(100, 28, 180, 60), QStringLiteral("湖山景区"), 38, kWhite);
     Text(p, QRectF(100, 92, 180, 50), QStringLiteral("3 km"), 32, kWhite);
     Arrow(p, QPointF(92, 86), QPointF(48, 86), 14, kWhite);
 }
 
-void OrangeBoard(QPainter& p) { Board(p, kPlate, kOrange, kBlack); }
+void OrangeBoard(QPainter& p) {
+    SignKit::Board(p, kPlate, kOrange, kBlack);
+}
 
 void LeftLaneClosed(QPainter& p) {
     OrangeBoard(p);
@@ -127,7 +129,7 @@ void Detour(QPainter& p) {
 void SignWithPlate(QPainter& p, SignPainter::Sign sign, const std::function<void(const QRectF&)>& plate) {
     p.drawImage(QRectF(105, 4, 90, 90), SignPainter::paint(sign, 180));
     const QRectF box(70, 100, 160, 62);
-    Board(p, box, kWhite, kBlack);
+    SignKit::Board(p, box, kWhite, kBlack);
     p.setPen(QPen(kBlack, 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(box, 4, 4);
@@ -171,9 +173,8 @@ void Draw(QPainter& p, Board board) {
             Detour(p);
             break;
         case Board::TimePlate:
-            SignWithPlate(p, SignPainter::Sign::NoParking, [&p](const QRectF& box) {
-                Text(p, box, QStringLiteral("7:00-19:00"), 26, kBlack, true);
-            });
+            SignWithPlate(p, SignPainter::Sign::NoParking,
+                          [&p](const QRectF& box) { Text(p, box, QStringLiteral("7:00-19:00"), 26, kBlack, true); });
             break;
         case Board::VehiclePlate:
             SignWithPlate(p, SignPainter::Sign::SpeedLimit60, [&p](const QRectF& box) {
@@ -182,9 +183,8 @@ void Draw(QPainter& p, Board board) {
             });
             break;
         case Board::DistancePlate:
-            SignWithPlate(p, SignPainter::Sign::WatchChildren, [&p](const QRectF& box) {
-                Text(p, box, QStringLiteral("前方 200 m"), 26, kBlack);
-            });
+            SignWithPlate(p, SignPainter::Sign::WatchChildren,
+                          [&p](const QRectF& box) { Text(p, box, QStringLiteral("前方 200 m"), 26, kBlack); });
             break;
     }
 }

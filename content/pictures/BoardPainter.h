@@ -7,19 +7,19 @@
 class BoardPainter {
 public:
     enum class Board {
-        ExitNotice,         // 出口预告（高速公路）
-        Exit,               // 出口（高速公路）
-        Distances,          // 地点距离（高速公路）
-        ServiceArea,        // 服务区预告
-        JunctionNotice,     // 交叉路口预告（一般道路）
-        TouristArea,        // 旅游区方向
-        WorksAhead,         // 前方施工
-        RoadClosed,         // 道路封闭
-        LeftLaneClosed,     // 左道封闭
-        Detour,             // 向左改道
-        TimePlate,          // 禁止停车＋时间辅助标志
-        VehiclePlate,       // 限速＋车辆种类辅助标志
-        DistancePlate,      // 注意儿童＋距离辅助标志
+        ExitNotice,      // 出口预告（高速公路）
+        Exit,            // 出口（高速公路）
+        Distances,       // 地点距离（高速公路）
+        ServiceArea,     // 服务区预告
+        JunctionNotice,  // 交叉路口预告（一般道路）
+        TouristArea,     // 旅游区方向
+        WorksAhead,      // 前方施工
+        RoadClosed,      // 道路封闭
+        LeftLaneClosed,  // 左道封闭
+        Detour,          // 向左改道
+        TimePlate,       // 禁止停车＋时间辅助标志
+        VehiclePlate,    // 限速＋车辆种类辅助标志
+        DistancePlate,   // 注意儿童＋距离辅助标志
     };
 
     static QImage paint(Board board, int width, int height);

@@ -20,7 +20,9 @@ const QColor kWhite(245, 245, 245);
 const QColor kYellow(240, 188, 0);
 constexpr double kLine = 4;
 
-void Rect(QPainter& p, const QRectF& box, const QColor& colour) { p.fillRect(box, colour); }
+void Rect(QPainter& p, const QRectF& box, const QColor& colour) {
+    p.fillRect(box, colour);
+}
 
 void Solid(QPainter& p, double x, const QColor& colour, double top = 0, double bottom = 170) {
     Rect(p, QRectF(x - kLine / 2, top, kLine, bottom - top), colour);
@@ -96,7 +98,9 @@ void LaneScene(QPainter& p, const std::function<void()>& ourDivider) {
 }
 
 // A crossing road across the top of the picture, from y = 0 to `edge`.
-void CrossRoadAtTop(QPainter& p, double edge) { Rect(p, QRectF(0, 0, 300, edge), kAsphalt); }
+void CrossRoadAtTop(QPainter& p, double edge) {
+    Rect(p, QRectF(0, 0, 300, edge), kAsphalt);
+}
 
 // A minor two-lane road that meets a major one at the top.
 void MinorRoadJunction(QPainter& p) {

@@ -74,8 +74,7 @@ void Board(QPainter& p, const QRectF& box, const QColor& fill, const QColor& rim
     p.drawRoundedRect(box.adjusted(2.5, 2.5, -2.5, -2.5), 2.5, 2.5);
 }
 
-void Text(QPainter& p, const QRectF& box, const QString& text, double pixelSize, const QColor& colour,
-          bool condensed) {
+void Text(QPainter& p, const QRectF& box, const QString& text, double pixelSize, const QColor& colour, bool condensed) {
     const bool chinese = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x2e80; });
     QFont font(chinese ? QStringLiteral("WenQuanYi Zen Hei") : QStringLiteral("DejaVu Sans"));
     font.setPixelSize(std::max(1, int(std::lround(pixelSize))));
@@ -110,8 +109,8 @@ void Horn(QPainter& p, const QRectF& box, const QColor& colour) {
     FitDesign(p, box);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    p.drawPolygon(QPolygonF{QPointF(10, 24), QPointF(42, 24), QPointF(90, 2), QPointF(90, 58), QPointF(42, 36),
-                            QPointF(10, 36)});
+    p.drawPolygon(
+        QPolygonF{QPointF(10, 24), QPointF(42, 24), QPointF(90, 2), QPointF(90, 58), QPointF(42, 36), QPointF(10, 36)});
     p.drawRoundedRect(QRectF(2, 18, 12, 24), 3, 3);
     p.restore();
 }
@@ -121,7 +120,7 @@ void Truck(QPainter& p, const QRectF& box, const QColor& colour) {
     FitDesign(p, box);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    p.drawRoundedRect(QRectF(32, 4, 66, 38), 2, 2);                                                  // the box
+    p.drawRoundedRect(QRectF(32, 4, 66, 38), 2, 2);  // the box
     p.drawPolygon(QPolygonF{QPointF(4, 44), QPointF(4, 26), QPointF(12, 12), QPointF(29, 12), QPointF(29, 44)});  // cab
     p.setBrush(kWhite);
     p.drawPolygon(QPolygonF{QPointF(9, 27), QPointF(14, 17), QPointF(25, 17), QPointF(25, 27)});  // window

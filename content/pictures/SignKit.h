@@ -39,7 +39,7 @@ void Text(QPainter& p, const QRectF& box, const QString& text, double pixelSize,
 
 // Pictograms, each fitted into `box` and filled with `colour`.
 void Horn(QPainter& p, const QRectF& box, const QColor& colour);
-void Truck(QPainter& p, const QRectF& box, const QColor& colour);     // side view, cab on the left
+void Truck(QPainter& p, const QRectF& box, const QColor& colour);       // side view, cab on the left
 void Motorcycle(QPainter& p, const QRectF& box, const QColor& colour);  // side view, heading left
 void Bicycle(QPainter& p, const QRectF& box, const QColor& colour);     // side view, heading left
 void CarSide(QPainter& p, const QRectF& box, const QColor& colour);     // side view, heading left

@@ -54,16 +54,17 @@ void WindingArrow(QPainter& p) {
     Figures::Arrow(p, shaft, 5.5, 9, 15, kBlack);
 }
 
-// A slope rising to the right with a car on it; the descent is the same picture mirrored.
-void SlopeWithCar(QPainter& p) {
+// A slope with a car driving on it to the right: up a slope that rises to the right, or down one that falls.
+void SlopeWithCar(QPainter& p, bool uphill) {
     p.setPen(Qt::NoPen);
     p.setBrush(kBlack);
-    p.drawPolygon(QPolygonF{QPointF(26, 85), QPointF(74, 85), QPointF(74, 55)});
+    const double highX = uphill ? 76 : 24;
+    p.drawPolygon(QPolygonF{QPointF(24, 86), QPointF(76, 86), QPointF(highX, 50)});
     p.save();
-    p.translate(47, 70);
-    p.rotate(-32);
-    p.scale(-1, 1);
-    CarSide(p, QRectF(-12, -15, 24, 13), kBlack);
+    p.translate(50, 68);  // the middle of the slope
+    p.rotate(uphill ? -34.7 : 34.7);
+    p.scale(-1, 1);  // the car is drawn heading left
+    CarSide(p, QRectF(-15, -15, 30, 16), kBlack);
     p.restore();
 }
 
@@ -139,16 +140,16 @@ void FenceSymbol(QPainter& p) {
 void LocomotiveSymbol(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(kBlack);
-    p.drawRect(QRectF(30, 62, 30, 13));       // boiler
-    p.drawRect(QRectF(58, 52, 14, 23));       // cab
-    p.drawRect(QRectF(56, 49, 18, 4));        // cab roof
-    p.drawRect(QRectF(35, 52, 6, 10));        // chimney
+    p.drawRect(QRectF(30, 62, 30, 13));  // boiler
+    p.drawRect(QRectF(58, 52, 14, 23));  // cab
+    p.drawRect(QRectF(56, 49, 18, 4));   // cab roof
+    p.drawRect(QRectF(35, 52, 6, 10));   // chimney
     p.drawRect(QRectF(33, 49, 10, 4));
-    p.drawRect(QRectF(27, 74, 47, 4));        // frame
+    p.drawRect(QRectF(27, 74, 47, 4));  // frame
     for (double x : {36.0, 48.0, 63.0})
         p.drawEllipse(QPointF(x, 81), 4.5, 4.5);
     p.setBrush(kYellow);
-    p.drawRect(QRectF(61, 56, 8, 7));         // cab window
+    p.drawRect(QRectF(61, 56, 8, 7));  // cab window
 }
 
 void DangerMark(QPainter& p) {
@@ -313,11 +314,11 @@ void Draw(QPainter& p, Sign sign) {
             break;
         case Sign::SteepClimb:
             WarningPlate(p);
-            SlopeWithCar(p);
+            SlopeWithCar(p, true);
             break;
         case Sign::SteepDescent:
             WarningPlate(p);
-            Mirrored(p, [&p] { SlopeWithCar(p); });
+            SlopeWithCar(p, false);
             break;
         case Sign::NarrowsBothSides:
             WarningPlate(p);

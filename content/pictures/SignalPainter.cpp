@@ -19,7 +19,9 @@ const QColor kGreen(20, 200, 110);
 
 enum class Lamp { Round, Left, Right };
 
-QColor Dimmed(const QColor& colour) { return QColor(colour.red() / 4 + 20, colour.green() / 4 + 20, colour.blue() / 4 + 20); }
+QColor Dimmed(const QColor& colour) {
+    return QColor(colour.red() / 4 + 20, colour.green() / 4 + 20, colour.blue() / 4 + 20);
+}
 
 void Glow(QPainter& p, QPointF centre, double radius, const QColor& colour) {
     QRadialGradient glow(centre, radius * 1.9);

@@ -7,14 +7,14 @@
 class SignalPainter {
 public:
     enum class Signal {
-        GreenRound,          // 圆形绿灯亮
-        YellowRound,         // 圆形黄灯亮
-        FlashingYellow,      // 闪光警告信号灯
-        RedLeftArrow,        // 左转红色箭头灯亮，圆形绿灯亮
-        GreenLeftArrow,      // 左转绿色箭头灯亮，圆形红灯亮
-        RedRightArrow,       // 右转红色箭头灯亮，圆形绿灯亮
-        LaneControl,         // 车道信号灯：红色叉形与绿色箭头
-        RailwayCrossing,     // 道口信号灯：红灯交替闪烁
+        GreenRound,       // 圆形绿灯亮
+        YellowRound,      // 圆形黄灯亮
+        FlashingYellow,   // 闪光警告信号灯
+        RedLeftArrow,     // 左转红色箭头灯亮，圆形绿灯亮
+        GreenLeftArrow,   // 左转绿色箭头灯亮，圆形红灯亮
+        RedRightArrow,    // 右转红色箭头灯亮，圆形绿灯亮
+        LaneControl,      // 车道信号灯：红色叉形与绿色箭头
+        RailwayCrossing,  // 道口信号灯：红灯交替闪烁
     };
 
     static QImage paint(Signal signal, int width, int height);
