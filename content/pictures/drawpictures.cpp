@@ -7,6 +7,7 @@
 #include "DrawingTool.h"
 
 #include "BoardPainter.h"
+#include "DashboardPainter.h"
 #include "MarkingPainter.h"
 #include "ScenePainter.h"
 #include "SignPainter.h"
@@ -25,6 +26,10 @@ struct Picture {
 
 std::function<QImage()> SignImage(SignPainter::Sign sign) {
     return [sign] { return SignPainter::paint(sign, kSignSize); };
+}
+
+std::function<QImage()> LampImage(DashboardPainter::Lamp lamp) {
+    return [lamp] { return DashboardPainter::paint(lamp, kSignSize); };
 }
 
 std::function<QImage()> BoardImage(BoardPainter::Board board) {
@@ -152,6 +157,23 @@ const Picture kPictures[] = {
     {"scene-zebra.jpg", SceneImage(ScenePainter::Scene::ZebraCrossing)},
     {"scene-expressway.jpg", SceneImage(ScenePainter::Scene::Expressway)},
     {"scene-railway.png", SceneImage(ScenePainter::Scene::RailwayCrossing)},
+    {"lamp-oil-pressure.png", LampImage(DashboardPainter::Lamp::OilPressure)},
+    {"lamp-charging.png", LampImage(DashboardPainter::Lamp::Charging)},
+    {"lamp-coolant-temp.png", LampImage(DashboardPainter::Lamp::CoolantTemp)},
+    {"lamp-brake.png", LampImage(DashboardPainter::Lamp::BrakeSystem)},
+    {"lamp-abs.png", LampImage(DashboardPainter::Lamp::Abs)},
+    {"lamp-parking-brake.png", LampImage(DashboardPainter::Lamp::ParkingBrake)},
+    {"lamp-airbag.png", LampImage(DashboardPainter::Lamp::Airbag)},
+    {"lamp-seat-belt.png", LampImage(DashboardPainter::Lamp::SeatBelt)},
+    {"lamp-low-fuel.png", LampImage(DashboardPainter::Lamp::LowFuel)},
+    {"lamp-door-open.png", LampImage(DashboardPainter::Lamp::DoorOpen)},
+    {"lamp-main-beam.png", LampImage(DashboardPainter::Lamp::MainBeam)},
+    {"lamp-dipped-beam.png", LampImage(DashboardPainter::Lamp::DippedBeam)},
+    {"lamp-front-fog.png", LampImage(DashboardPainter::Lamp::FrontFog)},
+    {"lamp-rear-fog.png", LampImage(DashboardPainter::Lamp::RearFog)},
+    {"lamp-engine.png", LampImage(DashboardPainter::Lamp::EngineFault)},
+    {"lamp-hazard.png", LampImage(DashboardPainter::Lamp::HazardFlashers)},
+    {"lamp-tyre-pressure.png", LampImage(DashboardPainter::Lamp::TyrePressure)},
 };
 
 }  // namespace
