@@ -8,6 +8,7 @@
 
 #include "BoardPainter.h"
 #include "DashboardPainter.h"
+#include "HandSignalPainter.h"
 #include "MarkingPainter.h"
 #include "ScenePainter.h"
 #include "SignPainter.h"
@@ -42,6 +43,10 @@ std::function<QImage()> MarkingImage(MarkingPainter::Marking marking) {
 
 std::function<QImage()> SignalImage(SignalPainter::Signal signal) {
     return [signal] { return SignalPainter::paint(signal, kWideWidth, kWideHeight); };
+}
+
+std::function<QImage()> PoliceImage(HandSignalPainter::Signal signal) {
+    return [signal] { return HandSignalPainter::paint(signal, kWideWidth, kWideHeight); };
 }
 
 std::function<QImage()> SceneImage(ScenePainter::Scene scene) {
@@ -174,6 +179,14 @@ const Picture kPictures[] = {
     {"lamp-engine.png", LampImage(DashboardPainter::Lamp::EngineFault)},
     {"lamp-hazard.png", LampImage(DashboardPainter::Lamp::HazardFlashers)},
     {"lamp-tyre-pressure.png", LampImage(DashboardPainter::Lamp::TyrePressure)},
+    {"police-stop.png", PoliceImage(HandSignalPainter::Signal::Stop)},
+    {"police-straight.png", PoliceImage(HandSignalPainter::Signal::GoStraight)},
+    {"police-left-turn.png", PoliceImage(HandSignalPainter::Signal::TurnLeft)},
+    {"police-left-turn-wait.png", PoliceImage(HandSignalPainter::Signal::LeftTurnWait)},
+    {"police-right-turn.png", PoliceImage(HandSignalPainter::Signal::TurnRight)},
+    {"police-change-lane.png", PoliceImage(HandSignalPainter::Signal::ChangeLane)},
+    {"police-slow-down.png", PoliceImage(HandSignalPainter::Signal::SlowDown)},
+    {"police-pull-over.png", PoliceImage(HandSignalPainter::Signal::PullOver)},
 };
 
 }  // namespace
