@@ -125,6 +125,40 @@ void Detour(QPainter& p) {
     Figures::Arrow(p, shaft, 12, 22, 36, kBlack);
 }
 
+void EmergencyBay(QPainter& p) {
+    SignKit::Board(p, kPlate, kGreen, kWhite);
+    Text(p, QRectF(20, 18, 260, 56), QStringLiteral("紧急停车带"), 40, kWhite);
+    // The carriageway's edge with the bay let into it, seen from above.
+    p.setPen(QPen(kWhite, 5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF{QPointF(90, 140), QPointF(160, 140), QPointF(176, 112), QPointF(228, 112),
+                             QPointF(244, 140), QPointF(272, 140)});
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWhite);
+    p.drawRoundedRect(QRectF(188, 116, 30, 16), 4, 4);  // the stopped car
+    p.drawRect(QRectF(28, 138, 50, 4));
+}
+
+void TollNotice(QPainter& p) {
+    SignKit::Board(p, kPlate, kGreen, kWhite);
+    Text(p, QRectF(20, 22, 260, 60), QStringLiteral("收费站"), 46, kWhite);
+    Text(p, QRectF(20, 90, 260, 56), QStringLiteral("1 km"), 38, kWhite);
+}
+
+void EscapeLane(QPainter& p) {
+    SignKit::Board(p, kPlate, kBlue, kWhite);
+    // The road runs down the left side; the escape lane leaves it to the right and climbs.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWhite);
+    p.drawPolygon(QPolygonF{QPointF(40, 150), QPointF(64, 150), QPointF(64, 24), QPointF(40, 24)});
+    p.drawPolygon(QPolygonF{QPointF(60, 112), QPointF(64, 92), QPointF(110, 44), QPointF(124, 56)});
+    p.setBrush(kBlue);
+    for (double y : {58.0, 70.0, 82.0})
+        p.drawRect(QRectF(96 - (y - 58) * 0.9, y - 4, 12, 3));  // the gravel bed's bands
+    Text(p, QRectF(130, 30, 150, 60), QStringLiteral("避险车道"), 34, kWhite);
+    Text(p, QRectF(130, 94, 150, 50), QStringLiteral("500 m"), 32, kWhite);
+}
+
 // A main sign in the upper part and the white auxiliary plate under it.
 void SignWithPlate(QPainter& p, SignPainter::Sign sign, const std::function<void(const QRectF&)>& plate) {
     p.drawImage(QRectF(105, 4, 90, 90), SignPainter::paint(sign, 180));
@@ -181,6 +215,19 @@ void Draw(QPainter& p, Board board) {
                 Truck(p, QRectF(box.left() + 12, box.top() + 12, 62, 38), kBlack);
                 Text(p, QRectF(box.left() + 78, box.top(), 78, box.height()), QStringLiteral("货车"), 26, kBlack);
             });
+            break;
+        case Board::ExceptBuses:
+            SignWithPlate(p, SignPainter::Sign::NoLeftTurn,
+                          [&p](const QRectF& box) { Text(p, box, QStringLiteral("除公共汽车外"), 24, kBlack); });
+            break;
+        case Board::EmergencyBay:
+            EmergencyBay(p);
+            break;
+        case Board::TollNotice:
+            TollNotice(p);
+            break;
+        case Board::EscapeLane:
+            EscapeLane(p);
             break;
         case Board::DistancePlate:
             SignWithPlate(p, SignPainter::Sign::WatchChildren,

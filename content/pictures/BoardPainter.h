@@ -19,7 +19,11 @@ public:
         Detour,          // 向左改道
         TimePlate,       // 禁止停车＋时间辅助标志
         VehiclePlate,    // 限速＋车辆种类辅助标志
-        DistancePlate,   // 注意儿童＋距离辅助标志
+        DistancePlate,
+        ExceptBuses,   // 禁止向左转弯＋“除公共汽车外”辅助标志
+        EmergencyBay,  // 紧急停车带
+        TollNotice,    // 收费站预告
+        EscapeLane,    // 避险车道预告   // 注意儿童＋距离辅助标志
     };
 
     static QImage paint(Board board, int width, int height);

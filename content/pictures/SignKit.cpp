@@ -197,6 +197,21 @@ void CarSide(QPainter& p, const QRectF& box, const QColor& colour) {
     p.restore();
 }
 
+void CarRear(QPainter& p, const QRectF& box, const QColor& colour) {
+    p.save();
+    FitDesign(p, box);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRoundedRect(QRectF(6, 50, 16, 10), 2, 2);  // tyres
+    p.drawRoundedRect(QRectF(78, 50, 16, 10), 2, 2);
+    p.drawPolygon(QPolygonF{QPointF(22, 4), QPointF(78, 4), QPointF(88, 24), QPointF(12, 24)});  // cabin
+    p.drawRoundedRect(QRectF(2, 22, 96, 32), 5, 5);                                              // body
+    p.setBrush(kWhite);
+    p.drawPolygon(QPolygonF{QPointF(26, 9), QPointF(74, 9), QPointF(81, 22), QPointF(19, 22)});  // rear window
+    p.drawRect(QRectF(36, 38, 28, 8));                                                           // number plate
+    p.restore();
+}
+
 void PolyArrow(QPainter& p, const QList<QPointF>& points, double width, double headLength, double headWidth,
                const QColor& colour) {
     QPainterPath shaft(points.front());

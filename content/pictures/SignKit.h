@@ -43,6 +43,7 @@ void Truck(QPainter& p, const QRectF& box, const QColor& colour);       // side 
 void Motorcycle(QPainter& p, const QRectF& box, const QColor& colour);  // side view, heading left
 void Bicycle(QPainter& p, const QRectF& box, const QColor& colour);     // side view, heading left
 void CarSide(QPainter& p, const QRectF& box, const QColor& colour);     // side view, heading left
+void CarRear(QPainter& p, const QRectF& box, const QColor& colour);     // seen from behind
 
 // An arrow along `points` (straight runs), with a filled head at the last point.
 void PolyArrow(QPainter& p, const QList<QPointF>& points, double width, double headLength, double headWidth,

@@ -184,11 +184,7 @@ void SpeedFigure(QPainter& p, const QString& figure, const QColor& colour) {
     Text(p, QRectF(13, 13, 74, 74), figure, long3 ? 32 : 40, colour, true);
 }
 
-void EndOfLimit(QPainter& p, const QString& figure) {
-    p.setPen(QPen(kBlack, 2.5));
-    p.setBrush(kWhite);
-    p.drawEllipse(QPointF(50, 50), 45, 45);
-    SpeedFigure(p, figure, QColor(70, 70, 70));
+void EndStripes(QPainter& p) {
     p.save();
     QPainterPath inside;
     inside.addEllipse(QPointF(50, 50), 44, 44);
@@ -200,6 +196,16 @@ void EndOfLimit(QPainter& p, const QString& figure) {
     }
     p.restore();
 }
+
+// The plate of a limit's release: a white disc in a thin black ring; the released limit goes on it in grey,
+// under black stripes.
+void ReleasePlate(QPainter& p) {
+    p.setPen(QPen(kBlack, 2.5));
+    p.setBrush(kWhite);
+    p.drawEllipse(QPointF(50, 50), 45, 45);
+}
+
+const QColor kReleased(110, 110, 110);
 
 void LeftTurnArrow(QPainter& p, const QColor& colour, double width) {
     QPainterPath shaft(QPointF(58, 80));
@@ -288,6 +294,102 @@ void LaneDirectionsPlate(QPainter& p) {
     QPainterPath branch(QPointF(76, 62));
     branch.quadTo(76, 50, 87, 50);
     Figures::Arrow(p, branch, 5, 7, 12, kWhite);
+}
+
+void Merge(QPainter& p) {
+    QPainterPath main(QPointF(44, 88));
+    main.lineTo(44, 44);
+    Figures::Arrow(p, main, 7, 11, 18, kBlack);
+    QPainterPath branch(QPointF(64, 88));
+    branch.lineTo(64, 76);
+    branch.quadTo(64, 66, 48, 58);
+    Stroke(p, branch, 6, kBlack);
+}
+
+void BumpySymbol(QPainter& p) {
+    QPainterPath ground(QPointF(26, 84));
+    ground.lineTo(26, 76);
+    ground.cubicTo(32, 62, 40, 62, 46, 76);
+    ground.cubicTo(52, 62, 60, 62, 66, 76);
+    ground.lineTo(74, 76);
+    ground.lineTo(74, 84);
+    ground.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlack);
+    p.drawPath(ground);
+}
+
+void HumpSymbol(QPainter& p) {
+    QPainterPath bridge(QPointF(24, 84));
+    bridge.lineTo(24, 78);
+    bridge.cubicTo(38, 78, 40, 54, 50, 54);
+    bridge.cubicTo(60, 54, 62, 78, 76, 78);
+    bridge.lineTo(76, 84);
+    bridge.cubicTo(62, 84, 60, 62, 50, 62);
+    bridge.cubicTo(40, 62, 38, 84, 24, 84);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlack);
+    p.drawPath(bridge);
+}
+
+// The parapets of a narrow bridge: straight in the middle, splayed where the road widens at either end.
+void NarrowBridgeSymbol(QPainter& p) {
+    for (double side : {-1.0, 1.0}) {
+        QPainterPath rail(QPointF(50 + side * 16, 88));
+        rail.lineTo(50 + side * 8, 78);
+        rail.lineTo(50 + side * 8, 54);
+        rail.lineTo(50 + side * 16, 44);
+        Stroke(p, rail, 5, kBlack);
+    }
+}
+
+void YSymbol(QPainter& p) {
+    p.setPen(QPen(kBlack, 8, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(50, 88), QPointF(50, 64));
+    p.drawPolyline(QPolygonF{QPointF(34, 44), QPointF(50, 64), QPointF(66, 44)});
+}
+
+void House(QPainter& p, double x, double width, double wall, double roof) {
+    p.drawPolygon(QPolygonF{QPointF(x, 86), QPointF(x, 86 - wall), QPointF(x + width / 2, 86 - wall - roof),
+                            QPointF(x + width, 86 - wall), QPointF(x + width, 86)});
+}
+
+void VillageSymbol(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlack);
+    House(p, 26, 24, 16, 12);
+    House(p, 50, 24, 22, 14);
+    p.setBrush(kYellow);
+    p.drawRect(QRectF(35, 76, 6, 10));  // doors
+    p.drawRect(QRectF(59, 74, 6, 12));
+}
+
+void WindsockSymbol(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlack);
+    p.drawRect(QRectF(30, 44, 4, 44));  // the mast
+    // The sock streams out to the right, narrowing, in bands.
+    for (int i = 0; i < 3; ++i) {
+        const double x0 = 34 + i * 12;
+        const double h0 = 14 - i * 3;
+        const double h1 = 14 - (i + 1) * 3;
+        p.drawPolygon(QPolygonF{QPointF(x0, 52 - h0 / 2 + i * 2), QPointF(x0 + 10, 52 - h1 / 2 + (i + 1) * 2),
+                                QPointF(x0 + 10, 52 + h1 / 2 + (i + 1) * 2), QPointF(x0, 52 + h0 / 2 + i * 2)});
+    }
+}
+
+void TwoCars(QPainter& p, const QColor& left, const QColor& right) {
+    CarRear(p, QRectF(20, 38, 28, 22), left);
+    CarRear(p, QRectF(52, 38, 28, 22), right);
+}
+
+void LanePlate(QPainter& p, const std::function<void()>& arrow) {
+    Board(p, QRectF(14, 6, 72, 88), kBlue, kWhite);
+    p.setPen(QPen(kWhite, 2.5, Qt::DashLine));
+    p.drawLine(QPointF(24, 12), QPointF(24, 88));
+    p.drawLine(QPointF(76, 12), QPointF(76, 88));
+    arrow();
 }
 
 void Draw(QPainter& p, Sign sign) {
@@ -425,7 +527,9 @@ void Draw(QPainter& p, Sign sign) {
             SpeedFigure(p, QStringLiteral("120"), kBlack);
             break;
         case Sign::EndSpeedLimit40:
-            EndOfLimit(p, QStringLiteral("40"));
+            ReleasePlate(p);
+            SpeedFigure(p, QStringLiteral("40"), kReleased);
+            EndStripes(p);
             break;
         case Sign::NoLeftTurn:
             ProhibitionPlate(p);
@@ -599,6 +703,100 @@ void Draw(QPainter& p, Sign sign) {
             break;
         case Sign::PriorityOverOncoming:
             PriorityPlate(p);
+            break;
+        case Sign::NarrowsLeft:
+            WarningPlate(p);
+            Mirrored(p, [&p] {
+                NarrowingEdge(p, 40, 0);
+                NarrowingEdge(p, 62, -9);
+            });
+            break;
+        case Sign::Merge:
+            WarningPlate(p);
+            Merge(p);
+            break;
+        case Sign::Bumpy:
+            WarningPlate(p);
+            BumpySymbol(p);
+            break;
+        case Sign::HumpBridge:
+            WarningPlate(p);
+            HumpSymbol(p);
+            break;
+        case Sign::NarrowBridge:
+            WarningPlate(p);
+            NarrowBridgeSymbol(p);
+            break;
+        case Sign::YJunction:
+            WarningPlate(p);
+            YSymbol(p);
+            break;
+        case Sign::Village:
+            WarningPlate(p);
+            VillageSymbol(p);
+            break;
+        case Sign::Crosswind:
+            WarningPlate(p);
+            WindsockSymbol(p);
+            break;
+        case Sign::NoPedestrians:
+            ProhibitionPlate(p);
+            Figures::Walker(p, QPointF(48, 80), 52, kBlack);
+            ProhibitionBar(p);
+            break;
+        case Sign::NoLeftOrRight:
+            ProhibitionPlate(p);
+            p.setPen(QPen(kBlack, 8, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(50, 82), QPointF(50, 52));
+            for (double end : {28.0, 72.0}) {
+                QPainterPath branch(QPointF(50, 56));
+                branch.quadTo(50, 46, end, 46);
+                Figures::Arrow(p, branch, 8, 11, 19, kBlack);
+            }
+            ProhibitionBar(p);
+            break;
+        case Sign::NoStraightOrLeft: {
+            ProhibitionPlate(p);
+            QPainterPath straight(QPointF(56, 82));
+            straight.lineTo(56, 42);
+            Figures::Arrow(p, straight, 8, 12, 20, kBlack);
+            QPainterPath branch(QPointF(56, 68));
+            branch.quadTo(56, 56, 38, 56);
+            Figures::Arrow(p, branch, 8, 12, 20, kBlack);
+            ProhibitionBar(p);
+            break;
+        }
+        case Sign::NoOvertaking:
+            ProhibitionPlate(p);
+            TwoCars(p, kRed, kBlack);
+            break;
+        case Sign::EndNoOvertaking:
+            ReleasePlate(p);
+            TwoCars(p, kReleased, kReleased);
+            EndStripes(p);
+            break;
+        case Sign::OneWayLeft:
+            Board(p, QRectF(4, 26, 92, 48), kBlue, kWhite);
+            {
+                QPainterPath shaft(QPointF(84, 50));
+                shaft.lineTo(36, 50);
+                Figures::Arrow(p, shaft, 13, 20, 30, kWhite);
+            }
+            break;
+        case Sign::StraightLane:
+            LanePlate(p, [&p] {
+                QPainterPath shaft(QPointF(50, 84));
+                shaft.lineTo(50, 38);
+                Figures::Arrow(p, shaft, 12, 20, 30, kWhite);
+            });
+            break;
+        case Sign::LeftTurnLane:
+            LanePlate(p, [&p] {
+                QPainterPath shaft(QPointF(56, 84));
+                shaft.lineTo(56, 52);
+                shaft.quadTo(56, 40, 42, 40);
+                Figures::Arrow(p, shaft, 12, 16, 28, kWhite);
+            });
             break;
         case Sign::LaneDirections:
             LaneDirectionsPlate(p);

@@ -32,7 +32,15 @@ public:
         TwoWayTraffic,     // 双向交通
         WatchCycles,       // 注意非机动车
         Slippery,          // 易滑
-        WatchChildren,     // 注意儿童
+        WatchChildren,
+        NarrowsLeft,   // 左侧变窄
+        Merge,         // 注意合流
+        Bumpy,         // 路面不平
+        HumpBridge,    // 驼峰桥
+        NarrowBridge,  // 窄桥
+        YJunction,     // Y形交叉
+        Village,       // 村庄
+        Crosswind,     // 注意儿童
         // Prohibition signs
         NoPassage,        // 禁止通行
         NoEntry,          // 禁止驶入
@@ -54,9 +62,14 @@ public:
         NoTrucks,         // 禁止载货汽车驶入
         NoMotorcycles,    // 禁止摩托车驶入
         NoCycles,         // 禁止非机动车进入
-        StopForCheck,     // 停车检查
-        Stop,             // 停车让行
-        Yield,            // 减速让行
+        StopForCheck,
+        NoPedestrians,     // 禁止行人进入
+        NoLeftOrRight,     // 禁止向左向右转弯
+        NoStraightOrLeft,  // 禁止直行和向左转弯
+        NoOvertaking,      // 禁止超车
+        EndNoOvertaking,   // 停车检查
+        Stop,              // 停车让行
+        Yield,             // 减速让行
         // Mandatory signs
         StraightOnly,     // 直行
         TurnLeft,         // 向左转弯
@@ -77,7 +90,10 @@ public:
         PedestrianCrossing,    // 人行横道
         Parking,               // 停车场
         PriorityOverOncoming,  // 会车先行
-        LaneDirections,        // 分向行驶车道
+        LaneDirections,
+        OneWayLeft,    // 单行路（向左）
+        StraightLane,  // 直行车道
+        LeftTurnLane,  // 分向行驶车道
     };
 
     static QImage paint(Sign sign, int size);
