@@ -227,8 +227,8 @@ void Tyre(QPainter& p, const QColor& c) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(wall);
     p.setPen(Line(c, 4));
-    for (double x = 30; x <= 70; x += 10)
-        p.drawLine(QPointF(x, 80), QPointF(x, 86));
+    for (int i = 0; i < 5; ++i)
+        p.drawLine(QPointF(30 + i * 10, 80), QPointF(30 + i * 10, 86));
     SignKit::Text(p, QRectF(30, 28, 40, 46), QStringLiteral("!"), 40, c);
 }
 

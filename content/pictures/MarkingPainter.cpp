@@ -30,14 +30,18 @@ void Solid(QPainter& p, double x, const QColor& colour, double top = 0, double b
 
 void Dashed(QPainter& p, double x, const QColor& colour, double top = 0, double bottom = 170, double dash = 22,
             double gap = 14) {
-    for (double y = bottom; y > top; y -= dash + gap)
+    for (int i = 0; bottom - i * (dash + gap) > top; ++i) {
+        const double y = bottom - i * (dash + gap);
         Rect(p, QRectF(x - kLine / 2, std::max(top, y - dash), kLine, std::min(dash, y - top)), colour);
+    }
 }
 
 void DashedAcross(QPainter& p, double y, double left, double right, double thickness, const QColor& colour,
                   double dash = 12, double gap = 8) {
-    for (double x = left; x < right; x += dash + gap)
+    for (int i = 0; left + i * (dash + gap) < right; ++i) {
+        const double x = left + i * (dash + gap);
         Rect(p, QRectF(x, y - thickness / 2, std::min(dash, right - x), thickness), colour);
+    }
 }
 
 // A car seen from above; `up` says whether it drives up the picture.
@@ -126,8 +130,8 @@ void Chevrons(QPainter& p) {
     p.save();
     p.setClipPath(area);
     p.setPen(QPen(kWhite, 5));
-    for (double y = -40; y < 220; y += 18)
-        p.drawLine(QPointF(180, y), QPointF(270, y - 50));
+    for (int i = 0; i < 15; ++i)
+        p.drawLine(QPointF(180, -40 + i * 18), QPointF(270, -90 + i * 18));
     p.restore();
     p.setPen(QPen(kWhite, kLine, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
@@ -157,8 +161,8 @@ void LeftTurnWaiting(QPainter& p) {
 void ZigZag(QPainter& p, double x, double top, double bottom) {
     QPolygonF line;
     bool out = false;
-    for (double y = bottom; y >= top; y -= 8) {
-        line << QPointF(x + (out ? 4 : -4), y);
+    for (int i = 0; bottom - i * 8 >= top; ++i) {
+        line << QPointF(x + (out ? 4 : -4), bottom - i * 8);
         out = !out;
     }
     p.setPen(QPen(kWhite, 2.5));
@@ -190,7 +194,8 @@ void YellowGrid(QPainter& p) {
     p.save();
     p.setClipRect(box);
     p.setPen(QPen(kYellow, 2.5));
-    for (double d = -200; d < 300; d += 20) {
+    for (int i = 0; i < 25; ++i) {
+        const double d = -200 + i * 20;
         p.drawLine(QPointF(box.left() + d, box.top()), QPointF(box.left() + d + 100, box.bottom() + 18));
         p.drawLine(QPointF(box.left() + d + 100, box.top()), QPointF(box.left() + d, box.bottom() + 18));
     }
@@ -208,8 +213,8 @@ void CrossingAhead(QPainter& p) {
     Dashed(p, 84, kWhite);
     Dashed(p, 216, kWhite);
     Rect(p, QRectF(16, 16, 268, 40), kAsphalt);
-    for (double x = 22; x < 278; x += 18)
-        Rect(p, QRectF(x, 18, 10, 36), kWhite);
+    for (int i = 0; i < 15; ++i)
+        Rect(p, QRectF(22 + i * 18, 18, 10, 36), kWhite);
     Rect(p, QRectF(152, 62, 126, 4), kWhite);  // stop line before the crossing
     p.setPen(QPen(kWhite, 3));
     p.setBrush(Qt::NoBrush);

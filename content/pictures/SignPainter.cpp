@@ -49,8 +49,8 @@ void ReverseCurveArrow(QPainter& p) {
 
 void WindingArrow(QPainter& p) {
     QPainterPath shaft(QPointF(50, 87));
-    for (double y = 87; y >= 52; y -= 1)
-        shaft.lineTo(50 + 8 * std::sin((87 - y) / 35 * 3 * std::numbers::pi), y);
+    for (int step = 0; step <= 35; ++step)
+        shaft.lineTo(50 + 8 * std::sin(step / 35.0 * 3 * std::numbers::pi), 87 - step);
     Figures::Arrow(p, shaft, 5.5, 9, 15, kBlack);
 }
 
@@ -261,8 +261,8 @@ void CrossingPlate(QPainter& p) {
     p.setBrush(kWhite);
     p.drawPolygon(QPolygonF{QPointF(50, 14), QPointF(86, 84), QPointF(14, 84)});
     p.setBrush(kBlack);
-    for (double x = 24; x < 76; x += 10)
-        p.drawRect(QRectF(x, 76, 6, 5));
+    for (int i = 0; i < 6; ++i)
+        p.drawRect(QRectF(24 + i * 10, 76, 6, 5));
     Figures::Walker(p, QPointF(48, 74), 42, kBlack);
 }
 
