@@ -232,6 +232,86 @@ void Tyre(QPainter& p, const QColor& c) {
     SignKit::Text(p, QRectF(30, 28, 40, 46), QStringLiteral("!"), 40, c);
 }
 
+void PositionLamps(QPainter& p, const QColor& c) {
+    p.setPen(Line(c, 4.5));
+    p.setBrush(Qt::NoBrush);
+    for (double side : {-1.0, 1.0}) {
+        // Two small lamps back to back, each with its lens outwards and shining outwards.
+        const double lens = 50 + side * 14;
+        QPainterPath shell(QPointF(lens, 38));
+        shell.cubicTo(lens - side * 15, 38, lens - side * 15, 62, lens, 62);
+        shell.closeSubpath();
+        p.drawPath(shell);
+        for (double dy : {-9.0, 0.0, 9.0})
+            p.drawLine(QPointF(lens + side * 6, 50 + dy), QPointF(lens + side * 20, 50 + dy * 1.6));
+    }
+}
+
+// A car seen from the side, heading left, with its bonnet or its boot lid raised.
+void CarWithLid(QPainter& p, const QColor& c, bool bonnet) {
+    QPainterPath body(QPointF(86, 66));
+    body.lineTo(86, 52);
+    if (bonnet) {
+        body.lineTo(72, 38);
+        body.lineTo(48, 38);
+        body.lineTo(38, 52);
+    } else {
+        body.lineTo(72, 52);  // the boot lid is up; the body ends at the rear window
+        body.moveTo(72, 52);
+        body.lineTo(70, 38);
+        body.lineTo(48, 38);
+        body.lineTo(38, 52);
+        body.lineTo(16, 54);
+    }
+    if (bonnet) {
+        body.moveTo(16, 56);
+    }
+    body.lineTo(16, 66);
+    body.lineTo(86, 66);
+    p.setPen(Line(c, 4.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+    // The raised lid, hinged at the windscreen or at the roof's end.
+    if (bonnet)
+        p.drawLine(QPointF(38, 52), QPointF(20, 30));
+    else
+        p.drawLine(QPointF(72, 40), QPointF(92, 30));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(30, 68), 7, 7);
+    p.drawEllipse(QPointF(72, 68), 7, 7);
+}
+
+void WasherFluid(QPainter& p, const QColor& c) {
+    // The windscreen, and the jet of washer fluid fanning up from below it.
+    QPainterPath screen(QPointF(16, 32));
+    screen.quadTo(50, 18, 84, 32);
+    screen.lineTo(76, 74);
+    screen.quadTo(50, 66, 24, 74);
+    screen.closeSubpath();
+    p.setPen(Line(c, 4.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(screen);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    for (int i = 0; i < 7; ++i) {
+        const double t = i / 6.0;
+        p.drawEllipse(QPointF(30 + 40 * t, 58 - 26 * std::sin(t * 3.14159)), 2.6, 2.6);
+    }
+    p.drawRect(QRectF(46, 64, 8, 8));  // the nozzle
+}
+
+void Stability(QPainter& p, const QColor& c) {
+    SignKit::CarRear(p, QRectF(26, 16, 48, 36), c);
+    p.setPen(Line(c, 4));
+    p.setBrush(Qt::NoBrush);
+    for (double x : {36.0, 64.0}) {
+        QPainterPath skid(QPointF(x, 58));
+        skid.cubicTo(x - 10, 66, x + 10, 76, x, 86);
+        p.drawPath(skid);
+    }
+}
+
 void Draw(QPainter& p, Lamp lamp) {
     switch (lamp) {
         case Lamp::OilPressure:
@@ -294,6 +374,21 @@ void Draw(QPainter& p, Lamp lamp) {
             break;
         case Lamp::TyrePressure:
             Tyre(p, kAmber);
+            break;
+        case Lamp::PositionLamps:
+            PositionLamps(p, kGreen);
+            break;
+        case Lamp::BonnetOpen:
+            CarWithLid(p, kRed, true);
+            break;
+        case Lamp::BootOpen:
+            CarWithLid(p, kRed, false);
+            break;
+        case Lamp::WasherFluid:
+            WasherFluid(p, kAmber);
+            break;
+        case Lamp::Stability:
+            Stability(p, kAmber);
             break;
     }
 }

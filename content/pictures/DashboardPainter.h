@@ -25,6 +25,11 @@ public:
         EngineFault,     // 发动机故障灯
         HazardFlashers,  // 转向指示灯（两侧同时闪烁）
         TyrePressure,    // 轮胎气压警告灯
+        PositionLamps,   // 示廓灯指示灯
+        BonnetOpen,      // 发动机舱盖未关指示灯
+        BootOpen,        // 行李箱盖未关指示灯
+        WasherFluid,     // 风窗洗涤液不足指示灯
+        Stability,       // 车身电子稳定系统指示灯
     };
 
     static QImage paint(Lamp lamp, int size);
