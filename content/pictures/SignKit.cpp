@@ -141,15 +141,16 @@ void Motorcycle(QPainter& p, const QRectF& box, const QColor& colour) {
     Wheel(p, QPointF(18, 44), 13, 4.5, colour);
     Wheel(p, QPointF(82, 44), 13, 4.5, colour);
     p.setPen(QPen(colour, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(18, 44), QPointF(30, 12));  // the front fork
-    p.drawLine(QPointF(30, 12), QPointF(22, 8));   // handlebar
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(18, 44), QPointF(28, 12));                                  // the front fork
+    p.drawLine(QPointF(28, 12), QPointF(20, 8));                                   // handlebar
+    p.drawPolyline(QPolygonF{QPointF(32, 22), QPointF(44, 40), QPointF(82, 44)});  // frame and swing arm
+    p.drawLine(QPointF(62, 22), QPointF(70, 40));
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    // Tank, engine and seat as one body.
-    p.drawPolygon(QPolygonF{QPointF(30, 20), QPointF(52, 16), QPointF(86, 20), QPointF(90, 28), QPointF(66, 30),
-                            QPointF(58, 46), QPointF(40, 46), QPointF(34, 30)});
-    p.setPen(QPen(colour, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(60, 40), QPointF(82, 44));  // the swing arm
+    p.drawPolygon(QPolygonF{QPointF(30, 18), QPointF(50, 13), QPointF(58, 24), QPointF(34, 26)});  // tank
+    p.drawRoundedRect(QRectF(54, 16, 32, 7), 3, 3);                                                // seat
+    p.drawRoundedRect(QRectF(38, 27, 22, 14), 2, 2);                                               // engine
     p.restore();
 }
 
