@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "Figures.h"
+#include "SignKit.h"
 
 namespace {
 
@@ -259,6 +260,70 @@ void SpeedBands(QPainter& p) {
     }
 }
 
+void ReversibleLane(QPainter& p) {
+    TwoWayRoad(p);
+    // The middle lane is edged by double yellow dashed lines on both sides.
+    for (double x : {106.0, 113.0, 187.0, 194.0})
+        Dashed(p, x, kYellow);
+    Car(p, QPointF(64, 54), QColor(230, 230, 230), false);
+    Car(p, QPointF(236, 112), QColor(200, 40, 40));
+}
+
+// One carriageway of an expressway, three lanes all running up the picture, `shoulder` wide on the right.
+void Carriageway(QPainter& p, double shoulder) {
+    Rect(p, QRectF(0, 0, 300, 170), kVerge);
+    Rect(p, QRectF(20, 0, 234 + shoulder, 170), kAsphalt);
+    Solid(p, 26, kWhite);
+    Dashed(p, 102, kWhite);
+    Dashed(p, 178, kWhite);
+    Solid(p, 254, kWhite);
+}
+
+void DistanceCheck(QPainter& p) {
+    Carriageway(p, 12);
+    for (double y : {22.0, 124.0})
+        Rect(p, QRectF(28, y, 224, 9), kWhite);
+    Car(p, QPointF(140, 64), QColor(200, 40, 40));
+    Car(p, QPointF(216, 150), QColor(40, 90, 180));
+}
+
+void CycleLane(QPainter& p) {
+    Rect(p, QRectF(0, 0, 300, 170), QColor(206, 196, 180));  // pavement on the right
+    Rect(p, QRectF(0, 0, 290, 170), kAsphalt);
+    Dashed(p, 80, kYellow);
+    Dashed(p, 160, kWhite);
+    Solid(p, 232, kWhite);
+    Rect(p, QRectF(290, 0, 10, 170), kKerb);
+    SignKit::Bicycle(p, QRectF(240, 64, 44, 26), kWhite);
+    Car(p, QPointF(196, 110), QColor(200, 40, 40));
+}
+
+void EmergencyLane(QPainter& p) {
+    Carriageway(p, 40);
+    Car(p, QPointF(64, 46), QColor(230, 230, 230));
+    Car(p, QPointF(140, 120), QColor(200, 40, 40));
+    Car(p, QPointF(216, 60), QColor(40, 90, 180));
+}
+
+void UTurnLaneArrow(QPainter& p, double x, double y) {
+    QPainterPath shaft(QPointF(x + 6, y + 24));
+    shaft.lineTo(x + 6, y - 4);
+    shaft.arcTo(QRectF(x - 8, y - 11, 14, 14), 0, 180);
+    shaft.lineTo(x - 8, y + 6);
+    Figures::Arrow(p, shaft, 4, 9, 13, kWhite);
+}
+
+void UTurnLane(QPainter& p) {
+    TwoWayRoad(p);
+    CrossRoadAtTop(p, 50);
+    DoubleYellow(p, 50, 170);
+    Dashed(p, 84, kWhite, 50, 170);
+    Solid(p, 216, kWhite, 56, 170);
+    Rect(p, QRectF(150, 52, 128, 6), kWhite);
+    UTurnLaneArrow(p, 183, 100);
+    LaneArrow(p, 247, 96, 0);
+}
+
 void Draw(QPainter& p, Marking marking) {
     switch (marking) {
         case Marking::WhiteDashed:
@@ -346,6 +411,21 @@ void Draw(QPainter& p, Marking marking) {
             break;
         case Marking::SpeedBands:
             SpeedBands(p);
+            break;
+        case Marking::ReversibleLane:
+            ReversibleLane(p);
+            break;
+        case Marking::DistanceCheck:
+            DistanceCheck(p);
+            break;
+        case Marking::CycleLane:
+            CycleLane(p);
+            break;
+        case Marking::EmergencyLane:
+            EmergencyLane(p);
+            break;
+        case Marking::UTurnArrow:
+            UTurnLane(p);
             break;
     }
 }

@@ -25,6 +25,11 @@ public:
         CurbNoStopping,     // 黄色实线路缘：禁止停车
         CurbNoParking,      // 黄色虚线路缘：禁止长时停车
         SpeedBands,         // 车行道横向减速标线
+        ReversibleLane,     // 可变车道线（潮汐车道）
+        DistanceCheck,      // 车距确认线
+        CycleLane,          // 非机动车道
+        EmergencyLane,      // 高速公路应急车道
+        UTurnArrow,         // 掉头导向箭头
     };
 
     static QImage paint(Marking marking, int width, int height);
