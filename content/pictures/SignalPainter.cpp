@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 
 #include "Figures.h"
+#include "SignKit.h"
 
 namespace {
 
@@ -155,6 +156,54 @@ void RailwayCrossing(QPainter& p) {
     DrawLamp(p, QPointF(186, 86), 15, Lamp::Round, kRed, false);
 }
 
+// A figure standing still, arms at its sides, its feet at `feet`.
+void Standing(QPainter& p, QPointF feet, double height, const QColor& colour) {
+    const double h = height;
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(feet + QPointF(0, -0.88 * h), 0.1 * h, 0.1 * h);
+    p.drawRoundedRect(QRectF(feet.x() - 0.16 * h, feet.y() - 0.74 * h, 0.32 * h, 0.4 * h), 0.06 * h, 0.06 * h);
+    p.drawRect(QRectF(feet.x() - 0.13 * h, feet.y() - 0.36 * h, 0.1 * h, 0.36 * h));
+    p.drawRect(QRectF(feet.x() + 0.03 * h, feet.y() - 0.36 * h, 0.1 * h, 0.36 * h));
+}
+
+// The two-lamp head at a crossing: the red lamp shows a figure standing, the green one a figure walking.
+void PedestrianLights(QPainter& p) {
+    Sky(p);
+    p.fillRect(QRectF(146, 140, 8, 30), QColor(110, 110, 114));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kHousing);
+    p.drawRoundedRect(QRectF(118, 16, 64, 126), 6, 6);
+    const QPointF red(150, 48);
+    const QPointF green(150, 110);
+    Glow(p, red, 22, kRed);
+    p.setBrush(QColor(16, 16, 16));
+    p.drawEllipse(red, 24, 24);
+    p.drawEllipse(green, 24, 24);
+    Standing(p, red + QPointF(0, 19), 38, kRed);
+    Figures::Walker(p, green + QPointF(0, 19), 38, Dimmed(kGreen));
+}
+
+// A three-lamp head whose lamps show a bicycle, for the traffic of a cycle lane.
+void CycleLights(QPainter& p) {
+    Sky(p);
+    Gantry(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kHousing);
+    p.drawRoundedRect(QRectF(128, 22, 44, 124), 6, 6);
+    const QColor colours[] = {kRed, kYellow, kGreen};
+    for (int i = 0; i < 3; ++i) {
+        const QPointF centre(150, 44 + 40 * i);
+        const bool lit = i == 2;
+        if (lit)
+            Glow(p, centre, 15, colours[i]);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(16, 16, 16));
+        p.drawEllipse(centre, 15, 15);
+        SignKit::Bicycle(p, QRectF(centre.x() - 12, centre.y() - 8, 24, 15), lit ? colours[i] : Dimmed(colours[i]));
+    }
+}
+
 void Draw(QPainter& p, Signal signal) {
     switch (signal) {
         case Signal::GreenRound:
@@ -184,6 +233,12 @@ void Draw(QPainter& p, Signal signal) {
             break;
         case Signal::RailwayCrossing:
             RailwayCrossing(p);
+            break;
+        case Signal::Pedestrian:
+            PedestrianLights(p);
+            break;
+        case Signal::Cycle:
+            CycleLights(p);
             break;
     }
 }

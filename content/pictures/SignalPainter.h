@@ -15,6 +15,8 @@ public:
         RedRightArrow,    // 右转红色箭头灯亮，圆形绿灯亮
         LaneControl,      // 车道信号灯：红色叉形与绿色箭头
         RailwayCrossing,  // 道口信号灯：红灯交替闪烁
+        Pedestrian,       // 人行横道信号灯：红色站立人形亮
+        Cycle,            // 非机动车信号灯：绿色自行车图案亮
     };
 
     static QImage paint(Signal signal, int width, int height);

@@ -167,6 +167,8 @@ const Picture kPictures[] = {
     {"signal-red-right-arrow.png", Wide<SignalPainter>(SignalPainter::Signal::RedRightArrow)},
     {"signal-lane-control.png", Wide<SignalPainter>(SignalPainter::Signal::LaneControl)},
     {"signal-railway.png", Wide<SignalPainter>(SignalPainter::Signal::RailwayCrossing)},
+    {"signal-pedestrian.png", Wide<SignalPainter>(SignalPainter::Signal::Pedestrian)},
+    {"signal-cycle.png", Wide<SignalPainter>(SignalPainter::Signal::Cycle)},
     {"scene-red-light.jpg", Wide<ScenePainter>(ScenePainter::Scene::CrossroadsRedLight)},
     {"scene-zebra.jpg", Wide<ScenePainter>(ScenePainter::Scene::ZebraCrossing)},
     {"scene-expressway.jpg", Wide<ScenePainter>(ScenePainter::Scene::Expressway)},
