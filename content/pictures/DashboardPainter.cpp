@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "Figures.h"
 #include "SignKit.h"
 
 namespace {
@@ -312,6 +313,46 @@ void Stability(QPainter& p, const QColor& c) {
     }
 }
 
+void SteeringWheel(QPainter& p, const QColor& c) {
+    p.setPen(Line(c));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(44, 50), 28, 28);
+    p.drawEllipse(QPointF(44, 50), 7, 7);
+    p.drawLine(QPointF(16, 50), QPointF(37, 50));
+    p.drawLine(QPointF(51, 50), QPointF(72, 50));
+    p.drawLine(QPointF(44, 57), QPointF(44, 78));
+    SignKit::Text(p, QRectF(72, 30, 24, 40), QStringLiteral("!"), 36, c);
+}
+
+void GlowPlug(QPainter& p, const QColor& c) {
+    // The heater coil of a diesel engine's glow plug.
+    QPainterPath coil(QPointF(14, 40));
+    coil.lineTo(26, 40);
+    for (int i = 0; i < 5; ++i) {
+        const double x = 26 + i * 10;
+        coil.cubicTo(x, 62, x + 10, 62, x + 10, 40);
+    }
+    coil.lineTo(86, 40);
+    p.setPen(Line(c));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(coil);
+}
+
+void Cruise(QPainter& p, const QColor& c) {
+    // A speedometer dial with its needle, and an arrow round it.
+    const QRectF dial(22, 26, 50, 50);
+    p.setPen(Line(c));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(dial, -30 * 16, 240 * 16);
+    p.drawLine(QPointF(47, 51), QPointF(60, 36));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(47, 51), 5, 5);
+    QPainterPath arrow(QPointF(60, 86));
+    arrow.quadTo(82, 84, 86, 64);
+    Figures::Arrow(p, arrow, 4.5, 10, 14, c);
+}
+
 void Draw(QPainter& p, Lamp lamp) {
     switch (lamp) {
         case Lamp::OilPressure:
@@ -389,6 +430,18 @@ void Draw(QPainter& p, Lamp lamp) {
             break;
         case Lamp::Stability:
             Stability(p, kAmber);
+            break;
+        case Lamp::SteeringFault:
+            SteeringWheel(p, kRed);
+            break;
+        case Lamp::GlowPlug:
+            GlowPlug(p, kAmber);
+            break;
+        case Lamp::CoolantCold:
+            Thermometer(p, kBlue);
+            break;
+        case Lamp::Cruise:
+            Cruise(p, kGreen);
             break;
     }
 }

@@ -30,6 +30,10 @@ public:
         BootOpen,        // 行李箱盖未关指示灯
         WasherFluid,     // 风窗洗涤液不足指示灯
         Stability,       // 车身电子稳定系统指示灯
+        SteeringFault,   // 转向助力故障灯
+        GlowPlug,        // 柴油机预热指示灯
+        CoolantCold,     // 冷却液温度低指示灯
+        Cruise,          // 定速巡航指示灯
     };
 
     static QImage paint(Lamp lamp, int size);
