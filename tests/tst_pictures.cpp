@@ -1,5 +1,8 @@
 // The question pictures that ship: every picture a bank names is there, decodes, and fits the picture box.
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QTest>
 
@@ -20,6 +23,7 @@ private slots:
     void everyNamedPictureFitsTheBox_data();
     void everyNamedPictureFitsTheBox();
     void sequentialPracticeOpensOnAPictureQuestion();
+    void everyShippedPictureIsDistinct();
 };
 
 void TstPictures::everyNamedPictureFitsTheBox_data() {
@@ -59,6 +63,24 @@ void TstPictures::sequentialPracticeOpensOnAPictureQuestion() {
     query.Open();
     QVERIFY(!query.FieldByName(QStringLiteral("bmp")).AsString().isEmpty());
     QVERIFY(!query.FieldByName(QStringLiteral("ans4")).AsString().isEmpty());
+}
+
+// Two files with the same drawing mean a painter case fell through to another's: the learner would see one sign
+// under two meanings.
+void TstPictures::everyShippedPictureIsDistinct() {
+    const QDir folder(BuiltAppDir() + QStringLiteral("image"));
+    const QStringList names = folder.entryList(QDir::Files);
+    QVERIFY(!names.isEmpty());
+    QHash<QByteArray, QString> drawnBy;
+    for (const QString& name : names) {
+        const QImage picture = QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!picture.isNull(), qUtf8Printable(name));
+        const QByteArray key = QCryptographicHash::hash(
+            QByteArrayView(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()),
+            QCryptographicHash::Sha1);
+        QVERIFY2(!drawnBy.contains(key), qUtf8Printable(name + QStringLiteral(" repeats ") + drawnBy.value(key)));
+        drawnBy.insert(key, name);
+    }
 }
 
 QV_TEST_MAIN(TstPictures)
