@@ -16,7 +16,7 @@
 #include "platform/AppDir.h"
 #include "practice/UfrmTest.h"
 #include "skin/TsEdit.h"
-#include "skin/TsLabelFX.h"
+#include "skin/TsLabel.h"
 
 namespace {
 constexpr int kPackageMilliseconds = 600000;

@@ -110,6 +110,15 @@ private slots:
 void UserProgressTest::savedInTheUsersFolderBankUntouched() {
     TestHomes homes;
     Installed program({1, 2, 3, 4, 5});
+    // A bank of the first layout, which a writable copy would have upgraded at start-up.
+    QVERIFY(QFile::setPermissions(program.dir.Path(), kWritable));
+    {
+        Connection older;
+        older.SetConnectionString(TDM::ConnectionStringFor(program.dir.File("t1.mdb")));
+        older.Execute(QStringLiteral("alter table question drop column jiexi"));
+        older.Execute(QStringLiteral("delete from qv_meta where name='schema_version'"));
+    }
+    QVERIFY(QFile::setPermissions(program.dir.Path(), kReadOnly));
     const QByteArray bank = Hash(program.dir.File("t1.mdb"));
     program.dm->DataModuleCreate();
     program.Save("0", 3);
