@@ -44,6 +44,32 @@ QByteArray TestAppDir::ReadFile(const QString& name) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+namespace {
+const char* const kHomeVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CONFIG_DIRS"};
+}  // namespace
+
+TestHomes::TestHomes() {
+    for (const char* name : kHomeVariables)
+        saved_[name] = qgetenv(name);
+    Use(QStringLiteral("first"));
+}
+
+TestHomes::~TestHomes() {
+    for (const auto& [name, value] : saved_) {
+        if (value.isEmpty())
+            qunsetenv(name.constData());
+        else
+            qputenv(name.constData(), value);
+    }
+}
+
+void TestHomes::Use(const QString& user) {
+    qputenv("HOME", QFile::encodeName(Path(user)));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Path(user + "/.config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(Path(user + "/.local/share")));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(Path("etc/xdg")));
+}
+
 MessageBoxRecorder::MessageBoxRecorder() {
     SetMessageBoxHook([this](const MessageBoxRequest& request) {
         shown.push_back(request);

@@ -30,6 +30,26 @@ private:
     QString path_;
 };
 
+// The XDG base directories of the users of one computer, and the computer's own, inside a folder of the test's
+// own: while it lives, the program's user folders are those of the user it was last told to Use (at first
+// "first"), and the computer's settings folder is Path("etc/xdg"). The variables it sets are put back as they
+// were when it goes.
+class TestHomes {
+public:
+    TestHomes();
+    ~TestHomes();
+    TestHomes(const TestHomes&) = delete;
+    TestHomes& operator=(const TestHomes&) = delete;
+
+    void Use(const QString& user);
+    // A path inside the folder: "first/.local/share/quorvane/progress.db".
+    QString Path(const QString& name) const { return root_.filePath(name); }
+
+private:
+    QTemporaryDir root_;
+    std::map<QByteArray, QByteArray> saved_;
+};
+
 // Makes every message box fail the running test, naming its caption and text. Every test program starts
 // this way; a test that expects boxes answers them with MessageBoxRecorder or a hook of its own and calls
 // this when it is done.

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "app/UfrmConfig.h"
 #include "app/Upublic.h"
+#include "app/UserFoldersCheck.h"
 #include "platform/DataFolders.h"
 #include "platform/Exception.h"
 #include "platform/GbkText.h"
@@ -18,30 +19,12 @@ const QFileDevice::Permissions kReadOnlyFolder =
     QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 const QFileDevice::Permissions kWritableFolder = kReadOnlyFolder | QFile::WriteOwner;
 
-// The XDG base directories of one user, and of the computer, inside a folder of the test's own.
-class Homes {
-public:
-    Homes() { Use("first"); }
-    ~Homes() {
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CONFIG_DIRS"})
-            qunsetenv(name);
-    }
-    void Use(const QString& user) {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(Path(user + "/.config")));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(Path(user + "/.local/share")));
-        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(Path("etc/xdg")));
-    }
-    QString Path(const QString& name) const { return root_.filePath(name); }
-    void Write(const QString& name, const QString& text) const {
-        QDir().mkpath(QFileInfo(Path(name)).path());
-        QFile file(Path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(EncodeGbk(text));
-    }
-
-private:
-    QTemporaryDir root_;
-};
+void Write(const TestHomes& homes, const QString& name, const QString& text) {
+    QDir().mkpath(QFileInfo(homes.Path(name)).path());
+    QFile file(homes.Path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(EncodeGbk(text));
+}
 
 CentreInfo Read() {
     CentreInfo info;
@@ -59,12 +42,14 @@ private slots:
     void installedSettingsLayerUserOverSystem();
     void eachUserKeepsTheirOwnSettings();
     void unwritableHomeIsReportedAndLosesNothing();
+    void unwritableUserFoldersAreReportedOnce_data();
+    void unwritableUserFoldersAreReportedOnce();
     void settingsDialogSaysWhereItSaves();
 };
 
 void DataFoldersTest::writableFolderIsPortable() {
     TestAppDir dir(TestAppDir::NoBanks);
-    Homes homes;
+    TestHomes homes;
     QVERIFY(!DataFolders::Installed());
     QCOMPARE(DataFolders::SettingsFile(), dir.File("config.ini"));
     QCOMPARE(DataFolders::SettingsFiles(), QStringList{dir.File("config.ini")});
@@ -76,7 +61,7 @@ void DataFoldersTest::writableFolderIsPortable() {
 
 void DataFoldersTest::readOnlyFolderIsInstalled() {
     TestAppDir dir(TestAppDir::NoBanks);
-    Homes homes;
+    TestHomes homes;
     QVERIFY(QFile::setPermissions(dir.Path(), kReadOnlyFolder));
     QVERIFY(DataFolders::Installed());
     QCOMPARE(DataFolders::SettingsFile(), homes.Path("first/.config/quorvane/config.ini"));
@@ -88,8 +73,8 @@ void DataFoldersTest::readOnlyFolderIsInstalled() {
 
 void DataFoldersTest::installedSettingsLayerUserOverSystem() {
     TestAppDir dir(TestAppDir::NoBanks);
-    Homes homes;
-    homes.Write("etc/xdg/quorvane/config.ini", "[config]\r\nname=平安驾校\r\ntel=010-1\r\n");
+    TestHomes homes;
+    Write(homes, "etc/xdg/quorvane/config.ini", "[config]\r\nname=平安驾校\r\ntel=010-1\r\n");
     QVERIFY(QFile::setPermissions(dir.Path(), kReadOnlyFolder));
 
     CentreInfo info = Read();
@@ -98,7 +83,7 @@ void DataFoldersTest::installedSettingsLayerUserOverSystem() {
     QCOMPARE(info.adds, DefaultCentreInfo().adds);
 
     // The user's own file overrides the computer's key by key.
-    homes.Write("first/.config/quorvane/config.ini", "[config]\r\ntel=\r\n");
+    Write(homes, "first/.config/quorvane/config.ini", "[config]\r\ntel=\r\n");
     info = Read();
     QCOMPARE(info.name, QStringLiteral("平安驾校"));
     QCOMPARE(info.tel, QString());
@@ -113,7 +98,7 @@ void DataFoldersTest::installedSettingsLayerUserOverSystem() {
 
 void DataFoldersTest::eachUserKeepsTheirOwnSettings() {
     TestAppDir dir(TestAppDir::NoBanks);
-    Homes homes;
+    TestHomes homes;
     QVERIFY(QFile::setPermissions(dir.Path(), kReadOnlyFolder));
     WriteConfig("第一位", "1", "");
     homes.Use("second");
@@ -126,8 +111,8 @@ void DataFoldersTest::eachUserKeepsTheirOwnSettings() {
 
 void DataFoldersTest::unwritableHomeIsReportedAndLosesNothing() {
     TestAppDir dir(TestAppDir::NoBanks);
-    Homes homes;
-    homes.Write("first/.config/quorvane/config.ini", "[config]\r\nname=旧名\r\n");
+    TestHomes homes;
+    Write(homes, "first/.config/quorvane/config.ini", "[config]\r\nname=旧名\r\n");
     QVERIFY(QFile::setPermissions(homes.Path("first/.config/quorvane"), kReadOnlyFolder));
     QVERIFY(QFile::setPermissions(dir.Path(), kReadOnlyFolder));
     QString message;
@@ -142,9 +127,54 @@ void DataFoldersTest::unwritableHomeIsReportedAndLosesNothing() {
     QVERIFY(QFile::setPermissions(dir.Path(), kWritableFolder));
 }
 
+void DataFoldersTest::unwritableUserFoldersAreReportedOnce_data() {
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QStringList>("readOnly");  // folders in the homes made read-only
+    QTest::addColumn<QString>("file");          // a file where a folder should be
+    QTest::addColumn<QStringList>("reported");
+
+    const QString config = QStringLiteral("first/.config/quorvane");
+    const QString data = QStringLiteral("first/.local/share/quorvane");
+    QTest::newRow("writable home") << true << QStringList() << QString() << QStringList();
+    QTest::newRow("portable, home read-only") << false << QStringList{config, data} << QString() << QStringList();
+    QTest::newRow("data folder read-only") << true << QStringList{data} << QString() << QStringList{data};
+    QTest::newRow("data folder cannot be made") << true << QStringList() << "first/.local" << QStringList{data};
+    QTest::newRow("home read-only") << true << QStringList{config, data} << QString() << QStringList{config, data};
+}
+
+// The program goes on and says so in one message, whichever folders fail and whoever runs it.
+void DataFoldersTest::unwritableUserFoldersAreReportedOnce() {
+    QFETCH(bool, installed);
+    QFETCH(QStringList, readOnly);
+    QFETCH(QString, file);
+    QFETCH(QStringList, reported);
+    TestAppDir dir(TestAppDir::NoBanks);
+    TestHomes homes;
+    for (const QString& folder : readOnly) {
+        QDir().mkpath(homes.Path(folder));
+        QVERIFY(QFile::setPermissions(homes.Path(folder), kReadOnlyFolder));
+    }
+    if (!file.isEmpty())
+        Write(homes, file, QString());
+    if (installed)
+        QVERIFY(QFile::setPermissions(dir.Path(), kReadOnlyFolder));
+    {
+        MessageBoxRecorder boxes;
+        WarnOfUnwritableUserFolders();
+        QCOMPARE(boxes.shown.size(), size_t(reported.isEmpty() ? 0 : 1));
+        for (const QString& folder : reported)
+            QVERIFY2(boxes.shown.front().text.contains(homes.Path(folder)), qPrintable(boxes.shown.front().text));
+        if (!reported.isEmpty())
+            QVERIFY(boxes.shown.front().text.startsWith(QStringLiteral("无法写入")));
+    }
+    for (const QString& folder : readOnly)
+        QVERIFY(QFile::setPermissions(homes.Path(folder), kWritableFolder));
+    QVERIFY(QFile::setPermissions(dir.Path(), kWritableFolder));
+}
+
 void DataFoldersTest::settingsDialogSaysWhereItSaves() {
     TestAppDir dir(TestAppDir::NoBanks);
-    Homes homes;
+    TestHomes homes;
     {
         TfrmConfig portable;
         QVERIFY(portable.lblSaveTo->isHidden());

@@ -3,6 +3,7 @@
 
 #include "app/Tour.h"
 #include "app/UFrmMain.h"
+#include "app/UserFoldersCheck.h"
 #include "bank/UDM.h"
 #include "browse/BrowserEngine.h"
 #include "platform/Application.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     frmMain = new TfrmMain;
     DM = new TDM(&app);
     Application::RunHandled([] { DM->DataModuleCreate(); });
+    WarnOfUnwritableUserFolders();
 
     int result = 0;
     if (tourAt >= 0) {

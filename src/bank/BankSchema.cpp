@@ -1,12 +1,6 @@
 #include "bank/BankSchema.h"
 
-namespace {
-
-QString Quoted(QString text) {
-    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
-}  // namespace
+#include "bank/SqlText.h"
 
 DatabaseSchema BankSchema::Schema(const QString& password, bool withProgressTable) {
     DatabaseSchema schema;
@@ -16,7 +10,7 @@ DatabaseSchema BankSchema::Schema(const QString& password, bool withProgressTabl
         QStringLiteral("CREATE TABLE question(ID INTEGER PRIMARY KEY, zhanjie TEXT NOT NULL, question TEXT NOT NULL, "
                        "ans1 TEXT, ans2 TEXT, ans3 TEXT, ans4 TEXT, bmp TEXT, ans INTEGER NOT NULL, jiexi TEXT)"),
         DatabaseSchema::StoreVersionSql(kVersion),
-        QStringLiteral("INSERT INTO qv_meta(name, value) VALUES('password', %1)").arg(Quoted(password)),
+        QStringLiteral("INSERT INTO qv_meta(name, value) VALUES('password', %1)").arg(SqlQuoted(password)),
     };
     if (withProgressTable) {
         schema.create << QStringLiteral(

@@ -27,7 +27,7 @@ void DatabaseSchema::BringUpToDate(Connection& connection, const QString& fileNa
                                 .arg(stored)
                                 .arg(version));
     }
-    if (stored == version || !QFileInfo(FileSystemPath(fileName)).isWritable()) {
+    if (stored == version || connection.ReadOnly() || !QFileInfo(FileSystemPath(fileName)).isWritable()) {
         return;
     }
     connection.BeginTrans();

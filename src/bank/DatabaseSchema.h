@@ -21,8 +21,8 @@ struct DatabaseSchema {
 
     // Reads the version of the database `fileName` open on `connection`. An older one is brought up to date in one
     // transaction: on any failure it is rolled back, the file is left as it was and the error is raised. A newer
-    // one is refused with DatabaseError naming the file and both versions. A write-protected file that needs an
-    // upgrade is left as it is: it is still read, and readers take what the upgrades would add as empty (a bank
-    // on read-only media must go on working; it simply lacks what newer versions add).
+    // one is refused with DatabaseError naming the file and both versions. A file opened read-only or write-protected
+    // that needs an upgrade is left as it is: it is still read, and readers take what the upgrades would add as empty
+    // (a bank on read-only media must go on working; it simply lacks what newer versions add).
     void BringUpToDate(Connection& connection, const QString& fileName) const;
 };

@@ -1,8 +1,13 @@
 #include "bank/ProgressStore.h"
 
+#include "bank/UserProgressStore.h"
 #include "platform/Connection.h"
 
 void SaveProgress(Connection* connection, const QString& key, int position) {
+    if (UserProgressStore* progress = UserProgressStore::Of(connection)) {
+        progress->Save(key, position);
+        return;
+    }
     connection->BeginTrans();
     try {
         const int changed =

@@ -1,11 +1,13 @@
 #include "bank/UDM.h"
 
 #include "bank/BankSchema.h"
+#include "bank/UserProgressStore.h"
 #include "platform/AppDir.h"
 #include "platform/Connection.h"
+#include "platform/DataFolders.h"
 #include "platform/Query.h"
 
-TDM::TDM(QObject* parent) : QObject(parent) {
+TDM::TDM(QObject* parent) : QObject(parent), banksReadOnly_(DataFolders::Installed()) {
     setObjectName("DM");
     ADOCON = new Connection(this);
     ADOCON->setObjectName("ADOCON");
@@ -16,22 +18,29 @@ TDM::TDM(QObject* parent) : QObject(parent) {
     MT->setObjectName("MT");
     // Both connections know their file from the start, so that one left closed by a failure at start-up
     // (t2.mdb is not even tried when t1.mdb fails) is opened by the first query that needs it.
-    ADOCON->SetConnectionString(ConnectionStringFor(AppDir() + "t1.mdb"));
-    MT->SetConnectionString(ConnectionStringFor(AppDir() + "t2.mdb"));
+    ADOCON->SetConnectionString(ConnectionStringFor(AppDir() + "t1.mdb", banksReadOnly_));
+    MT->SetConnectionString(ConnectionStringFor(AppDir() + "t2.mdb", banksReadOnly_));
+    if (banksReadOnly_) {
+        new UserProgressStore(QStringLiteral("t1.mdb"), ADOCON);
+    }
 }
 
 void TDM::DataModuleCreate() {
-    OpenDatabase(ADOCON, AppDir() + "t1.mdb");
-    OpenDatabase(MT, AppDir() + "t2.mdb");
+    OpenDatabase(ADOCON, AppDir() + "t1.mdb", banksReadOnly_);
+    OpenDatabase(MT, AppDir() + "t2.mdb", banksReadOnly_);
+    if (UserProgressStore* progress = UserProgressStore::Of(ADOCON)) {
+        progress->Open();
+    }
 }
 
-QString TDM::ConnectionStringFor(const QString& fileName) {
-    return QStringLiteral("Provider=%1;Data Source=%2;Persist Security Info=False;Jet OLEDB:Database Password=%3")
-        .arg(QLatin1String(Connection::kProvider), fileName, QLatin1String(kDatabasePassword));
+QString TDM::ConnectionStringFor(const QString& fileName, bool readOnly) {
+    return QStringLiteral("Provider=%1;Data Source=%2;Persist Security Info=False;Jet OLEDB:Database Password=%3%4")
+        .arg(QLatin1String(Connection::kProvider), fileName, QLatin1String(kDatabasePassword),
+             readOnly ? QStringLiteral(";Mode=Read") : QString());
 }
 
-void TDM::OpenDatabase(Connection* connection, const QString& fileName) {
-    connection->SetConnectionString(ConnectionStringFor(fileName));
+void TDM::OpenDatabase(Connection* connection, const QString& fileName, bool readOnly) {
+    connection->SetConnectionString(ConnectionStringFor(fileName, readOnly));
     connection->Open();
     // A bank refused or not brought up to date is closed again, as one that failed to open.
     try {
@@ -70,6 +79,9 @@ QString TDM::QuestionIdFilter(int id) {
 }
 
 int TDM::ReadProgress(const QString& key) {
+    if (UserProgressStore* progress = UserProgressStore::Of(ADOCON)) {
+        return progress->Read(key);
+    }
     qry->Close();
     qry->SetSQL(QString());
     qry->SetSQL(QStringLiteral("select 进度 from JD where 名称='") + key + QStringLiteral("'"));

@@ -16,19 +16,22 @@ public:
     static constexpr const char* kDatabasePassword = "kq731";
 
     // Creates the components, closed but each with its file's connection string; DataModuleCreate opens them.
+    // When the program is installed (DataFolders::Installed) the banks are opened read-only, and the progress of
+    // t1.mdb is kept in the user's own progress database (UserProgressStore) instead of its table JD.
     explicit TDM(QObject* parent = nullptr);
 
     Connection* ADOCON;  // t1.mdb: practice, the exams of vehicle groups 1 to 4, saved progress
     Query* qry;          // the progress lookup, on ADOCON
     Connection* MT;      // t2.mdb: the motorcycle exam
 
-    // Opens t1.mdb, then t2.mdb. A failure stops here and is raised to the caller; a connection left
-    // closed is opened by the first query that needs it.
+    // Opens t1.mdb, then t2.mdb, then the user's progress database when installed. A failure stops here and is
+    // raised to the caller; a connection left closed is opened by the first query that needs it.
     void DataModuleCreate();
     // Opens the bank `fileName` on `connection` and brings its layout up to date (see DatabaseSchema): an older
     // bank is upgraded, one newer than this program is refused; on either failure the connection is left closed.
-    static void OpenDatabase(Connection* connection, const QString& fileName);
-    static QString ConnectionStringFor(const QString& fileName);
+    // A bank opened read-only is read as it is.
+    static void OpenDatabase(Connection* connection, const QString& fileName, bool readOnly = false);
+    static QString ConnectionStringFor(const QString& fileName, bool readOnly = false);
 
     // Points `dataset` at table question of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb).
     void UseQuestionTable(Query* dataset, bool motorcycleBank) const;
@@ -42,8 +45,12 @@ public:
     // The dataset filter that shows only the question with this ID.
     static QString QuestionIdFilter(int id);
 
-    // The saved position of the practice with this key in table JD; 0 when none is saved.
+    // The saved position of the practice with this key in table JD, or in the user's progress database when
+    // installed; 0 when none is saved.
     int ReadProgress(const QString& key);
+
+private:
+    bool banksReadOnly_;
 };
 
 // The single data module, created at start-up right after the main window.

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 2000;
 const QString kPasswordKey = QStringLiteral("jet oledb:database password");
 
 struct StatementFinalizer {
@@ -136,7 +135,12 @@ bool UseSmallSqliteReserves() {
 }
 
 [[noreturn]] void Fail(sqlite3* db) {
-    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+    const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+    const int code = sqlite3_errcode(db);
+    if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
+        throw DatabaseFormatError(message);
+    }
+    throw DatabaseError(message);
 }
 
 Statement Prepare(sqlite3* db, const char*& sql) {
@@ -178,7 +182,7 @@ QString StoredPassword(sqlite3* db, const QString& dataSource) {
         case SQLITE_ERROR:
         case SQLITE_NOTADB:
         case SQLITE_CORRUPT:
-            throw DatabaseError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
+            throw DatabaseFormatError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
         default:
             Fail(db);
     }
@@ -226,19 +230,21 @@ void Connection::Open() {
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(dataSource));
     }
     if (file.isDir()) {
-        throw DatabaseError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
+        throw DatabaseFormatError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
     }
 
     [[maybe_unused]] static const bool smallReserves = UseSmallSqliteReserves();
     // Without CREATE a vanished file fails instead of turning into an empty database; a write-protected
     // file is opened read-only by SQLite itself.
+    const bool readOnly = ValueOf(pairs, QStringLiteral("mode")).trimmed().compare(u"Read", Qt::CaseInsensitive) == 0;
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
+                                       readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     Database db(raw);
     if (opened != SQLITE_OK) {
         Fail(raw);  // a null handle reads as "out of memory"
     }
-    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+    sqlite3_busy_timeout(raw, busyTimeoutMs_);
     if (StoredPassword(raw, dataSource) != ValueOf(pairs, kPasswordKey)) {
         throw DatabaseError(QStringLiteral("Not a valid password."));
     }
@@ -258,6 +264,10 @@ void Connection::Close() {
 
 bool Connection::Connected() const {
     return db_ != nullptr;
+}
+
+bool Connection::ReadOnly() const {
+    return db_ && sqlite3_db_readonly(db_, "main") == 1;
 }
 
 ResultSet Connection::Select(const QString& sql) {

@@ -19,7 +19,9 @@ struct ResultSet {
 // Jet OLEDB:Database Password=<password>". The file is an SQLite database that carries its own
 // password in table qv_meta; a missing file, a file that is no bank, and a wrong password each fail
 // with a provider-style message. A connection that is not open is opened by the first statement that
-// needs it. Every failure raises DatabaseError with the message text.
+// needs it. "Mode=Read" opens the file read-only: no statement can change it, whoever runs the program.
+// Every failure raises DatabaseError with the message text; DatabaseFormatError when the file is no database
+// of ours or is damaged.
 class Connection : public QObject {
     Q_OBJECT
 
@@ -31,12 +33,17 @@ public:
 
     // Takes effect at the next Open.
     void SetConnectionString(const QString& text);
+    // How long a statement waits for a lock another program holds before it fails with "database is locked";
+    // 2 seconds unless set. Takes effect at the next Open.
+    void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
     // Without "Persist Security Info=True" the password is left out once the connection has opened.
     QString ConnectionString() const;
 
     void Open();
     void Close();
     bool Connected() const;
+    // Open, and unable to change the file: opened with "Mode=Read", or write-protected.
+    bool ReadOnly() const;
 
     ResultSet Select(const QString& sql);
     // Runs statements that return no rows (several may be separated by ';'); returns the number of rows
@@ -52,5 +59,6 @@ public:
 private:
     QString connectionString_;
     bool passwordHidden_ = false;  // set by a successful Open without "Persist Security Info=True"
+    int busyTimeoutMs_ = 2000;
     sqlite3* db_ = nullptr;
 };

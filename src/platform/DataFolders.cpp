@@ -1,13 +1,11 @@
 #include "platform/DataFolders.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "platform/AppDir.h"
+#include "platform/Writable.h"
 
 namespace DataFolders {
 
@@ -15,13 +13,6 @@ namespace {
 
 const QString kFolderName = QStringLiteral("quorvane");
 const QString kSettingsName = QStringLiteral("config.ini");
-
-// Permission bits that grant no writing mean read-only even for root, whom access() always lets through.
-bool Writable(const QString& folder) {
-    const QByteArray path = QFile::encodeName(folder);
-    struct stat status {};
-    return stat(path.constData(), &status) == 0 && (status.st_mode & 0222) != 0 && access(path.constData(), W_OK) == 0;
-}
 
 QString InFolder(QString folder, const QString& name) {
     if (!folder.endsWith(u'/')) {
@@ -61,6 +52,19 @@ QString UserDataFolder() {
         return FileSystemPath(AppDir());
     }
     return InFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), QString());
+}
+
+QStringList UnwritableUserFolders() {
+    if (!Installed()) {
+        return {};
+    }
+    QStringList unwritable;
+    for (const QString& folder : {QFileInfo(SettingsFile()).path(), UserDataFolder()}) {
+        if (!QDir().mkpath(folder) || !Writable(folder)) {
+            unwritable << QDir::cleanPath(folder);
+        }
+    }
+    return unwritable;
 }
 
 }  // namespace DataFolders

@@ -25,4 +25,8 @@ QStringList SettingsFiles();
 // with a trailing '/'; the program folder when portable. Not created here.
 QString UserDataFolder();
 
+// Installed: makes the user's settings and data folders where they are missing, and returns those that cannot be
+// made or written (a read-only home, a path through a file). Portable: none.
+QStringList UnwritableUserFolders();
+
 }  // namespace DataFolders

@@ -22,3 +22,9 @@ class DatabaseError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// The file is no database of ours, or its content is damaged: what only setting it aside can mend.
+class DatabaseFormatError : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};

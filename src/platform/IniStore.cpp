@@ -1,8 +1,5 @@
 #include "platform/IniStore.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -14,6 +11,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Exception.h"
 #include "platform/GbkText.h"
+#include "platform/Writable.h"
 
 namespace IniStore {
 
@@ -233,16 +231,6 @@ QString QuoteValue(QString value) {
     value.replace(u'\r', u' ').replace(u'\n', u' ');
     const bool blankAtEnd = !value.isEmpty() && (IsBlank(value.front()) || IsBlank(value.back()));
     return blankAtEnd || EnclosedInQuotes(value) ? u'"' + value + u'"' : value;
-}
-
-// Permission bits that grant no writing at all mean read-only for everyone: root passes every
-// access() test, and the rename that replaces the file needs only the folder's permission, so
-// without this check a read-only file would be silently replaced.
-bool Writable(const QString& path) {
-    const QByteArray nativePath = QFile::encodeName(path);
-    struct stat status {};
-    return stat(nativePath.constData(), &status) == 0 && (status.st_mode & 0222) != 0 &&
-           access(nativePath.constData(), W_OK) == 0;
 }
 
 Exception WriteError(const QString& fileName) {

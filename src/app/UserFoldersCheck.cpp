@@ -1,0 +1,16 @@
+#include "app/UserFoldersCheck.h"
+
+#include "platform/DataFolders.h"
+#include "platform/MessageBox.h"
+
+void WarnOfUnwritableUserFolders() {
+    const QStringList folders = DataFolders::UnwritableUserFolders();
+    if (folders.isEmpty()) {
+        return;
+    }
+    ShowMessageBox(nullptr,
+                   {QStringLiteral("提示"),
+                    QStringLiteral("无法写入以下文件夹，参数设定和练习进度都不能保存（以前保存的照常读出）：\n") +
+                        folders.join(u'\n'),
+                    QMessageBox::Warning, QMessageBox::Ok});
+}
