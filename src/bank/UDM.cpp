@@ -3,6 +3,7 @@
 #include "bank/BankSchema.h"
 #include "platform/AppDir.h"
 #include "platform/Connection.h"
+#include "platform/Exception.h"
 #include "platform/Query.h"
 
 TDM::TDM(QObject* parent) : QObject(parent) {
@@ -16,13 +17,17 @@ TDM::TDM(QObject* parent) : QObject(parent) {
     MT->setObjectName("MT");
     // Both connections know their file from the start, so that one left closed by a failure at start-up
     // (t2.mdb is not even tried when t1.mdb fails) is opened by the first query that needs it.
-    ADOCON->SetConnectionString(ConnectionStringFor(AppDir() + "t1.mdb"));
-    MT->SetConnectionString(ConnectionStringFor(AppDir() + "t2.mdb"));
+    UseBank(ADOCON, BankFile(false));
+    UseBank(MT, BankFile(true));
 }
 
 void TDM::DataModuleCreate() {
-    OpenDatabase(ADOCON, AppDir() + "t1.mdb");
-    OpenDatabase(MT, AppDir() + "t2.mdb");
+    OpenDatabase(ADOCON, BankFile(false));
+    OpenDatabase(MT, BankFile(true));
+}
+
+QString TDM::BankFile(bool motorcycleBank) {
+    return AppDir() + (motorcycleBank ? "t2.mdb" : "t1.mdb");
 }
 
 QString TDM::ConnectionStringFor(const QString& fileName) {
@@ -31,14 +36,23 @@ QString TDM::ConnectionStringFor(const QString& fileName) {
 }
 
 void TDM::OpenDatabase(Connection* connection, const QString& fileName) {
-    connection->SetConnectionString(ConnectionStringFor(fileName));
+    UseBank(connection, fileName);
     connection->Open();
-    // A bank refused or not brought up to date is closed again, as one that failed to open.
+}
+
+// A bank refused or not brought up to date is closed again, as one that failed to open.
+void TDM::UseBank(Connection* connection, const QString& fileName) {
+    connection->SetConnectionString(ConnectionStringFor(fileName));
+    connection->SetOpenCheck([fileName](Connection& opened) { BankSchema::Schema().BringUpToDate(opened, fileName); });
+}
+
+void TDM::OpenBankFor(bool motorcycleBank) {
+    Connection* connection = motorcycleBank ? MT : ADOCON;
     try {
-        BankSchema::Schema().BringUpToDate(*connection, fileName);
-    } catch (...) {
-        connection->Close();
-        throw;
+        connection->Open();
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(QStringLiteral("题库文件“%1”打不开，现在无法练习或考试。\n%2")
+                                .arg(FileSystemPath(BankFile(motorcycleBank)), error.Message()));
     }
 }
 

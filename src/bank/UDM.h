@@ -27,7 +27,13 @@ public:
     void DataModuleCreate();
     // Opens the bank `fileName` on `connection` and brings its layout up to date (see DatabaseSchema): an older
     // bank is upgraded, one newer than this program is refused; on either failure the connection is left closed.
+    // Every later opening of the connection (after a failure, or on a file replaced meanwhile) does the same.
     static void OpenDatabase(Connection* connection, const QString& fileName);
+    // Points `connection` at the bank `fileName`, checked as OpenDatabase checks it, without opening it.
+    static void UseBank(Connection* connection, const QString& fileName);
+    // Opens the bank a window of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb) needs, before the
+    // window is made. A bank that cannot be opened raises DatabaseError saying so in Chinese, with the reason after.
+    void OpenBankFor(bool motorcycleBank);
     static QString ConnectionStringFor(const QString& fileName);
 
     // Points `dataset` at table question of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb).
@@ -44,6 +50,10 @@ public:
 
     // The saved position of the practice with this key in table JD; 0 when none is saved.
     int ReadProgress(const QString& key);
+
+private:
+    // t2.mdb or t1.mdb in the program folder.
+    static QString BankFile(bool motorcycleBank);
 };
 
 // The single data module, created at start-up right after the main window.

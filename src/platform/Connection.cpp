@@ -1,16 +1,20 @@
 #include "platform/Connection.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <memory>
+#include <thread>
 
 #include "platform/AppDir.h"
+#include "platform/DatabaseMessage.h"
 #include "platform/Exception.h"
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 2000;
+constexpr std::chrono::milliseconds kBusyWait{2000};
 const QString kPasswordKey = QStringLiteral("jet oledb:database password");
 
 struct StatementFinalizer {
@@ -135,14 +139,15 @@ bool UseSmallSqliteReserves() {
     return true;
 }
 
-[[noreturn]] void Fail(sqlite3* db) {
-    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+[[noreturn]] void Fail(sqlite3* db, const QString& file) {
+    throw DatabaseError(
+        DatabaseMessage::ForSqlite(sqlite3_extended_errcode(db), file, QString::fromUtf8(sqlite3_errmsg(db))));
 }
 
-Statement Prepare(sqlite3* db, const char*& sql) {
+Statement Prepare(sqlite3* db, const QString& file, const char*& sql) {
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &raw, &sql) != SQLITE_OK) {
-        Fail(db);
+        Fail(db, file);
     }
     return Statement(raw);
 }
@@ -166,7 +171,7 @@ QVariant ColumnValue(sqlite3_stmt* statement, int column) {
 
 // The password row is what marks a file as one of our banks. A file SQLite cannot read at all, or one
 // without that row, is "not ours"; a lock or a permission problem keeps SQLite's own message.
-QString StoredPassword(sqlite3* db, const QString& dataSource) {
+QString StoredPassword(sqlite3* db, const QString& dataSource, const QString& file) {
     sqlite3_stmt* raw = nullptr;
     const int prepared = sqlite3_prepare_v2(db, "select value from qv_meta where name='password'", -1, &raw, nullptr);
     const Statement statement(raw);
@@ -180,7 +185,7 @@ QString StoredPassword(sqlite3* db, const QString& dataSource) {
         case SQLITE_CORRUPT:
             throw DatabaseError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
         default:
-            Fail(db);
+            Fail(db, file);
     }
 }
 
@@ -210,10 +215,45 @@ QString Connection::ConnectionString() const {
     return kept.join(u';');
 }
 
+void Connection::SetOpenCheck(OpenCheck check) {
+    openCheck_ = std::move(check);
+}
+
+Connection::FileIdentity Connection::IdentityOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return {};
+    }
+    return {quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+// A file renamed over the open one (as a bank import does) leaves this connection on the old, unlinked file, where
+// SQLite refuses every write; a file that has gone away counts as replaced too, so that the next opening says so.
+bool Connection::FileReplaced() const {
+    return IdentityOf(fileName_) != fileIdentity_;
+}
+
+// SQLite's own timeout sleeps in steps that grow to a tenth of a second. With several programs saving to one file
+// the lock is free only for moments between their transactions, which such long sleeps keep missing until the time
+// is up; short steps of varying length catch them.
+int Connection::WaitWhileBusy(void* connection, int attempt) {
+    auto* self = static_cast<Connection*>(connection);
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) {
+        self->busySince_ = now;
+    }
+    if (now - self->busySince_ >= kBusyWait) {
+        return 0;
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(100, 1000)));
+    return 1;
+}
+
 void Connection::Open() {
-    if (db_) {
+    if (db_ && (InTransaction() || !FileReplaced())) {
         return;
     }
+    Close();
     const std::vector<Pair> pairs = ParsePairs(connectionString_);
     if (ValueOf(pairs, QStringLiteral("provider")).trimmed().compare(QLatin1String(kProvider), Qt::CaseInsensitive) !=
         0) {
@@ -221,6 +261,7 @@ void Connection::Open() {
     }
     const QString dataSource = ValueOf(pairs, QStringLiteral("data source"));
     const QString path = FileSystemPath(dataSource);
+    fileName_ = path;
     const QFileInfo file(path);
     if (dataSource.isEmpty() || !file.exists()) {
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(dataSource));
@@ -232,19 +273,29 @@ void Connection::Open() {
     [[maybe_unused]] static const bool smallReserves = UseSmallSqliteReserves();
     // Without CREATE a vanished file fails instead of turning into an empty database; a write-protected
     // file is opened read-only by SQLite itself.
+    const FileIdentity identity = IdentityOf(path);
     sqlite3* raw = nullptr;
     const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     Database db(raw);
     if (opened != SQLITE_OK) {
-        Fail(raw);  // a null handle reads as "out of memory"
+        Fail(raw, path);  // a null handle reads as "out of memory"
     }
-    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
-    if (StoredPassword(raw, dataSource) != ValueOf(pairs, kPasswordKey)) {
+    sqlite3_busy_handler(raw, &Connection::WaitWhileBusy, this);
+    if (StoredPassword(raw, dataSource, path) != ValueOf(pairs, kPasswordKey)) {
         throw DatabaseError(QStringLiteral("Not a valid password."));
     }
     db_ = db.release();
+    fileIdentity_ = identity;
     passwordHidden_ =
         ValueOf(pairs, QStringLiteral("persist security info")).trimmed().compare(u"true", Qt::CaseInsensitive) != 0;
+    if (openCheck_) {
+        try {
+            openCheck_(*this);
+        } catch (...) {
+            Close();
+            throw;
+        }
+    }
 }
 
 void Connection::Close() {
@@ -264,7 +315,7 @@ ResultSet Connection::Select(const QString& sql) {
     Open();
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = utf8.constData();
-    const Statement statement = Prepare(db_, tail);
+    const Statement statement = Prepare(db_, fileName_, tail);
     ResultSet result;
     if (!statement) {
         return result;
@@ -282,7 +333,7 @@ ResultSet Connection::Select(const QString& sql) {
         }
     }
     if (stepped != SQLITE_DONE) {
-        Fail(db_);
+        Fail(db_, fileName_);
     }
     return result;
 }
@@ -293,7 +344,7 @@ int Connection::Execute(const QString& sql) {
     const char* tail = utf8.constData();
     int changed = 0;
     while (*tail) {
-        const Statement statement = Prepare(db_, tail);
+        const Statement statement = Prepare(db_, fileName_, tail);
         if (!statement) {
             continue;  // blanks or a comment after the last ';'
         }
@@ -304,7 +355,7 @@ int Connection::Execute(const QString& sql) {
         while ((stepped = sqlite3_step(statement.get())) == SQLITE_ROW) {
         }
         if (stepped != SQLITE_DONE) {
-            Fail(db_);
+            Fail(db_, fileName_);
         }
         if (sqlite3_total_changes(db_) != totalBefore) {
             changed += sqlite3_changes(db_);
