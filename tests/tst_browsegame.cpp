@@ -1,5 +1,12 @@
 // A game plays in the browser window through the Flash player and answers the mouse.
 #include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "BrowserTestSupport.h"
@@ -16,6 +23,33 @@ QColor TileColour(QWidget* browser) {
 bool Chosen(const QColor& colour) {
     return colour.red() > 240 && colour.green() > 200 && colour.blue() < 180;
 }
+
+// Where the browser control lies in a tour picture of the browser window: its place in the client area as the
+// picture's .json gives it, the client area centred at the bottom of the window's frame.
+QRect BrowserControlIn(const QString& tour, const QString& form, const QImage& picture) {
+    QFile file(tour + '/' + form + ".json");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    const int border = (picture.width() - json["client"]["width"].toInt()) / 2;
+    const QPoint client(border, picture.height() - border - json["client"]["height"].toInt());
+    for (const QJsonValue control : json["controls"].toArray()) {
+        if (control["name"].toString() == QLatin1String("WebBrowser1"))
+            return QRect(control["x"].toInt(), control["y"].toInt(), control["width"].toInt(),
+                         control["height"].toInt())
+                .translated(client);
+    }
+    return {};
+}
+
+qsizetype ColoursIn(const QImage& picture, const QRect& area) {
+    QSet<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); y += 4) {
+        for (int x = area.left(); x <= area.right(); x += 4)
+            colours.insert(picture.pixel(x, y));
+    }
+    return colours.size();
+}
 }  // namespace
 
 class BrowseGameTest : public QObject {
@@ -25,6 +59,7 @@ private slots:
     void clickChoosesASign();
     void damagedGameShowsOurOwnPage_data();
     void damagedGameShowsOurOwnPage();
+    void tourPicturesTheGameQuietly();
 };
 
 void BrowseGameTest::clickChoosesASign() {
@@ -61,6 +96,23 @@ void BrowseGameTest::damagedGameShowsOurOwnPage() {
     QVERIFY(WhileShown(form.findChild<QAction*>("N22"), [](TfrmBrowse& shown) {
         QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), QStringLiteral("无法播放"), 20000);
     }));
+}
+
+// The tour's picture of the game window shows the game's board, not the blank player of its first moments; and a
+// run without a display keeps the browser engine's own log lines (graphics, WebGL, command buffers) off the console.
+void BrowseGameTest::tourPicturesTheGameQuietly() {
+    QTemporaryDir out;
+    const ProcessRun run = RunProcess(BuiltProgram(), {QStringLiteral("--tour"), out.path()});
+    QCOMPARE(run.exitCode, 0);
+    static const QRegularExpression engineLog(
+        QStringLiteral(R"(^\[\d+:\d+:|\bGL\b|WebGL|blocklist|command_buffer|CommandBuffer|GPU|qt\.webengine)"),
+        QRegularExpression::MultilineOption);
+    QVERIFY2(!engineLog.match(run.err).hasMatch(), qPrintable(run.err));
+
+    const QImage picture(out.path() + "/frmBrowseGame.png");
+    const QRect browser = BrowserControlIn(out.path(), QStringLiteral("frmBrowseGame"), picture);
+    QVERIFY(!browser.isEmpty() && picture.rect().contains(browser));
+    QVERIFY2(ColoursIn(picture, browser) >= 16, qPrintable(QString::number(ColoursIn(picture, browser))));
 }
 
 QV_BROWSER_TEST_MAIN(BrowseGameTest)

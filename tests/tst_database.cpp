@@ -4,9 +4,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <functional>
 #include <limits>
 #include <memory>
+#include <thread>
 
 #include "platform/Connection.h"
 #include "platform/Exception.h"
@@ -82,6 +84,15 @@ QList<int> Column(Query& query, const QString& name = QStringLiteral("ID")) {
     return values;
 }
 
+// The sentences a failure of the database file starts with, the file as %1; SQLite's own text follows on a line of
+// its own.
+const QString kReadOnly =
+    QStringLiteral("数据库文件“%1”只能读不能写，所做的更改没有保存。请管理员检查这个文件及其文件夹的写入权限。\n");
+const QString kLocked = QStringLiteral("数据库文件“%1”正被另一个程序使用，请稍后再试。\n");
+const QString kLacking = QStringLiteral("数据库文件“%1”缺少本程序需要的表或列，可能不是本程序的题库或已经损坏。\n");
+const QString kFailed = QStringLiteral("读写数据库文件“%1”时出错。\n");
+const QString kNotAnInteger = QStringLiteral("数据库文件“%1”中“v”列的值不是整数。\n");
+
 int ReadProgress(Connection& connection, const QString& name) {
     Query query;
     query.SetConnection(&connection);
@@ -127,6 +138,8 @@ private slots:
     void executeCounts();
     void statementErrors_data();
     void statementErrors();
+    void lockedFileIsWaitedForThenNamed();
+    void fileReplacedWhileOpenIsOpenedAgain();
 
 private:
     Query& OpenQuery(const QString& sql);
@@ -260,7 +273,7 @@ void TestDatabase::openSucceeds() {
     QCOMPARE(db.Select(QStringLiteral("select count(*) from question")).rows.at(0).at(0).toInt(), 5);
     if (readOnly) {
         QCOMPARE(ErrorOf([&] { db.Execute(QStringLiteral("delete from question")); }),
-                 QStringLiteral("attempt to write a readonly database"));
+                 kReadOnly.arg(bankPath_) + "attempt to write a readonly database");
     }
 }
 
@@ -393,11 +406,11 @@ void TestDatabase::fieldConversions_data() {
     QTest::newRow("null") << "NULL"
                           << "" << 0 << "";
     QTest::newRow("word") << "'abc'"
-                          << "abc" << 0 << "'abc' is not a valid integer value";
+                          << "abc" << 0 << kNotAnInteger + "'abc' is not a valid integer value";
     QTest::newRow("empty text") << "''"
-                                << "" << 0 << "'' is not a valid integer value";
+                                << "" << 0 << kNotAnInteger + "'' is not a valid integer value";
     QTest::newRow("real as text") << "'1.5'"
-                                  << "1.5" << 0 << "'1.5' is not a valid integer value";
+                                  << "1.5" << 0 << kNotAnInteger + "'1.5' is not a valid integer value";
 }
 
 void TestDatabase::fieldConversions() {
@@ -411,7 +424,7 @@ void TestDatabase::fieldConversions() {
     if (integerError.isEmpty()) {
         QCOMPARE(field.AsInteger(), asInteger);
     } else {
-        QCOMPARE(ErrorOf([&] { field.AsInteger(); }), integerError);
+        QCOMPARE(ErrorOf([&] { field.AsInteger(); }), integerError.arg(bankPath_));
     }
 }
 
@@ -427,13 +440,13 @@ void TestDatabase::chineseIdentifiers() {
 
 void TestDatabase::queryErrors() {
     QCOMPARE(ErrorOf([&] { OpenQuery(QStringLiteral("select * from nowhere")); }),
-             QStringLiteral("no such table: nowhere"));
+             kLacking.arg(bankPath_) + "no such table: nowhere");
     QVERIFY(!query_->Active());
 
     // A failing re-run leaves nothing of the earlier result behind.
     OpenQuery(QStringLiteral("select ID from question"));
     QCOMPARE(ErrorOf([&] { OpenQuery(QStringLiteral("select missing from question")); }),
-             QStringLiteral("no such column: missing"));
+             kLacking.arg(bankPath_) + "no such column: missing");
     QVERIFY(!query_->Active());
     QCOMPARE(query_->RecordCount(), 0);
 }
@@ -551,10 +564,11 @@ void TestDatabase::rollbackRestores() {
     QCOMPARE(ReadProgress(*connection_, "5"), 50);
 
     connection_->RollbackTrans();  // nothing open: harmless
-    QCOMPARE(ErrorOf([&] { connection_->CommitTrans(); }), QStringLiteral("cannot commit - no transaction is active"));
+    QCOMPARE(ErrorOf([&] { connection_->CommitTrans(); }),
+             kFailed.arg(bankPath_) + "cannot commit - no transaction is active");
     connection_->BeginTrans();
     QCOMPARE(ErrorOf([&] { connection_->BeginTrans(); }),
-             QStringLiteral("cannot start a transaction within a transaction"));
+             kFailed.arg(bankPath_) + "cannot start a transaction within a transaction");
     QVERIFY(connection_->InTransaction());
     Connection unopened;
     unopened.RollbackTrans();
@@ -609,22 +623,63 @@ void TestDatabase::statementErrors_data() {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("missing table") << "update nowhere set a=1"
-                                   << "no such table: nowhere";
+    QTest::newRow("missing table") << "update nowhere set a=1" << kLacking + "no such table: nowhere";
     QTest::newRow("constraint") << "insert into question(ID) values(9)"
-                                << "NOT NULL constraint failed: question.zhanjie";
-    QTest::newRow("syntax") << "updat question set ans=1"
-                            << "near \"updat\": syntax error";
+                                << kFailed + "NOT NULL constraint failed: question.zhanjie";
+    QTest::newRow("syntax") << "updat question set ans=1" << kFailed + "near \"updat\": syntax error";
     QTest::newRow("second of several") << "update JD set 进度=1; update JD set missing=1"
-                                       << "no such column: missing";
+                                       << kLacking + "no such column: missing";
 }
 
 void TestDatabase::statementErrors() {
     QFETCH(QString, sql);
     QFETCH(QString, message);
 
-    QCOMPARE(ErrorOf([&] { connection_->Execute(sql); }), message);
+    QCOMPARE(ErrorOf([&] { connection_->Execute(sql); }), message.arg(bankPath_));
     QVERIFY(connection_->Connected());
+}
+
+// Another program's lock is waited out when it ends within two seconds; one held longer fails the statement with a
+// message that names the file.
+void TestDatabase::lockedFileIsWaitedForThenNamed() {
+    connection_->Open();
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(bankPath_).constData(), &other), SQLITE_OK);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closer(other, sqlite3_close);
+    QCOMPARE(sqlite3_exec(other, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "commit", nullptr, nullptr, nullptr);
+    });
+    QCOMPARE(connection_->Execute(QStringLiteral("update JD set 进度=5 where 名称='1'")), 1);
+    release.join();
+
+    QCOMPARE(sqlite3_exec(other, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+    QCOMPARE(ErrorOf([&] { connection_->Execute(QStringLiteral("update JD set 进度=6 where 名称='1'")); }),
+             kLocked.arg(bankPath_) + "database is locked");
+    sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+    QCOMPARE(ReadProgress(*connection_, "1"), 5);
+}
+
+// A bank put in place by renaming a new file over the open one (as the bank tool's import does) is what the next
+// statement works on: the connection does not keep writing to the old file, which is no longer anybody's.
+void TestDatabase::fileReplacedWhileOpenIsOpenedAgain() {
+    QCOMPARE(ReadProgress(*connection_, "1"), 10);
+    const QString replacement = dir_->filePath(QStringLiteral("new.mdb"));
+    QVERIFY(WriteBank(replacement));
+    QVERIFY(RunSql(replacement, QStringLiteral("update JD set 进度=99 where 名称='1'")));
+    QVERIFY(::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(bankPath_).constData()) == 0);
+
+    QCOMPARE(ReadProgress(*connection_, "1"), 99);
+    QCOMPARE(connection_->Execute(QStringLiteral("update JD set 进度=42 where 名称='1'")), 1);
+    Connection fresh;
+    fresh.SetConnectionString(ConnectionStringFor(bankPath_));
+    QCOMPARE(ReadProgress(fresh, "1"), 42);
+
+    // A file gone altogether is reported as missing, not written to.
+    QVERIFY(QFile::remove(bankPath_));
+    QCOMPARE(ErrorOf([&] { connection_->Execute(QStringLiteral("update JD set 进度=1")); }),
+             QStringLiteral("Could not find file '%1'.").arg(bankPath_));
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

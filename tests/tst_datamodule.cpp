@@ -185,8 +185,15 @@ void DataModuleTest::newerBankIsRefused() {
     WriteBank(file, ExamBank({{1, 1}}, 0));
     RawBank(file).connection.Execute(QStringLiteral("update qv_meta set value='3' where name='schema_version'"));
     Connection connection;
-    QCOMPARE(OpenFailure(file, connection),
-             QStringLiteral("Database '%1' is of version 3; this program reads up to version 2.").arg(file));
+    const QString refused =
+        QStringLiteral("Database '%1' is of version 3; this program reads up to version 2.").arg(file);
+    QCOMPARE(OpenFailure(file, connection), refused);
+    QVERIFY(!connection.Connected());
+    // Nor is it read by the first query after the failure, which opens the connection again.
+    Query query;
+    query.SetConnection(&connection);
+    query.SetSQL(TDM::QuestionTableSql());
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, query.Open());
     QVERIFY(!connection.Connected());
 }
 
@@ -204,7 +211,7 @@ void DataModuleTest::failedUpgradeLeavesTheFileAsItWas() {
     QVERIFY_THROWS_EXCEPTION(DatabaseError, BankSchema::Schema().BringUpToDate(bank.connection, file));
     QVERIFY(!bank.connection.InTransaction());
     QCOMPARE(bank.connection.Select(QStringLiteral("select * from question")).columns.size(), 9);
-    QCOMPARE(OpenFailure(file), QStringLiteral("qv_meta is kept"));
+    QCOMPARE(OpenFailure(file), QStringLiteral("读写数据库文件“%1”时出错。\nqv_meta is kept").arg(file));
     QCOMPARE(dir.ReadFile("t1.mdb"), before);
 }
 

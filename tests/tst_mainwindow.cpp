@@ -7,6 +7,9 @@
 #include "TestSupport.h"
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
+#include "bank/UDM.h"
+#include "platform/Connection.h"
+#include "platform/Exception.h"
 #include "platform/Fonts.h"
 #include "platform/GbkText.h"
 #include "platform/TImage.h"
@@ -49,6 +52,8 @@ private slots:
     void settingsDialogResultDecidesTheLabels_data();
     void settingsDialogResultDecidesTheLabels();
     void webSiteButtonOpensTheMakersSite();
+    void windowsOfABankThatFailedSaySoOnce_data();
+    void windowsOfABankThatFailedSaySoOnce();
 };
 
 void MainWindowTest::windowFrame() {
@@ -283,6 +288,80 @@ void MainWindowTest::webSiteButtonOpensTheMakersSite() {
     QTest::mouseClick(form.sBitBtn9, Qt::LeftButton);
     SetUrlOpenerHookForTesting({});
     QCOMPARE(opened, QStringList{kMakerWebSite});
+}
+
+void MainWindowTest::windowsOfABankThatFailedSaySoOnce_data() {
+    QTest::addColumn<QString>("bank");
+    QTest::addColumn<QString>("fault");  // "missing", or "newer": of a layout this program does not read
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("reason");
+
+    const QString missing = QStringLiteral("Could not find file '%1'.");
+    const QString newer = QStringLiteral("Database '%1' is of version 99; this program reads up to version 2.");
+    QTest::newRow("sequential practice") << "t1.mdb"
+                                         << "missing"
+                                         << "sBitBtn1" << missing;
+    QTest::newRow("random practice") << "t1.mdb"
+                                     << "missing"
+                                     << "sBitBtn2" << missing;
+    QTest::newRow("chapter practice") << "t1.mdb"
+                                      << "missing"
+                                      << "N1" << missing;
+    QTest::newRow("car exam") << "t1.mdb"
+                              << "missing"
+                              << "sSpeedButton1" << missing;
+    QTest::newRow("motorcycle exam") << "t2.mdb"
+                                     << "missing"
+                                     << "sSpeedButton5" << missing;
+    QTest::newRow("practice, newer bank") << "t1.mdb"
+                                          << "newer"
+                                          << "sBitBtn1" << newer;
+    QTest::newRow("motorcycle exam, newer bank") << "t2.mdb"
+                                                 << "newer"
+                                                 << "sSpeedButton5" << newer;
+}
+
+// After a bank failed at start-up, a window that needs it says once, in Chinese, that the bank cannot be opened, and
+// is not made: no empty window whose every click fails again.
+void MainWindowTest::windowsOfABankThatFailedSaySoOnce() {
+    QFETCH(QString, bank);
+    QFETCH(QString, fault);
+    QFETCH(QString, command);
+    QFETCH(QString, reason);
+    TestAppDir dir;
+    const QString file = dir.File(bank);
+    if (fault == QLatin1String("missing")) {
+        QVERIFY(QFile::remove(file));
+    } else {
+        Connection raw;
+        raw.SetConnectionString(TDM::ConnectionStringFor(file));
+        raw.Execute(QStringLiteral("update qv_meta set value='99' where name='schema_version'"));
+    }
+    TDM dm;
+    DM = &dm;
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, dm.DataModuleCreate());
+    TfrmMain form;
+    bool windowShown = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&windowShown] {
+        if (QWidget* window = QApplication::activeModalWidget()) {
+            windowShown = true;
+            window->close();
+        }
+    });
+    closer.start(50);
+    {
+        MessageBoxRecorder boxes;
+        if (auto* button = form.findChild<QAbstractButton*>(command))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            form.findChild<QAction*>(command)->trigger();
+        QCOMPARE(boxes.shown.size(), size_t(1));
+        QCOMPARE(boxes.shown[0].text,
+                 QStringLiteral("题库文件“%1”打不开，现在无法练习或考试。\n").arg(file) + reason.arg(file));
+    }
+    QVERIFY(!windowShown);
+    DM = nullptr;
 }
 
 QV_TEST_MAIN(MainWindowTest)

@@ -408,7 +408,8 @@ void PracticeTest::failedSaveIsRolledBackAndReported() {
     window->sSpeedButton6Click();
     QCOMPARE(boxes.shown.size(), size_t(1));
     QCOMPARE(boxes.shown[0].caption, QStringLiteral("提示"));
-    QCOMPARE(boxes.shown[0].text, QStringLiteral("进度没有保存：disk full"));
+    QCOMPARE(boxes.shown[0].text,
+             QStringLiteral("进度没有保存：读写数据库文件“%1”时出错。\ndisk full").arg(fixture.dir.File("t1.mdb")));
     QVERIFY(!DM->ADOCON->InTransaction());
     QCOMPARE(fixture.Saved("0"), 0);
     QCOMPARE(window->Position(), 1);

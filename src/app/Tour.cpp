@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSet>
 #include <QTextStream>
 #include <functional>
 #include <memory>
@@ -86,6 +87,20 @@ void WaitUntil(const std::function<bool()>& ready, int milliseconds) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
+// Whether a control shows a picture rather than a plain surface: a page or a movie that has drawn has many colours
+// where an empty player or page has one or two.
+bool ShowsAPicture(QWidget* control) {
+    constexpr int kStep = 8;
+    constexpr qsizetype kColours = 8;
+    const QImage image = control->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += kStep) {
+        for (int x = 0; x < image.width(); x += kStep)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size() >= kColours;
+}
+
 // The browser window as `name`, showing `fileName` under `caption` once the page's title reads `loaded`.
 void SnapshotBrowser(const QString& dir, const QString& name, const QString& caption, const QString& fileName,
                      const QString& loaded) {
@@ -95,8 +110,8 @@ void SnapshotBrowser(const QString& dir, const QString& name, const QString& cap
     window->Navigate(AppDir() + fileName);
     Snapshot(window.get(), dir, [&window, &loaded] {
         WaitUntil([&window, &loaded] { return window->WebBrowser1->property("title").toString() == loaded; }, 30000);
-        // A moment more for the first frames that a game draws once it runs.
-        WaitUntil([] { return false; }, 300);
+        // A game draws its first frames a while after it starts to play.
+        WaitUntil([&window] { return ShowsAPicture(window->WebBrowser1); }, 15000);
     });
 }
 

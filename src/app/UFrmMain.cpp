@@ -12,6 +12,7 @@
 #include "bank/UDM.h"
 #include "browse/UfrmBrowse.h"
 #include "exam/UfrmMNKS.h"
+#include "paper/ExamKinds.h"
 #include "platform/AppDir.h"
 #include "platform/Application.h"
 #include "platform/Fonts.h"
@@ -219,6 +220,7 @@ void TfrmMain::sBitBtn1Click() {
 }
 
 void TfrmMain::sBitBtn2Click() {
+    DM->OpenBankFor(false);
     WindowSlot<TfrmTest2> practice(frmTest2, new TfrmTest2(this));
     practice->exec();
 }
@@ -229,6 +231,7 @@ void TfrmMain::N10Click(const QAction* item) {
 }
 
 void TfrmMain::ShowSequentialPractice(const QString& filter, const QString& progressKey) {
+    DM->OpenBankFor(false);
     WindowSlot<TfrmTest> practice(frmTest, new TfrmTest(this));
     practice->SetBaseSql(TDM::AllQuestionsSql());
     practice->SetFilter(filter);
@@ -309,6 +312,8 @@ void TfrmMain::ShowInBrowser(const QString& fileName, const QString& caption, Af
 
 // Every exam button starts a fresh exam in a fresh window; the exam window has no owner.
 void TfrmMain::ShowExam(int kind) {
+    const ExamKindInfo* info = FindExamKind(kind);
+    DM->OpenBankFor(info != nullptr && info->motorcycleBank);
     WindowSlot<TfrmMNKS> exam(frmMNKS, new TfrmMNKS);
     exam->SetExamKind(kind);
     exam->exec();

@@ -53,6 +53,7 @@ public:
     QMenu* PopupMenu5;
 
     // The five exam buttons, sSpeedButton1Click to sSpeedButton5Click: the mock exam of vehicle group 1 to 5.
+    // Practice and exam windows are made only when their bank opens; otherwise one message says it cannot.
     void ShowExam(int kind);
     void sBitBtn1Click();
     void sBitBtn2Click();

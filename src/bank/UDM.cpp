@@ -5,6 +5,7 @@
 #include "platform/AppDir.h"
 #include "platform/Connection.h"
 #include "platform/DataFolders.h"
+#include "platform/Exception.h"
 #include "platform/Query.h"
 
 TDM::TDM(QObject* parent) : QObject(parent), banksReadOnly_(DataFolders::Installed()) {
@@ -18,19 +19,23 @@ TDM::TDM(QObject* parent) : QObject(parent), banksReadOnly_(DataFolders::Install
     MT->setObjectName("MT");
     // Both connections know their file from the start, so that one left closed by a failure at start-up
     // (t2.mdb is not even tried when t1.mdb fails) is opened by the first query that needs it.
-    ADOCON->SetConnectionString(ConnectionStringFor(AppDir() + "t1.mdb", banksReadOnly_));
-    MT->SetConnectionString(ConnectionStringFor(AppDir() + "t2.mdb", banksReadOnly_));
+    UseBank(ADOCON, BankFile(false), banksReadOnly_);
+    UseBank(MT, BankFile(true), banksReadOnly_);
     if (banksReadOnly_) {
         new UserProgressStore(QStringLiteral("t1.mdb"), ADOCON);
     }
 }
 
 void TDM::DataModuleCreate() {
-    OpenDatabase(ADOCON, AppDir() + "t1.mdb", banksReadOnly_);
-    OpenDatabase(MT, AppDir() + "t2.mdb", banksReadOnly_);
+    OpenDatabase(ADOCON, BankFile(false), banksReadOnly_);
+    OpenDatabase(MT, BankFile(true), banksReadOnly_);
     if (UserProgressStore* progress = UserProgressStore::Of(ADOCON)) {
         progress->Open();
     }
+}
+
+QString TDM::BankFile(bool motorcycleBank) {
+    return AppDir() + (motorcycleBank ? "t2.mdb" : "t1.mdb");
 }
 
 QString TDM::ConnectionStringFor(const QString& fileName, bool readOnly) {
@@ -40,14 +45,23 @@ QString TDM::ConnectionStringFor(const QString& fileName, bool readOnly) {
 }
 
 void TDM::OpenDatabase(Connection* connection, const QString& fileName, bool readOnly) {
-    connection->SetConnectionString(ConnectionStringFor(fileName, readOnly));
+    UseBank(connection, fileName, readOnly);
     connection->Open();
-    // A bank refused or not brought up to date is closed again, as one that failed to open.
+}
+
+// A bank refused or not brought up to date is closed again, as one that failed to open.
+void TDM::UseBank(Connection* connection, const QString& fileName, bool readOnly) {
+    connection->SetConnectionString(ConnectionStringFor(fileName, readOnly));
+    connection->SetOpenCheck([fileName](Connection& opened) { BankSchema::Schema().BringUpToDate(opened, fileName); });
+}
+
+void TDM::OpenBankFor(bool motorcycleBank) {
+    Connection* connection = motorcycleBank ? MT : ADOCON;
     try {
-        BankSchema::Schema().BringUpToDate(*connection, fileName);
-    } catch (...) {
-        connection->Close();
-        throw;
+        connection->Open();
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(QStringLiteral("题库文件“%1”打不开，现在无法练习或考试。\n%2")
+                                .arg(FileSystemPath(BankFile(motorcycleBank)), error.Message()));
     }
 }
 
@@ -79,9 +93,6 @@ QString TDM::QuestionIdFilter(int id) {
 }
 
 int TDM::ReadProgress(const QString& key) {
-    if (UserProgressStore* progress = UserProgressStore::Of(ADOCON)) {
-        return progress->Read(key);
-    }
     qry->Close();
     qry->SetSQL(QString());
     qry->SetSQL(QStringLiteral("select 进度 from JD where 名称='") + key + QStringLiteral("'"));

@@ -29,8 +29,14 @@ public:
     void DataModuleCreate();
     // Opens the bank `fileName` on `connection` and brings its layout up to date (see DatabaseSchema): an older
     // bank is upgraded, one newer than this program is refused; on either failure the connection is left closed.
+    // Every later opening of the connection (after a failure, or on a file replaced meanwhile) does the same.
     // A bank opened read-only is read as it is.
     static void OpenDatabase(Connection* connection, const QString& fileName, bool readOnly = false);
+    // Points `connection` at the bank `fileName`, checked as OpenDatabase checks it, without opening it.
+    static void UseBank(Connection* connection, const QString& fileName, bool readOnly = false);
+    // Opens the bank a window of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb) needs, before the
+    // window is made. A bank that cannot be opened raises DatabaseError saying so in Chinese, with the reason after.
+    void OpenBankFor(bool motorcycleBank);
     static QString ConnectionStringFor(const QString& fileName, bool readOnly = false);
 
     // Points `dataset` at table question of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb).
@@ -50,6 +56,9 @@ public:
     int ReadProgress(const QString& key);
 
 private:
+    // t2.mdb or t1.mdb in the program folder.
+    static QString BankFile(bool motorcycleBank);
+
     bool banksReadOnly_;
 };
 

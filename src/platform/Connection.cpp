@@ -1,11 +1,15 @@
 #include "platform/Connection.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <memory>
+#include <thread>
 
 #include "platform/AppDir.h"
+#include "platform/DatabaseMessage.h"
 #include "platform/Exception.h"
 
 namespace {
@@ -134,19 +138,19 @@ bool UseSmallSqliteReserves() {
     return true;
 }
 
-[[noreturn]] void Fail(sqlite3* db) {
-    const QString message = QString::fromUtf8(sqlite3_errmsg(db));
-    const int code = sqlite3_errcode(db);
-    if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
+[[noreturn]] void Fail(sqlite3* db, const QString& file) {
+    const int code = sqlite3_extended_errcode(db);
+    const QString message = DatabaseMessage::ForSqlite(code, file, QString::fromUtf8(sqlite3_errmsg(db)));
+    if ((code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB) {
         throw DatabaseFormatError(message);
     }
     throw DatabaseError(message);
 }
 
-Statement Prepare(sqlite3* db, const char*& sql) {
+Statement Prepare(sqlite3* db, const QString& file, const char*& sql) {
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &raw, &sql) != SQLITE_OK) {
-        Fail(db);
+        Fail(db, file);
     }
     return Statement(raw);
 }
@@ -170,7 +174,7 @@ QVariant ColumnValue(sqlite3_stmt* statement, int column) {
 
 // The password row is what marks a file as one of our banks. A file SQLite cannot read at all, or one
 // without that row, is "not ours"; a lock or a permission problem keeps SQLite's own message.
-QString StoredPassword(sqlite3* db, const QString& dataSource) {
+QString StoredPassword(sqlite3* db, const QString& dataSource, const QString& file) {
     sqlite3_stmt* raw = nullptr;
     const int prepared = sqlite3_prepare_v2(db, "select value from qv_meta where name='password'", -1, &raw, nullptr);
     const Statement statement(raw);
@@ -184,7 +188,7 @@ QString StoredPassword(sqlite3* db, const QString& dataSource) {
         case SQLITE_CORRUPT:
             throw DatabaseFormatError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
         default:
-            Fail(db);
+            Fail(db, file);
     }
 }
 
@@ -214,10 +218,45 @@ QString Connection::ConnectionString() const {
     return kept.join(u';');
 }
 
+void Connection::SetOpenCheck(OpenCheck check) {
+    openCheck_ = std::move(check);
+}
+
+Connection::FileIdentity Connection::IdentityOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return {};
+    }
+    return {quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+// A file renamed over the open one (as a bank import does) leaves this connection on the old, unlinked file, where
+// SQLite refuses every write; a file that has gone away counts as replaced too, so that the next opening says so.
+bool Connection::FileReplaced() const {
+    return IdentityOf(fileName_) != fileIdentity_;
+}
+
+// SQLite's own timeout sleeps in steps that grow to a tenth of a second. With several programs saving to one file
+// the lock is free only for moments between their transactions, which such long sleeps keep missing until the time
+// is up; short steps of varying length catch them.
+int Connection::WaitWhileBusy(void* connection, int attempt) {
+    auto* self = static_cast<Connection*>(connection);
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) {
+        self->busySince_ = now;
+    }
+    if (now - self->busySince_ >= std::chrono::milliseconds(self->busyTimeoutMs_)) {
+        return 0;
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(QRandomGenerator::global()->bounded(100, 1000)));
+    return 1;
+}
+
 void Connection::Open() {
-    if (db_) {
+    if (db_ && (InTransaction() || !FileReplaced())) {
         return;
     }
+    Close();
     const std::vector<Pair> pairs = ParsePairs(connectionString_);
     if (ValueOf(pairs, QStringLiteral("provider")).trimmed().compare(QLatin1String(kProvider), Qt::CaseInsensitive) !=
         0) {
@@ -225,6 +264,7 @@ void Connection::Open() {
     }
     const QString dataSource = ValueOf(pairs, QStringLiteral("data source"));
     const QString path = FileSystemPath(dataSource);
+    fileName_ = path;
     const QFileInfo file(path);
     if (dataSource.isEmpty() || !file.exists()) {
         throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(dataSource));
@@ -237,20 +277,30 @@ void Connection::Open() {
     // Without CREATE a vanished file fails instead of turning into an empty database; a write-protected
     // file is opened read-only by SQLite itself.
     const bool readOnly = ValueOf(pairs, QStringLiteral("mode")).trimmed().compare(u"Read", Qt::CaseInsensitive) == 0;
+    const FileIdentity identity = IdentityOf(path);
     sqlite3* raw = nullptr;
     const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
                                        readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     Database db(raw);
     if (opened != SQLITE_OK) {
-        Fail(raw);  // a null handle reads as "out of memory"
+        Fail(raw, path);  // a null handle reads as "out of memory"
     }
-    sqlite3_busy_timeout(raw, busyTimeoutMs_);
-    if (StoredPassword(raw, dataSource) != ValueOf(pairs, kPasswordKey)) {
+    sqlite3_busy_handler(raw, &Connection::WaitWhileBusy, this);
+    if (StoredPassword(raw, dataSource, path) != ValueOf(pairs, kPasswordKey)) {
         throw DatabaseError(QStringLiteral("Not a valid password."));
     }
     db_ = db.release();
+    fileIdentity_ = identity;
     passwordHidden_ =
         ValueOf(pairs, QStringLiteral("persist security info")).trimmed().compare(u"true", Qt::CaseInsensitive) != 0;
+    if (openCheck_) {
+        try {
+            openCheck_(*this);
+        } catch (...) {
+            Close();
+            throw;
+        }
+    }
 }
 
 void Connection::Close() {
@@ -274,7 +324,7 @@ ResultSet Connection::Select(const QString& sql) {
     Open();
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = utf8.constData();
-    const Statement statement = Prepare(db_, tail);
+    const Statement statement = Prepare(db_, fileName_, tail);
     ResultSet result;
     if (!statement) {
         return result;
@@ -292,7 +342,7 @@ ResultSet Connection::Select(const QString& sql) {
         }
     }
     if (stepped != SQLITE_DONE) {
-        Fail(db_);
+        Fail(db_, fileName_);
     }
     return result;
 }
@@ -303,7 +353,7 @@ int Connection::Execute(const QString& sql) {
     const char* tail = utf8.constData();
     int changed = 0;
     while (*tail) {
-        const Statement statement = Prepare(db_, tail);
+        const Statement statement = Prepare(db_, fileName_, tail);
         if (!statement) {
             continue;  // blanks or a comment after the last ';'
         }
@@ -314,7 +364,7 @@ int Connection::Execute(const QString& sql) {
         while ((stepped = sqlite3_step(statement.get())) == SQLITE_ROW) {
         }
         if (stepped != SQLITE_DONE) {
-            Fail(db_);
+            Fail(db_, fileName_);
         }
         if (sqlite3_total_changes(db_) != totalBefore) {
             changed += sqlite3_changes(db_);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <chrono>
+#include <functional>
 #include <vector>
 
 struct sqlite3;
@@ -19,9 +21,12 @@ struct ResultSet {
 // Jet OLEDB:Database Password=<password>". The file is an SQLite database that carries its own
 // password in table qv_meta; a missing file, a file that is no bank, and a wrong password each fail
 // with a provider-style message. A connection that is not open is opened by the first statement that
-// needs it. "Mode=Read" opens the file read-only: no statement can change it, whoever runs the program.
-// Every failure raises DatabaseError with the message text; DatabaseFormatError when the file is no database
-// of ours or is damaged.
+// needs it, and one whose file has been replaced since it opened (another file renamed over it) is opened
+// again on the new file before its next statement outside a transaction. "Mode=Read" opens the file read-only:
+// no statement can change it, whoever runs the program. Every failure raises DatabaseError with the message
+// text; a failure of the database itself names the file in Chinese before SQLite's own text (see
+// DatabaseMessage); DatabaseFormatError when the file is no database of ours or is damaged. While another
+// program holds the file locked, a statement waits for it (SetBusyTimeout).
 class Connection : public QObject {
     Q_OBJECT
 
@@ -34,10 +39,15 @@ public:
     // Takes effect at the next Open.
     void SetConnectionString(const QString& text);
     // How long a statement waits for a lock another program holds before it fails with "database is locked";
-    // 2 seconds unless set. Takes effect at the next Open.
+    // 2 seconds unless set.
     void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
     // Without "Persist Security Info=True" the password is left out once the connection has opened.
     QString ConnectionString() const;
+
+    // Run after every successful opening, the implicit ones included, before any other statement: a check
+    // that raises leaves the connection closed and the error raised.
+    using OpenCheck = std::function<void(Connection&)>;
+    void SetOpenCheck(OpenCheck check);
 
     void Open();
     void Close();
@@ -56,8 +66,24 @@ public:
     void RollbackTrans();
     bool InTransaction() const;
 
+    // The file of the data source, as the file system names it; empty before the first Open.
+    const QString& FileName() const { return fileName_; }
+
 private:
+    struct FileIdentity {
+        quint64 device = 0;
+        quint64 inode = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    static FileIdentity IdentityOf(const QString& path);
+    bool FileReplaced() const;
+    static int WaitWhileBusy(void* connection, int attempt);
+
     QString connectionString_;
+    OpenCheck openCheck_;
+    QString fileName_;
+    FileIdentity fileIdentity_;  // of the file when it was opened
+    std::chrono::steady_clock::time_point busySince_;
     bool passwordHidden_ = false;  // set by a successful Open without "Persist Security Info=True"
     int busyTimeoutMs_ = 2000;
     sqlite3* db_ = nullptr;

@@ -6,6 +6,7 @@
 #include <limits>
 #include <numeric>
 
+#include "platform/DatabaseMessage.h"
 #include "platform/Exception.h"
 
 namespace {
@@ -51,7 +52,8 @@ int Field::AsInteger() const {
             bool ok = false;
             const int number = text.toInt(&ok);
             if (!ok) {
-                throw Exception(QStringLiteral("'%1' is not a valid integer value").arg(text));
+                throw Exception(DatabaseMessage::ForNotAnInteger(
+                    file_, column_, QStringLiteral("'%1' is not a valid integer value").arg(text)));
             }
             return number;
         }
@@ -121,7 +123,9 @@ void Query::MoveBy(int distance) {
 
 Field Query::FieldByName(const QString& name) const {
     const int column = ColumnIndex(name);
-    return current_ < 0 ? Field() : Field(result_.rows[visible_[current_]][column]);
+    return current_ < 0 ? Field()
+                        : Field(result_.rows[visible_[current_]][column], result_.columns[column],
+                                connection_ != nullptr ? connection_->FileName() : QString());
 }
 
 void Query::SetFilter(const QString& expression) {

@@ -9,10 +9,12 @@
 #include "platform/Connection.h"
 
 // One column of the current row. NULL, and every column of an empty result, reads as "" or 0. Reading a
-// text that is no whole number as an integer raises Exception; a real number is cut towards zero.
+// text that is no whole number as an integer raises Exception naming the column and its file; a real number
+// is cut towards zero.
 class Field {
 public:
-    explicit Field(QVariant value = {}) : value_(std::move(value)) {}
+    explicit Field(QVariant value = {}, QString column = {}, QString file = {})
+        : value_(std::move(value)), column_(std::move(column)), file_(std::move(file)) {}
     QString AsString() const;
     int AsInteger() const;
     // The value as an int when it is a whole number that fits one (an integer, a real without a fraction, or text
@@ -22,6 +24,8 @@ public:
 
 private:
     QVariant value_;
+    QString column_;
+    QString file_;  // the database file the value was read from
 };
 
 // A select statement on a connection, its whole result kept on the client: the row count is known as

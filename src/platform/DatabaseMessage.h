@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// What the learner reads when a database file fails: a sentence in Chinese that names the file (and the column,
+// where one is to blame), then, on a line of its own, the database's technical text for the centre's administrator.
+namespace DatabaseMessage {
+
+// `code` is SQLite's result code (extended or primary) for the failure that gave `technical`.
+QString ForSqlite(int code, const QString& file, const QString& technical);
+// A value of `column` that should be a whole number and is not.
+QString ForNotAnInteger(const QString& file, const QString& column, const QString& technical);
+
+}  // namespace DatabaseMessage
