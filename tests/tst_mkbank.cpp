@@ -240,8 +240,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("lastChapter");
         QTest::addColumn<bool>("hasProgress");
-        QTest::newRow("t1") << QStringLiteral("t1.mdb") << 10 << true;
-        QTest::newRow("t2") << QStringLiteral("t2.mdb") << 7 << false;
+        // Enough that a learner does not meet the same paper twice: each chapter at least four times its largest
+        // exam quota (the vehicle-specific chapters of t1 more).
+        QTest::addColumn<QList<int>>("leastPerChapter");
+        QTest::addColumn<int>("leastInAll");
+        QTest::newRow("t1") << QStringLiteral("t1.mdb") << 10 << true
+                            << QList<int>{120, 80, 80, 40, 40, 40, 40, 60, 60, 60} << 1000;
+        QTest::newRow("t2") << QStringLiteral("t2.mdb") << 7 << false << QList<int>{120, 100, 100, 40, 20, 4, 16}
+                            << 400;
     }
 
     void shippedBanksAreConsistent() {
@@ -271,6 +277,25 @@ private slots:
         QVERIFY(!Select(bank, QStringLiteral("SELECT 1 FROM question WHERE ans1 = '正确'")).isEmpty());
         QCOMPARE(Select(bank, QStringLiteral("SELECT value FROM qv_meta WHERE name = 'schema_version'")),
                  (Rows{{QStringLiteral("2")}}));
+
+        QFETCH(QList<int>, leastPerChapter);
+        QFETCH(int, leastInAll);
+        const Rows counts = Select(
+            bank, QStringLiteral("SELECT count(*) FROM question GROUP BY zhanjie ORDER BY CAST(zhanjie AS INTEGER)"));
+        int all = 0;
+        for (qsizetype chapter = 0; chapter < counts.size(); ++chapter) {
+            const int count = counts[chapter].front().toInt();
+            QVERIFY2(count >= leastPerChapter[chapter],
+                     qPrintable(QStringLiteral("chapter %1 holds %2").arg(chapter + 1).arg(count)));
+            all += count;
+        }
+        QVERIFY2(all >= leastInAll, qPrintable(QString::number(all)));
+        // Every answer is explained; on a picture question the options stand beside the picture, so they are short.
+        QCOMPARE(Select(bank, QStringLiteral("SELECT ID FROM question WHERE jiexi IS NULL OR trim(jiexi) = ''")),
+                 Rows());
+        QCOMPARE(Select(bank, QStringLiteral("SELECT ID FROM question WHERE bmp <> '' AND (length(ans1) > 10 OR "
+                                             "length(ans2) > 10 OR length(ans3) > 10 OR length(ans4) > 10)")),
+                 Rows());
 
         QCOMPARE(HasTable(bank, QStringLiteral("JD")), hasProgress);
         if (hasProgress) {

@@ -1,4 +1,5 @@
-// The question pictures that ship: every picture a bank names is there, decodes, and fits the picture box.
+// The question pictures that ship: every picture a bank names is there, decodes, and fits the picture box; every
+// picture that ships is a drawing of its own and is named by a question.
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,21 @@
 namespace {
 // The question windows show a picture at its own size in a box of this size and cut off what does not fit.
 const QSize kPictureBox(305, 177);
+
+// The picture files of the program folder's image/, which also holds the reading pages.
+QStringList ShippedPictures() {
+    return QDir(BuiltAppDir() + QStringLiteral("image"))
+        .entryList({QStringLiteral("*.png"), QStringLiteral("*.jpg"), QStringLiteral("*.bmp")}, QDir::Files);
+}
+
+QStringList NamedPictures(const QString& bank) {
+    Connection connection;
+    connection.SetConnectionString(TDM::ConnectionStringFor(BuiltAppDir() + bank));
+    QStringList names;
+    for (const auto& row : connection.Select(QStringLiteral("select distinct bmp from question where bmp <> ''")).rows)
+        names.append(row.front().toString());
+    return names;
+}
 }  // namespace
 
 class TstPictures : public QObject {
@@ -24,6 +40,7 @@ private slots:
     void everyNamedPictureFitsTheBox();
     void sequentialPracticeOpensOnAPictureQuestion();
     void everyShippedPictureIsDistinct();
+    void everyShippedPictureIsNamedByAQuestion();
 };
 
 void TstPictures::everyNamedPictureFitsTheBox_data() {
@@ -69,7 +86,7 @@ void TstPictures::sequentialPracticeOpensOnAPictureQuestion() {
 // under two meanings.
 void TstPictures::everyShippedPictureIsDistinct() {
     const QDir folder(BuiltAppDir() + QStringLiteral("image"));
-    const QStringList names = folder.entryList(QDir::Files);
+    const QStringList names = ShippedPictures();
     QVERIFY(!names.isEmpty());
     QHash<QByteArray, QString> drawnBy;
     for (const QString& name : names) {
@@ -81,6 +98,12 @@ void TstPictures::everyShippedPictureIsDistinct() {
         QVERIFY2(!drawnBy.contains(key), qUtf8Printable(name + QStringLiteral(" repeats ") + drawnBy.value(key)));
         drawnBy.insert(key, name);
     }
+}
+
+void TstPictures::everyShippedPictureIsNamedByAQuestion() {
+    const QStringList named = NamedPictures(QStringLiteral("t1.mdb")) + NamedPictures(QStringLiteral("t2.mdb"));
+    for (const QString& name : ShippedPictures())
+        QVERIFY2(named.contains(name), qUtf8Printable(name));
 }
 
 QV_TEST_MAIN(TstPictures)
