@@ -93,6 +93,9 @@ QString TDM::QuestionIdFilter(int id) {
 }
 
 int TDM::ReadProgress(const QString& key) {
+    if (UserProgressStore* progress = UserProgressStore::Of(ADOCON)) {
+        return progress->Read(key);
+    }
     qry->Close();
     qry->SetSQL(QString());
     qry->SetSQL(QStringLiteral("select 进度 from JD where 名称='") + key + QStringLiteral("'"));
