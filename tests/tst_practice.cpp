@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "RecordsFixture.h"
 #include "TestSupport.h"
 #include "app/UFrmMain.h"
 #include "bank/UDM.h"
@@ -12,6 +13,8 @@
 #include "platform/Query.h"
 #include "practice/UFrmTest2.h"
 #include "practice/UfrmTest.h"
+#include "records/Learners.h"
+#include "records/MistakeBook.h"
 #include "skin/TsCheckBox.h"
 #include "skin/TsEdit.h"
 #include "skin/TsLabel.h"
@@ -95,6 +98,7 @@ private slots:
     void randomPracticeOfNoQuestion();
     void mainWindowOpensEachPractice_data();
     void mainWindowOpensEachPractice();
+    void answersAreKeptForTheCurrentLearner();
 };
 
 void PracticeTest::opensAtTheSavedPosition_data() {
@@ -491,6 +495,32 @@ void PracticeTest::mainWindowOpensEachPractice() {
     QCOMPARE(frmTest, nullptr);
     QCOMPARE(frmTest2, nullptr);
     QCOMPARE(form.findChildren<TPracticeWindow*>().size(), 0);
+}
+
+// Every judged answer of both windows, by option or letter button, goes to the learner current at the time; a
+// question answered wrong enters their mistake book with its chapter.
+void PracticeTest::answersAreKeptForTheCurrentLearner() {
+    Fixture fixture;
+    ProgramRecords records;
+    auto window = OpenSequential();
+    Click(window->as1);            // question 1, answer B: wrong
+    Click(window->sSpeedButton3);  // right, moves on to question 2
+    Click(window->as1);            // question 2, answer A: right
+    QCOMPARE(records.Answers(), (std::vector<std::pair<int, bool>>{{1, false}, {1, true}, {2, true}}));
+    const std::vector<MistakeEntry> mistakes = MistakeBook(records.records, 1).Entries();
+    QCOMPARE(mistakes.size(), size_t(1));
+    QCOMPARE(mistakes[0].question, (QuestionRef{1, 1, "1"}));
+    QCOMPARE(mistakes[0].state.streak, 1);
+
+    Learners learners(records.records);
+    const int second = learners.Add(QStringLiteral("张伟"));
+    learners.SetCurrent(second);
+    fixture.Execute(QStringLiteral("delete from question where ID<>3"));
+    auto random = std::make_unique<TfrmTest2>();
+    random->show();
+    Click(random->as1);
+    QCOMPARE(records.Answers(second), (std::vector<std::pair<int, bool>>{{3, false}}));
+    QCOMPARE(records.Answers().size(), size_t(3));
 }
 
 QV_TEST_MAIN(PracticeTest)

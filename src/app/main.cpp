@@ -1,5 +1,6 @@
 #include <QStyleFactory>
 #include <QTextStream>
+#include <memory>
 
 #include "app/Tour.h"
 #include "app/UFrmMain.h"
@@ -9,6 +10,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitAfterPaint.h"
+#include "records/RecordsDatabase.h"
 
 int main(int argc, char** argv) {
     UseProgramFontConfiguration();
@@ -34,6 +36,15 @@ int main(int argc, char** argv) {
     frmMain = new TfrmMain;
     DM = new TDM(&app);
     Application::RunHandled([] { DM->DataModuleCreate(); });
+    std::unique_ptr<RecordsDatabase> records;
+    Application::RunHandled([&records] {
+        records = std::make_unique<RecordsDatabase>(RecordsDatabase::DefaultFile());
+        Records = records.get();
+        if (!records->SetAsideMessage().isEmpty()) {
+            ShowMessageBox(frmMain,
+                           {QStringLiteral("提示"), records->SetAsideMessage(), QMessageBox::Warning, QMessageBox::Ok});
+        }
+    });
 
     int result = 0;
     if (tourAt >= 0) {
@@ -45,5 +56,6 @@ int main(int argc, char** argv) {
         result = QApplication::exec();
     }
     delete frmMain;
+    Records = nullptr;
     return result;
 }

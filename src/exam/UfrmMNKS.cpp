@@ -19,6 +19,7 @@
 #include "questionview/AnswerFeedback.h"
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
+#include "records/AnswerLog.h"
 #include "skin/TsButton.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -220,8 +221,21 @@ void TfrmMNKS::as1Click(TsRadioButton* sender) {
     EnableOptions(false);
     if (!sender->isChecked())
         return;
-    const int ans = TQuestion::Read(*dstTest).ans;
-    if (AnswerFeedback::IsRight(sender->Tag(), ans)) {
+    const TQuestion question = TQuestion::Read(*dstTest);
+    const bool right = AnswerFeedback::IsRight(sender->Tag(), question.ans);
+    ShowJudgement(right, question.ans);
+    // Kept once the learner has heard and read the judgement.
+    FSheet.Add(question, sender->Tag(), right);
+    RecordForCurrentLearner({Bank(), question.ID, question.zhanjie}, right);
+}
+
+int TfrmMNKS::Bank() const {
+    const ExamKindInfo* info = FindExamKind(ExamKind);
+    return info != nullptr && info->motorcycleBank ? 2 : 1;
+}
+
+void TfrmMNKS::ShowJudgement(bool right, int ans) {
+    if (right) {
         lblTS->setText(QStringLiteral("恭喜您!回答正确!"));
         AnswerFeedback::PlayRight();
         ++FScore;
@@ -235,6 +249,16 @@ void TfrmMNKS::as1Click(TsRadioButton* sender) {
         return;
     lblTS->setText(QStringLiteral("正确答案应该是") + letter);
     AnswerFeedback::SpeakLetter(ans);
+}
+
+ExamResult TfrmMNKS::Result() const {
+    const ExamKindInfo* info = FindExamKind(ExamKind);
+    return {{},
+            ExamKind,
+            info != nullptr ? info->label : QString(),
+            FScore,
+            std::clamp(kExamSeconds - FLeftSeconds, 0, kExamSeconds),
+            FSheet.Chapters()};
 }
 
 void TfrmMNKS::btnNextClick() {

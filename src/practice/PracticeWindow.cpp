@@ -15,6 +15,10 @@
 #include "questionview/AnswerFeedback.h"
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
+#include "records/AnswerLog.h"
+#include "records/Learners.h"
+#include "records/RecordsDatabase.h"
+#include "records/Stars.h"
 #include "skin/TsCheckBox.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -116,6 +120,9 @@ void TPracticeWindow::CreateBottomBar(int endButtonLeft) {
     connect(btnPrior, &QAbstractButton::clicked, this, Handled([this] { btnPriorClick(); }));
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
     connect(sSpeedButton7, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton7Click(); }));
+    btnStar = MakeBarButton(sPanel1, "btnStar", QStringLiteral("收藏"), 392, 81);
+    btnStar->setVisible(Records != nullptr);
+    connect(btnStar, &QAbstractButton::clicked, this, Handled([this] { btnStarClick(); }));
 
     TsSpeedButton** letters[] = {&sSpeedButton2, &sSpeedButton3, &sSpeedButton4, &sSpeedButton5};
     for (int k = 1; k <= 4; ++k) {
@@ -160,7 +167,27 @@ void TPracticeWindow::ShowQuestion(int n) {
     ShowQuestionBlock(TQuestion::Read(*dstTest),
                       {[this](const QString& text) { sMemo1->SetText(text); }, {as1, as2, as3, as4}, Image1});
     lblans->hide();
+    ShowStar();
     FocusAfterShow();
+}
+
+QuestionRef TPracticeWindow::QuestionOnShow() const {
+    const TQuestion question = TQuestion::Read(*dstTest);
+    return {FBank, question.ID, question.zhanjie};
+}
+
+void TPracticeWindow::ShowStar() {
+    if (Records == nullptr || QuestionCount() == 0)
+        return;
+    const bool starred = Stars(*Records, Learners(*Records).Current().id).Has(QuestionOnShow());
+    btnStar->setText(starred ? QStringLiteral("取消收藏") : QStringLiteral("收藏"));
+}
+
+void TPracticeWindow::btnStarClick() {
+    if (Records == nullptr || QuestionCount() == 0)
+        return;
+    Stars(*Records, Learners(*Records).Current().id).Toggle(QuestionOnShow());
+    ShowStar();
 }
 
 void TPracticeWindow::btnPriorClick() {
@@ -180,13 +207,17 @@ void TPracticeWindow::btnNextClick() {
 void TPracticeWindow::as1Click(TsRadioButton* sender) {
     if (!sender->isChecked())
         return;
-    if (AnswerFeedback::IsRight(sender->Tag(), TQuestion::Read(*dstTest).ans)) {
+    const TQuestion question = TQuestion::Read(*dstTest);
+    const bool right = AnswerFeedback::IsRight(sender->Tag(), question.ans);
+    if (right) {
         AnswerFeedback::PlayRight();
         if (chkAutoJmp->isChecked())
             btnNextClick();
     } else {
         AnswerFeedback::PlayWrong();
     }
+    // Kept once the learner has heard the judgement and, after a right answer, sees the next question.
+    RecordForCurrentLearner({FBank, question.ID, question.zhanjie}, right);
 }
 
 void TPracticeWindow::sSpeedButton1Click() {

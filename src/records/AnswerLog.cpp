@@ -1,5 +1,6 @@
 #include "records/AnswerLog.h"
 
+#include "records/Learners.h"
 #include "records/MistakeRule.h"
 #include "records/RecordsDatabase.h"
 
@@ -36,4 +37,9 @@ void RecordAnswer(RecordsDatabase& records, int learner, const QuestionRef& ques
                        .arg(after->streak)
                        .arg(after->due.toJulianDay()));
     });
+}
+
+void RecordForCurrentLearner(const QuestionRef& question, bool right) {
+    if (Records != nullptr)
+        RecordAnswer(*Records, Learners(*Records).Current().id, question, right);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "records/Learners.h"
 #include "records/RecordsDatabase.h"
 
 void ExamHistory::Add(const ExamResult& exam) {
@@ -74,4 +75,11 @@ Readiness ExamHistory::ReadReadiness() const {
     if (readiness.weakest.size() > size_t(Readiness::kWeakestShown))
         readiness.weakest.resize(size_t(Readiness::kWeakestShown));
     return readiness;
+}
+
+void RecordExamForCurrentLearner(ExamResult exam) {
+    if (Records == nullptr)
+        return;
+    exam.taken = Records->Now();
+    ExamHistory(*Records, Learners(*Records).Current().id).Add(exam);
 }

@@ -58,3 +58,7 @@ private:
     RecordsDatabase& records_;
     int learner_;
 };
+
+// Keeps the exam for the current learner of the program's records (Records), taken now by their clock; does nothing
+// without them.
+void RecordExamForCurrentLearner(ExamResult exam);
