@@ -50,6 +50,8 @@ TfrmConfig::TfrmConfig(QWidget* parent)
     }
 
     chkResult = Place(new TsCheckBox(QStringLiteral("考试结束后显示成绩单"), this), "chkResult", 16, 204, 200, 18);
+    // Outside the Tab cycle of the centre's boxes and buttons, which stays as it always was.
+    chkResult->setFocusPolicy(Qt::ClickFocus);
 
     sBitBtn1->setDefault(true);
     connect(sBitBtn1, &QPushButton::clicked, this, Handled([this] { OkPressed(); }));
@@ -59,7 +61,6 @@ TfrmConfig::TfrmConfig(QWidget* parent)
     setTabOrder(sEdit2, sEdit3);
     setTabOrder(sEdit3, sBitBtn1);
     setTabOrder(sBitBtn1, sBitBtn2);
-    setTabOrder(sBitBtn2, chkResult);
     sEdit1->setFocus();
 
     CentreOnScreen(this);
