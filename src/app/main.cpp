@@ -1,4 +1,5 @@
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <memory>
 
@@ -33,18 +34,21 @@ int main(int argc, char** argv) {
         });
     }
 
+    // The records come before the main window, which shows the current learner; the tour keeps its own.
+    QTemporaryDir tourRecords;
+    std::unique_ptr<RecordsDatabase> records;
+    Application::RunHandled([&] {
+        records = std::make_unique<RecordsDatabase>(tourAt >= 0 ? tourRecords.filePath(QStringLiteral("records.db"))
+                                                                : RecordsDatabase::DefaultFile());
+        Records = records.get();
+    });
     frmMain = new TfrmMain;
     DM = new TDM(&app);
     Application::RunHandled([] { DM->DataModuleCreate(); });
-    std::unique_ptr<RecordsDatabase> records;
-    Application::RunHandled([&records] {
-        records = std::make_unique<RecordsDatabase>(RecordsDatabase::DefaultFile());
-        Records = records.get();
-        if (!records->SetAsideMessage().isEmpty()) {
-            ShowMessageBox(frmMain,
-                           {QStringLiteral("提示"), records->SetAsideMessage(), QMessageBox::Warning, QMessageBox::Ok});
-        }
-    });
+    if (records && !records->SetAsideMessage().isEmpty()) {
+        ShowMessageBox(frmMain,
+                       {QStringLiteral("提示"), records->SetAsideMessage(), QMessageBox::Warning, QMessageBox::Ok});
+    }
 
     int result = 0;
     if (tourAt >= 0) {
