@@ -143,7 +143,7 @@ void RecordsTest::removingALearnerTakesTheirRecords() {
     learners.Remove(first);
     QCOMPARE(learners.Current().id, second);
     QCOMPARE(MistakeBook(f.records, second).Entries().size(), size_t(1));
-    for (const char* table : {"answers", "mistakes", "exams", "exam_chapters"}) {
+    for (const char* table : {"answers", "chapter_totals", "mistakes", "exams", "exam_chapters"}) {
         QCOMPARE(f.records.Db()
                      .Select(QStringLiteral("select count(*) from %1 where %2")
                                  .arg(table, table == QLatin1String("exam_chapters") ? "1" : "learner=1"))

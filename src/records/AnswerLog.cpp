@@ -18,6 +18,13 @@ void RecordAnswer(RecordsDatabase& records, int learner, const QuestionRef& ques
                        .arg(RecordsDatabase::Quoted(question.chapter))
                        .arg(right ? 1 : 0)
                        .arg(now.toSecsSinceEpoch()));
+        db.Execute(QStringLiteral("insert into chapter_totals(learner, chapter, correct, wrong) values(%1, %2, %3, %4) "
+                                  "on conflict(learner, chapter) do update set correct=correct+excluded.correct, "
+                                  "wrong=wrong+excluded.wrong")
+                       .arg(learner)
+                       .arg(RecordsDatabase::Quoted(question.chapter))
+                       .arg(right ? 1 : 0)
+                       .arg(right ? 0 : 1));
         const ResultSet stored = db.Select(QStringLiteral("select streak, due from mistakes where ") + key);
         std::optional<MistakeState> before;
         if (!stored.rows.empty())

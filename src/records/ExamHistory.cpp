@@ -49,8 +49,8 @@ std::vector<ChapterTally> ExamHistory::ChapterAccuracy() const {
     std::vector<ChapterTally> tallies;
     for (const auto& row :
          records_.Db()
-             .Select(QStringLiteral("select chapter, sum(correct), count(*) - sum(correct) from answers "
-                                    "where learner=%1 group by chapter order by cast(chapter as integer), chapter")
+             .Select(QStringLiteral("select chapter, correct, wrong from chapter_totals where learner=%1 "
+                                    "order by cast(chapter as integer), chapter")
                          .arg(learner_))
              .rows) {
         tallies.push_back({row[0].toString(), row[1].toInt(), row[2].toInt()});

@@ -59,7 +59,7 @@ void Learners::Remove(int id) {
         throw Exception(QStringLiteral("至少要保留一位学员。"));
     records_.InTransaction([&] {
         Connection& db = records_.Db();
-        for (const char* table : {"answers", "mistakes", "stars", "positions"})
+        for (const char* table : {"answers", "chapter_totals", "mistakes", "stars", "positions"})
             db.Execute(QStringLiteral("delete from %1 where learner=%2").arg(QLatin1String(table)).arg(id));
         db.Execute(
             QStringLiteral("delete from exam_chapters where exam in (select id from exams where learner=%1)").arg(id));

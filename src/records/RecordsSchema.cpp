@@ -15,7 +15,9 @@ DatabaseSchema Schema() {
         QStringLiteral("CREATE TABLE answers(id INTEGER PRIMARY KEY, learner INTEGER NOT NULL, bank INTEGER NOT NULL, "
                        "question INTEGER NOT NULL, chapter TEXT NOT NULL, correct INTEGER NOT NULL, "
                        "answered INTEGER NOT NULL)"),
-        QStringLiteral("CREATE INDEX answers_by_chapter ON answers(learner, chapter, correct)"),
+        // Each learner's answers summed up by chapter, kept with every answer so that reading them costs nothing.
+        QStringLiteral("CREATE TABLE chapter_totals(learner INTEGER NOT NULL, chapter TEXT NOT NULL, "
+                       "correct INTEGER NOT NULL, wrong INTEGER NOT NULL, PRIMARY KEY(learner, chapter))"),
         QStringLiteral("CREATE TABLE mistakes(learner INTEGER NOT NULL, bank INTEGER NOT NULL, "
                        "question INTEGER NOT NULL, chapter TEXT NOT NULL, streak INTEGER NOT NULL, "
                        "due INTEGER NOT NULL, PRIMARY KEY(learner, bank, question))"),
