@@ -99,6 +99,7 @@ private slots:
     void mainWindowOpensEachPractice_data();
     void mainWindowOpensEachPractice();
     void answersAreKeptForTheCurrentLearner();
+    void eachLearnerResumesTheirOwnPosition();
 };
 
 void PracticeTest::opensAtTheSavedPosition_data() {
@@ -521,6 +522,31 @@ void PracticeTest::answersAreKeptForTheCurrentLearner() {
     Click(random->as1);
     QCOMPARE(records.Answers(second), (std::vector<std::pair<int, bool>>{{3, false}}));
     QCOMPARE(records.Answers().size(), size_t(3));
+}
+
+// The first learner's positions stay in the bank's table JD; another learner's are their own, in the records.
+void PracticeTest::eachLearnerResumesTheirOwnPosition() {
+    Fixture fixture;
+    ProgramRecords records;
+    MessageBoxRecorder boxes;
+    const auto saveAt = [](int n) {
+        auto window = OpenSequential();
+        window->sEdit1->setText(QString::number(n));
+        window->btnJumpClick();
+        Click(window->sSpeedButton6);
+    };
+    saveAt(3);
+    Learners learners(records.records);
+    const int second = learners.Add(QStringLiteral("张伟"));
+    learners.SetCurrent(second);
+    QCOMPARE(OpenSequential()->Position(), 0);
+    saveAt(5);
+    QCOMPARE(fixture.Saved("0"), 2);
+    QCOMPARE(OpenSequential()->Position(), 4);
+    learners.SetCurrent(1);
+    QCOMPARE(OpenSequential()->Position(), 2);
+    QCOMPARE(boxes.shown.size(), size_t(2));
+    QCOMPARE(boxes.shown[1].text, QStringLiteral("进度已保存"));
 }
 
 QV_TEST_MAIN(PracticeTest)

@@ -10,6 +10,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Query.h"
 #include "platform/WindowPlacement.h"
+#include "records/Learners.h"
+#include "records/RecordsDatabase.h"
 #include "skin/TsEdit.h"
 #include "skin/TsLabelFX.h"
 #include "skin/TsPanel.h"
@@ -52,7 +54,7 @@ TfrmTest::TfrmTest(QWidget* parent) : TPracticeWindow(QStringLiteral("顺序练�
 // question, so the number shown always belongs to the question shown.
 void TfrmTest::FormActivate() {
     OpenQuestions();
-    FPosition = std::clamp(DM->ReadProgress(FProgressKey), 0, std::max(0, QuestionCount() - 1));
+    FPosition = std::clamp(ReadPosition(), 0, std::max(0, QuestionCount() - 1));
     positionRead_ = true;
     ShowQuestion(FPosition);
 }
@@ -61,6 +63,27 @@ void TfrmTest::FormActivate() {
 void TfrmTest::FocusAfterShow() {
     sEdit1->setFocus();
     sEdit1->selectAll();
+}
+
+// The current learner's own position; the first learner's, and everyone's without records, is the bank's.
+std::optional<Positions> TfrmTest::LearnerPositions() const {
+    if (Records == nullptr)
+        return std::nullopt;
+    Positions positions(*Records, Learners(*Records).Current().id);
+    return positions.InBank() ? std::nullopt : std::optional(positions);
+}
+
+int TfrmTest::ReadPosition() const {
+    const std::optional<Positions> positions = LearnerPositions();
+    return positions ? positions->Read(FProgressKey) : DM->ReadProgress(FProgressKey);
+}
+
+void TfrmTest::SavePosition() {
+    std::optional<Positions> positions = LearnerPositions();
+    if (positions)
+        positions->Save(FProgressKey, FPosition);
+    else
+        SaveProgress(dstTest->GetConnection(), FProgressKey, FPosition);
 }
 
 void TfrmTest::btnJumpClick() {
@@ -81,7 +104,7 @@ void TfrmTest::sSpeedButton6Click() {
         return;
     }
     try {
-        SaveProgress(dstTest->GetConnection(), FProgressKey, FPosition);
+        SavePosition();
     } catch (const Exception& error) {
         ShowMessageBox(this, {QStringLiteral("提示"), QStringLiteral("进度没有保存：") + error.Message(),
                               QMessageBox::Warning, QMessageBox::Ok});

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "practice/PracticeWindow.h"
+#include "records/Positions.h"
 
 class TsEdit;
 
@@ -30,6 +33,10 @@ protected:
     void FormActivate() override;
 
 private:
+    std::optional<Positions> LearnerPositions() const;
+    int ReadPosition() const;
+    void SavePosition();
+
     QString FProgressKey;
     bool positionRead_ = false;  // the questions and the saved position were read
 };
