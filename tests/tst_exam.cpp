@@ -98,6 +98,7 @@ private slots:
     void mainWindowStartsAFreshExamPerButton();
     void answersAndTheExamAreKept_data();
     void answersAndTheExamAreKept();
+    void answeringWithTheKeyboard();
 };
 
 void ExamTest::paperFollowsTheQuotas_data() {
@@ -442,6 +443,28 @@ void ExamTest::answersAndTheExamAreKept() {
     QCOMPARE(chapters.rows[0][0].toString(), QStringLiteral("1"));
     QCOMPARE(chapters.rows[0][1].toInt(), right);
     QCOMPARE(chapters.rows[0][2].toInt(), int(answers.count(u'w')));
+}
+
+// Alt with a letter answers while the options are open; Alt+N moves on as "下一题" does, refusing without an answer.
+void ExamTest::answeringWithTheKeyboard() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    const auto letterKey = [](int tag) { return Qt::Key(Qt::Key_A + tag - 1); };
+    QTest::keyClick(exam.get(), letterKey(RightTag(*exam)), Qt::AltModifier);
+    QCOMPARE(exam->Score(), 1);
+    QCOMPARE(exam->CurrentNo(), 2);
+    const int wrong = RightTag(*exam) % 4 + 1;
+    QTest::keyClick(exam.get(), letterKey(wrong), Qt::AltModifier);
+    QVERIFY(Option(*exam, wrong)->isChecked());
+    QTest::keyClick(exam.get(), letterKey(RightTag(*exam)), Qt::AltModifier);  // the options are closed now
+    QCOMPARE(exam->Score(), 1);
+    QTest::keyClick(exam.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(exam->CurrentNo(), 3);
+    MessageBoxRecorder boxes;
+    QTest::keyClick(exam.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(exam->CurrentNo(), 3);
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QCOMPARE(exam->as1->toolTip(), QStringLiteral("快捷键：Alt+A"));
 }
 
 QV_TEST_MAIN(ExamTest)

@@ -100,6 +100,7 @@ private slots:
     void mainWindowOpensEachPractice();
     void answersAreKeptForTheCurrentLearner();
     void eachLearnerResumesTheirOwnPosition();
+    void answeringWithTheKeyboard();
 };
 
 void PracticeTest::opensAtTheSavedPosition_data() {
@@ -547,6 +548,24 @@ void PracticeTest::eachLearnerResumesTheirOwnPosition() {
     QCOMPARE(OpenSequential()->Position(), 2);
     QCOMPARE(boxes.shown.size(), size_t(2));
     QCOMPARE(boxes.shown[1].text, QStringLiteral("进度已保存"));
+}
+
+// Alt with a letter judges as the letter button does, also while the jump box has the focus; Alt+N and Alt+P move.
+void PracticeTest::answeringWithTheKeyboard() {
+    Fixture fixture;
+    auto window = OpenSequential();
+    SoundRecorder sounds;
+    QTest::keyClick(window->sEdit1, Qt::Key_A, Qt::AltModifier);  // question 1, answer B: wrong
+    QTest::keyClick(window->sEdit1, Qt::Key_B, Qt::AltModifier);  // right: on to question 2
+    QCOMPARE(sounds.played, (QStringList{kWrong, kRight}));
+    QCOMPARE(window->Position(), 1);
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(window->Position(), 2);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(window->Position(), 0);
+    QVERIFY(window->sEdit1->text().isEmpty());
+    QCOMPARE(window->sSpeedButton3->toolTip(), QStringLiteral("快捷键：Alt+B"));
 }
 
 QV_TEST_MAIN(PracticeTest)

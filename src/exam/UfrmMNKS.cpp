@@ -17,6 +17,7 @@
 #include "platform/TShape.h"
 #include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
+#include "questionview/AnswerKeys.h"
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
 #include "records/AnswerLog.h"
@@ -128,6 +129,9 @@ void TfrmMNKS::CreateQuestionBlock() {
                                          [this](TsRadioButton* option) { as1Click(option); }));
     btnNext = Place(new TsButton(QStringLiteral("下一题"), this), "btnNext", 272, 416, 73, 25);
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
+    for (size_t k = 0; k < 4; ++k)
+        Options()[k]->setToolTip(AnswerKeys::OptionHint(int(k) + 1));
+    btnNext->setToolTip(AnswerKeys::NextHint());
     setTabOrder(as1, as2);
     setTabOrder(as2, as3);
     setTabOrder(as3, as4);
@@ -174,9 +178,22 @@ void TfrmMNKS::ShowAnswerable(int n) {
 }
 
 // The exam ends with "退出考试系统" or the close box only: a stray Esc must not end it and lose the score.
+// Alt with a letter answers as a click on that option would, while the option can be clicked; Alt+N as "下一题".
 void TfrmMNKS::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return;
+    const AnswerKeys::Key key = AnswerKeys::Read(*event);
+    if (key.action == AnswerKeys::Action::Option) {
+        TsRadioButton* option = Options()[size_t(key.option - 1)];
+        if (option->isEnabled() && option->isVisibleTo(this))
+            option->click();
+        return;
+    }
+    if (key.action == AnswerKeys::Action::Next) {
+        if (btnNext->isEnabled())
+            btnNext->click();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -13,6 +13,7 @@
 #include "platform/TShape.h"
 #include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
+#include "questionview/AnswerKeys.h"
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
 #include "records/AnswerLog.h"
@@ -117,6 +118,8 @@ void TPracticeWindow::CreateBottomBar(int endButtonLeft) {
     btnPrior = MakeBarButton(sPanel1, "btnPrior", QStringLiteral("上一题"), 8, 81);
     btnNext = MakeBarButton(sPanel1, "btnNext", QStringLiteral("下一题"), 98, 81);
     sSpeedButton7 = MakeBarButton(sPanel1, "sSpeedButton7", QStringLiteral("结束"), endButtonLeft, 81);
+    btnPrior->setToolTip(AnswerKeys::PriorHint());
+    btnNext->setToolTip(AnswerKeys::NextHint());
     connect(btnPrior, &QAbstractButton::clicked, this, Handled([this] { btnPriorClick(); }));
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
     connect(sSpeedButton7, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton7Click(); }));
@@ -129,6 +132,7 @@ void TPracticeWindow::CreateBottomBar(int endButtonLeft) {
         TsSpeedButton* button = MakeBarButton(sPanel1, "", QString(QChar('A' + k - 1)), 488 + 56 * (k - 1), 41);
         button->setObjectName(QStringLiteral("sSpeedButton%1").arg(k + 1));
         connect(button, &QAbstractButton::clicked, this, Handled([this, k] { LetterClick(k); }));
+        button->setToolTip(AnswerKeys::OptionHint(k));
         *letters[k - 1] = button;
     }
 }
@@ -145,6 +149,20 @@ void TPracticeWindow::showEvent(QShowEvent* event) {
 void TPracticeWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return;
+    const AnswerKeys::Key key = AnswerKeys::Read(*event);
+    switch (key.action) {
+        case AnswerKeys::Action::Option:
+            Application::RunHandled([this, key] { LetterClick(key.option); });
+            return;
+        case AnswerKeys::Action::Next:
+            Application::RunHandled([this] { btnNextClick(); });
+            return;
+        case AnswerKeys::Action::Prior:
+            Application::RunHandled([this] { btnPriorClick(); });
+            return;
+        case AnswerKeys::Action::None:
+            break;
+    }
     QDialog::keyPressEvent(event);
 }
 

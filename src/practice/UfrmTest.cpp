@@ -1,5 +1,6 @@
 #include "practice/UfrmTest.h"
 
+#include <QKeyEvent>
 #include <algorithm>
 
 #include "bank/ProgressStore.h"
@@ -10,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Query.h"
 #include "platform/WindowPlacement.h"
+#include "questionview/AnswerKeys.h"
 #include "records/Learners.h"
 #include "records/RecordsDatabase.h"
 #include "skin/TsEdit.h"
@@ -48,6 +50,17 @@ TfrmTest::TfrmTest(QWidget* parent) : TPracticeWindow(QStringLiteral("顺序练�
     connect(sSpeedButton6, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton6Click(); }));
 
     setTabOrder(sEdit1, as1);
+    sEdit1->installEventFilter(this);
+}
+
+// The jump box takes letters as text: the answering keys go past it to the window.
+bool TfrmTest::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == sEdit1 && event->type() == QEvent::KeyPress &&
+        AnswerKeys::Read(*static_cast<QKeyEvent*>(event)).action != AnswerKeys::Action::None) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return TPracticeWindow::eventFilter(watched, event);
 }
 
 // A position saved before the bank changed may lie beyond the last row: it is brought back to the last

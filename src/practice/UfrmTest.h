@@ -28,6 +28,7 @@ public:
     void sSpeedButton6Click();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     int RowOffset(int n) const override { return n; }
     void FocusAfterShow() override;
     void FormActivate() override;
