@@ -9,6 +9,7 @@
 #include "RecordsFixture.h"
 #include "TestSupport.h"
 #include "app/UFrmMain.h"
+#include "app/UfrmConfig.h"
 #include "app/UfrmRecords.h"
 #include "app/Upublic.h"
 #include "bank/UDM.h"
@@ -20,6 +21,7 @@
 #include "records/Learners.h"
 #include "records/Stars.h"
 #include "skin/TsBitBtn.h"
+#include "skin/TsCheckBox.h"
 #include "skin/TsEdit.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -77,6 +79,7 @@ private slots:
     void resultSheetOfAKnownPaper();
     void examEndsWithTheSheetAndItsPractice_data();
     void examEndsWithTheSheetAndItsPractice();
+    void settingsDialogTurnsTheSheetOff();
     void learnersInTheRecordsWindow();
     void recordsWindowStartsPractice();
     void pdfAndCsvAreWrittenWholeOrNotAtAll();
@@ -157,6 +160,26 @@ void RecordsWindowsTest::examEndsWithTheSheetAndItsPractice() {
         QCOMPARE(practised,
                  (QStringList{QStringLiteral("题%1").arg(missed[0]), QStringLiteral("题%1").arg(missed[1])}));
     }
+}
+
+// The box is written only when changed, so that a centre's file gains no key it did not ask for.
+void RecordsWindowsTest::settingsDialogTurnsTheSheetOff() {
+    TestAppDir dir(TestAppDir::NoBanks);
+    {
+        TfrmConfig dialog;
+        QVERIFY(dialog.chkResult->isChecked());
+        Click(dialog.sBitBtn1);
+    }
+    QVERIFY(!dir.ReadFile("config.ini").contains("result"));
+    {
+        TfrmConfig dialog;
+        dialog.chkResult->setChecked(false);
+        Click(dialog.sBitBtn1);
+    }
+    QCOMPARE(ReadShowResult(), false);
+    TfrmConfig dialog;
+    QVERIFY(!dialog.chkResult->isChecked());
+    QCOMPARE(dialog.chkResult->geometry(), QRect(16, 204, 200, 18));
 }
 
 void RecordsWindowsTest::learnersInTheRecordsWindow() {
