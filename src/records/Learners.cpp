@@ -26,7 +26,7 @@ void Learners::SetCurrent(int id) {
 }
 
 QString Learners::Checked(const QString& name, int id) const {
-    const QString kept = name.trimmed();
+    QString kept = name.trimmed();
     if (kept.isEmpty())
         throw Exception(QStringLiteral("请输入学员姓名。"));
     if (kept.size() > kMaxNameLength)
