@@ -131,7 +131,7 @@ void SeedRecords() {
             RecordAnswer(records, 1, {1, chapter * 1000 + k + 1, QString::number(chapter)},
                          k < rightOfTen[chapter - 1]);
     }
-    records.SetClock([today] { return today; });
+    records.SetClock(&QDateTime::currentDateTime);
 }
 
 // The mistake book's questions of the cars' bank, the due ones first.
