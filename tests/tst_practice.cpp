@@ -15,6 +15,7 @@
 #include "practice/UfrmTest.h"
 #include "records/Learners.h"
 #include "records/MistakeBook.h"
+#include "records/Stars.h"
 #include "skin/TsCheckBox.h"
 #include "skin/TsEdit.h"
 #include "skin/TsLabel.h"
@@ -101,6 +102,7 @@ private slots:
     void answersAreKeptForTheCurrentLearner();
     void eachLearnerResumesTheirOwnPosition();
     void answeringWithTheKeyboard();
+    void starringTheQuestionOnShow();
 };
 
 void PracticeTest::opensAtTheSavedPosition_data() {
@@ -566,6 +568,26 @@ void PracticeTest::answeringWithTheKeyboard() {
     QCOMPARE(window->Position(), 0);
     QVERIFY(window->sEdit1->text().isEmpty());
     QCOMPARE(window->sSpeedButton3->toolTip(), QStringLiteral("快捷键：Alt+B"));
+}
+
+// The star follows the question on show and the current learner; without records there is no button.
+void PracticeTest::starringTheQuestionOnShow() {
+    Fixture fixture;
+    QVERIFY(!OpenSequential()->btnStar->isVisibleTo(nullptr));
+    ProgramRecords records;
+    auto window = OpenSequential();
+    QVERIFY(window->btnStar->isVisible());
+    window->btnNextClick();
+    Click(window->btnStar);
+    QCOMPARE(Stars(records.records, 1).All(), std::vector<QuestionRef>{(QuestionRef{1, 2, "1"})});
+    QCOMPARE(window->btnStar->text(), QStringLiteral("取消收藏"));
+    window->btnNextClick();
+    QCOMPARE(window->btnStar->text(), QStringLiteral("收藏"));
+    window->btnPriorClick();
+    QCOMPARE(window->btnStar->text(), QStringLiteral("取消收藏"));
+    Click(window->btnStar);
+    QVERIFY(Stars(records.records, 1).All().empty());
+    QCOMPARE(window->btnStar->text(), QStringLiteral("收藏"));
 }
 
 QV_TEST_MAIN(PracticeTest)
