@@ -4,14 +4,17 @@
 #include <QTimer>
 #include <memory>
 
+#include "RecordsFixture.h"
 #include "TestSupport.h"
 #include "app/UFrmMain.h"
+#include "app/Upublic.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "exam/UfrmMNKS.h"
 #include "platform/Connection.h"
 #include "platform/Query.h"
 #include "platform/TImage.h"
+#include "records/ExamHistory.h"
 #include "skin/TsButton.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -93,6 +96,9 @@ private slots:
     void timeUpEndsAnswering();
     void leavingAsksNothing();
     void mainWindowStartsAFreshExamPerButton();
+    void answersAndTheExamAreKept_data();
+    void answersAndTheExamAreKept();
+    void answeringWithTheKeyboard();
 };
 
 void ExamTest::paperFollowsTheQuotas_data() {
@@ -381,6 +387,84 @@ void ExamTest::mainWindowStartsAFreshExamPerButton() {
         QCOMPARE(frmMNKS, nullptr);
     }
     QCOMPARE(windows.size(), 5);
+}
+
+void ExamTest::answersAndTheExamAreKept_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("answers");  // r: right, w: wrong, t: a tick of the clock
+    QTest::addColumn<int>("bank");
+    QTest::newRow("none") << 1 << "tt" << 1;
+    QTest::newRow("car") << 1 << "rtwtr" << 1;
+    QTest::newRow("motorcycle") << 5 << "wt" << 2;
+}
+
+// Each answer is kept with the exam's bank as it is judged; the exam itself once its window is gone, if it had one.
+void ExamTest::answersAndTheExamAreKept() {
+    QFETCH(int, kind);
+    QFETCH(QString, answers);
+    QFETCH(int, bank);
+    Fixture fixture;
+    ProgramRecords records;
+    WriteShowResult(false);  // the sheet has tests of its own
+    TfrmMain form;
+    std::vector<std::pair<int, bool>> given;
+    QTimer::singleShot(0, [&] {
+        for (QChar answer : answers) {
+            if (answer == u't') {
+                frmMNKS->Timer1Timer();
+                continue;
+            }
+            const int id = frmMNKS->PaperIDs()[frmMNKS->CurrentNo()];
+            given.emplace_back(id, answer == u'r');
+            answer == u'r' ? AnswerRight(*frmMNKS) : AnswerWrong(*frmMNKS);
+            if (answer == u'w')
+                frmMNKS->btnNextClick();
+        }
+        frmMNKS->btnExitClick();
+    });
+    QTest::mouseClick(std::array{form.sSpeedButton1, form.sSpeedButton5}[kind == 5], Qt::LeftButton);
+    QCOMPARE(records.Answers(), given);
+    QCOMPARE(records.records.Db().Select("select distinct bank from answers").rows.size(), size_t(!given.empty()));
+    if (!given.empty())
+        QCOMPARE(records.records.Db().Select("select bank from answers").rows[0][0].toInt(), bank);
+
+    const std::vector<ExamResult> exams = ExamHistory(records.records, 1).All();
+    QCOMPARE(exams.size(), size_t(!given.empty()));
+    if (given.empty())
+        return;
+    const int right = int(answers.count(u'r'));
+    QCOMPARE(exams[0].score, right);
+    QCOMPARE(exams[0].secondsUsed, int(answers.count(u't')));
+    QCOMPARE(exams[0].taken, records.now);
+    QCOMPARE(exams[0].kind, kind);
+    QCOMPARE(exams[0].kindLabel, kind == 5 ? QStringLiteral("D E F") : QStringLiteral("C1 C2 C3 C4"));
+    const ResultSet chapters = records.records.Db().Select("select chapter, correct, wrong from exam_chapters");
+    QCOMPARE(chapters.rows.size(), size_t(1));  // the first questions of a paper are all of chapter 1
+    QCOMPARE(chapters.rows[0][0].toString(), QStringLiteral("1"));
+    QCOMPARE(chapters.rows[0][1].toInt(), right);
+    QCOMPARE(chapters.rows[0][2].toInt(), int(answers.count(u'w')));
+}
+
+// Alt with a letter answers while the options are open; Alt+N moves on as "下一题" does, refusing without an answer.
+void ExamTest::answeringWithTheKeyboard() {
+    Fixture fixture;
+    auto exam = StartExam(1);
+    const auto letterKey = [](int tag) { return Qt::Key(Qt::Key_A + tag - 1); };
+    QTest::keyClick(exam.get(), letterKey(RightTag(*exam)), Qt::AltModifier);
+    QCOMPARE(exam->Score(), 1);
+    QCOMPARE(exam->CurrentNo(), 2);
+    const int wrong = RightTag(*exam) % 4 + 1;
+    QTest::keyClick(exam.get(), letterKey(wrong), Qt::AltModifier);
+    QVERIFY(Option(*exam, wrong)->isChecked());
+    QTest::keyClick(exam.get(), letterKey(RightTag(*exam)), Qt::AltModifier);  // the options are closed now
+    QCOMPARE(exam->Score(), 1);
+    QTest::keyClick(exam.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(exam->CurrentNo(), 3);
+    MessageBoxRecorder boxes;
+    QTest::keyClick(exam.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(exam->CurrentNo(), 3);
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    QCOMPARE(exam->as1->toolTip(), QStringLiteral("快捷键：Alt+A"));
 }
 
 QV_TEST_MAIN(ExamTest)

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "RecordsFixture.h"
 #include "TestSupport.h"
 #include "app/UFrmMain.h"
 #include "bank/UDM.h"
@@ -12,6 +13,9 @@
 #include "platform/Query.h"
 #include "practice/UFrmTest2.h"
 #include "practice/UfrmTest.h"
+#include "records/Learners.h"
+#include "records/MistakeBook.h"
+#include "records/Stars.h"
 #include "skin/TsCheckBox.h"
 #include "skin/TsEdit.h"
 #include "skin/TsLabel.h"
@@ -97,6 +101,10 @@ private slots:
     void randomPracticeOfNoQuestion();
     void mainWindowOpensEachPractice_data();
     void mainWindowOpensEachPractice();
+    void answersAreKeptForTheCurrentLearner();
+    void eachLearnerResumesTheirOwnPosition();
+    void answeringWithTheKeyboard();
+    void starringTheQuestionOnShow();
 };
 
 void PracticeTest::opensAtTheSavedPosition_data() {
@@ -537,6 +545,95 @@ void PracticeTest::mainWindowOpensEachPractice() {
     QCOMPARE(frmTest, nullptr);
     QCOMPARE(frmTest2, nullptr);
     QCOMPARE(form.findChildren<TPracticeWindow*>().size(), 0);
+}
+
+// Every judged answer of both windows, by option or letter button, goes to the learner current at the time; a
+// question answered wrong enters their mistake book with its chapter.
+void PracticeTest::answersAreKeptForTheCurrentLearner() {
+    Fixture fixture;
+    ProgramRecords records;
+    auto window = OpenSequential();
+    Click(window->as1);            // question 1, answer B: wrong
+    Click(window->sSpeedButton3);  // right, moves on to question 2
+    Click(window->as1);            // question 2, answer A: right
+    QCOMPARE(records.Answers(), (std::vector<std::pair<int, bool>>{{1, false}, {1, true}, {2, true}}));
+    const std::vector<MistakeEntry> mistakes = MistakeBook(records.records, 1).Entries();
+    QCOMPARE(mistakes.size(), size_t(1));
+    QCOMPARE(mistakes[0].question, (QuestionRef{1, 1, "1"}));
+    QCOMPARE(mistakes[0].state.streak, 1);
+
+    Learners learners(records.records);
+    const int second = learners.Add(QStringLiteral("张伟"));
+    learners.SetCurrent(second);
+    fixture.Execute(QStringLiteral("delete from question where ID<>3"));
+    auto random = std::make_unique<TfrmTest2>();
+    random->show();
+    Click(random->as1);
+    QCOMPARE(records.Answers(second), (std::vector<std::pair<int, bool>>{{3, false}}));
+    QCOMPARE(records.Answers().size(), size_t(3));
+}
+
+// The first learner's positions stay in the bank's table JD; another learner's are their own, in the records.
+void PracticeTest::eachLearnerResumesTheirOwnPosition() {
+    Fixture fixture;
+    ProgramRecords records;
+    MessageBoxRecorder boxes;
+    const auto saveAt = [](int n) {
+        auto window = OpenSequential();
+        window->sEdit1->setText(QString::number(n));
+        window->btnJumpClick();
+        Click(window->sSpeedButton6);
+    };
+    saveAt(3);
+    Learners learners(records.records);
+    const int second = learners.Add(QStringLiteral("张伟"));
+    learners.SetCurrent(second);
+    QCOMPARE(OpenSequential()->Position(), 0);
+    saveAt(5);
+    QCOMPARE(fixture.Saved("0"), 2);
+    QCOMPARE(OpenSequential()->Position(), 4);
+    learners.SetCurrent(1);
+    QCOMPARE(OpenSequential()->Position(), 2);
+    QCOMPARE(boxes.shown.size(), size_t(2));
+    QCOMPARE(boxes.shown[1].text, QStringLiteral("进度已保存"));
+}
+
+// Alt with a letter judges as the letter button does, also while the jump box has the focus; Alt+N and Alt+P move.
+void PracticeTest::answeringWithTheKeyboard() {
+    Fixture fixture;
+    auto window = OpenSequential();
+    SoundRecorder sounds;
+    QTest::keyClick(window->sEdit1, Qt::Key_A, Qt::AltModifier);  // question 1, answer B: wrong
+    QTest::keyClick(window->sEdit1, Qt::Key_B, Qt::AltModifier);  // right: on to question 2
+    QCOMPARE(sounds.played, (QStringList{kWrong, kRight}));
+    QCOMPARE(window->Position(), 1);
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(window->Position(), 2);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(window->Position(), 0);
+    QVERIFY(window->sEdit1->text().isEmpty());
+    QCOMPARE(window->sSpeedButton3->toolTip(), QStringLiteral("快捷键：Alt+B"));
+}
+
+// The star follows the question on show and the current learner; without records there is no button.
+void PracticeTest::starringTheQuestionOnShow() {
+    Fixture fixture;
+    QVERIFY(!OpenSequential()->btnStar->isVisibleTo(nullptr));
+    ProgramRecords records;
+    auto window = OpenSequential();
+    QVERIFY(window->btnStar->isVisible());
+    window->btnNextClick();
+    Click(window->btnStar);
+    QCOMPARE(Stars(records.records, 1).All(), std::vector<QuestionRef>{(QuestionRef{1, 2, "1"})});
+    QCOMPARE(window->btnStar->text(), QStringLiteral("取消收藏"));
+    window->btnNextClick();
+    QCOMPARE(window->btnStar->text(), QStringLiteral("收藏"));
+    window->btnPriorClick();
+    QCOMPARE(window->btnStar->text(), QStringLiteral("取消收藏"));
+    Click(window->btnStar);
+    QVERIFY(Stars(records.records, 1).All().empty());
+    QCOMPARE(window->btnStar->text(), QStringLiteral("收藏"));
 }
 
 QV_TEST_MAIN(PracticeTest)

@@ -51,7 +51,8 @@ void ProgramTest::tourShowsEveryWindowWithTheCentresSettings() {
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(!run.err.contains(QLatin1String("Quorvane:")), qPrintable(run.err));
 
-    for (const char* form : {"frmMain", "frmMainInactive", "frmConfig", "MessageBox", "frmSkinStates", "PopupMenu1"}) {
+    for (const char* form : {"frmMain", "frmMainInactive", "frmConfig", "MessageBox", "frmSkinStates", "PopupMenu1",
+                             "frmRecords", "frmResult", "frmMistakes"}) {
         QVERIFY2(QFile::exists(out + '/' + form + ".png"), form);
     }
     const QJsonObject main = ReadJson(out + "/frmMain.json");

@@ -14,17 +14,25 @@
 #include "app/SkinStatesForm.h"
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
+#include "app/UfrmRecords.h"
+#include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "browse/BrowserEngine.h"
 #include "browse/UfrmBrowse.h"
 #include "exam/UfrmMNKS.h"
+#include "exam/UfrmResult.h"
 #include "platform/AppDir.h"
 #include "platform/Exception.h"
 #include "platform/FormSnapshot.h"
 #include "platform/MessageBox.h"
 #include "platform/TImage.h"
 #include "practice/UFrmTest2.h"
+#include "practice/UfrmMistakes.h"
 #include "practice/UfrmTest.h"
+#include "records/AnswerLog.h"
+#include "records/ExamHistory.h"
+#include "records/MistakeBook.h"
+#include "records/RecordsDatabase.h"
 #include "skin/TsBitBtn.h"
 #include "skin/TsRadioButton.h"
 
@@ -127,6 +135,67 @@ void ShowBrowserWindows(const QString& dir) {
     SnapshotBrowser(dir, QStringLiteral("frmBrowseGame"), QStringLiteral("交通标志连连看"),
                     QStringLiteral("game\\lianliankan.swf"), QStringLiteral("正在播放"));
 }
+// A learner with a few weeks behind them: exams that climb towards the pass mark, chapters answered better and
+// worse, a mistake book with questions due and not yet due.
+void SeedRecords() {
+    RecordsDatabase& records = *Records;
+    const QDateTime today = records.Now();
+    const int scores[] = {68, 76, 83, 91, 87, 94};
+    for (int k = 0; k < int(std::size(scores)); ++k) {
+        ExamHistory(records, 1)
+            .Add({today.addDays(2 * k - 12), 1, QStringLiteral("C1 C2 C3 C4"), scores[k], 1500 - 60 * k, {}});
+    }
+    const int rightOfTen[] = {9, 6, 8, 5, 7, 9, 4};
+    records.SetClock([today] { return today.addDays(-2); });
+    for (int chapter = 1; chapter <= int(std::size(rightOfTen)); ++chapter) {
+        for (int k = 0; k < 10; ++k)
+            RecordAnswer(records, 1, {1, chapter * 1000 + k + 1, QString::number(chapter)},
+                         k < rightOfTen[chapter - 1]);
+    }
+    records.SetClock(&QDateTime::currentDateTime);
+}
+
+// The mistake book's questions of the cars' bank, the due ones first.
+std::vector<int> MistakeIds() {
+    std::vector<int> ids;
+    for (const MistakeEntry& entry : MistakeBook(*Records, 1).Entries()) {
+        if (entry.question.bank == 1)
+            ids.push_back(entry.question.question);
+    }
+    return ids;
+}
+
+// A small-car exam answered through, one question in twelve wrong (A where it is not A, else B), with 21 minutes 52
+// seconds used.
+void ShowResultWindow(const QString& dir) {
+    auto exam = std::make_unique<TfrmMNKS>();
+    exam->SetExamKind(1);
+    exam->show();
+    QApplication::processEvents();
+    const std::array options{exam->as1, exam->as2, exam->as3, exam->as4};
+    for (int n = 1; n <= kPaperSize && exam->as1->isEnabled(); ++n) {
+        const int ans = std::clamp(TQuestion::Read(*exam->dstTest).ans, 1, 4);
+        const bool wrong = n % 12 == 0;
+        options[size_t(wrong ? (ans == 1 ? 1 : 0) : ans - 1)]->click();
+        if (wrong && n < kPaperSize)
+            exam->btnNextClick();
+    }
+    for (int tick = 0; tick < 1312; ++tick)
+        exam->Timer1Timer();
+    const ExamSheet sheet = exam->Sheet();
+    const ExamResult result = exam->Result();
+    exam.reset();
+    Snapshot(std::make_unique<TfrmResult>(result, sheet, frmMain).get(), dir);
+}
+
+void ShowRecordWindows(const QString& dir) {
+    if (Records == nullptr)
+        return;
+    SeedRecords();
+    Snapshot(std::make_unique<TfrmRecords>(*Records, frmMain).get(), dir);
+    Snapshot(std::make_unique<TfrmMistakes>(QStringLiteral("错题练习"), 1, MistakeIds(), frmMain).get(), dir);
+    ShowResultWindow(dir);
+}
 }  // namespace
 
 int RunTour(const QString& dir) {
@@ -152,6 +221,7 @@ int RunTour(const QString& dir) {
         Snapshot(box.get(), dir);
         ShowPracticeWindows(dir);
         ShowExamWindow(dir);
+        ShowRecordWindows(dir);
         ShowBrowserWindows(dir);
         auto states = std::make_unique<SkinStatesForm>(frmMain);
         Snapshot(states.get(), dir, [&states] {

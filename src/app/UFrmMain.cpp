@@ -7,11 +7,13 @@
 
 #include "app/MainMenus.h"
 #include "app/UfrmConfig.h"
+#include "app/UfrmRecords.h"
 #include "app/Upublic.h"
 #include "app/WindowSlot.h"
 #include "bank/UDM.h"
 #include "browse/UfrmBrowse.h"
 #include "exam/UfrmMNKS.h"
+#include "exam/UfrmResult.h"
 #include "paper/ExamKinds.h"
 #include "platform/AppDir.h"
 #include "platform/Application.h"
@@ -21,7 +23,11 @@
 #include "platform/UrlOpener.h"
 #include "platform/WindowPlacement.h"
 #include "practice/UFrmTest2.h"
+#include "practice/UfrmMistakes.h"
 #include "practice/UfrmTest.h"
+#include "records/ExamHistory.h"
+#include "records/Learners.h"
+#include "records/RecordsDatabase.h"
 #include "skin/PlainLook.h"
 #include "skin/TsBitBtn.h"
 #include "skin/TsEdit.h"
@@ -81,7 +87,11 @@ TfrmMain::TfrmMain(QWidget* parent)
     CreateCentreLabels();
     sStatusBar1 = new TsStatusBar(this);
     sStatusBar1->setObjectName("sStatusBar1");
-    sStatusBar1->SetPanelText(StatusText());
+    ShowStatus();
+    btnRecords = Place(new TsBitBtn(QStringLiteral("学习记录"), this), "btnRecords", 178, 304, 82, 57);
+    btnRecords->SkinData().SetSkinSection("BUTTON_HUGE");
+    btnRecords->setVisible(Records != nullptr);
+    connect(btnRecords, &QPushButton::clicked, this, Handled([this] { btnRecordsClick(); }));
 
     setTabOrder(sGroupBox1, sPanel1);
     QWidget* previous = sPanel1;
@@ -157,6 +167,7 @@ void TfrmMain::CreatePracticePanel() {
     for (QAction* item : PopupMenu1->actions()) {
         connect(item, &QAction::triggered, this, Handled([this, item] { N10Click(item); }));
     }
+    CreateRecordItems();
     ConnectBrowserItems();
     for (TsBitBtn* button : {sBitBtn1, sBitBtn2, btnZJ, btnFG, btnBZ, btnJQ, btnGame}) {
         button->SkinData().SetSkinSection("TOOLBUTTON");
@@ -239,6 +250,37 @@ void TfrmMain::ShowSequentialPractice(const QString& filter, const QString& prog
     practice->exec();
 }
 
+// The records window, the mistake book and the starred questions at the end of the chapter menu, with records only.
+void TfrmMain::CreateRecordItems() {
+    if (Records == nullptr)
+        return;
+    PopupMenu1->addSeparator();
+    QAction* records = PopupMenu1->addAction(QStringLiteral("学习记录（错题本、收藏）..."));
+    records->setObjectName("NRecords");
+    connect(records, &QAction::triggered, this, Handled([this] { btnRecordsClick(); }));
+}
+
+void TfrmMain::ShowStatus() {
+    QString text = StatusText();
+    if (Records != nullptr)
+        text += QChar(0x3000) + QStringLiteral("当前学员：") + Learners(*Records).Current().name;
+    sStatusBar1->SetPanelText(text);
+}
+
+void TfrmMain::btnRecordsClick() {
+    if (Records == nullptr)
+        return;
+    const auto showStatus = qScopeGuard([this] { ShowStatus(); });
+    WindowSlot<TfrmRecords> window(frmRecords, new TfrmRecords(*Records, this));
+    window->practiseChapter = [this](const QString& chapter) {
+        ShowSequentialPractice(TDM::ChapterFilter(chapter), chapter);
+    };
+    window->practiseList = [this](const QString& caption, int bank, const std::vector<int>& ids) {
+        ShowQuestionList(caption, bank, ids);
+    };
+    window->exec();
+}
+
 void TfrmMain::ConnectBrowserItems() {
     const auto onItem = [this](QMenu* menu, const char* name, const std::function<void(const QAction*)>& handler) {
         const QAction* item = menu->findChild<QAction*>(QLatin1String(name));
@@ -311,10 +353,40 @@ void TfrmMain::ShowInBrowser(const QString& fileName, const QString& caption, Af
 }
 
 // Every exam button starts a fresh exam in a fresh window; the exam window has no owner.
+// An exam with at least one answer is kept in the learner's records once its window is gone, and its result sheet
+// shown unless the settings turned it off.
 void TfrmMain::ShowExam(int kind) {
+    ExamSheet sheet;
+    ExamResult result;
+    int bank = 1;
     const ExamKindInfo* info = FindExamKind(kind);
     DM->OpenBankFor(info != nullptr && info->motorcycleBank);
-    WindowSlot<TfrmMNKS> exam(frmMNKS, new TfrmMNKS);
-    exam->SetExamKind(kind);
-    exam->exec();
+    {
+        WindowSlot<TfrmMNKS> exam(frmMNKS, new TfrmMNKS);
+        exam->SetExamKind(kind);
+        exam->exec();
+        sheet = exam->Sheet();
+        result = exam->Result();
+        bank = exam->Bank();
+    }
+    if (sheet.Empty())
+        return;
+    RecordExamForCurrentLearner(result);
+    if (!ReadShowResult())
+        return;
+    std::vector<int> wrong;
+    for (const SheetAnswer& answer : sheet.Wrong())
+        wrong.push_back(answer.question.ID);
+    {
+        WindowSlot<TfrmResult> sheetWindow(frmResult, new TfrmResult(result, sheet, this));
+        if (sheetWindow->exec() != TfrmResult::kPractiseWrong)
+            return;
+    }
+    ShowQuestionList(QStringLiteral("错题练习"), bank, wrong);
+}
+
+void TfrmMain::ShowQuestionList(const QString& caption, int bank, const std::vector<int>& ids) {
+    DM->OpenBankFor(bank == 2);
+    WindowSlot<TfrmMistakes> practice(frmMistakes, new TfrmMistakes(caption, bank, ids, this));
+    practice->exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -41,6 +42,8 @@ public:
     TsBitBtn* btnGame;
     TsBitBtn* sBitBtn9;
     TsBitBtn* sBitBtn8;
+    // 学习记录: the records window; shown with records only.
+    TsBitBtn* btnRecords;
     TsLabelFX* lbl1;
     TsLabelFX* sLabelFX2;
     TsLabelFX* lbl2;
@@ -69,6 +72,11 @@ public:
     void N23Click();
     void N24Click();
     void N3D1Click();
+    void btnRecordsClick();
+    // Practice of exactly these questions of one bank, in this order.
+    void ShowQuestionList(const QString& caption, int bank, const std::vector<int>& ids);
+    // The status bar's text, with the current learner when there are records.
+    void ShowStatus();
 
 private:
     void CreateExamBox();
@@ -78,6 +86,7 @@ private:
     void ShowCentreInfo();
     void SetCentreLabels(const QString& name, const QString& tel, const QString& adds);
     void ShowSequentialPractice(const QString& filter, const QString& progressKey);
+    void CreateRecordItems();
     // Whether the browser window stays, hidden, in its slot once the learner has closed it.
     enum class AfterBrowse { Keep, Destroy };
     void ShowInBrowser(const QString& fileName, const QString& caption, AfterBrowse after);

@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/WindowPlacement.h"
 #include "skin/TsBitBtn.h"
+#include "skin/TsCheckBox.h"
 #include "skin/TsEdit.h"
 #include "skin/TsLabel.h"
 
@@ -48,6 +49,10 @@ TfrmConfig::TfrmConfig(QWidget* parent)
         lblSaveTo->setText(QStringLiteral("只为您本人保存到：%1").arg(DataFolders::SettingsFile()));
     }
 
+    chkResult = Place(new TsCheckBox(QStringLiteral("考试结束后显示成绩单"), this), "chkResult", 16, 204, 200, 18);
+    // Outside the Tab cycle of the centre's boxes and buttons, which stays as it always was.
+    chkResult->setFocusPolicy(Qt::ClickFocus);
+
     sBitBtn1->setDefault(true);
     connect(sBitBtn1, &QPushButton::clicked, this, Handled([this] { OkPressed(); }));
     connect(sBitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -68,6 +73,7 @@ void TfrmConfig::FormCreate() {
     sEdit1->setText(name);
     sEdit2->setText(tel);
     sEdit3->setText(adds);
+    chkResult->setChecked(ReadShowResult());
 }
 
 // The result is OK before anything is written: a write that fails is reported, and the dialog still
@@ -85,4 +91,7 @@ void TfrmConfig::OkPressed() {
 
 void TfrmConfig::sBitBtn1Click() {
     WriteConfig(sEdit1->text(), sEdit2->text(), sEdit3->text());
+    // Written only when changed, so that a settings file of a training centre gains no key it did not ask for.
+    if (chkResult->isChecked() != ReadShowResult())
+        WriteShowResult(chkResult->isChecked());
 }

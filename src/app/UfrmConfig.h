@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class TsBitBtn;
+class TsCheckBox;
 class TsEdit;
 class TsLabel;
 
@@ -26,6 +27,8 @@ public:
     // Installed, where the settings are saved: the user's own file, which is theirs alone. Hidden when
     // the program keeps its settings in its own folder.
     TsLabel* lblSaveTo;
+    // Whether a result sheet follows each exam.
+    TsCheckBox* chkResult;
 
 private:
     void FormCreate();

@@ -60,3 +60,13 @@ void WriteConfig(const QString& name, const QString& tel, const QString& adds) {
         IniStore::WriteString(file, kSection, QLatin1String(key.key), info.*key.field);
     }
 }
+
+bool ReadShowResult() {
+    return ReadSetting(QStringLiteral("result"), QStringLiteral("1")).trimmed() != QLatin1String("0");
+}
+
+void WriteShowResult(bool on) {
+    const QString file = DataFolders::SettingsFile();
+    QDir().mkpath(QFileInfo(file).path());
+    IniStore::WriteString(file, kSection, QStringLiteral("result"), on ? QStringLiteral("1") : QStringLiteral("0"));
+}

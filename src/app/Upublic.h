@@ -22,3 +22,7 @@ void WriteConfig(const QString& name, const QString& tel, const QString& adds);
 
 // The defaults the program shows before a training centre has entered its own.
 CentreInfo DefaultCentreInfo();
+
+// Whether the result sheet follows each exam: key "result" of section "config", on unless a settings file says 0.
+bool ReadShowResult();
+void WriteShowResult(bool on);

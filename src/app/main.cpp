@@ -1,5 +1,7 @@
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <memory>
 
 #include "app/Tour.h"
 #include "app/UFrmMain.h"
@@ -10,6 +12,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitAfterPaint.h"
+#include "records/RecordsDatabase.h"
 
 int main(int argc, char** argv) {
     UseProgramFontConfiguration();
@@ -32,10 +35,22 @@ int main(int argc, char** argv) {
         });
     }
 
+    // The records come before the main window, which shows the current learner; the tour keeps its own.
+    QTemporaryDir tourRecords;
+    std::unique_ptr<RecordsDatabase> records;
+    Application::RunHandled([&] {
+        records = std::make_unique<RecordsDatabase>(tourAt >= 0 ? tourRecords.filePath(QStringLiteral("records.db"))
+                                                                : RecordsDatabase::DefaultFile());
+        Records = records.get();
+    });
     frmMain = new TfrmMain;
     DM = new TDM(&app);
     Application::RunHandled([] { DM->DataModuleCreate(); });
     WarnOfUnwritableUserFolders();
+    if (records && !records->SetAsideMessage().isEmpty()) {
+        ShowMessageBox(frmMain,
+                       {QStringLiteral("提示"), records->SetAsideMessage(), QMessageBox::Warning, QMessageBox::Ok});
+    }
 
     int result = 0;
     if (tourAt >= 0) {
@@ -47,5 +62,6 @@ int main(int argc, char** argv) {
         result = QApplication::exec();
     }
     delete frmMain;
+    Records = nullptr;
     return result;
 }

@@ -1,5 +1,7 @@
 #include "bank/UDM.h"
 
+#include <QStringList>
+
 #include "bank/BankSchema.h"
 #include "bank/UserProgressStore.h"
 #include "platform/AppDir.h"
@@ -82,6 +84,13 @@ QString TDM::AllQuestionsSql() {
 
 QString TDM::ChapterFilter(const QString& chapter) {
     return QStringLiteral(" and ZhanJie='") + chapter + QStringLiteral("'");
+}
+
+QString TDM::QuestionIdsFilter(const std::vector<int>& ids) {
+    QStringList numbers;
+    for (int id : ids)
+        numbers << QString::number(id);
+    return QStringLiteral(" and ID in (") + numbers.join(u',') + u')';
 }
 
 QString TDM::ChapterQuestionIdsSql(int chapter) {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
 class Connection;
 class Query;
@@ -46,6 +47,8 @@ public:
     // The questions of all chapters by ascending ID; ChapterFilter, appended, keeps one chapter's.
     static QString AllQuestionsSql();
     static QString ChapterFilter(const QString& chapter);
+    // Appended to AllQuestionsSql, keeps the questions with these IDs.
+    static QString QuestionIdsFilter(const std::vector<int>& ids);
     // The IDs of one chapter's questions, by ascending ID: what the paper composer draws from.
     static QString ChapterQuestionIdsSql(int chapter);
     // The dataset filter that shows only the question with this ID.

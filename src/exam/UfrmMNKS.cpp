@@ -17,8 +17,10 @@
 #include "platform/TShape.h"
 #include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
+#include "questionview/AnswerKeys.h"
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
+#include "records/AnswerLog.h"
 #include "skin/TsButton.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -127,6 +129,9 @@ void TfrmMNKS::CreateQuestionBlock() {
                                          [this](TsRadioButton* option) { as1Click(option); }));
     btnNext = Place(new TsButton(QStringLiteral("下一题"), this), "btnNext", 272, 416, 73, 25);
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
+    for (size_t k = 0; k < 4; ++k)
+        Options()[k]->setToolTip(AnswerKeys::OptionHint(int(k) + 1));
+    btnNext->setToolTip(AnswerKeys::NextHint());
     setTabOrder(as1, as2);
     setTabOrder(as2, as3);
     setTabOrder(as3, as4);
@@ -173,9 +178,22 @@ void TfrmMNKS::ShowAnswerable(int n) {
 }
 
 // The exam ends with "退出考试系统" or the close box only: a stray Esc must not end it and lose the score.
+// Alt with a letter answers as a click on that option would, while the option can be clicked; Alt+N as "下一题".
 void TfrmMNKS::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return;
+    const AnswerKeys::Key key = AnswerKeys::Read(*event);
+    if (key.action == AnswerKeys::Action::Option) {
+        TsRadioButton* option = Options()[size_t(key.option - 1)];
+        if (option->isEnabled() && option->isVisibleTo(this))
+            option->click();
+        return;
+    }
+    if (key.action == AnswerKeys::Action::Next) {
+        if (btnNext->isEnabled())
+            btnNext->click();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 
@@ -220,8 +238,21 @@ void TfrmMNKS::as1Click(TsRadioButton* sender) {
     EnableOptions(false);
     if (!sender->isChecked())
         return;
-    const int ans = TQuestion::Read(*dstTest).ans;
-    if (AnswerFeedback::IsRight(sender->Tag(), ans)) {
+    const TQuestion question = TQuestion::Read(*dstTest);
+    const bool right = AnswerFeedback::IsRight(sender->Tag(), question.ans);
+    ShowJudgement(right, question.ans);
+    // Kept once the learner has heard and read the judgement.
+    FSheet.Add(question, sender->Tag(), right);
+    RecordForCurrentLearner({Bank(), question.ID, question.zhanjie}, right);
+}
+
+int TfrmMNKS::Bank() const {
+    const ExamKindInfo* info = FindExamKind(ExamKind);
+    return info != nullptr && info->motorcycleBank ? 2 : 1;
+}
+
+void TfrmMNKS::ShowJudgement(bool right, int ans) {
+    if (right) {
         lblTS->setText(QStringLiteral("恭喜您!回答正确!"));
         AnswerFeedback::PlayRight();
         ++FScore;
@@ -235,6 +266,16 @@ void TfrmMNKS::as1Click(TsRadioButton* sender) {
         return;
     lblTS->setText(QStringLiteral("正确答案应该是") + letter);
     AnswerFeedback::SpeakLetter(ans);
+}
+
+ExamResult TfrmMNKS::Result() const {
+    const ExamKindInfo* info = FindExamKind(ExamKind);
+    return {{},
+            ExamKind,
+            info != nullptr ? info->label : QString(),
+            FScore,
+            std::clamp(kExamSeconds - FLeftSeconds, 0, kExamSeconds),
+            FSheet.Chapters()};
 }
 
 void TfrmMNKS::btnNextClick() {

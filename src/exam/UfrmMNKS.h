@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "paper/PaperComposer.h"
+#include "records/ExamSheet.h"
 
 class QTimer;
 class Query;
@@ -60,6 +61,11 @@ public:
     int CurrentNo() const { return FCurrentNo; }
     int LeftSeconds() const { return FLeftSeconds; }
     const ExamPaper& PaperIDs() const { return FPaperIDs; }
+    // The answers given so far, and the exam as the records keep it (its time left for the caller to set).
+    const ExamSheet& Sheet() const { return FSheet; }
+    ExamResult Result() const;
+    // The bank the paper is drawn from, as the records name it: 2 for the motorcycle bank, else 1.
+    int Bank() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,11 +79,14 @@ private:
     std::array<TsRadioButton*, 4> Options() const { return {as1, as2, as3, as4}; }
     void EnableOptions(bool enabled);
     void ShowAnswerable(int n);
+    // The sound and the sentence for an answer; a right one is scored and moves on.
+    void ShowJudgement(bool right, int ans);
 
     int FLeftSeconds = 0;
     int FScore = 0;
     int FCurrentNo = 0;
     ExamPaper FPaperIDs{};
+    ExamSheet FSheet;
     int ExamKind = 0;
     bool activated_ = false;
 };

@@ -13,9 +13,14 @@
 #include "platform/TShape.h"
 #include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
+#include "questionview/AnswerKeys.h"
 #include "questionview/ExplanationNote.h"
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
+#include "records/AnswerLog.h"
+#include "records/Learners.h"
+#include "records/RecordsDatabase.h"
+#include "records/Stars.h"
 #include "skin/TsCheckBox.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
@@ -114,15 +119,21 @@ void TPracticeWindow::CreateBottomBar(int endButtonLeft) {
     btnPrior = MakeBarButton(sPanel1, "btnPrior", QStringLiteral("上一题"), 8, 81);
     btnNext = MakeBarButton(sPanel1, "btnNext", QStringLiteral("下一题"), 98, 81);
     sSpeedButton7 = MakeBarButton(sPanel1, "sSpeedButton7", QStringLiteral("结束"), endButtonLeft, 81);
+    btnPrior->setToolTip(AnswerKeys::PriorHint());
+    btnNext->setToolTip(AnswerKeys::NextHint());
     connect(btnPrior, &QAbstractButton::clicked, this, Handled([this] { btnPriorClick(); }));
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
     connect(sSpeedButton7, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton7Click(); }));
+    btnStar = MakeBarButton(sPanel1, "btnStar", QStringLiteral("收藏"), 392, 81);
+    btnStar->setVisible(Records != nullptr);
+    connect(btnStar, &QAbstractButton::clicked, this, Handled([this] { btnStarClick(); }));
 
     TsSpeedButton** letters[] = {&sSpeedButton2, &sSpeedButton3, &sSpeedButton4, &sSpeedButton5};
     for (int k = 1; k <= 4; ++k) {
         TsSpeedButton* button = MakeBarButton(sPanel1, "", QString(QChar('A' + k - 1)), 488 + 56 * (k - 1), 41);
         button->setObjectName(QStringLiteral("sSpeedButton%1").arg(k + 1));
         connect(button, &QAbstractButton::clicked, this, Handled([this, k] { LetterClick(k); }));
+        button->setToolTip(AnswerKeys::OptionHint(k));
         *letters[k - 1] = button;
     }
 }
@@ -139,6 +150,20 @@ void TPracticeWindow::showEvent(QShowEvent* event) {
 void TPracticeWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return;
+    const AnswerKeys::Key key = AnswerKeys::Read(*event);
+    switch (key.action) {
+        case AnswerKeys::Action::Option:
+            Application::RunHandled([this, key] { LetterClick(key.option); });
+            return;
+        case AnswerKeys::Action::Next:
+            Application::RunHandled([this] { btnNextClick(); });
+            return;
+        case AnswerKeys::Action::Prior:
+            Application::RunHandled([this] { btnPriorClick(); });
+            return;
+        case AnswerKeys::Action::None:
+            break;
+    }
     QDialog::keyPressEvent(event);
 }
 
@@ -162,7 +187,27 @@ void TPracticeWindow::ShowQuestion(int n) {
                       {[this](const QString& text) { sMemo1->SetText(text); }, {as1, as2, as3, as4}, Image1});
     lblans->hide();
     explanationShown_ = false;
+    ShowStar();
     FocusAfterShow();
+}
+
+QuestionRef TPracticeWindow::QuestionOnShow() const {
+    const TQuestion question = TQuestion::Read(*dstTest);
+    return {FBank, question.ID, question.zhanjie};
+}
+
+void TPracticeWindow::ShowStar() {
+    if (Records == nullptr || QuestionCount() == 0)
+        return;
+    const bool starred = Stars(*Records, Learners(*Records).Current().id).Has(QuestionOnShow());
+    btnStar->setText(starred ? QStringLiteral("取消收藏") : QStringLiteral("收藏"));
+}
+
+void TPracticeWindow::btnStarClick() {
+    if (Records == nullptr || QuestionCount() == 0)
+        return;
+    Stars(*Records, Learners(*Records).Current().id).Toggle(QuestionOnShow());
+    ShowStar();
 }
 
 void TPracticeWindow::btnPriorClick() {
@@ -182,7 +227,9 @@ void TPracticeWindow::btnNextClick() {
 void TPracticeWindow::as1Click(TsRadioButton* sender) {
     if (!sender->isChecked())
         return;
-    if (AnswerFeedback::IsRight(sender->Tag(), TQuestion::Read(*dstTest).ans)) {
+    const TQuestion question = TQuestion::Read(*dstTest);
+    const bool right = AnswerFeedback::IsRight(sender->Tag(), question.ans);
+    if (right) {
         AnswerFeedback::PlayRight();
         if (chkAutoJmp->isChecked())
             btnNextClick();
@@ -190,6 +237,8 @@ void TPracticeWindow::as1Click(TsRadioButton* sender) {
         ShowExplanation();
         AnswerFeedback::PlayWrong();
     }
+    // Kept once the learner has heard the judgement and, after a right answer, sees the next question.
+    RecordForCurrentLearner({FBank, question.ID, question.zhanjie}, right);
 }
 
 void TPracticeWindow::sSpeedButton1Click() {

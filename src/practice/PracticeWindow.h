@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "records/QuestionRef.h"
+
 class Query;
 class TImage;
 class TShape;
@@ -44,6 +46,8 @@ public:
     TsSpeedButton* sSpeedButton3;
     TsSpeedButton* sSpeedButton4;
     TsSpeedButton* sSpeedButton5;
+    // Stars the question on show for the current learner, or takes the star off; shown with records only.
+    TsSpeedButton* btnStar;
     Query* dstTest;
 
     int Position() const { return FPosition; }
@@ -55,6 +59,7 @@ public:
     // The letter buttons "A" to "D": judge option k, selected or not, exactly once.
     void LetterClick(int k);
     void sSpeedButton7Click();
+    void btnStarClick();
 
 protected:
     // endButtonLeft: where "结束" stands on the bottom bar.
@@ -75,6 +80,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     int FPosition = 0;
+    int FBank = 1;  // the bank the questions come from, as the records name it
     QString FBaseSql;
     QString FFilter;
 
@@ -83,6 +89,8 @@ private:
     void CreateQuestionBlock();
     void CreateBottomBar(int endButtonLeft);
     void ShowExplanation();
+    QuestionRef QuestionOnShow() const;
+    void ShowStar();
 
     bool activated_ = false;
     bool explanationShown_ = false;

@@ -1,5 +1,6 @@
 #include "practice/UfrmTest.h"
 
+#include <QKeyEvent>
 #include <algorithm>
 
 #include "bank/ProgressStore.h"
@@ -10,6 +11,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Query.h"
 #include "platform/WindowPlacement.h"
+#include "questionview/AnswerKeys.h"
+#include "records/Learners.h"
+#include "records/RecordsDatabase.h"
 #include "skin/TsEdit.h"
 #include "skin/TsLabelFX.h"
 #include "skin/TsPanel.h"
@@ -46,13 +50,24 @@ TfrmTest::TfrmTest(QWidget* parent) : TPracticeWindow(QStringLiteral("顺序练�
     connect(sSpeedButton6, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton6Click(); }));
 
     setTabOrder(sEdit1, as1);
+    sEdit1->installEventFilter(this);
+}
+
+// The jump box takes letters as text: the answering keys go past it to the window.
+bool TfrmTest::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == sEdit1 && event->type() == QEvent::KeyPress &&
+        AnswerKeys::Read(*static_cast<QKeyEvent*>(event)).action != AnswerKeys::Action::None) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return TPracticeWindow::eventFilter(watched, event);
 }
 
 // A position saved before the bank changed may lie beyond the last row: it is brought back to the last
 // question, so the number shown always belongs to the question shown.
 void TfrmTest::FormActivate() {
     OpenQuestions();
-    FPosition = std::clamp(DM->ReadProgress(FProgressKey), 0, std::max(0, QuestionCount() - 1));
+    FPosition = std::clamp(ReadPosition(), 0, std::max(0, QuestionCount() - 1));
     positionRead_ = true;
     ShowQuestion(FPosition);
 }
@@ -61,6 +76,27 @@ void TfrmTest::FormActivate() {
 void TfrmTest::FocusAfterShow() {
     sEdit1->setFocus();
     sEdit1->selectAll();
+}
+
+// The current learner's own position; the first learner's, and everyone's without records, is the bank's.
+std::optional<Positions> TfrmTest::LearnerPositions() const {
+    if (Records == nullptr)
+        return std::nullopt;
+    Positions positions(*Records, Learners(*Records).Current().id);
+    return positions.InBank() ? std::nullopt : std::optional(positions);
+}
+
+int TfrmTest::ReadPosition() const {
+    const std::optional<Positions> positions = LearnerPositions();
+    return positions ? positions->Read(FProgressKey) : DM->ReadProgress(FProgressKey);
+}
+
+void TfrmTest::SavePosition() {
+    std::optional<Positions> positions = LearnerPositions();
+    if (positions)
+        positions->Save(FProgressKey, FPosition);
+    else
+        SaveProgress(dstTest->GetConnection(), FProgressKey, FPosition);
 }
 
 void TfrmTest::btnJumpClick() {
@@ -81,7 +117,7 @@ void TfrmTest::sSpeedButton6Click() {
         return;
     }
     try {
-        SaveProgress(dstTest->GetConnection(), FProgressKey, FPosition);
+        SavePosition();
     } catch (const Exception& error) {
         ShowMessageBox(this, {QStringLiteral("提示"), QStringLiteral("进度没有保存：") + error.Message(),
                               QMessageBox::Warning, QMessageBox::Ok});

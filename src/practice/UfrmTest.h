@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "practice/PracticeWindow.h"
+#include "records/Positions.h"
 
 class TsEdit;
 
@@ -25,11 +28,16 @@ public:
     void sSpeedButton6Click();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     int RowOffset(int n) const override { return n; }
     void FocusAfterShow() override;
     void FormActivate() override;
 
 private:
+    std::optional<Positions> LearnerPositions() const;
+    int ReadPosition() const;
+    void SavePosition();
+
     QString FProgressKey;
     bool positionRead_ = false;  // the questions and the saved position were read
 };

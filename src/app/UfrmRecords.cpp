@@ -1,0 +1,348 @@
+#include "app/UfrmRecords.h"
+
+#include <QBuffer>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineSeries>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QValueAxis>
+
+#include "app/Upublic.h"
+#include "platform/Application.h"
+#include "platform/AtomicFile.h"
+#include "platform/Exception.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowPlacement.h"
+#include "records/ExamHistory.h"
+#include "records/Learners.h"
+#include "records/MistakeBook.h"
+#include "records/RecordsDatabase.h"
+#include "records/RecordsReport.h"
+#include "records/Stars.h"
+#include "skin/TsEdit.h"
+#include "skin/TsLabel.h"
+#include "skin/TsMemo.h"
+#include "skin/TsSpeedButton.h"
+
+namespace {
+const QColor kLabelColour(36, 44, 53);
+const QString kAllChapters = QStringLiteral("全部章节");
+
+TsSpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
+    auto* button = Place(new TsSpeedButton(caption, parent), name, place.x(), place.y(), place.width(), place.height());
+    button->SkinData().SetSkinSection("BUTTON");
+    return button;
+}
+
+TsLabel* MakeLabel(QWidget* parent, const char* name, QRect place) {
+    auto* label = Place(new TsLabel(QString(), parent), name, place.x(), place.y(), place.width(), place.height());
+    label->SetFontColor(kLabelColour);
+    label->setWordWrap(true);
+    return label;
+}
+
+void Tell(QWidget* owner, const QString& text) {
+    ShowMessageBox(owner, {QStringLiteral("提示"), text, QMessageBox::Warning, QMessageBox::Ok});
+}
+
+std::vector<int> IdsOfBank(const std::vector<QuestionRef>& questions, int bank) {
+    std::vector<int> ids;
+    for (const QuestionRef& question : questions) {
+        if (question.bank == bank)
+            ids.push_back(question.question);
+    }
+    return ids;
+}
+
+// The bank the list is practised in: the cars' bank, unless it holds only questions of the motorcycle bank.
+int BankOf(const std::vector<QuestionRef>& questions) {
+    return !questions.empty() && IdsOfBank(questions, 1).empty() ? 2 : 1;
+}
+}  // namespace
+
+TfrmRecords::TfrmRecords(RecordsDatabase& records, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      records_(records) {
+    setObjectName("frmRecords");
+    setWindowTitle(QStringLiteral("学习记录"));
+    setFixedSize(760, 520);
+    setFont(MakeFont(QStringLiteral("宋体"), 12));
+    CreateLearnerRow();
+    CreateSummary();
+    CreateButtons();
+    ShowLearners();
+    CentreOnScreen(this);
+}
+
+void TfrmRecords::CreateLearnerRow() {
+    lblLearner = MakeLabel(this, "lblLearner", {16, 12, 40, 16});
+    lblLearner->setText(QStringLiteral("学员"));
+    cbLearner = Place(new QComboBox(this), "cbLearner", 56, 8, 150, 24);
+    edtName = Place(new TsEdit(this), "edtName", 220, 9, 150, 22);
+    edtName->setPlaceholderText(QStringLiteral("学员姓名"));
+    btnAdd = MakeButton(this, "btnAdd", QStringLiteral("添加学员"), {380, 6, 80, 28});
+    btnRename = MakeButton(this, "btnRename", QStringLiteral("改名"), {466, 6, 60, 28});
+    btnRemove = MakeButton(this, "btnRemove", QStringLiteral("删除学员"), {532, 6, 80, 28});
+    connect(cbLearner, &QComboBox::activated, this,
+            [this](int index) { Application::RunHandled([this, index] { cbLearnerChange(index); }); });
+    connect(btnAdd, &QAbstractButton::clicked, this, Handled([this] { btnAddClick(); }));
+    connect(btnRename, &QAbstractButton::clicked, this, Handled([this] { btnRenameClick(); }));
+    connect(btnRemove, &QAbstractButton::clicked, this, Handled([this] { btnRemoveClick(); }));
+}
+
+void TfrmRecords::CreateSummary() {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setTitle(QStringLiteral("模拟考试成绩"));
+    chart->setBackgroundRoundness(0);
+    chtScores = Place(new QChartView(chart, this), "chtScores", 16, 44, 470, 300);
+    chtScores->setRenderHint(QPainter::Antialiasing);
+
+    lblReadiness = MakeLabel(this, "lblReadiness", {500, 44, 244, 48});
+    for (size_t k = 0; k < btnWeak.size(); ++k) {
+        btnWeak[k] = MakeButton(this, "", QString(), {500, 96 + 34 * int(k), 244, 30});
+        btnWeak[k]->setObjectName(QStringLiteral("btnWeak%1").arg(k + 1));
+        connect(btnWeak[k], &QAbstractButton::clicked, this, Handled([this, k] { btnWeakClick(k); }));
+    }
+    lblChapters = MakeLabel(this, "lblChapters", {500, 200, 244, 16});
+    lblChapters->setText(QStringLiteral("各章正确率"));
+    memChapters = Place(new TsMemo(this), "memChapters", 500, 220, 244, 124);
+    memChapters->SetBackground(QColor(221, 236, 248));
+    memChapters->SkinData().SetSkinSection("PANEL");
+    memChapters->setReadOnly(true);
+
+    lblMistakes = MakeLabel(this, "lblMistakes", {16, 356, 470, 16});
+    cbMistakeChapter = Place(new QComboBox(this), "cbMistakeChapter", 16, 380, 150, 26);
+    btnMistakes = MakeButton(this, "btnMistakes", QStringLiteral("错题练习"), {176, 378, 100, 30});
+    btnStars = MakeButton(this, "btnStars", QStringLiteral("收藏练习"), {286, 378, 100, 30});
+    connect(btnMistakes, &QAbstractButton::clicked, this, Handled([this] { btnMistakesClick(); }));
+    connect(btnStars, &QAbstractButton::clicked, this, Handled([this] { btnStarsClick(); }));
+}
+
+void TfrmRecords::CreateButtons() {
+    btnPrint = MakeButton(this, "btnPrint", QStringLiteral("打印"), {16, 470, 90, 33});
+    btnPdf = MakeButton(this, "btnPdf", QStringLiteral("保存为PDF"), {112, 470, 90, 33});
+    btnCsv = MakeButton(this, "btnCsv", QStringLiteral("导出CSV"), {208, 470, 90, 33});
+    btnClose = MakeButton(this, "btnClose", QStringLiteral("关闭"), {654, 470, 90, 33});
+    connect(btnPrint, &QAbstractButton::clicked, this, Handled([this] { btnPrintClick(); }));
+    connect(btnPdf, &QAbstractButton::clicked, this, Handled([this] { btnPdfClick(); }));
+    connect(btnCsv, &QAbstractButton::clicked, this, Handled([this] { btnCsvClick(); }));
+    connect(btnClose, &QAbstractButton::clicked, this, &QDialog::accept);
+}
+
+int TfrmRecords::CurrentLearner() const {
+    return Learners(records_).Current().id;
+}
+
+void TfrmRecords::ShowLearners() {
+    cbLearner->clear();
+    for (const Learner& learner : Learners(records_).All()) {
+        cbLearner->addItem(learner.name, learner.id);
+        if (learner.current)
+            cbLearner->setCurrentIndex(cbLearner->count() - 1);
+    }
+    btnRemove->setEnabled(cbLearner->count() > 1);
+    ShowRecord();
+}
+
+void TfrmRecords::ShowRecord() {
+    const int learner = CurrentLearner();
+    const ExamHistory history(records_, learner);
+    const Readiness readiness = history.ReadReadiness();
+    lblReadiness->setText(
+        readiness.counted == 0
+            ? QStringLiteral("还没有模拟考试记录。")
+            : QStringLiteral("最近%1次模拟考试合格%2次。最薄弱的章节：").arg(readiness.counted).arg(readiness.passed));
+    weakChapters_.clear();
+    for (size_t k = 0; k < btnWeak.size(); ++k) {
+        const bool shown = k < readiness.weakest.size();
+        btnWeak[k]->setVisible(shown);
+        if (!shown)
+            continue;
+        const ChapterTally& tally = readiness.weakest[k];
+        weakChapters_.push_back(tally.chapter);
+        btnWeak[k]->setText(
+            QStringLiteral("练习第%1章（正确率%2%）").arg(tally.chapter).arg(qRound(tally.Accuracy() * 100)));
+    }
+    QStringList lines;
+    for (const ChapterTally& tally : history.ChapterAccuracy()) {
+        lines << QStringLiteral("第%1章  %2%  （对%3 错%4）")
+                     .arg(tally.chapter)
+                     .arg(qRound(tally.Accuracy() * 100))
+                     .arg(tally.right)
+                     .arg(tally.wrong);
+    }
+    memChapters->SetText(lines.join(u'\n'));
+
+    const MistakeBook book(records_, learner);
+    const std::vector<MistakeEntry> entries = book.Entries();
+    lblMistakes->setText(QStringLiteral("错题本：%1道，今天该练%2道；收藏：%3道")
+                             .arg(entries.size())
+                             .arg(book.Due(records_.Now().date()).size())
+                             .arg(Stars(records_, learner).All().size()));
+    cbMistakeChapter->clear();
+    cbMistakeChapter->addItem(kAllChapters, QString());
+    QStringList chapters;
+    for (const MistakeEntry& entry : entries) {
+        if (!chapters.contains(entry.question.chapter))
+            chapters << entry.question.chapter;
+    }
+    std::sort(chapters.begin(), chapters.end(),
+              [](const QString& a, const QString& b) { return std::pair(a.toInt(), a) < std::pair(b.toInt(), b); });
+    for (const QString& chapter : chapters)
+        cbMistakeChapter->addItem(QStringLiteral("第%1章").arg(chapter), chapter);
+    btnMistakes->setEnabled(!entries.empty());
+    ShowChart();
+}
+
+void TfrmRecords::ShowChart() {
+    QChart* chart = chtScores->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    const std::vector<ExamResult> exams = ExamHistory(records_, CurrentLearner()).All();
+    auto* scores = new QLineSeries;
+    scores->setName(QStringLiteral("成绩"));
+    QList<QPointF> points;
+    points.reserve(qsizetype(exams.size()));
+    for (size_t k = 0; k < exams.size(); ++k)
+        points.append(QPointF(double(k + 1), exams[k].score));
+    scores->replace(points);
+    auto* passLine = new QLineSeries;
+    passLine->setName(QStringLiteral("合格线（%1分）").arg(ExamResult::kPassMark));
+    const double last = std::max<double>(2, double(exams.size()));
+    passLine->append(1, ExamResult::kPassMark);
+    passLine->append(last, ExamResult::kPassMark);
+    passLine->setPen(QPen(QColor(200, 0, 0), 1, Qt::DashLine));
+    chart->addSeries(scores);
+    chart->addSeries(passLine);
+    auto* x = new QValueAxis;
+    x->setRange(1, last);
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setTitleText(QStringLiteral("第几次考试"));
+    auto* y = new QValueAxis;
+    y->setRange(0, 100);
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+}
+
+void TfrmRecords::cbLearnerChange(int index) {
+    Learners(records_).SetCurrent(cbLearner->itemData(index).toInt());
+    ShowLearners();
+}
+
+void TfrmRecords::btnAddClick() {
+    Learners learners(records_);
+    learners.SetCurrent(learners.Add(edtName->text()));
+    edtName->clear();
+    ShowLearners();
+}
+
+void TfrmRecords::btnRenameClick() {
+    Learners(records_).Rename(CurrentLearner(), edtName->text());
+    edtName->clear();
+    ShowLearners();
+}
+
+void TfrmRecords::btnRemoveClick() {
+    const Learner learner = Learners(records_).Current();
+    const auto answer = ShowMessageBox(
+        this, {QStringLiteral("确认"), QStringLiteral("确定要删除学员“%1”和他的全部学习记录吗？").arg(learner.name),
+               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No});
+    if (answer != QMessageBox::Yes)
+        return;
+    Learners(records_).Remove(learner.id);
+    ShowLearners();
+}
+
+void TfrmRecords::btnWeakClick(size_t k) {
+    if (k < weakChapters_.size() && practiseChapter)
+        practiseChapter(weakChapters_[k]);
+    ShowRecord();
+}
+
+void TfrmRecords::btnMistakesClick() {
+    std::vector<QuestionRef> questions;
+    for (const MistakeEntry& entry :
+         MistakeBook(records_, CurrentLearner()).Entries(cbMistakeChapter->currentData().toString()))
+        questions.push_back(entry.question);
+    const int bank = BankOf(questions);
+    if (practiseList)
+        practiseList(QStringLiteral("错题练习"), bank, IdsOfBank(questions, bank));
+    ShowRecord();
+}
+
+void TfrmRecords::btnStarsClick() {
+    const std::vector<QuestionRef> questions = Stars(records_, CurrentLearner()).All();
+    if (questions.empty()) {
+        Tell(this, QStringLiteral("还没有收藏的题。练习时按“收藏”可以收藏当前的题。"));
+        return;
+    }
+    const int bank = BankOf(questions);
+    if (practiseList)
+        practiseList(QStringLiteral("收藏练习"), bank, IdsOfBank(questions, bank));
+    ShowRecord();
+}
+
+QString TfrmRecords::RecordHtml() const {
+    QString name, tel, adds;
+    ReadConfig(name, tel, adds);
+    return RecordsReport::LearnerHtml(records_, Learners(records_).Current(), name);
+}
+
+void TfrmRecords::btnPrintClick() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QTextDocument document;
+    document.setHtml(RecordHtml());
+    document.print(&printer);
+}
+
+void TfrmRecords::btnPdfClick() {
+    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("保存为PDF"),
+                                                          Learners(records_).Current().name + QStringLiteral(".pdf"),
+                                                          QStringLiteral("PDF 文件 (*.pdf)"));
+    if (!fileName.isEmpty())
+        SavePdf(fileName);
+}
+
+void TfrmRecords::btnCsvClick() {
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("导出CSV"), QStringLiteral("学员汇总.csv"), QStringLiteral("CSV 文件 (*.csv)"));
+    if (!fileName.isEmpty())
+        SaveCsv(fileName);
+}
+
+// The page is made in memory and written in one piece, so a target that fails leaves nothing behind.
+void TfrmRecords::SavePdf(const QString& fileName) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setTitle(QStringLiteral("学习记录"));
+        QTextDocument document;
+        document.setHtml(RecordHtml());
+        document.print(&writer);
+    }
+    if (!WriteFileAtomically(fileName, buffer.data()))
+        Tell(this, QStringLiteral("无法写入文件 %1，学习记录没有保存。").arg(QDir::toNativeSeparators(fileName)));
+}
+
+void TfrmRecords::SaveCsv(const QString& fileName) {
+    if (!WriteFileAtomically(fileName, RecordsReport::SummaryCsv(records_)))
+        Tell(this, QStringLiteral("无法写入文件 %1，汇总没有导出。").arg(QDir::toNativeSeparators(fileName)));
+}

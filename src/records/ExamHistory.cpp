@@ -1,0 +1,85 @@
+#include "records/ExamHistory.h"
+
+#include <algorithm>
+
+#include "records/Learners.h"
+#include "records/RecordsDatabase.h"
+
+void ExamHistory::Add(const ExamResult& exam) {
+    records_.InTransaction([&] {
+        Connection& db = records_.Db();
+        db.Execute(QStringLiteral("insert into exams(learner, taken, kind, kind_label, score, seconds_used, passed) "
+                                  "values(%1, %2, %3, %4, %5, %6, %7)")
+                       .arg(learner_)
+                       .arg(exam.taken.toSecsSinceEpoch())
+                       .arg(exam.kind)
+                       .arg(RecordsDatabase::Quoted(exam.kindLabel))
+                       .arg(exam.score)
+                       .arg(exam.secondsUsed)
+                       .arg(exam.Passed() ? 1 : 0));
+        const QString id = db.Select(QStringLiteral("select last_insert_rowid()")).rows.front().front().toString();
+        for (const ChapterTally& tally : exam.chapters) {
+            db.Execute(QStringLiteral("insert into exam_chapters(exam, chapter, correct, wrong) values(%1, %2, %3, %4)")
+                           .arg(id, RecordsDatabase::Quoted(tally.chapter))
+                           .arg(tally.right)
+                           .arg(tally.wrong));
+        }
+    });
+}
+
+std::vector<ExamResult> ExamHistory::All() const {
+    std::vector<ExamResult> all;
+    const ResultSet rows = records_.Db().Select(
+        QStringLiteral("select taken, kind, kind_label, score, seconds_used from exams where learner=%1 "
+                       "order by taken, id")
+            .arg(learner_));
+    all.reserve(rows.rows.size());
+    for (const auto& row : rows.rows) {
+        all.push_back({QDateTime::fromSecsSinceEpoch(row[0].toLongLong()),
+                       row[1].toInt(),
+                       row[2].toString(),
+                       row[3].toInt(),
+                       row[4].toInt(),
+                       {}});
+    }
+    return all;
+}
+
+std::vector<ChapterTally> ExamHistory::ChapterAccuracy() const {
+    std::vector<ChapterTally> tallies;
+    for (const auto& row :
+         records_.Db()
+             .Select(QStringLiteral("select chapter, correct, wrong from chapter_totals where learner=%1 "
+                                    "order by cast(chapter as integer), chapter")
+                         .arg(learner_))
+             .rows) {
+        tallies.push_back({row[0].toString(), row[1].toInt(), row[2].toInt()});
+    }
+    return tallies;
+}
+
+Readiness ExamHistory::ReadReadiness() const {
+    Readiness readiness;
+    for (const auto& row : records_.Db()
+                               .Select(QStringLiteral("select passed from exams where learner=%1 "
+                                                      "order by taken desc, id desc limit %2")
+                                           .arg(learner_)
+                                           .arg(Readiness::kExamsCounted))
+                               .rows) {
+        ++readiness.counted;
+        readiness.passed += row[0].toInt();
+    }
+    readiness.weakest = ChapterAccuracy();
+    std::stable_sort(readiness.weakest.begin(), readiness.weakest.end(),
+                     [](const ChapterTally& a, const ChapterTally& b) { return a.Accuracy() < b.Accuracy(); });
+    if (readiness.weakest.size() > size_t(Readiness::kWeakestShown))
+        readiness.weakest.resize(size_t(Readiness::kWeakestShown));
+    return readiness;
+}
+
+void RecordExamForCurrentLearner(ExamResult exam) {
+    if (Records == nullptr)
+        return;
+    exam.taken = Records->Now();
+    ExamHistory(*Records, Learners(*Records).Current().id).Add(exam);
+}

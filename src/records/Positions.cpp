@@ -1,0 +1,23 @@
+#include "records/Positions.h"
+
+#include "records/RecordsDatabase.h"
+
+bool Positions::InBank() const {
+    return records_.Db().Select(QStringLiteral("select min(id) from learners")).rows.front().front().toInt() ==
+           learner_;
+}
+
+int Positions::Read(const QString& key) const {
+    const ResultSet stored =
+        records_.Db().Select(QStringLiteral("select position from positions where learner=%1 and key=%2")
+                                 .arg(learner_)
+                                 .arg(RecordsDatabase::Quoted(key)));
+    return stored.rows.empty() ? 0 : stored.rows.front().front().toInt();
+}
+
+void Positions::Save(const QString& key, int position) {
+    records_.Db().Execute(QStringLiteral("insert or replace into positions(learner, key, position) values(%1, %2, %3)")
+                              .arg(learner_)
+                              .arg(RecordsDatabase::Quoted(key))
+                              .arg(position));
+}
