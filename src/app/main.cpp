@@ -9,6 +9,7 @@
 #include "bank/UDM.h"
 #include "browse/BrowserEngine.h"
 #include "platform/Application.h"
+#include "platform/DataFolders.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitAfterPaint.h"
@@ -35,10 +36,13 @@ int main(int argc, char** argv) {
         });
     }
 
-    // The records come before the main window, which shows the current learner; the tour keeps its own.
+    // The records come before the main window, which shows the current learner; the tour keeps its own. A user
+    // folder that cannot be written is reported once, below, and the records then stay closed.
     QTemporaryDir tourRecords;
     std::unique_ptr<RecordsDatabase> records;
     Application::RunHandled([&] {
+        if (tourAt < 0 && !DataFolders::UnwritableUserFolders().isEmpty())
+            return;
         records = std::make_unique<RecordsDatabase>(tourAt >= 0 ? tourRecords.filePath(QStringLiteral("records.db"))
                                                                 : RecordsDatabase::DefaultFile());
         Records = records.get();
