@@ -326,12 +326,17 @@ void TestSkinData::globalFacts() {
     QCOMPARE(defaults.BISpace, 0);
     QCOMPARE(defaults.Author, QString());
 
-    const TsSkinData facts = Load(QStringLiteral("[GLOBALINFO]\r\nVERSION=6.25\r\nAUTHOR=驾校\r\nSHADOW1BLUR=3\r\n"
-                                                 "SHADOW1OFFSET=2\r\nBISPACE=4\r\nBICONCLOSEGLOW=1\r\n"
-                                                 "BICONMINGLOWMARGIN=6\r\n"))
-                                 .SkinData;
+    // Free text may hold a "#": it is no slice of the master bitmap.
+    const TsSkinContent skin =
+        Load(QStringLiteral("[GLOBALINFO]\r\nVERSION=6.25\r\nAUTHOR=驾校 #1\r\n"
+                            "DESCRIPTION=Skin #2 by me\r\nSHADOW1BLUR=3\r\n"
+                            "SHADOW1OFFSET=2\r\nBISPACE=4\r\nBICONCLOSEGLOW=1\r\n"
+                            "BICONMINGLOWMARGIN=6\r\n[EDIT]\r\nPARENTCLASS=#1\r\n"));
+    QVERIFY(skin.Masks.empty());
+    const TsSkinData& facts = skin.SkinData;
     QCOMPARE(facts.Version, 6.25);
-    QCOMPARE(facts.Author, QStringLiteral("驾校"));
+    QCOMPARE(facts.Author, QStringLiteral("驾校 #1"));
+    QCOMPARE(facts.Description, QStringLiteral("Skin #2 by me"));
     QCOMPARE(facts.Shadow1Blur, 3);
     QCOMPARE(facts.Shadow1Offset, 2);
     QCOMPARE(facts.BISpace, 4);

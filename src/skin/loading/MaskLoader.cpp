@@ -202,6 +202,12 @@ std::optional<TsMaskData> MaskOf(const Source& source, const PictureSource& pict
     return WholeBitmap(source, pictures);
 }
 
+// Keys whose values are free text (a "#" there is part of the words, not a slice) or a section name.
+bool IsTextKey(bool isGlobal, const QString& key) {
+    const auto is = [&](const QString& name) { return key.compare(name, Qt::CaseInsensitive) == 0; };
+    return is(SkinNames::ParentClass) || (isGlobal && (is(SkinNames::Author) || is(SkinNames::Description)));
+}
+
 }  // namespace
 
 void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin) {
@@ -216,7 +222,7 @@ void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures
         for (const OptionsStore::Line& line : section.Lines) {
             if (!line.HasKey || line.Value.isEmpty())
                 continue;
-            if (isGlobal && line.Key.compare(masterKey, Qt::CaseInsensitive) == 0)
+            if ((isGlobal && line.Key.compare(masterKey, Qt::CaseInsensitive) == 0) || IsTextKey(isGlobal, line.Key))
                 continue;
             if (std::optional<TsMaskData> mask = MaskOf({section.Name, line.Key, line.Value}, pictures))
                 skin.Masks.push_back(std::move(*mask));

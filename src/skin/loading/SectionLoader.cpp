@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString kParentClass = QStringLiteral("PARENTCLASS");
 const QString kMissing = QStringLiteral("?");
 constexpr int kMissingInteger = -1;
 
@@ -22,7 +21,7 @@ std::optional<T> Inherited(const OptionsStore& options, const QString& section,
     for (std::size_t step = 0; step <= options.Sections().size(); ++step) {
         if (std::optional<T> value = read(name))
             return value;
-        const QString parent = options.ReadString(name, kParentClass, kMissing);
+        const QString parent = options.ReadString(name, SkinNames::ParentClass, kMissing);
         if (parent.isEmpty() || parent == kMissing || parent.compare(name, Qt::CaseInsensitive) == 0)
             return std::nullopt;
         name = parent;
@@ -57,8 +56,8 @@ void ReadGlobalFacts(const OptionsStore& options, TsSkinData& facts) {
     facts.Version = options.ReadString(SkinNames::GlobalInfo, QStringLiteral("VERSION"), {}).toDouble(&ok);
     if (!ok)
         facts.Version = 0;
-    facts.Author = options.ReadString(SkinNames::GlobalInfo, QStringLiteral("AUTHOR"), {});
-    facts.Description = options.ReadString(SkinNames::GlobalInfo, QStringLiteral("DESCRIPTION"), {});
+    facts.Author = options.ReadString(SkinNames::GlobalInfo, SkinNames::Author, {});
+    facts.Description = options.ReadString(SkinNames::GlobalInfo, SkinNames::Description, {});
     for (const TsSkinData::IntegerKey& key : TsSkinData::IntegerKeys())
         facts.*key.Field = options.ReadInteger(SkinNames::GlobalInfo, QLatin1String(key.OptionKey), key.Default);
 }
@@ -66,7 +65,7 @@ void ReadGlobalFacts(const OptionsStore& options, TsSkinData& facts) {
 TsGeneralData ReadSection(const OptionsStore& options, const QString& name) {
     TsGeneralData data;
     data.Name = name;
-    data.ParentClass = options.ReadString(name, kParentClass, {});
+    data.ParentClass = options.ReadString(name, SkinNames::ParentClass, {});
     for (const auto& key : TsGeneralData::IntegerKeys()) {
         data.*key.Field =
             SectionLoader::ReadInheritedInteger(options, name, QLatin1String(key.OptionKey), data.*key.Field);
