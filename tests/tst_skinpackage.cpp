@@ -427,6 +427,11 @@ void TestSkinPackage::brokenSkinKeepsPreviousOne_data() {
                                  << QStringLiteral("皮肤包已损坏：第 1 个条目的压缩数据已损坏或不完整。");
     QTest::newRow("bad number") << Package(QStringLiteral("[BUTTON]\r\nCOLOR=blue\r\n"))
                                 << QStringLiteral("皮肤选项有误：[BUTTON] COLOR 中的“blue”不是有效的整数。");
+    const QString namesMaster = QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n[BUTTON]\r\nCOLOR=1\r\n");
+    const QString masterMessage = QStringLiteral("皮肤的主位图 MASTER.BMP 缺失或无法读取。");
+    QTest::newRow("master bitmap missing") << Package(namesMaster) << masterMessage;
+    QTest::newRow("master bitmap unreadable")
+        << Package(namesMaster, {{QStringLiteral("MASTER.BMP"), QByteArray("BM not a picture")}}) << masterMessage;
 }
 
 void TestSkinPackage::brokenSkinKeepsPreviousOne() {

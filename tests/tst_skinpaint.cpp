@@ -465,7 +465,8 @@ void TestSkinPaint::renderFailures() {
     const QString skin = dir.filePath(QStringLiteral("t.asz"));
     QFile file(skin);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(SkinFixtures::Package(Options(QStringLiteral("COLOR=255"))));
+    file.write(
+        SkinFixtures::Package(Options(QStringLiteral("COLOR=255")), {{QStringLiteral("MASTER.BMP"), MasterBitmap()}}));
     file.close();
     const QString out = dir.filePath(QStringLiteral("s.png"));
     QStringList arguments{QStringLiteral("render"), QStringLiteral("--out"), out};
