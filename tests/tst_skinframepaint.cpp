@@ -543,8 +543,11 @@ void TestSkinFramePaint::opaqueFormSection_data() {
     QTest::addColumn<QString>("changes");
     QTest::addColumn<bool>("opaque");
     QTest::newRow("plain colour") << "" << true;
-    QTest::newRow("border margins 15 + 15") << "FORM.BORDERSMASK=#(20,0,23,3)(1,0,15,4)" << true;
-    QTest::newRow("border margins 16 + 16") << "FORM.BORDERSMASK=#(20,0,23,3)(1,0,16,4)" << false;
+    // Margins are held within the border's image: these lie in a 30 × 12 slice.
+    QTest::newRow("border margins 15 + 15")
+        << "FORM.BORDERSMASK=^0000,0000,0030,0012,0015,0001,0015,0001,1,0,4,0" << true;
+    QTest::newRow("border margins 16 + 16")
+        << "FORM.BORDERSMASK=^0000,0000,0030,0012,0016,0001,0016,0001,1,0,4,0" << false;
     QTest::newRow("gradient") << "FORM.GRADIENTPERCENT=50|FORM.GRADIENTDATA=0;0;100;0;0" << false;
     QTest::newRow("texture") << "FORM.IMAGEPERCENT=50" << false;
     QTest::newRow("transparency") << "FORM.TRANSPARENCY=10" << false;

@@ -240,5 +240,11 @@ void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures
             throw TsSkinError(QStringLiteral("皮肤的主位图 %1 缺失或无法读取。").arg(master));
         skin.MasterBitmap = picture.convertToFormat(QImage::Format_RGB888);
     }
-    skin.Masks = ReadMasks(options, pictures);
+    // A slice reaching past its picture is cut at its edge, and its margins at its images; one that lies
+    // wholly outside, or in a master bitmap the skin does not name, is dropped.
+    for (TsMaskData& mask : ReadMasks(options, pictures)) {
+        const QImage& picture = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
+        if (mask.FitTo(picture.size()))
+            skin.Masks.push_back(std::move(mask));
+    }
 }
