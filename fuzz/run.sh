@@ -12,5 +12,5 @@ mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-"$build/fuzz/fuzz_skin" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=4096 \
+"$build/fuzz/fuzz_skin" -max_total_time="$seconds" -max_len=131072 -timeout=10 -rss_limit_mb=4096 \
     -artifact_prefix="$build/fuzz-artifacts/" "$build/fuzz-corpus" fuzz/corpus

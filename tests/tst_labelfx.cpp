@@ -15,6 +15,7 @@ private slots:
     void autoSizeKeepsRoomForTheShadow_data();
     void autoSizeKeepsRoomForTheShadow();
     void customKindDrawsInItsColour();
+    void disabledLabelIsEmbossed();
 };
 
 // One lit pixel in the middle of a 3 × 3 picture, one pass: entries already replaced in the pass feed
@@ -90,6 +91,42 @@ void LabelFxTest::customKindDrawsInItsColour() {
     }
     QVERIFY(yellow);
     QVERIFY(!fontColour);
+}
+
+// Disabled: a light copy one pixel right and down lies under the text, which is drawn in the shadow colour.
+void LabelFxTest::disabledLabelIsEmbossed() {
+    const QColor ground(128, 128, 128), light(250, 250, 250), shadow(60, 60, 60), selection(0, 0, 255);
+    QWidget parent;
+    parent.resize(200, 60);
+    QPalette palette;
+    palette.setColor(QPalette::Window, ground);
+    palette.setColor(QPalette::Light, light);
+    palette.setColor(QPalette::Dark, shadow);
+    palette.setColor(QPalette::Highlight, selection);
+    parent.setPalette(palette);
+    parent.setAutoFillBackground(true);
+    TsLabelFX label(QStringLiteral("驾驶员"), &parent);
+    QFont font = MakeFont(QStringLiteral("黑体"), 19);
+    font.setStyleStrategy(QFont::NoAntialias);
+    label.setFont(font);
+    label.setEnabled(false);
+    const QImage picture = parent.grab().toImage();
+    int text = 0, lightBelowText = 0, other = 0;
+    for (int y = 0; y + 1 < label.height(); ++y) {
+        for (int x = 0; x + 1 < label.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (pixel == shadow) {
+                ++text;
+                const QColor below = picture.pixelColor(x + 1, y + 1);
+                lightBelowText += below == light ? 1 : 0;
+            } else if (pixel != light && pixel != ground) {
+                ++other;
+            }
+        }
+    }
+    QVERIFY(text > 0);
+    QVERIFY2(lightBelowText > 0, "no light copy shows below and right of the text");
+    QCOMPARE(other, 0);
 }
 
 QV_TEST_MAIN(LabelFxTest)

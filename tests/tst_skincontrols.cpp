@@ -2,12 +2,16 @@
 // disabled and custom states change the picture.
 #include <QApplication>
 #include <QEnterEvent>
+#include <QFile>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "skin/TacFader.h"
+#include "skin/TsButton.h"
 #include "skin/TsCheckBox.h"
 #include "skin/TsEdit.h"
 #include "skin/TsGroupBox.h"
@@ -131,6 +135,7 @@ private slots:
     void labelTakesAncestorFontColour();
     void effectLabelTakesSkinShadowAndColour();
     void removedSkinGivesPlainLook();
+    void shippedButtonFaceMeetsItsBorder();
 
 private:
     template <typename T, typename... Args>
@@ -437,6 +442,41 @@ void TestSkinControls::removedSkinGivesPlainLook() {
     QVERIFY(panel->SkinData().IsSkinnedNow());
     form_->grab();
     QVERIFY(!panel->SkinData().CacheBitmap().isNull());
+}
+
+// The shipped skin's push button, hot and pressed: its face runs smoothly from top to bottom, the bands of
+// its border meeting the gradient between them.
+void TestSkinControls::shippedButtonFaceMeetsItsBorder() {
+    QVERIFY(QFile::copy(BuiltAppDir() + QStringLiteral("s.asz"), dir_->File(QStringLiteral("s.asz"))));
+    manager_->SetSkinName(QStringLiteral("s"));
+    QVERIFY(manager_->SkinData().SkinReady);
+    auto* button = new TsButton(QString(), form_.get());
+    button->setGeometry(0, 0, 120, 60);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    for (const int state : {1, 2}) {
+        if (state == 1)
+            Hover(button, true);
+        else
+            button->setDown(true);
+        button->grab();
+        const QImage& face = button->SkinData().CacheBitmap();
+        int steepest = 0, at = 0;
+        for (int y = 2; y < face.height() - 1; ++y) {
+            const QRgb above = face.pixel(60, y - 1), here = face.pixel(60, y);
+            const int step = std::max({std::abs(qRed(here) - qRed(above)), std::abs(qGreen(here) - qGreen(above)),
+                                       std::abs(qBlue(here) - qBlue(above))});
+            if (step > steepest) {
+                steepest = step;
+                at = y;
+            }
+        }
+        QVERIFY2(steepest <= 6, qPrintable(QStringLiteral("state %1: a step of %2 at row %3 of %4")
+                                               .arg(state)
+                                               .arg(steepest)
+                                               .arg(at)
+                                               .arg(face.height())));
+    }
 }
 
 QV_TEST_MAIN(TestSkinControls)

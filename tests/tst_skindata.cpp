@@ -6,6 +6,7 @@
 #include "skin/TsSkinError.h"
 #include "skin/loading/ColorShift.h"
 #include "skin/loading/PatternLoader.h"
+#include "skin/loading/SkinLimits.h"
 
 using namespace SkinFixtures;
 
@@ -31,7 +32,11 @@ QString Describe(const TsMaskData& m) {
         .arg(m.Picture.isNull() ? QString() : QStringLiteral(" picture"));
 }
 
-const Pictures kFrame = {{QStringLiteral("FRAME.BMP"), ImageBytes(Filled(90, 60, qRgb(200, 10, 10)), "BMP")}};
+// A picture of its own, and the master bitmap of 120 × 60 that slices lie in; options that slice the master
+// name it with kNamesMaster (anywhere: its place changes no index the tests look at).
+const Pictures kFrame = {{QStringLiteral("FRAME.BMP"), ImageBytes(Filled(90, 60, qRgb(200, 10, 10)), "BMP")},
+                         {QStringLiteral("MASTER.BMP"), ImageBytes(Filled(120, 60, qRgb(10, 10, 200)), "BMP")}};
+const QString kNamesMaster = QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n");
 
 }  // namespace
 
@@ -62,6 +67,12 @@ private slots:
     void borderWidthsAndGlyphSize_data();
     void borderWidthsAndGlyphSize();
     void colourShift();
+
+    void slicesFitTheirPicture();
+    void declaredSizesAreBounded();
+    void oversizedOptionsAreRefused_data();
+    void oversizedOptionsAreRefused();
+    void longParentChainResolvesOnce();
 };
 
 void TestSkinData::maskRules_data() {
@@ -123,7 +134,7 @@ void TestSkinData::maskRules() {
     QFETCH(QString, value);
     QFETCH(QString, expected);
     const TsSkinContent skin =
-        Load(QStringLiteral("[Button]\r\nBordersMask=") + value + QStringLiteral("\r\n"), kFrame);
+        Load(QStringLiteral("[Button]\r\nBordersMask=") + value + QStringLiteral("\r\n") + kNamesMaster, kFrame);
     if (expected.isEmpty()) {
         QVERIFY(skin.Masks.empty());
         return;
@@ -326,12 +337,17 @@ void TestSkinData::globalFacts() {
     QCOMPARE(defaults.BISpace, 0);
     QCOMPARE(defaults.Author, QString());
 
-    const TsSkinData facts = Load(QStringLiteral("[GLOBALINFO]\r\nVERSION=6.25\r\nAUTHOR=驾校\r\nSHADOW1BLUR=3\r\n"
-                                                 "SHADOW1OFFSET=2\r\nBISPACE=4\r\nBICONCLOSEGLOW=1\r\n"
-                                                 "BICONMINGLOWMARGIN=6\r\n"))
-                                 .SkinData;
+    // Free text may hold a "#": it is no slice of the master bitmap.
+    const TsSkinContent skin =
+        Load(QStringLiteral("[GLOBALINFO]\r\nVERSION=6.25\r\nAUTHOR=驾校 #1\r\n"
+                            "DESCRIPTION=Skin #2 by me\r\nSHADOW1BLUR=3\r\n"
+                            "SHADOW1OFFSET=2\r\nBISPACE=4\r\nBICONCLOSEGLOW=1\r\n"
+                            "BICONMINGLOWMARGIN=6\r\n[EDIT]\r\nPARENTCLASS=#1\r\n"));
+    QVERIFY(skin.Masks.empty());
+    const TsSkinData& facts = skin.SkinData;
     QCOMPARE(facts.Version, 6.25);
-    QCOMPARE(facts.Author, QStringLiteral("驾校"));
+    QCOMPARE(facts.Author, QStringLiteral("驾校 #1"));
+    QCOMPARE(facts.Description, QStringLiteral("Skin #2 by me"));
     QCOMPARE(facts.Shadow1Blur, 3);
     QCOMPARE(facts.Shadow1Offset, 2);
     QCOMPARE(facts.BISpace, 4);
@@ -341,11 +357,12 @@ void TestSkinData::globalFacts() {
 
 void TestSkinData::borderMaskFollowsParent() {
     const TsSkinContent skin =
-        Load(QStringLiteral("[GLOBALINFO]\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
+        Load(QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
                             "[BUTTON]\r\nBORDERSMASK=#(0,0,30,30)(1,0)\r\n"
                             "IMGTOPLEFT=@0000,0000,0010,0010,1,0\r\n"
                             "[EDIT]\r\nPARENTCLASS=BUTTON\r\n"
-                            "[MEMO]\r\nPARENTCLASS=EDIT\r\nBORDERSMASK=#(0,0,60,60)(1,0)\r\n"));
+                            "[MEMO]\r\nPARENTCLASS=EDIT\r\nBORDERSMASK=#(0,0,60,60)(1,0)\r\n"),
+             kFrame);
     QCOMPARE(skin.Sections[0].BorderMaskIndex, -1);
     QCOMPARE(skin.Sections[1].BorderMaskIndex, 1);
     QCOMPARE(skin.Sections[1].ImgTopLeft, 2);
@@ -359,8 +376,9 @@ void TestSkinData::lookups() {
     const TsSkinContent skin =
         Load(QStringLiteral("[BUTTON]\r\nPATTERN=~0000,0000,0010,0010,00\r\nGLYPHMASK=@0000,0000,0010,0010,1,0\r\n"
                             "BIG=BIG.JPG\r\n[EDIT]\r\nPARENTCLASS=BUTTON\r\nHOTPATTERN=#(0,0,9,9)(1,0)\r\n"
-                            "[Edit]\r\n[ORPHAN]\r\nPARENTCLASS=NOBODY\r\n"),
-             {{QStringLiteral("BIG.JPG"), ImageBytes(Filled(300, 300, qRgb(9, 9, 9)), "JPEG")}});
+                            "[Edit]\r\n[ORPHAN]\r\nPARENTCLASS=NOBODY\r\n") +
+                 kNamesMaster,
+             {kFrame[1], {QStringLiteral("BIG.JPG"), ImageBytes(Filled(300, 300, qRgb(9, 9, 9)), "JPEG")}});
     QCOMPARE(skin.SectionIndexOf(QStringLiteral("EDIT")), 1);
     QCOMPARE(skin.SectionIndexOf(QStringLiteral("Edit")), 2);
     QCOMPARE(skin.SectionIndexOf(QStringLiteral("edit")), -1);
@@ -379,11 +397,12 @@ void TestSkinData::lookups() {
 
 void TestSkinData::cachedIndexes() {
     const TsSkinContent skin =
-        Load(QStringLiteral("[GLOBALINFO]\r\nBOXCHECKED=@0000,0000,0030,0010,3,0\r\n"
+        Load(QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\nBOXCHECKED=@0000,0000,0030,0010,3,0\r\n"
                             "RADIOGRAYED=@0000,0000,0030,0010,3,0\r\n"
                             "[SCROLLBTNTOP]\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
                             "[SCROLLSLIDERH]\r\nPARENTCLASS=SCROLLBTNTOP\r\n"
-                            "[COMBOBOX]\r\nGLYPHMASK=@0000,0000,0030,0010,3,0\r\n"));
+                            "[COMBOBOX]\r\nGLYPHMASK=@0000,0000,0030,0010,3,0\r\n"),
+             kFrame);
     const TsCachedIndexes& c = skin.CachedIndexes;
     QCOMPARE(c.GlobalInfo, 0);
     QCOMPARE(c.BoxChecked, 0);
@@ -416,7 +435,8 @@ void TestSkinData::borderWidthsAndGlyphSize_data() {
 void TestSkinData::borderWidthsAndGlyphSize() {
     QFETCH(QString, value);
     QFETCH(QString, expected);
-    const TsSkinContent skin = Load(QStringLiteral("[BUTTON]\r\nM=") + value, kFrame);
+    const TsSkinContent skin =
+        Load(QStringLiteral("[BUTTON]\r\nM=") + value + QStringLiteral("\r\n") + kNamesMaster, kFrame);
     const TsMaskData& m = skin.Masks.at(0);
     const QSize glyph = m.GlyphSize();
     QCOMPARE(QStringLiteral("%1 %2 %3 %4, %5x%6")
@@ -434,6 +454,80 @@ void TestSkinData::colourShift() {
     QCOMPARE(ColorShift::Shift(0xFF00FF, 120, 0), 0xFF00FF);  // transparent stays
     QCOMPARE(ColorShift::Shift(-1, 120, 0), -1);
     QCOMPARE(ColorShift::Shift(0x0000FF, 0, -100), 0xFFFFFF);  // without saturation, bright red is white
+}
+
+// Slices reaching past their picture are cut at its edge and their margins at one state image; one wholly
+// outside its picture, or in a master bitmap the skin does not name, is dropped.
+void TestSkinData::slicesFitTheirPicture() {
+    const QString options = QStringLiteral(
+        "[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n"
+        "[HUGE]\r\nBORDERSMASK=#(0,0,30000,30000)(1,0,15000)\r\nIMGTOPLEFT=@0100,0100,0200,0200,1,0\r\n"
+        "[OWN]\r\nBORDERSMASK=!FRAME.BMP!3!0!0!15000!2!3!999999\r\n");
+    const TsSkinContent skin = Load(options, kFrame);
+    QCOMPARE(skin.Masks.size(), std::size_t(2));
+    QCOMPARE(Describe(skin.Masks[0]),
+             QStringLiteral("HUGE.BORDERSMASK type0 slice0,0,120,60 images1 mask0 width60 mode1 margins120,60,120,60"));
+    QCOMPARE(
+        Describe(skin.Masks[1]),
+        QStringLiteral("OWN.BORDERSMASK type0 slice0,0,90,60 images3 mask0 width0 mode4 margins30,2,3,60 picture"));
+    QCOMPARE(skin.Sections.at(1).ImgTopLeft, -1);
+
+    const TsSkinContent withoutMaster = Load(QStringLiteral("[HUGE]\r\nBORDERSMASK=#(0,0,30000,30000)(1,0)\r\n"));
+    QVERIFY(withoutMaster.Masks.empty());
+}
+
+// Glow margins and the label shadow are held within their bounds, whatever the skin declares.
+void TestSkinData::declaredSizesAreBounded() {
+    const TsSkinContent skin =
+        Load(QStringLiteral("[GLOBALINFO]\r\nBICONCLOSEGLOWMARGIN=-999999\r\nBICONMAXGLOWMARGIN=15000\r\n"
+                            "BICONMINGLOWMARGIN=6\r\nSHADOW1OFFSET=1000000\r\nSHADOW1BLUR=1000000\r\n"
+                            "[BUTTON]\r\nGLOWMARGIN=15000\r\n[EDIT]\r\nGLOWMARGIN=-3\r\n"));
+    const int bound = SkinLimits::kGlowMargin;
+    QCOMPARE(skin.SkinData.BICloseGlowMargin, -bound);
+    QCOMPARE(skin.SkinData.BIMaxGlowMargin, bound);
+    QCOMPARE(skin.SkinData.BIMinGlowMargin, 6);
+    QCOMPARE(skin.SkinData.Shadow1Offset, SkinLimits::kShadowReach);
+    QCOMPARE(skin.SkinData.Shadow1Blur, SkinLimits::kShadowReach);
+    QCOMPARE(skin.Sections.at(1).GlowMargin, bound);
+    QCOMPARE(skin.Sections.at(2).GlowMargin, -3);
+}
+
+void TestSkinData::oversizedOptionsAreRefused_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message");
+    QByteArray sections;
+    for (std::size_t i = 0; i <= SkinLimits::kSections; ++i)
+        sections += "[S" + QByteArray::number(static_cast<qulonglong>(i)) + "]\r\n";
+    QTest::newRow("too many sections") << sections << QStringLiteral("节数超过");
+    QTest::newRow("text too long") << QByteArray("[A]\r\nX=") + QByteArray(SkinLimits::kOptionsBytes, 'x')
+                                   << QStringLiteral("过长");
+}
+
+void TestSkinData::oversizedOptionsAreRefused() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    QStringList warnings;
+    try {
+        TacSkinLoader::FromFolder(text, QStringLiteral("/nonexistent/"), {}, warnings);
+        QFAIL("the options loaded");
+    } catch (const TsSkinError& error) {
+        QVERIFY2(error.Message().contains(message), qPrintable(error.Message()));
+    }
+}
+
+// Four thousand sections, each the parent of the next: every one inherits the first one's colour and
+// border, and the chain is resolved once rather than walked again for every section and key.
+void TestSkinData::longParentChainResolvesOnce() {
+    QString options = QStringLiteral(
+        "[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n"
+        "[S0]\r\nCOLOR=255\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n");
+    for (int i = 1; i < 4000; ++i)
+        options += QStringLiteral("[S%1]\r\nPARENTCLASS=S%2\r\n").arg(i).arg(i - 1);
+    const TsSkinContent skin = Load(options, {{QStringLiteral("MASTER.BMP"), ImageBytes(Filled(10, 10, 0), "BMP")}});
+    QCOMPARE(skin.Sections.size(), std::size_t(4001));
+    QCOMPARE(skin.Sections.back().Name, QStringLiteral("S3999"));
+    QCOMPARE(skin.Sections.back().Color, 255);
+    QCOMPARE(skin.Sections.back().BorderMaskIndex, 0);
 }
 
 QV_TEST_MAIN(TestSkinData)

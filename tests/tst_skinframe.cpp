@@ -22,9 +22,9 @@ TsFrameMetrics Metrics(int captionHeight = 22) {
 //                                     0–1, 5 and 8–9; row 1 column 0; row 4 column 0; row 7 columns 0–4
 //                                     and 9. Image 1 is keyed at its row 2 column 0.
 //   "FORMTITLE" border (0,10)-(6,14)  one 6×4 image, margins 2, keyed at row 1 columns 1 and 4, row 3 column 0.
-//   (20,10)-(30,18) has no key pixel at all.
+//   (20,10)-(30,18) has no key pixel at all, nor has the rest, down to row 240 for the glyphs.
 QByteArray MasterBitmap() {
-    QImage master = SkinFixtures::Filled(40, 20, qRgb(90, 90, 90));
+    QImage master = SkinFixtures::Filled(80, 240, qRgb(90, 90, 90));
     const QRgb key = qRgb(255, 0, 255);
     for (const QPoint& p : {QPoint(0, 0), QPoint(1, 0), QPoint(5, 0), QPoint(8, 0), QPoint(9, 0), QPoint(0, 1),
                             QPoint(0, 4), QPoint(0, 7), QPoint(1, 7), QPoint(2, 7), QPoint(3, 7), QPoint(4, 7),
@@ -33,8 +33,8 @@ QByteArray MasterBitmap() {
     return SkinFixtures::ImageBytes(master, "BMP");
 }
 
-// Glyph slices only give sizes here: close 20×18 (with a mask row), maximize 22, restore 23, minimize 24,
-// help 19; the small ones 14×12, 13, 15 and 12, and no small help glyph.
+// Glyph slices, in the grey part of the master, only give sizes here: close 20×18 (with a mask row), maximize 22,
+// restore 23, minimize 24, help 19; the small ones 14×12, 13, 15 and 12, and no small help glyph.
 QMap<QString, QString> DefaultKeys() {
     return {
         {QStringLiteral("BISPACE"), QStringLiteral("2")},

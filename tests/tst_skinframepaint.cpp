@@ -349,14 +349,15 @@ void TestSkinFramePaint::redrawButton_data() {
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<QList<uint>>("colours");  // close (71,11) and its key pixel (70,10)
 
-    // The button's rectangle comes back from the band copy: the form, (0,90,0) active or (0,40,0) inactive.
-    QTest::newRow("hot") << true << 1 << true << QList<uint>{qRgb(61, 21, 30), qRgb(0, 90, 0)};
+    // The button's rectangle comes back as the title painted it: over the title bar, (0,0,220) active or
+    // (0,0,160) inactive.
+    QTest::newRow("hot") << true << 1 << true << QList<uint>{qRgb(61, 21, 30), qRgb(0, 0, 220)};
     QTest::newRow("hot while inactive: not dimmed")
-        << false << 1 << true << QList<uint>{qRgb(61, 21, 30), qRgb(0, 40, 0)};
+        << false << 1 << true << QList<uint>{qRgb(61, 21, 30), qRgb(0, 0, 160)};
     QTest::newRow("normal while inactive: dimmed")
-        << false << 0 << true << QList<uint>{qRgb(6, 30, 15), qRgb(0, 40, 0)};
+        << false << 0 << true << QList<uint>{qRgb(6, 11, 95), qRgb(0, 0, 160)};
     QTest::newRow("pressed while disabled: dimmed")
-        << true << 2 << false << QList<uint>{qRgb(56, 55, 15), qRgb(0, 90, 0)};
+        << true << 2 << false << QList<uint>{qRgb(56, 11, 125), qRgb(0, 0, 220)};
 }
 
 void TestSkinFramePaint::redrawButton() {
@@ -378,6 +379,18 @@ void TestSkinFramePaint::redrawButton() {
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     QCOMPARE(ChangedOutside(before, picture, close), 0);
     QCOMPARE(painter.RedrawButton(skin, scene, 2, picture), QRect());
+
+    // Back in its first state, the button looks as the whole composition drew it; after a new caption too.
+    scene.Buttons = {};
+    painter.RedrawButton(skin, scene, 0, picture);
+    QCOMPARE(picture, before);
+    scene.Caption = QStringLiteral("Caption");
+    QVERIFY(painter.QuickTitleRepaint(skin, scene, picture));
+    scene.Buttons = {{state, enabled}};
+    painter.RedrawButton(skin, scene, 0, picture);
+    scene.Buttons = {};
+    painter.RedrawButton(skin, scene, 0, picture);
+    QCOMPARE(picture, Composed(skin, scene));
 }
 
 // A new caption over the kept band copy is the picture a whole composition makes. After activation the
@@ -530,8 +543,11 @@ void TestSkinFramePaint::opaqueFormSection_data() {
     QTest::addColumn<QString>("changes");
     QTest::addColumn<bool>("opaque");
     QTest::newRow("plain colour") << "" << true;
-    QTest::newRow("border margins 15 + 15") << "FORM.BORDERSMASK=#(20,0,23,3)(1,0,15,4)" << true;
-    QTest::newRow("border margins 16 + 16") << "FORM.BORDERSMASK=#(20,0,23,3)(1,0,16,4)" << false;
+    // Margins are held within the border's image: these lie in a 30 × 12 slice.
+    QTest::newRow("border margins 15 + 15")
+        << "FORM.BORDERSMASK=^0000,0000,0030,0012,0015,0001,0015,0001,1,0,4,0" << true;
+    QTest::newRow("border margins 16 + 16")
+        << "FORM.BORDERSMASK=^0000,0000,0030,0012,0016,0001,0016,0001,1,0,4,0" << false;
     QTest::newRow("gradient") << "FORM.GRADIENTPERCENT=50|FORM.GRADIENTDATA=0;0;100;0;0" << false;
     QTest::newRow("texture") << "FORM.IMAGEPERCENT=50" << false;
     QTest::newRow("transparency") << "FORM.TRANSPARENCY=10" << false;

@@ -1,8 +1,13 @@
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
 #include <memory>
+
+#include <malloc.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
@@ -11,6 +16,7 @@
 #include "skin/TsSkinError.h"
 #include "skin/TsSkinManager.h"
 #include "skin/loading/OptionsStore.h"
+#include "skin/loading/SkinLimits.h"
 #include "skin/loading/SkinPaths.h"
 
 using namespace SkinFixtures;
@@ -89,6 +95,7 @@ private slots:
     void skinnedControlPassesCommandsOnItself();
     void brokenSkinKeepsPreviousOne_data();
     void brokenSkinKeepsPreviousOne();
+    void loadOutOfMemoryFailsCleanly();
     void newerVersionWarnsAndLoads();
     void firstManagerIsDefault();
     void prefetchedSkinLoadsAsAnyOther();
@@ -179,6 +186,31 @@ void TestSkinPackage::malformedPackageFailsCleanly_data() {
                                      << QStringLiteral("BISPACE");
     QTest::newRow("bad slice") << Package(QStringLiteral("[BUTTON]\r\nBORDERSMASK=#(0,0,9O,30)(3,1)\r\n"))
                                << QStringLiteral("“9O”");
+
+    // Sizes beyond the bounds are refused before anything of them is reserved; the padding makes the
+    // streams long enough that deflate could in principle reach them.
+    const QByteArray padding(64 * 1024, 'x');
+    const qint32 overOptions = static_cast<qint32>(SkinLimits::kOptionsBytes) + 1;
+    const qint32 overEntry = static_cast<qint32>(SkinLimits::kEntryBytes) + 1;
+    QTest::newRow("options beyond their bound")
+        << OneEntry(name, overOptions, stream + padding) << QStringLiteral("第 1 个条目的大小超出限度");
+    QTest::newRow("picture beyond its bound")
+        << OneEntry("A.BMP", overEntry, stream + padding) << QStringLiteral("第 1 个条目的大小超出限度");
+    const QByteArray blank(static_cast<qsizetype>(SkinLimits::kEntryBytes), '\0');
+    QTest::newRow("entries together beyond their bound")
+        << TacSkinConvertor::Pack({{QStringLiteral("A.BMP"), blank},
+                                   {QStringLiteral("B.BMP"), blank},
+                                   {QStringLiteral("C.BMP"), QByteArray(1, '\0')}})
+        << QStringLiteral("第 3 个条目的大小超出限度");
+    // A picture declaring 30000 × 30000 pixels, with hardly any of them.
+    const QByteArray header(
+        "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x75\x30\x00\x00\x75\x30\x08\x02\x00"
+        "\x00\x00\xe9\x45\x6f\xed\x00\x00\x00\x09\x49\x44\x41\x54\x78\x9c\x63\x00\x00\x00\x01\x00\x01\x5e\xff\x7d\xf9"
+        "\x00\x00\x00\x00\x49\x45\x4e\x44\xae\x42\x60\x82",
+        66);
+    QTest::newRow("picture declaring too many pixels")
+        << Package(QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=HUGE.PNG\r\n"), {{QStringLiteral("HUGE.PNG"), header}})
+        << QStringLiteral("HUGE.PNG 过大");
 }
 
 void TestSkinPackage::malformedPackageFailsCleanly() {
@@ -427,6 +459,11 @@ void TestSkinPackage::brokenSkinKeepsPreviousOne_data() {
                                  << QStringLiteral("皮肤包已损坏：第 1 个条目的压缩数据已损坏或不完整。");
     QTest::newRow("bad number") << Package(QStringLiteral("[BUTTON]\r\nCOLOR=blue\r\n"))
                                 << QStringLiteral("皮肤选项有误：[BUTTON] COLOR 中的“blue”不是有效的整数。");
+    const QString namesMaster = QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n[BUTTON]\r\nCOLOR=1\r\n");
+    const QString masterMessage = QStringLiteral("皮肤的主位图 MASTER.BMP 缺失或无法读取。");
+    QTest::newRow("master bitmap missing") << Package(namesMaster) << masterMessage;
+    QTest::newRow("master bitmap unreadable")
+        << Package(namesMaster, {{QStringLiteral("MASTER.BMP"), QByteArray("BM not a picture")}}) << masterMessage;
 }
 
 void TestSkinPackage::brokenSkinKeepsPreviousOne() {
@@ -527,6 +564,47 @@ void TestSkinPackage::prefetchedSkinLoadsAsAnyOther() {
     QCOMPARE(boxes.shown.size(), std::size_t(2));
     QCOMPARE(boxes.shown[1].text, boxes.shown[0].text);
     QCOMPARE(manager->Skin().SectionIndexOf(QStringLiteral("FROMOTHER")), 0);
+}
+
+// A load that runs out of memory fails like any broken skin. The test runs again in a process of its own,
+// which is given little more address space than it uses and then loads a skin within every bound whose
+// pictures need more than that.
+void TestSkinPackage::loadOutOfMemoryFailsCleanly() {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    QSKIP("the sanitizers reserve address space of their own");
+#else
+    if (!qEnvironmentVariableIsSet("QV_SKIN_OOM_CHILD")) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QV_SKIN_OOM_CHILD"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("loadOutOfMemoryFailsCleanly")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        return;
+    }
+    // Every large block gets a mapping of its own and gives it back when freed, so that the limit below
+    // counts exactly what the load asks for.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+    const QByteArray package = [] {
+        const QByteArray blank(24 * 1024 * 1024, '\0');
+        return Package(kGoodOptions, {{QStringLiteral("A.BMP"), blank}, {QStringLiteral("B.BMP"), blank}});
+    }();
+    QFile status(QStringLiteral("/proc/self/statm"));
+    status.open(QIODevice::ReadOnly);
+    const qint64 pages = status.readAll().split(' ').value(0).toLongLong();
+    const auto room = static_cast<rlim_t>(pages * sysconf(_SC_PAGESIZE) + 16 * 1024 * 1024);
+    const rlimit limit{room, room};
+    setrlimit(RLIMIT_AS, &limit);
+    QStringList warnings;
+    try {
+        TacSkinLoader::FromPackage(package, QStringLiteral("/nonexistent/"), {}, warnings);
+        _exit(2);
+    } catch (const TsSkinError& error) {
+        _exit(error.Message() == QStringLiteral("内存不足，无法载入皮肤。") ? 0 : 3);
+    }
+#endif
 }
 
 QV_TEST_MAIN(TestSkinPackage)

@@ -108,6 +108,7 @@ private slots:
     void paintItem();
     void transparentItemShowsParentPicture();
     void stretchedPiecesKeepTheirColours();
+    void alphaPicturesBlendByTheirAlpha();
     void largePatternTiledFromTheCorner();
     void itemPastTheTargetPaintsNothing();
     void renderPaintsOneItem();
@@ -389,6 +390,26 @@ void TestSkinPaint::stretchedPiecesKeepTheirColours() {
     QVERIFY(within(target.pixel(8, 8), qRgb(20, 20, 50), qRgb(30, 30, 50)));
 }
 
+// A 32-bit picture is laid over what lies beneath by its alpha: clear pixels keep the fill, half-clear
+// ones mix with it, opaque ones cover it.
+void TestSkinPaint::alphaPicturesBlendByTheirAlpha() {
+    QImage edge(6, 6, QImage::Format_ARGB32);
+    edge.fill(qRgba(0, 0, 0, 0));
+    edge.setPixel(1, 0, qRgba(255, 0, 0, 128));
+    edge.setPixel(2, 0, qRgba(0, 0, 255, 255));
+    const TsSkinContent skin = SkinFixtures::Load(
+        Options(QStringLiteral("COLOR=65280|BORDERSMASK=!EDGE.PNG!1!0!0!2!2!2!2")),
+        {{QStringLiteral("MASTER.BMP"), MasterBitmap()}, {QStringLiteral("EDGE.PNG"), ImageBytes(edge, "PNG")}});
+    const QRect area(2, 3, 6, 6);
+    QImage target = Target();
+    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), {}, true, 0, target, {0, 0}, area);
+    // (picture × alpha + fill × (255 − alpha) + 127) div 255.
+    const QString wrong =
+        Mismatches(target, area, {{2, 3}, {3, 3}, {4, 3}, {5, 6}, {7, 8}},
+                   {qRgb(0, 255, 0), qRgb(128, 127, 0), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(0, 255, 0)}, "alpha");
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
 void TestSkinPaint::largePatternTiledFromTheCorner() {
     QImage photo(300, 300, QImage::Format_RGB32);
     for (int y = 0; y < photo.height(); ++y) {
@@ -465,7 +486,8 @@ void TestSkinPaint::renderFailures() {
     const QString skin = dir.filePath(QStringLiteral("t.asz"));
     QFile file(skin);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(SkinFixtures::Package(Options(QStringLiteral("COLOR=255"))));
+    file.write(
+        SkinFixtures::Package(Options(QStringLiteral("COLOR=255")), {{QStringLiteral("MASTER.BMP"), MasterBitmap()}}));
     file.close();
     const QString out = dir.filePath(QStringLiteral("s.png"));
     QStringList arguments{QStringLiteral("render"), QStringLiteral("--out"), out};

@@ -19,11 +19,19 @@ namespace {
 using Kinds = QList<int>;
 
 // A window as the program makes them: `kind` "main" (fixed size, system menu, minimize and close), "dialog",
-// "modal window" or "sizeable" (the default frame).
+// "modal window", "settings" (a fixed dialog frame with close only), "practice" (a dialog that names its
+// system menu, minimize and close; "fixed practice" of one size) or "sizeable" (the default frame).
 std::unique_ptr<QWidget> MakeForm(const QString& kind) {
     std::unique_ptr<QWidget> form;
+    const Qt::WindowFlags customDialog = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (kind == QLatin1String("dialog")) {
         form = std::make_unique<QDialog>();
+    } else if (kind == QLatin1String("settings")) {
+        form = std::make_unique<QDialog>(nullptr,
+                                         customDialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    } else if (kind.endsWith(QLatin1String("practice"))) {
+        form = std::make_unique<QDialog>(nullptr, customDialog | Qt::WindowSystemMenuHint |
+                                                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     } else if (kind == QLatin1String("modal window")) {
         // Shown modally like a dialog, but a window of its own with every title button (the browser window).
         form = std::make_unique<QDialog>(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -36,7 +44,7 @@ std::unique_ptr<QWidget> MakeForm(const QString& kind) {
         form = std::make_unique<QWidget>();
     }
     form->setWindowTitle(QStringLiteral("窗口"));
-    if (kind == QLatin1String("main"))
+    if (kind == QLatin1String("main") || kind == QLatin1String("settings") || kind == QLatin1String("fixed practice"))
         form->setFixedSize(300, 200);
     else
         form->resize(300, 200);
@@ -99,20 +107,33 @@ void TestSkinProvider::cleanup() {
 void TestSkinProvider::buttonsByKindOfWindow_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<Kinds>("buttons");  // right to left
-    QTest::newRow("main window") << "main" << Kinds{TsStandardButton::Close, TsStandardButton::Minimize};
-    QTest::newRow("dialog") << "dialog" << Kinds{TsStandardButton::Close};
+    QTest::addColumn<int>("border");
+    QTest::addColumn<bool>("icon");
+    const Kinds closeAndMin{TsStandardButton::Close, TsStandardButton::Minimize};
+    const int single = int(TsBorderStyle::Single), sizeable = int(TsBorderStyle::Sizeable);
+    const int dialog = int(TsBorderStyle::Dialog);
+    QTest::newRow("main window") << "main" << closeAndMin << single << true;
+    QTest::newRow("dialog") << "dialog" << Kinds{TsStandardButton::Close} << dialog << false;
+    QTest::newRow("settings dialog") << "settings" << Kinds{TsStandardButton::Close} << dialog << false;
+    // Dialog classes whose flags give a window's frame: the practice and exam windows.
+    QTest::newRow("fixed practice window") << "fixed practice" << closeAndMin << single << true;
+    QTest::newRow("sizeable practice window") << "practice" << closeAndMin << sizeable << true;
     const Kinds all{TsStandardButton::Close, TsStandardButton::Maximize, TsStandardButton::Minimize};
-    QTest::newRow("sizeable window") << "sizeable" << all;
-    QTest::newRow("modal window") << "modal window" << all;
+    QTest::newRow("sizeable window") << "sizeable" << all << sizeable << true;
+    QTest::newRow("modal window") << "modal window" << all << sizeable << true;
 }
 
 void TestSkinProvider::buttonsByKindOfWindow() {
     QFETCH(QString, kind);
     QFETCH(Kinds, buttons);
+    QFETCH(int, border);
+    QFETCH(bool, icon);
     const std::unique_ptr<QWidget> form = MakeForm(kind);
     form->show();
     const TsSkinProvider* provider = TsSkinProvider::Of(form.get());
     QVERIFY(provider);
+    QCOMPARE(int(provider->Traits().BorderStyle), border);
+    QCOMPARE(!provider->Geometry().IconSize.isEmpty(), icon);
     Kinds shown;
     int left = form->width();
     for (const TsStandardButton& button : provider->Geometry().Buttons) {

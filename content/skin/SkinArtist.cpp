@@ -22,10 +22,12 @@ const QColor kAccent(0x2E, 0x68, 0xAA);
 const QColor kDeep(0x1F, 0x4F, 0x86);
 const QColor kGray(0x8A, 0x96, 0xA3);
 
-// A button-like face for each state: normal, hot, pressed.
-void Face(QPainter& p, const QRect& r, int state, int radius, bool flat) {
-    const QColor tops[] = {kWhite, kWhite, kSky};
-    const QColor bottoms[] = {kSky, kHot, kMid};
+// A button-like face for each state: normal, hot, pressed. A push button's centre shows its section's hot
+// gradient (white to hot) when pressed as when hot, so its pressed face keeps those colours for its edges to
+// meet that gradient, and only its outline darkens.
+void Face(QPainter& p, const QRect& r, int state, int radius, bool flat, bool pushButton = false) {
+    const QColor tops[] = {kWhite, kWhite, pushButton ? kWhite : kSky};
+    const QColor bottoms[] = {kSky, kHot, pushButton ? kHot : kMid};
     const QColor borders[] = {kBorder, kAccent, kDeep};
     QLinearGradient fill(r.topLeft(), r.bottomLeft());
     fill.setColorAt(0, flat && state == 0 ? kPale : tops[state]);
@@ -183,7 +185,7 @@ void SkinArtist::DrawSlice(QImage& master, const TsMaskData& mask) {
             p.setBrush(kPale);
             p.drawRoundedRect(QRectF(r).adjusted(0, 0, -1, -1), 3, 3);
         } else {
-            Face(p, r, state, 4, section == QLatin1String("SPEEDBUTTON"));
+            Face(p, r, state, 4, section == QLatin1String("SPEEDBUTTON"), section == QLatin1String("BUTTON"));
         }
     }
 }

@@ -9,7 +9,6 @@
 
 #include "SkinArtist.h"
 #include "platform/GbkText.h"
-#include "skin/TsSkinContent.h"
 #include "skin/loading/MaskLoader.h"
 #include "skin/loading/OptionsStore.h"
 #include "skin/loading/PictureSource.h"
@@ -55,13 +54,13 @@ int main(int argc, char** argv) {
 
     const OptionsStore options = OptionsStore::Parse(gbk);
     // The slices of the master bitmap, as the loader reads them (pictures of their own are not there yet).
-    TsSkinContent probe;
-    MaskLoader::Load(options, PictureSource(out.filePath(QStringLiteral("no-pictures/"))), probe);
+    const std::vector<TsMaskData> slices =
+        MaskLoader::ReadMasks(options, PictureSource(out.filePath(QStringLiteral("no-pictures/"))));
     QRect bounds;
-    for (const TsMaskData& mask : probe.Masks)
+    for (const TsMaskData& mask : slices)
         bounds |= QRect(mask.Slice.Left, mask.Slice.Top, mask.Slice.Width(), mask.Slice.Height());
     QImage master = SkinArtist::NewMaster(bounds);
-    for (const TsMaskData& mask : probe.Masks)
+    for (const TsMaskData& mask : slices)
         SkinArtist::DrawSlice(master, mask);
 
     const QString masterName = options.ReadString(QStringLiteral("GLOBALINFO"), QStringLiteral("MASTERBITMAP"), {});

@@ -157,15 +157,21 @@ void PaintCaption(const TsSkinContent& skin, const TsFrameScene& scene, QImage& 
                       scene.FormActive, scene.FormEnabled, TextPainter::GlobalColor(&skin));
 }
 
-void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene, const QImage& band, QImage& picture) {
+// Everything of the title that lies under its buttons.
+void PaintTitleGround(const TsSkinContent& skin, const TsFrameScene& scene, const QImage& band, QImage& picture) {
     PaintTitleBand(skin, scene, band, picture);
     PaintIcon(scene, picture);
     PaintTitleOrnament(skin, scene, picture);
-    PaintButtons(skin, scene, picture);
-    PaintCaption(skin, scene, picture);
 }
 
 }  // namespace
+
+void TacFramePainter::PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
+    PaintTitleGround(skin, scene, titleBandCopy_, picture);
+    buttonGround_ = picture.copy(0, 0, picture.width(), BandHeight(scene));
+    PaintButtons(skin, scene, picture);
+    PaintCaption(skin, scene, picture);
+}
 
 void TacFramePainter::Compose(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
     if (picture.size() != scene.WindowSize || picture.format() != QImage::Format_RGB888)
@@ -176,7 +182,7 @@ void TacFramePainter::Compose(const TsSkinContent& skin, const TsFrameScene& sce
     PaintGrip(skin, scene, picture);
     titleBandCopy_ = picture.copy(0, 0, picture.width(), BandHeight(scene));
     composedSize_ = scene.WindowSize;
-    PaintTitle(skin, scene, titleBandCopy_, picture);
+    PaintTitle(skin, scene, picture);
 }
 
 bool TacFramePainter::PaintsClientArea(const TsSkinContent& skin, const QString& formSection, bool minimized) {
@@ -188,11 +194,11 @@ bool TacFramePainter::Fits(const TsFrameScene& scene, const QImage& picture) con
            titleBandCopy_.height() == BandHeight(scene);
 }
 
-bool TacFramePainter::QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) const {
+bool TacFramePainter::QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) {
     if (!Fits(scene, picture))
         return false;
     TacPixels::Blit(picture, QPoint(0, 0), titleBandCopy_, titleBandCopy_.rect());
-    PaintTitle(skin, scene, titleBandCopy_, picture);
+    PaintTitle(skin, scene, picture);
     return true;
 }
 
@@ -203,7 +209,7 @@ QRect TacFramePainter::RedrawButton(const TsSkinContent& skin, const TsFrameScen
     const TsStandardButton& shown = scene.Title.Buttons[button];
     if (shown.GlyphIndex < 0)
         return {};
-    TacPixels::Blit(picture, shown.Rect.topLeft(), titleBandCopy_, shown.Rect);
+    TacPixels::Blit(picture, shown.Rect.topLeft(), buttonGround_, shown.Rect);
     const TsTitleButtonState state = ButtonStateOf(scene, button);
     DrawButton(skin, shown, state.State, !state.Enabled || (state.State == 0 && !scene.FormActive), picture);
     return shown.Rect & picture.rect();

@@ -38,9 +38,9 @@ struct TsFrameScene {
 
 // Composes the picture of a skinned form's whole window: the form's section over the window (or, for a
 // plain opaque section, only its top and frame), then the title band, icon, title ornament, title
-// buttons and caption. The picture (24 bits, the window's size) is the caller's: the painter keeps only a
-// copy of the top band as the form's section painted it, so that a change of caption, activation or one
-// button's state repaints only what changed, in place.
+// buttons and caption. The picture (24 bits, the window's size) is the caller's: the painter keeps only
+// copies of the top band, as the form's section painted it and as the title painted it under the buttons,
+// so that a change of caption, activation or one button's state repaints only what changed, in place.
 class TacFramePainter {
 public:
     // Paints the whole picture; one of another size or format is made anew.
@@ -48,8 +48,8 @@ public:
     // Puts the band copy back and repaints the title over it. False, painting nothing, when the window's
     // size changed since the last composition, or the picture is not the window's size: that needs a whole
     // one.
-    bool QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture) const;
-    // After a change of one button's state: restores its rectangle from the band copy and draws its glyph
+    bool QuickTitleRepaint(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture);
+    // After a change of one button's state: restores its rectangle as the title painted it and draws its glyph
     // again, dimmed when the button is disabled or, in its normal state, the form is inactive. Returns the
     // rectangle to bring to the screen; empty when nothing was drawn.
     QRect RedrawButton(const TsSkinContent& skin, const TsFrameScene& scene, std::size_t button, QImage& picture) const;
@@ -63,7 +63,10 @@ public:
 
 private:
     bool Fits(const TsFrameScene& scene, const QImage& picture) const;
+    // The title over the band copy, keeping the band as painted under the buttons.
+    void PaintTitle(const TsSkinContent& skin, const TsFrameScene& scene, QImage& picture);
 
     QImage titleBandCopy_;
-    QSize composedSize_;  // the window's size at the last composition
+    QImage buttonGround_;  // the band with title, icon and ornament, before the buttons
+    QSize composedSize_;   // the window's size at the last composition
 };

@@ -73,6 +73,12 @@ constexpr Rgb ThroughMask(Rgb image, Rgb beneath, Rgb mask) {
             image.B + (beneath.B - image.B) * mask.B / 256};
 }
 
+// A pixel of opacity `alpha` (0 to 255) over what lies beneath: (pixel × alpha + beneath × (255 − alpha)) / 255,
+// rounded.
+constexpr Rgb OverByAlpha(Rgb pixel, Rgb beneath, int alpha) {
+    return PerChannel(pixel, beneath, [alpha](int p, int b) { return (p * alpha + b * (255 - alpha) + 127) / 255; });
+}
+
 // Every painting step works on 24-bit pictures; sources of other depths are converted once on entry.
 inline QImage As24(const QImage& image) {
     return image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);

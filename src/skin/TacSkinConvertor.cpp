@@ -3,10 +3,12 @@
 #include <zlib.h>
 
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 #include "platform/GbkText.h"
 #include "skin/TsSkinError.h"
+#include "skin/loading/SkinLimits.h"
 
 namespace {
 
@@ -42,13 +44,16 @@ private:
     throw TsSkinError(QStringLiteral("皮肤包已损坏：第 %1 个条目%2。").arg(entry).arg(what));
 }
 
-// Inflates the zlib stream that starts at the reader's position into exactly `size` bytes and leaves
-// the reader just after the stream's end.
-QByteArray Inflate(Reader& reader, qint32 size, int entry) {
+// Inflates the zlib stream that starts at the reader's position into exactly `size` bytes, at most
+// `bound`, and leaves the reader just after the stream's end.
+QByteArray Inflate(Reader& reader, qint32 size, int entry, qint64 bound) {
     if (size < 0)
         Damaged(entry, QStringLiteral("的大小为负数"));
     if (size > reader.Remaining() * kMaxInflateRatio + 64)
         Damaged(entry, QStringLiteral("的大小与压缩数据不符"));
+    // A declared size is checked against the bounds before any of it is reserved.
+    if (size > bound)
+        Damaged(entry, QStringLiteral("的大小超出限度"));
 
     QByteArray output(size, Qt::Uninitialized);
     z_stream stream{};
@@ -108,6 +113,7 @@ void TacSkinConvertor::UnpackEntries(const QByteArray& package) {
     if (!count || *count < 0)
         throw TsSkinError(QStringLiteral("皮肤包已损坏：条目数无效。"));
     PictureCount = *count - 1;
+    qint64 unpacked = 0;
 
     for (int entry = 1; entry <= *count; ++entry) {
         const std::optional<qint32> nameLength = reader.Int32();
@@ -118,8 +124,12 @@ void TacSkinConvertor::UnpackEntries(const QByteArray& package) {
         const std::optional<qint32> size = reader.Int32();
         if (!size)
             Damaged(entry, QStringLiteral("缺少大小"));
-        QByteArray bytes = Inflate(reader, *size, entry);
-        if (name.compare(QLatin1String("Options.dat"), Qt::CaseInsensitive) == 0) {
+        const bool isOptions = name.compare(QLatin1String("Options.dat"), Qt::CaseInsensitive) == 0;
+        const qint64 bound = std::min(isOptions ? SkinLimits::kOptionsBytes : SkinLimits::kEntryBytes,
+                                      SkinLimits::kPackageBytes - unpacked);
+        QByteArray bytes = Inflate(reader, *size, entry, bound);
+        unpacked += bytes.size();
+        if (isOptions) {
             OptionsText = std::move(bytes);
         } else {
             const bool isBitmap = name.toUpper().endsWith(QLatin1String(".BMP"));

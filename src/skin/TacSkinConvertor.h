@@ -15,7 +15,7 @@ using TacImageItems = std::vector<TacImageItem>;
 
 // Unpacks a skin package (".asz"): the magic "ASzf", a signed 32-bit entry count, then per entry a
 // name length, the name, the unpacked size and one zlib stream. There is no packed length: an entry
-// ends where its zlib stream ends.
+// ends where its zlib stream ends. Sizes beyond the bounds of SkinLimits are refused as damage.
 class TacSkinConvertor {
 public:
     static inline const QString kNotPackedMessage = QStringLiteral("Loaded data is not packed Brimstal file");

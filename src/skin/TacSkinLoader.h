@@ -5,12 +5,13 @@
 #include <QStringList>
 
 #include "skin/TsSkinContent.h"
+#include "skin/loading/SkinLimits.h"
 
 class OptionsStore;
 class PictureSource;
 
 // Turns a skin, packed or loose, into a new TsSkinContent: masks, then patterns, then sections. Any
-// fault of the skin throws TsSkinError and leaves nothing behind.
+// fault of the skin throws TsSkinError and leaves nothing behind; so does a load that runs out of memory.
 class TacSkinLoader {
 public:
     struct Settings {
@@ -25,8 +26,8 @@ public:
     static TsSkinContent FromFolder(const QByteArray& optionsText, const QString& skinFolder, const Settings& settings,
                                     QStringList& warnings);
 
-    // The whole file, or a TsSkinError saying why it cannot be read.
-    static QByteArray ReadFile(const QString& path);
+    // The whole file, or a TsSkinError saying why it cannot be read or that it is larger than `limit`.
+    static QByteArray ReadFile(const QString& path, qint64 limit = SkinLimits::kPackageBytes);
 
     // Reads the package file or the folder holding "Options.dat" (as skin authors name a skin).
     static TsSkinContent FromPath(const QString& path, QStringList& warnings);

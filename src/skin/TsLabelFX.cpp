@@ -144,7 +144,8 @@ void TsLabelFX::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QString text = DrawnText();
     if (!isEnabled()) {
-        painter.setPen(palette().color(QPalette::Highlight));
+        // Embossed: a light copy one pixel right and down, under the text in the shadow colour.
+        painter.setPen(palette().color(QPalette::Light));
         painter.drawText(TextRect().translated(1, 1), alignment_, text);
         painter.setPen(palette().color(QPalette::Dark));
         painter.drawText(TextRect(), alignment_, text);

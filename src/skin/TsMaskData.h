@@ -40,6 +40,9 @@ struct TsMaskData {
     int ComputedMarginY() const { return Slice.Height() / (RowCount() * 3); }
     void ComputeMargins();
     void SetAllMargins(int width);
+    // Cuts the slice at the edges of a picture of this size, and the margins and border width at the
+    // size of one state image. False when nothing of the slice lies in the picture.
+    bool FitTo(QSize picture);
 
     // What painting uses for each side: the side's margin, else the border width, else the computed one.
     int BorderLeft() const { return SideWidth(MarginLeft, ComputedMarginX()); }

@@ -91,20 +91,23 @@ void TsSkinProvider::SetGripMode(TsGripMode mode) {
     skinData_.MarkStale();
 }
 
-// What the form's own window flags say of its frame: dialogs have a dialog border, forms of one fixed size a
-// single one, others a sizeable one; a form that customises its title shows only the icons it names.
+// What the form's own style says of its frame. A form that spells out its title bar shows the buttons it
+// names, and has a dialog border when it asks for the fixed dialog frame, else a single border when it has
+// one size and a sizeable one otherwise, whatever its window type (the practice and exam windows are
+// dialog classes with a window's frame). A form that leaves its frame to the defaults gets those of its
+// type: a dialog border with close alone for a dialog; all buttons, less maximize at one size, otherwise.
 TsFormTraits TsSkinProvider::Traits() const {
     TsFormTraits traits;
     traits.Width = form_->width();
     traits.Height = form_->height();
-    // A dialog class made a window of its own (shown modally, but sized like any window) is no dialog here.
-    const bool dialog = form_->windowType() == Qt::Dialog;
-    const bool fixed = form_->minimumSize() == form_->maximumSize();
-    traits.BorderStyle = dialog ? TsBorderStyle::Dialog : fixed ? TsBorderStyle::Single : TsBorderStyle::Sizeable;
     const bool custom = ownFlags_.testFlag(Qt::CustomizeWindowHint);
+    const bool dialogFrame =
+        ownFlags_.testFlag(Qt::MSWindowsFixedSizeDialogHint) || (!custom && form_->windowType() == Qt::Dialog);
+    const bool fixed = form_->minimumSize() == form_->maximumSize();
+    traits.BorderStyle = dialogFrame ? TsBorderStyle::Dialog : fixed ? TsBorderStyle::Single : TsBorderStyle::Sizeable;
     traits.HasSystemMenu = !custom || ownFlags_.testFlag(Qt::WindowSystemMenuHint);
-    traits.HasMinimizeIcon = custom ? ownFlags_.testFlag(Qt::WindowMinimizeButtonHint) : !dialog;
-    traits.HasMaximizeIcon = custom ? ownFlags_.testFlag(Qt::WindowMaximizeButtonHint) : !dialog && !fixed;
+    traits.HasMinimizeIcon = custom ? ownFlags_.testFlag(Qt::WindowMinimizeButtonHint) : !dialogFrame;
+    traits.HasMaximizeIcon = custom ? ownFlags_.testFlag(Qt::WindowMaximizeButtonHint) : !dialogFrame && !fixed;
     traits.HasHelpIcon = ownFlags_.testFlag(Qt::WindowContextHelpButtonHint);
     traits.Maximized = form_->isMaximized();
     traits.Minimized = form_->isMinimized();

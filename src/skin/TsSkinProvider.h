@@ -40,6 +40,9 @@ public:
     // With gmRightBottom the window picture shows the skin's size grip in the bottom-right corner.
     void SetGripMode(TsGripMode mode);
 
+    // What the form's own style says of its frame: border style and title buttons.
+    TsFormTraits Traits() const;
+
     // The frame sizes this platform gives skinned windows, as the windowing system would.
     static TsFrameMetrics Metrics();
 
@@ -50,7 +53,6 @@ private:
     void Apply();
     void Release();
     void SetFrame(const QMargins& frame);
-    TsFormTraits Traits() const;
     void Recompute();
     TsFrameScene Scene() const;
     // The form's icon at the title's icon size, taken once for every repaint of the title.

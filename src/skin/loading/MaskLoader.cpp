@@ -8,6 +8,7 @@
 
 #include "skin/TacNumbers.h"
 #include "skin/TsSkinContent.h"
+#include "skin/TsSkinError.h"
 #include "skin/loading/OptionsStore.h"
 #include "skin/loading/PictureSource.h"
 #include "skin/loading/SkinNames.h"
@@ -15,6 +16,7 @@
 namespace {
 
 constexpr QRgb kOpaqueWhite = 0xFFFFFF;
+const QString kMasterKey = QStringLiteral("MASTERBITMAP");
 
 struct Source {
     const QString& section;
@@ -202,24 +204,47 @@ std::optional<TsMaskData> MaskOf(const Source& source, const PictureSource& pict
     return WholeBitmap(source, pictures);
 }
 
+// Keys whose values are free text (a "#" there is part of the words, not a slice) or a section name.
+bool IsTextKey(bool isGlobal, const QString& key) {
+    const auto is = [&](const QString& name) { return key.compare(name, Qt::CaseInsensitive) == 0; };
+    return is(SkinNames::ParentClass) || (isGlobal && (is(SkinNames::Author) || is(SkinNames::Description)));
+}
+
 }  // namespace
 
-void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin) {
-    skin.Masks.clear();
-    skin.Patterns.clear();
-    const QString masterKey = QStringLiteral("MASTERBITMAP");
-    const QString master = options.ReadString(SkinNames::GlobalInfo, masterKey, {});
-    skin.MasterBitmap = master.isEmpty() ? QImage() : pictures.Picture(master).convertToFormat(QImage::Format_RGB888);
-
+std::vector<TsMaskData> MaskLoader::ReadMasks(const OptionsStore& options, const PictureSource& pictures) {
+    std::vector<TsMaskData> masks;
     for (const OptionsStore::Section& section : options.Sections()) {
         const bool isGlobal = section.Name.compare(SkinNames::GlobalInfo, Qt::CaseInsensitive) == 0;
         for (const OptionsStore::Line& line : section.Lines) {
             if (!line.HasKey || line.Value.isEmpty())
                 continue;
-            if (isGlobal && line.Key.compare(masterKey, Qt::CaseInsensitive) == 0)
+            if ((isGlobal && line.Key.compare(kMasterKey, Qt::CaseInsensitive) == 0) || IsTextKey(isGlobal, line.Key))
                 continue;
             if (std::optional<TsMaskData> mask = MaskOf({section.Name, line.Key, line.Value}, pictures))
-                skin.Masks.push_back(std::move(*mask));
+                masks.push_back(std::move(*mask));
         }
+    }
+    return masks;
+}
+
+void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin) {
+    skin.Masks.clear();
+    skin.Patterns.clear();
+    skin.MasterBitmap = QImage();
+    const QString master = options.ReadString(SkinNames::GlobalInfo, kMasterKey, {});
+    if (!master.isEmpty()) {
+        // Without it every slice of the master would be blank: no check marks, no title buttons.
+        const QImage picture = pictures.Picture(master);
+        if (picture.isNull() || picture.width() == 0)
+            throw TsSkinError(QStringLiteral("皮肤的主位图 %1 缺失或无法读取。").arg(master));
+        skin.MasterBitmap = picture.convertToFormat(QImage::Format_RGB888);
+    }
+    // A slice reaching past its picture is cut at its edge, and its margins at its images; one that lies
+    // wholly outside, or in a master bitmap the skin does not name, is dropped.
+    for (TsMaskData& mask : ReadMasks(options, pictures)) {
+        const QImage& picture = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
+        if (mask.FitTo(picture.size()))
+            skin.Masks.push_back(std::move(mask));
     }
 }

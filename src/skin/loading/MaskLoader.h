@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "skin/TsMaskData.h"
+
 class OptionsStore;
 class PictureSource;
 class TsSkinContent;
@@ -14,6 +18,10 @@ class TsSkinContent;
 //   otherwise a name containing ".BMP": a whole picture of three states with a mask row.
 class MaskLoader {
 public:
-    // Replaces the content's master bitmap and masks. A number that is not one throws TsSkinError.
+    // Replaces the content's master bitmap and masks, each slice fitted to its picture. A number that is
+    // not one, or a master bitmap that is named but missing or unreadable, throws TsSkinError.
     static void Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin);
+    // Every mask as the options write it, without the master bitmap: what the skin's own drawing tool
+    // needs to know where to draw.
+    static std::vector<TsMaskData> ReadMasks(const OptionsStore& options, const PictureSource& pictures);
 };

@@ -2,6 +2,8 @@
 
 #include "platform/GbkText.h"
 #include "skin/TacNumbers.h"
+#include "skin/TsSkinError.h"
+#include "skin/loading/SkinLimits.h"
 
 namespace {
 
@@ -19,6 +21,8 @@ QStringView Strip(QStringView text) {
 }  // namespace
 
 OptionsStore OptionsStore::Parse(const QByteArray& text) {
+    if (text.size() > SkinLimits::kOptionsBytes)
+        throw TsSkinError(QStringLiteral("皮肤选项文本过长（超过 %1 字节）。").arg(SkinLimits::kOptionsBytes));
     OptionsStore store;
     const QString decoded = DecodeGbk(text);
     const QStringView all(decoded);
@@ -34,6 +38,8 @@ OptionsStore OptionsStore::Parse(const QByteArray& text) {
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']')) {
+            if (store.sections_.size() >= SkinLimits::kSections)
+                throw TsSkinError(QStringLiteral("皮肤选项的节数超过 %1。").arg(SkinLimits::kSections));
             store.sections_.push_back({Strip(line.sliced(1, line.size() - 2)).toString(), {}, {}});
             continue;
         }
@@ -61,8 +67,13 @@ OptionsStore OptionsStore::Parse(const QByteArray& text) {
 }
 
 const OptionsStore::Section* OptionsStore::FindSection(const QString& name) const {
+    const int index = IndexOfSection(name);
+    return index < 0 ? nullptr : &sections_[static_cast<std::size_t>(index)];
+}
+
+int OptionsStore::IndexOfSection(const QString& name) const {
     const auto found = firstSectionOfName_.constFind(name.toUpper());
-    return found == firstSectionOfName_.cend() ? nullptr : &sections_[*found];
+    return found == firstSectionOfName_.cend() ? -1 : static_cast<int>(*found);
 }
 
 const OptionsStore::Line* OptionsStore::FindLine(const QString& section, const QString& key) const {

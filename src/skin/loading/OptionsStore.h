@@ -25,6 +25,8 @@ public:
 
     const std::vector<Section>& Sections() const { return sections_; }
     const Section* FindSection(const QString& name) const;
+    // The index in Sections() of the first section of that name, or -1.
+    int IndexOfSection(const QString& name) const;
 
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
     // An empty or missing value gives the default; any other value that is not a decimal integer fails

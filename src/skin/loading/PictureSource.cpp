@@ -1,13 +1,17 @@
 #include "skin/loading/PictureSource.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <algorithm>
 
 #include "platform/AppDir.h"
 #include "platform/ImageFormat.h"
 #include "skin/TacSkinConvertor.h"
+#include "skin/TsSkinError.h"
+#include "skin/loading/SkinLimits.h"
 
 PictureSource::PictureSource(const TacSkinConvertor& package) : package_(&package) {
     // The first of several equal names wins, as a front-to-back search would find it.
@@ -46,7 +50,9 @@ std::optional<QByteArray> PictureSource::FileBytes(const QString& name) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    if (file.size() > SkinLimits::kEntryBytes)
+        throw TsSkinError(QStringLiteral("皮肤图片 %1 过大。").arg(name));
+    return file.read(SkinLimits::kEntryBytes);
 }
 
 QImage PictureSource::Picture(const QString& name, const char* format) const {
@@ -54,5 +60,22 @@ QImage PictureSource::Picture(const QString& name, const char* format) const {
     if (!bytes)
         return {};
     // Without a format named by the caller, the name's extension says it.
-    return ImageFromBytesAs(*bytes, format ? QByteArray(format) : QFileInfo(name).suffix().toLatin1());
+    const QByteArray kind = format ? QByteArray(format) : QFileInfo(name).suffix().toLatin1();
+    // The size a picture declares is checked before it is decoded, and what it decodes to after.
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    CheckSize(name, QImageReader(&buffer, kind).size());
+    QImage picture = ImageFromBytesAs(*bytes, kind);
+    CheckSize(name, picture.size());
+    pixelsDecoded_ += static_cast<qint64>(picture.width()) * picture.height();
+    if (pixelsDecoded_ > SkinLimits::kLoadPixels)
+        throw TsSkinError(QStringLiteral("皮肤的图片合计过大。"));
+    return picture;
+}
+
+void PictureSource::CheckSize(const QString& name, QSize size) {
+    if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > SkinLimits::kPicturePixels) {
+        throw TsSkinError(
+            QStringLiteral("皮肤图片 %1 过大（%2 × %3 像素）。").arg(name).arg(size.width()).arg(size.height()));
+    }
 }

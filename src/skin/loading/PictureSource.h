@@ -19,13 +19,16 @@ public:
 
     // The bytes of the entry whose upper-cased name equals `name`, or of the file `name`.
     std::optional<QByteArray> Bytes(const QString& name) const;
-    // The picture decoded, or a null image when it is missing or unreadable.
+    // The picture decoded, or a null image when it is missing or unreadable. A picture beyond the bounds
+    // of SkinLimits, alone or with those decoded before it, throws TsSkinError; a file beyond them too.
     QImage Picture(const QString& name, const char* format = nullptr) const;
 
 private:
     std::optional<QByteArray> FileBytes(const QString& name) const;
+    static void CheckSize(const QString& name, QSize size);
 
     const TacSkinConvertor* package_ = nullptr;
     QHash<QString, qsizetype> entryByUpperName_;
     QString skinFolder_;
+    mutable qint64 pixelsDecoded_ = 0;  // by this source so far
 };

@@ -7,7 +7,9 @@ class OptionsStore;
 class TsSkinContent;
 
 // The third loader of a skin: the global facts of "GLOBALINFO" and one record per section, each key
-// looked up in the section and, when missing, in its parent sections ("PARENTCLASS").
+// looked up in the section and, when missing, in its parent sections ("PARENTCLASS"); the integer value
+// -1 counts as missing, and a loop of parents ends the search like a missing parent. Glow margins and
+// the label shadow are held within the bounds of SkinLimits.
 class SectionLoader {
 public:
     static constexpr double kNewestVersion = 6.29;
@@ -18,14 +20,6 @@ public:
     // Fills the facts and sections and links every section to its border and corner masks. A skin
     // newer than this engine still loads; the notice for it is added to `warnings`.
     static void Load(const OptionsStore& options, TsSkinContent& skin, QStringList& warnings);
-
-    // A key's value in the section or, failing that, up its chain of parents; `defaultValue` when no
-    // section in the chain has it. A loop of parents ends the search like a missing parent.
-    static QString ReadInheritedString(const OptionsStore& options, const QString& section, const QString& key,
-                                       const QString& defaultValue);
-    // The same for integers; the value -1 counts as missing.
-    static int ReadInheritedInteger(const OptionsStore& options, const QString& section, const QString& key,
-                                    int defaultValue);
 
     // A colour as stored; negative values name a system colour, which becomes its RGB value.
     static int ColorToRgb(int color);

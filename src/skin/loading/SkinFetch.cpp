@@ -36,8 +36,8 @@ TsFetchedSkin Load(const QString& directory, const QString& name, const QString&
             fetched.Content = TacSkinLoader::FromPackage(TacSkinLoader::ReadFile(FileSystemPath(package)),
                                                          resolved + u'\\', settings, fetched.Warnings);
         } else if (QFileInfo(options).isFile()) {
-            fetched.Content =
-                TacSkinLoader::FromFolder(TacSkinLoader::ReadFile(options), folder, settings, fetched.Warnings);
+            fetched.Content = TacSkinLoader::FromFolder(TacSkinLoader::ReadFile(options, SkinLimits::kOptionsBytes),
+                                                        folder, settings, fetched.Warnings);
         }
     } catch (...) {
         fetched.Error = std::current_exception();

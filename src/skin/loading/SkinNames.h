@@ -17,5 +17,8 @@ inline const QString Edit = QStringLiteral("EDIT");
 inline const QString Pattern = QStringLiteral("PATTERN");
 inline const QString HotPattern = QStringLiteral("HOTPATTERN");
 inline const QString BordersMask = QStringLiteral("BORDERSMASK");
+inline const QString ParentClass = QStringLiteral("PARENTCLASS");
+inline const QString Author = QStringLiteral("AUTHOR");
+inline const QString Description = QStringLiteral("DESCRIPTION");
 
 }  // namespace SkinNames

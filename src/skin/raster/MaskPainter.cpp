@@ -13,11 +13,25 @@ using TacPixels::Rgb;
 // One state image of a mask in its picture, and where its mask row lies (none for mask type 0).
 struct StateImage {
     QImage Picture;  // 24 bits
+    QImage Alpha;    // the picture's alpha as 24-bit grey; null for a picture without alpha
     QRect Image;
     int MaskShift = 0;
     bool Masked = false;
     bool OwnPicture = false;
 };
+
+// The alpha channel as a 24-bit picture of greys, so that it is sliced, tiled and stretched with its image.
+QImage AlphaAsGrey(const QImage& picture) {
+    const QImage alpha = picture.convertToFormat(QImage::Format_Alpha8);
+    QImage grey(alpha.size(), QImage::Format_RGB888);
+    for (int y = 0; y < alpha.height(); ++y) {
+        const uchar* in = alpha.constScanLine(y);
+        uchar* out = grey.scanLine(y);
+        for (int x = 0; x < alpha.width(); ++x)
+            out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x];
+    }
+    return grey;
+}
 
 bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) {
     if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
@@ -29,6 +43,7 @@ bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) 
     const int index = std::clamp(state, 0, mask.ImageCountAtLeastOne() - 1);
     const int w = mask.ImageWidth();
     out.Picture = TacPixels::As24(picture);
+    out.Alpha = picture.hasAlphaChannel() ? AlphaAsGrey(picture) : QImage();
     out.Image = QRect(mask.Slice.Left + index * w, mask.Slice.Top, w, mask.RowHeight());
     out.Masked = mask.MaskType >= 1;
     out.OwnPicture = !mask.Picture.isNull();
@@ -50,13 +65,14 @@ QImage Spread(const QImage& picture, const QRect& from, QSize size, bool stretch
 }
 
 // Puts `image` at `at`: through `mask` when there is one, else opaquely, with 0xFF00FF transparent when
-// `keyed`. Transparent pixels show the parent's picture, or leave the target as it is.
-void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, bool keyed,
+// `keyed`. Transparent pixels show the parent's picture, or leave the target as it is. An image with
+// `alpha` is then laid over what lies beneath by it.
+void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, const QImage* alpha, bool keyed,
          const TsBackgroundInfo& background, QPoint origin) {
     const QRect area = QRect(at, image.size()) & target.rect();
     if (area.isEmpty())
         return;
-    if (!mask && !keyed) {
+    if (!mask && !alpha && !keyed) {
         TacPixels::Blit(target, area.topLeft(), image, area.translated(-at));
         return;
     }
@@ -69,6 +85,7 @@ void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, boo
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const uchar* in = image.constScanLine(y - at.y());
         const uchar* through = mask ? mask->constScanLine(y - at.y()) : nullptr;
+        const uchar* cover = alpha ? alpha->constScanLine(y - at.y()) : nullptr;
         uchar* out = target.scanLine(y);
         for (int x = area.left(); x <= area.right(); ++x) {
             const int from = (x - at.x()) * 3;
@@ -82,7 +99,9 @@ void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, boo
                 if (keyed)
                     continue;
             }
-            write(out + x * 3, mask ? TacPixels::ThroughMask(pixel, read(out + x * 3), read(through + from)) : pixel);
+            const Rgb beneath = read(out + x * 3);
+            const Rgb shown = mask ? TacPixels::ThroughMask(pixel, beneath, read(through + from)) : pixel;
+            write(out + x * 3, cover ? TacPixels::OverByAlpha(shown, beneath, cover[from]) : shown);
         }
     }
 }
@@ -104,17 +123,19 @@ void PutGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, i
     if (!Find(skin, maskIndex, state, source) || source.Image.isEmpty())
         return;
     const QImage image = source.Picture.copy(source.Image);
+    const QImage alpha = source.Alpha.isNull() ? QImage() : source.Alpha.copy(source.Image);
+    const QImage* cover = alpha.isNull() ? nullptr : &alpha;
     if (source.Masked) {
         QImage maskRow = source.Picture.copy(source.Image.translated(0, source.MaskShift));
         if (dimmed)
             RaiseMask(maskRow);
-        Put(target, at, image, &maskRow, false, background, origin);
+        Put(target, at, image, &maskRow, cover, false, background, origin);
     } else if (dimmed && !source.OwnPicture) {
         QImage half(image.size(), QImage::Format_RGB888);
         TacPixels::Fill(half, half.rect(), kHalfMask);
-        Put(target, at, image, &half, true, background, origin);
+        Put(target, at, image, &half, cover, true, background, origin);
     } else {
-        Put(target, at, image, nullptr, true, background, origin);
+        Put(target, at, image, nullptr, cover, true, background, origin);
     }
 }
 
@@ -141,11 +162,13 @@ void DrawBorder(QImage& target, const QRect& area, bool filling, int state, cons
         if (i == NineSlice::Centre && !(filling && (mask.PaintMode & pmFillCentre)))
             continue;
         const QImage image = Spread(source.Picture, src, dst.size(), stretch);
+        const QImage alpha = source.Alpha.isNull() ? QImage() : Spread(source.Alpha, src, dst.size(), stretch);
+        const QImage* cover = alpha.isNull() ? nullptr : &alpha;
         if (source.Masked) {
             const QImage maskRow = Spread(source.Picture, src.translated(0, source.MaskShift), dst.size(), stretch);
-            Put(target, dst.topLeft(), image, &maskRow, false, background, origin);
+            Put(target, dst.topLeft(), image, &maskRow, cover, false, background, origin);
         } else {
-            Put(target, dst.topLeft(), image, nullptr, NineSlice::IsCorner(i), background, origin);
+            Put(target, dst.topLeft(), image, nullptr, cover, NineSlice::IsCorner(i), background, origin);
         }
     }
 }
@@ -172,7 +195,7 @@ void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& s
     QImage mask(image.size(), QImage::Format_RGB888);
     TacPixels::Tile(image, image.rect(), source.Picture.copy(source.Image));
     TacPixels::Tile(mask, mask.rect(), source.Picture.copy(source.Image.translated(0, source.MaskShift)));
-    Put(target, area.topLeft(), image, &mask, false, background, origin);
+    Put(target, area.topLeft(), image, &mask, nullptr, false, background, origin);
 }
 
 }  // namespace MaskPainter

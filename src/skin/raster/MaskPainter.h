@@ -8,7 +8,8 @@
 #include "skin/TsSkinContent.h"
 
 // Draws masks of a skin into a 24-bit picture: borders sliced 3×3 over a rectangle, glyphs unsliced at a
-// point. `origin` places the picture inside the parent's picture of `background`.
+// point. `origin` places the picture inside the parent's picture of `background`. A picture with an alpha
+// channel is laid over what lies beneath by its alpha.
 namespace MaskPainter {
 
 enum PaintModeFlag { pmStretch = 1, pmNotInNormalState = 2, pmFillCentre = 4 };
