@@ -290,7 +290,7 @@ void RecordsTest::unreadableFileIsSetAside() {
     out.write(content);
     out.close();
 
-    const QDateTime when(QDate(2026, 3, 2), QTime(20, 30, 5));
+    QDateTime when(QDate(2026, 3, 2), QTime(20, 30, 5));
     RecordsDatabase records(file, [&] { return when; });
     const QString aside = file + ".damaged-20260302-203005";
     QVERIFY(records.SetAsideMessage().contains(aside));
