@@ -204,8 +204,11 @@ void TfrmRecords::ShowRecord() {
 void TfrmRecords::ShowChart() {
     QChart* chart = chtScores->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
+    // The chart deletes the series it drops, but hands back the axes it drops.
+    for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
+    }
     const std::vector<ExamResult> exams = ExamHistory(records_, CurrentLearner()).All();
     auto* scores = new QLineSeries;
     scores->setName(QStringLiteral("成绩"));
