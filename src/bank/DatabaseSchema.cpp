@@ -2,12 +2,19 @@
 
 #include <QFileInfo>
 
+#include "bank/SqlText.h"
 #include "platform/AppDir.h"
 #include "platform/Connection.h"
 #include "platform/Exception.h"
 
 QString DatabaseSchema::StoreVersionSql(int version) {
     return QStringLiteral("insert or replace into qv_meta(name, value) values('schema_version', '%1')").arg(version);
+}
+
+QStringList DatabaseSchema::MetaTableSql(int version, const QString& password) {
+    return {QStringLiteral("CREATE TABLE qv_meta(name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
+            QStringLiteral("INSERT INTO qv_meta(name, value) VALUES('password', %1)").arg(SqlQuoted(password)),
+            StoreVersionSql(version)};
 }
 
 int DatabaseSchema::StoredVersion(Connection& connection) {

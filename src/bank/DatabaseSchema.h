@@ -16,6 +16,9 @@ struct DatabaseSchema {
 
     // The statement that records `version` in qv_meta, for a new database or after an upgrade.
     static QString StoreVersionSql(int version);
+    // The first statements of every new database of ours: table qv_meta with the password a connection checks and
+    // the layout version.
+    static QStringList MetaTableSql(int version, const QString& password);
     // The version stored in the database open on `connection`.
     static int StoredVersion(Connection& connection);
 

@@ -5,10 +5,8 @@ namespace RecordsSchema {
 DatabaseSchema Schema() {
     DatabaseSchema schema;
     schema.version = kVersion;
-    schema.create = {
-        QStringLiteral("CREATE TABLE qv_meta(name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
-        QStringLiteral("INSERT INTO qv_meta(name, value) VALUES('password', '%1')").arg(QLatin1String(kPassword)),
-        DatabaseSchema::StoreVersionSql(kVersion),
+    schema.create = DatabaseSchema::MetaTableSql(kVersion, QLatin1String(kPassword));
+    schema.create += {
         QStringLiteral("CREATE TABLE learners(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, "
                        "current INTEGER NOT NULL DEFAULT 0)"),
         QStringLiteral("INSERT INTO learners(id, name, current) VALUES(1, '学员1', 1)"),
