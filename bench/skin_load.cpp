@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <map>
 
-#include "skin/TacSkinConvertor.h"
-#include "skin/TacSkinLoader.h"
+#include "skin/loading/SkinLoader.h"
+#include "skin/loading/TacSkinConvertor.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ void LoadPackage(benchmark::State& state) {
     const Fixture& fixture = TheFixture();
     for (auto _ : state) {
         QStringList warnings;
-        TsSkinContent skin = TacSkinLoader::FromPackage(fixture.package, QStringLiteral("/nonexistent/"), {}, warnings);
+        SkinContent skin = SkinLoader::FromPackage(fixture.package, QStringLiteral("/nonexistent/"), {}, warnings);
         benchmark::DoNotOptimize(skin.Masks.data());
     }
     state.SetBytesProcessed(state.iterations() * fixture.package.size());
@@ -124,7 +124,7 @@ void LoadSections(benchmark::State& state, bool chained) {
     const QByteArray options = Sections(chained);
     for (auto _ : state) {
         QStringList warnings;
-        TsSkinContent skin = TacSkinLoader::FromFolder(options, QStringLiteral("/nonexistent/"), {}, warnings);
+        SkinContent skin = SkinLoader::FromFolder(options, QStringLiteral("/nonexistent/"), {}, warnings);
         benchmark::DoNotOptimize(skin.Sections.data());
     }
 }

@@ -28,18 +28,18 @@
 #include "app/UFrmMain.h"
 #include "platform/AppDir.h"
 #include "platform/Fonts.h"
-#include "skin/GlowMap.h"
-#include "skin/TsBitBtn.h"
-#include "skin/TsCheckBox.h"
-#include "skin/TsEdit.h"
-#include "skin/TsGroupBox.h"
-#include "skin/TsMemo.h"
-#include "skin/TsPanel.h"
-#include "skin/TsRadioButton.h"
-#include "skin/TsSkinCommandEvent.h"
-#include "skin/TsSkinManager.h"
-#include "skin/TsSpeedButton.h"
-#include "skin/TsStatusBar.h"
+#include "skin/controls/SkinCommandEvent.h"
+#include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsGroupBox.h"
+#include "skin/controls/TsMemo.h"
+#include "skin/controls/TsPanel.h"
+#include "skin/controls/TsRadioButton.h"
+#include "skin/controls/TsSkinManager.h"
+#include "skin/controls/TsSpeedButton.h"
+#include "skin/controls/TsStatusBar.h"
+#include "skin/raster/GlowMap.h"
 
 namespace {
 
@@ -148,7 +148,7 @@ private:
 SkinFixture* theSkin = nullptr;
 
 bool Stale(QWidget* control) {
-    return TsSkinCommandEvent::Send(control, cmdIsStaleOrFrozen, 0, theSkin->Manager()) != 0;
+    return SkinCommandEvent::Send(control, cmdIsStaleOrFrozen, 0, theSkin->Manager()) != 0;
 }
 
 // One control alone on a shown plain window, painted into an image as the screen would take it.
@@ -201,7 +201,7 @@ public:
         QCoreApplication::processEvents();
         for (QWidget* child : window_.findChildren<QWidget*>()) {
             // Popup menus are windows of their own, not painted with the window.
-            if (!child->isWindow() && TsSkinCommandEvent::Send(child, cmdSectionIndex, 0, theSkin->Manager()) > 0) {
+            if (!child->isWindow() && SkinCommandEvent::Send(child, cmdSectionIndex, 0, theSkin->Manager()) > 0) {
                 composed_ << child;
                 area_ += qint64(child->width()) * child->height();
             }
@@ -210,7 +210,7 @@ public:
 
     void Compose() {
         for (QWidget* control : composed_)
-            TsSkinCommandEvent::Send(control, cmdMarkStale, 0, theSkin->Manager());
+            SkinCommandEvent::Send(control, cmdMarkStale, 0, theSkin->Manager());
         Paint();
     }
     void Paint() { window_.render(&target_); }

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/GbkText.h"
-#include "skin/TacSkinConvertor.h"
-#include "skin/TacSkinLoader.h"
+#include "skin/loading/SkinLoader.h"
+#include "skin/loading/TacSkinConvertor.h"
 
 // Small skins made on the spot: an options text and a few pictures, packed as the build packs skins.
 namespace SkinFixtures {
@@ -39,10 +39,10 @@ inline QByteArray Package(const QString& options, const Pictures& pictures = {})
     return TacSkinConvertor::Pack(entries);
 }
 
-inline TsSkinContent Load(const QString& options, const Pictures& pictures = {}) {
+inline SkinContent Load(const QString& options, const Pictures& pictures = {}) {
     QStringList warnings;
-    TsSkinContent skin =
-        TacSkinLoader::FromPackage(Package(options, pictures), QStringLiteral("/nonexistent/"), {}, warnings);
+    SkinContent skin =
+        SkinLoader::FromPackage(Package(options, pictures), QStringLiteral("/nonexistent/"), {}, warnings);
     skin.RebuildCachedIndexes();
     return skin;
 }

@@ -12,7 +12,7 @@
 #include "platform/DataFolders.h"
 #include "platform/Exception.h"
 #include "platform/GbkText.h"
-#include "skin/TsLabel.h"
+#include "skin/controls/TsLabel.h"
 
 namespace {
 const QFileDevice::Permissions kReadOnlyFolder =

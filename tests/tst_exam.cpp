@@ -15,11 +15,11 @@
 #include "platform/Query.h"
 #include "platform/TImage.h"
 #include "records/ExamHistory.h"
-#include "skin/TsButton.h"
-#include "skin/TsLabel.h"
-#include "skin/TsLabelFX.h"
-#include "skin/TsRadioButton.h"
-#include "skin/TsSpeedButton.h"
+#include "skin/controls/TsButton.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/controls/TsRadioButton.h"
+#include "skin/controls/TsSpeedButton.h"
 
 namespace {
 // Exactly the positions of the largest quota of each chapter over the groups that read the bank.

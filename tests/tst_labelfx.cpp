@@ -3,8 +3,8 @@
 
 #include "TestSupport.h"
 #include "platform/Fonts.h"
-#include "skin/GlowMap.h"
-#include "skin/TsLabelFX.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/raster/GlowMap.h"
 
 class LabelFxTest : public QObject {
     Q_OBJECT

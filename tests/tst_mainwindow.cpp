@@ -14,12 +14,12 @@
 #include "platform/GbkText.h"
 #include "platform/TImage.h"
 #include "platform/UrlOpener.h"
-#include "skin/TsBitBtn.h"
-#include "skin/TsEdit.h"
-#include "skin/TsGroupBox.h"
-#include "skin/TsLabelFX.h"
-#include "skin/TsSpeedButton.h"
-#include "skin/TsStatusBar.h"
+#include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsGroupBox.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/controls/TsSpeedButton.h"
+#include "skin/controls/TsStatusBar.h"
 
 namespace {
 // Closes the popup menu that opens next and hands back where it appeared.

@@ -15,8 +15,8 @@
 #include "bank/UDM.h"
 #include "platform/AppDir.h"
 #include "practice/UfrmTest.h"
-#include "skin/TsEdit.h"
-#include "skin/TsLabel.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsLabel.h"
 
 namespace {
 constexpr int kPackageMilliseconds = 600000;

@@ -16,12 +16,12 @@
 #include "records/Learners.h"
 #include "records/MistakeBook.h"
 #include "records/Stars.h"
-#include "skin/TsCheckBox.h"
-#include "skin/TsEdit.h"
-#include "skin/TsLabel.h"
-#include "skin/TsMemo.h"
-#include "skin/TsRadioButton.h"
-#include "skin/TsSpeedButton.h"
+#include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsMemo.h"
+#include "skin/controls/TsRadioButton.h"
+#include "skin/controls/TsSpeedButton.h"
 
 namespace {
 const QString kRight = QStringLiteral("sound/对.wav");

@@ -8,7 +8,7 @@
 #include "platform/Exception.h"
 #include "platform/TImage.h"
 #include "questionview/QuestionBlock.h"
-#include "skin/TsRadioButton.h"
+#include "skin/controls/TsRadioButton.h"
 
 namespace {
 TQuestion Row(const QString& text, const QStringList& options, const QString& bmp = {}) {

@@ -11,9 +11,9 @@
 #include "app/Upublic.h"
 #include "platform/Exception.h"
 #include "platform/GbkText.h"
-#include "skin/TsBitBtn.h"
-#include "skin/TsEdit.h"
-#include "skin/TsLabel.h"
+#include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsLabel.h"
 
 namespace {
 const QString kDefaultName = QStringLiteral("*******驾驶员培训中心********");

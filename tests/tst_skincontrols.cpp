@@ -10,16 +10,17 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TacFader.h"
-#include "skin/TsButton.h"
-#include "skin/TsCheckBox.h"
-#include "skin/TsEdit.h"
-#include "skin/TsGroupBox.h"
-#include "skin/TsLabel.h"
-#include "skin/TsLabelFX.h"
-#include "skin/TsPanel.h"
-#include "skin/TsSkinManager.h"
-#include "skin/TsSpeedButton.h"
+#include "skin/controls/Fader.h"
+#include "skin/controls/TsButton.h"
+#include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsGroupBox.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/controls/TsPanel.h"
+#include "skin/controls/TsSkinManager.h"
+#include "skin/controls/TsSpeedButton.h"
+#include "skin/frame/WindowHook.h"
 
 namespace {
 
@@ -154,6 +155,7 @@ void TestSkinControls::init() {
     dir_ = std::make_unique<TestAppDir>(TestAppDir::NoBanks);
     dir_->WriteFile(QStringLiteral("t.asz"), SkinFixtures::Package(QString::fromLatin1(kOptions),
                                                                    {{QStringLiteral("MASTER.BMP"), MasterBitmap()}}));
+    WindowHook::Install();
     manager_ = std::make_unique<TsSkinManager>();
     manager_->SetSkinDirectory(dir_->Path());
     manager_->SetSkinName(QStringLiteral("t"));
@@ -317,7 +319,7 @@ void TestSkinControls::shadowBlendsByIntensity_data() {
 void TestSkinControls::shadowBlendsByIntensity() {
     QFETCH(int, k);
     QFETCH(int, expected);
-    QCOMPARE(TacPixels::ShadowOver({200, 200, 200}, {0, 0, 0}, k).R, expected);
+    QCOMPARE(Pixels::ShadowOver({200, 200, 200}, {0, 0, 0}, k).R, expected);
 }
 
 void TestSkinControls::customColorGroupBoxKeepsItsBorder() {
@@ -373,7 +375,7 @@ void TestSkinControls::fadeWeights() {
     QFETCH(int, level);
     QFETCH(int, iterations);
     QFETCH(int, weight);
-    QCOMPARE(TacFader::OldWeight(level, iterations), weight);
+    QCOMPARE(Fader::OldWeight(level, iterations), weight);
 }
 
 void TestSkinControls::glowShownWhileHot() {

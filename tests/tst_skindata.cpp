@@ -3,9 +3,9 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TsSkinError.h"
 #include "skin/loading/ColorShift.h"
 #include "skin/loading/PatternLoader.h"
+#include "skin/loading/SkinError.h"
 #include "skin/loading/SkinLimits.h"
 
 using namespace SkinFixtures;
@@ -133,7 +133,7 @@ void TestSkinData::maskRules_data() {
 void TestSkinData::maskRules() {
     QFETCH(QString, value);
     QFETCH(QString, expected);
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[Button]\r\nBordersMask=") + value + QStringLiteral("\r\n") + kNamesMaster, kFrame);
     if (expected.isEmpty()) {
         QVERIFY(skin.Masks.empty());
@@ -159,7 +159,7 @@ void TestSkinData::badMaskValueFailsLoad_data() {
 
 void TestSkinData::badMaskValueFailsLoad() {
     QFETCH(QString, value);
-    QVERIFY_THROWS_EXCEPTION(TsSkinError, Load(QStringLiteral("[BUTTON]\r\nBORDERSMASK=") + value, kFrame));
+    QVERIFY_THROWS_EXCEPTION(SkinError, Load(QStringLiteral("[BUTTON]\r\nBORDERSMASK=") + value, kFrame));
 }
 
 void TestSkinData::pngWhiteBecomesTransparent() {
@@ -168,9 +168,9 @@ void TestSkinData::pngWhiteBecomesTransparent() {
     glyph.setPixel(1, 0, qRgba(255, 255, 254, 255));
     glyph.setPixel(2, 0, qRgba(255, 255, 255, 255));
     QImage opaque = Filled(3, 1, qRgb(255, 255, 255));
-    const TsSkinContent skin = Load(QStringLiteral("[GLOBALINFO]\r\nA=!GLYPH.PNG!3!0!2\r\nB=!OPAQUE.PNG!3!0!2\r\n"),
-                                    {{QStringLiteral("glyph.png"), ImageBytes(glyph, "PNG")},
-                                     {QStringLiteral("OPAQUE.PNG"), ImageBytes(opaque, "PNG")}});
+    const SkinContent skin = Load(QStringLiteral("[GLOBALINFO]\r\nA=!GLYPH.PNG!3!0!2\r\nB=!OPAQUE.PNG!3!0!2\r\n"),
+                                  {{QStringLiteral("glyph.png"), ImageBytes(glyph, "PNG")},
+                                   {QStringLiteral("OPAQUE.PNG"), ImageBytes(opaque, "PNG")}});
     QCOMPARE(skin.Masks.size(), std::size_t(2));
     const QImage& adapted = skin.Masks[0].Picture;
     QCOMPARE(adapted.pixel(0, 0), QRgb(0));
@@ -184,9 +184,9 @@ void TestSkinData::pngWhiteBecomesTransparent() {
 void TestSkinData::masterBitmapIsTwentyFourBits() {
     QImage master = Filled(20, 10, qRgb(255, 0, 255));
     master.setPixel(3, 4, qRgb(1, 2, 3));
-    const TsSkinContent skin = Load(QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n"
-                                                   "[FORM]\r\nIMG=master.bmp\r\n"),
-                                    {{QStringLiteral("Master.bmp"), ImageBytes(master, "BMP")}});
+    const SkinContent skin = Load(QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n"
+                                                 "[FORM]\r\nIMG=master.bmp\r\n"),
+                                  {{QStringLiteral("Master.bmp"), ImageBytes(master, "BMP")}});
     QCOMPARE(skin.MasterBitmap.format(), QImage::Format_RGB888);
     QCOMPARE(skin.MasterBitmap.pixel(3, 4), qRgb(1, 2, 3));
     QCOMPARE(skin.MasterBitmap.pixel(0, 0), qRgb(255, 0, 255));
@@ -208,7 +208,7 @@ void TestSkinData::jpegPatternsAndTextures() {
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(bool, pattern);
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[Panel]\r\nPattern=wood.jpg\r\nHotPattern=MISSING.JPG\r\n"),
              {{QStringLiteral("WOOD.JPG"), ImageBytes(Filled(width, height, qRgb(128, 128, 128)), "JPEG")}});
     QCOMPARE(skin.Patterns.size(), std::size_t(pattern ? 1 : 0));
@@ -226,7 +226,7 @@ void TestSkinData::jpegPatternsAndTextures() {
 }
 
 void TestSkinData::sectionDefaults() {
-    const TsSkinContent skin = Load(QStringLiteral("[EMPTY]\r\n"));
+    const SkinContent skin = Load(QStringLiteral("[EMPTY]\r\n"));
     const TsGeneralData& s = skin.Sections.at(0);
     QCOMPARE(s.Name, QStringLiteral("EMPTY"));
     QCOMPARE(s.ParentClass, QString());
@@ -277,9 +277,9 @@ void TestSkinData::inheritedValues() {
     QFETCH(QString, edit);
     QFETCH(QString, field);
     QFETCH(int, expected);
-    const TsSkinContent skin = Load(QStringLiteral("[BUTTON]\r\nCOLOR=255\r\nGLOW=2\r\nSHOWFOCUS=TRUE\r\n"
-                                                   "[EDIT]\r\nPARENTCLASS=button\r\n") +
-                                    edit);
+    const SkinContent skin = Load(QStringLiteral("[BUTTON]\r\nCOLOR=255\r\nGLOW=2\r\nSHOWFOCUS=TRUE\r\n"
+                                                 "[EDIT]\r\nPARENTCLASS=button\r\n") +
+                                  edit);
     const TsGeneralData& e = skin.Sections.at(1);
     QCOMPARE(e.ParentClass, QStringLiteral("button"));
     const std::map<QString, int> fields = {
@@ -290,7 +290,7 @@ void TestSkinData::inheritedValues() {
 }
 
 void TestSkinData::parentLoopEndsLookup() {
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[A]\r\nPARENTCLASS=B\r\n[B]\r\nPARENTCLASS=A\r\n"
                             "[C]\r\nPARENTCLASS=C\r\nCOLOR=-1\r\n"));
     QCOMPARE(skin.Sections.at(0).Color, 16777215);
@@ -316,10 +316,10 @@ void TestSkinData::gradients_data() {
 void TestSkinData::gradients() {
     QFETCH(QString, data);
     QFETCH(QString, steps);
-    const TsSkinContent skin = Load(QStringLiteral("[P]\r\nGRADIENTDATA=%1\r\nHOTGRADIENTDATA=%1\r\n").arg(data));
+    const SkinContent skin = Load(QStringLiteral("[P]\r\nGRADIENTDATA=%1\r\nHOTGRADIENTDATA=%1\r\n").arg(data));
     for (const TsGradArray* parsed : {&skin.Sections[0].GradientSteps, &skin.Sections[0].HotGradientSteps}) {
         QStringList described;
-        for (const TsGradientStep& step : *parsed) {
+        for (const GradientStep& step : *parsed) {
             described << QStringLiteral("%1>%2 %3% d%4")
                              .arg(step.FromColor)
                              .arg(step.ToColor)
@@ -338,7 +338,7 @@ void TestSkinData::globalFacts() {
     QCOMPARE(defaults.Author, QString());
 
     // Free text may hold a "#": it is no slice of the master bitmap.
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[GLOBALINFO]\r\nVERSION=6.25\r\nAUTHOR=驾校 #1\r\n"
                             "DESCRIPTION=Skin #2 by me\r\nSHADOW1BLUR=3\r\n"
                             "SHADOW1OFFSET=2\r\nBISPACE=4\r\nBICONCLOSEGLOW=1\r\n"
@@ -356,7 +356,7 @@ void TestSkinData::globalFacts() {
 }
 
 void TestSkinData::borderMaskFollowsParent() {
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
                             "[BUTTON]\r\nBORDERSMASK=#(0,0,30,30)(1,0)\r\n"
                             "IMGTOPLEFT=@0000,0000,0010,0010,1,0\r\n"
@@ -373,7 +373,7 @@ void TestSkinData::borderMaskFollowsParent() {
 }
 
 void TestSkinData::lookups() {
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[BUTTON]\r\nPATTERN=~0000,0000,0010,0010,00\r\nGLYPHMASK=@0000,0000,0010,0010,1,0\r\n"
                             "BIG=BIG.JPG\r\n[EDIT]\r\nPARENTCLASS=BUTTON\r\nHOTPATTERN=#(0,0,9,9)(1,0)\r\n"
                             "[Edit]\r\n[ORPHAN]\r\nPARENTCLASS=NOBODY\r\n") +
@@ -396,25 +396,25 @@ void TestSkinData::lookups() {
 }
 
 void TestSkinData::cachedIndexes() {
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\nBOXCHECKED=@0000,0000,0030,0010,3,0\r\n"
                             "RADIOGRAYED=@0000,0000,0030,0010,3,0\r\n"
                             "[SCROLLBTNTOP]\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n"
                             "[SCROLLSLIDERH]\r\nPARENTCLASS=SCROLLBTNTOP\r\n"
                             "[COMBOBOX]\r\nGLYPHMASK=@0000,0000,0030,0010,3,0\r\n"),
              kFrame);
-    const TsCachedIndexes& c = skin.CachedIndexes;
+    const SkinIndexes& c = skin.CachedIndexes;
     QCOMPARE(c.GlobalInfo, 0);
     QCOMPARE(c.BoxChecked, 0);
     QCOMPARE(c.RadioGrayed, 1);
     QCOMPARE(c.BoxUnchecked, -1);
-    QCOMPARE(c.ScrollButtons[TsCachedIndexes::ScrollBtnTop].Section, 1);
-    QCOMPARE(c.ScrollButtons[TsCachedIndexes::ScrollBtnTop].BordersMask, 2);
-    QCOMPARE(c.ScrollButtons[TsCachedIndexes::ScrollSliderH].BordersMask, 2);
-    QCOMPARE(c.ScrollButtons[TsCachedIndexes::ScrollSliderH].GlyphMask, -1);
+    QCOMPARE(c.ScrollButtons[SkinIndexes::ScrollBtnTop].Section, 1);
+    QCOMPARE(c.ScrollButtons[SkinIndexes::ScrollBtnTop].BordersMask, 2);
+    QCOMPARE(c.ScrollButtons[SkinIndexes::ScrollSliderH].BordersMask, 2);
+    QCOMPARE(c.ScrollButtons[SkinIndexes::ScrollSliderH].GlyphMask, -1);
     QCOMPARE(c.ComboBoxGlyph, 3);
     QCOMPARE(c.ComboBtn.Section, -1);
-    QCOMPARE(c.Tabs[TsCachedIndexes::TabLeft].Section, -1);
+    QCOMPARE(c.Tabs[SkinIndexes::TabLeft].Section, -1);
 }
 
 void TestSkinData::borderWidthsAndGlyphSize_data() {
@@ -435,7 +435,7 @@ void TestSkinData::borderWidthsAndGlyphSize_data() {
 void TestSkinData::borderWidthsAndGlyphSize() {
     QFETCH(QString, value);
     QFETCH(QString, expected);
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[BUTTON]\r\nM=") + value + QStringLiteral("\r\n") + kNamesMaster, kFrame);
     const TsMaskData& m = skin.Masks.at(0);
     const QSize glyph = m.GlyphSize();
@@ -463,7 +463,7 @@ void TestSkinData::slicesFitTheirPicture() {
         "[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n"
         "[HUGE]\r\nBORDERSMASK=#(0,0,30000,30000)(1,0,15000)\r\nIMGTOPLEFT=@0100,0100,0200,0200,1,0\r\n"
         "[OWN]\r\nBORDERSMASK=!FRAME.BMP!3!0!0!15000!2!3!999999\r\n");
-    const TsSkinContent skin = Load(options, kFrame);
+    const SkinContent skin = Load(options, kFrame);
     QCOMPARE(skin.Masks.size(), std::size_t(2));
     QCOMPARE(Describe(skin.Masks[0]),
              QStringLiteral("HUGE.BORDERSMASK type0 slice0,0,120,60 images1 mask0 width60 mode1 margins120,60,120,60"));
@@ -472,13 +472,13 @@ void TestSkinData::slicesFitTheirPicture() {
         QStringLiteral("OWN.BORDERSMASK type0 slice0,0,90,60 images3 mask0 width0 mode4 margins30,2,3,60 picture"));
     QCOMPARE(skin.Sections.at(1).ImgTopLeft, -1);
 
-    const TsSkinContent withoutMaster = Load(QStringLiteral("[HUGE]\r\nBORDERSMASK=#(0,0,30000,30000)(1,0)\r\n"));
+    const SkinContent withoutMaster = Load(QStringLiteral("[HUGE]\r\nBORDERSMASK=#(0,0,30000,30000)(1,0)\r\n"));
     QVERIFY(withoutMaster.Masks.empty());
 }
 
 // Glow margins and the label shadow are held within their bounds, whatever the skin declares.
 void TestSkinData::declaredSizesAreBounded() {
-    const TsSkinContent skin =
+    const SkinContent skin =
         Load(QStringLiteral("[GLOBALINFO]\r\nBICONCLOSEGLOWMARGIN=-999999\r\nBICONMAXGLOWMARGIN=15000\r\n"
                             "BICONMINGLOWMARGIN=6\r\nSHADOW1OFFSET=1000000\r\nSHADOW1BLUR=1000000\r\n"
                             "[BUTTON]\r\nGLOWMARGIN=15000\r\n[EDIT]\r\nGLOWMARGIN=-3\r\n"));
@@ -508,9 +508,9 @@ void TestSkinData::oversizedOptionsAreRefused() {
     QFETCH(QString, message);
     QStringList warnings;
     try {
-        TacSkinLoader::FromFolder(text, QStringLiteral("/nonexistent/"), {}, warnings);
+        SkinLoader::FromFolder(text, QStringLiteral("/nonexistent/"), {}, warnings);
         QFAIL("the options loaded");
-    } catch (const TsSkinError& error) {
+    } catch (const SkinError& error) {
         QVERIFY2(error.Message().contains(message), qPrintable(error.Message()));
     }
 }
@@ -523,7 +523,7 @@ void TestSkinData::longParentChainResolvesOnce() {
         "[S0]\r\nCOLOR=255\r\nBORDERSMASK=#(0,0,9,9)(1,0)\r\n");
     for (int i = 1; i < 4000; ++i)
         options += QStringLiteral("[S%1]\r\nPARENTCLASS=S%2\r\n").arg(i).arg(i - 1);
-    const TsSkinContent skin = Load(options, {{QStringLiteral("MASTER.BMP"), ImageBytes(Filled(10, 10, 0), "BMP")}});
+    const SkinContent skin = Load(options, {{QStringLiteral("MASTER.BMP"), ImageBytes(Filled(10, 10, 0), "BMP")}});
     QCOMPARE(skin.Sections.size(), std::size_t(4001));
     QCOMPARE(skin.Sections.back().Name, QStringLiteral("S3999"));
     QCOMPARE(skin.Sections.back().Color, 255);

@@ -3,7 +3,7 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TacTitleGeometry.h"
+#include "skin/frame/TitleGeometry.h"
 #include "skin/frame/WindowRegion.h"
 
 namespace {
@@ -13,7 +13,7 @@ const QString kTitle = QStringLiteral("FORMTITLE");
 constexpr int kWindowWidth = 200, kWindowHeight = 150;
 
 // Dialog frames 3, sizing frames 4, captions 22 and 17 (tool windows) high.
-TsFrameMetrics Metrics(int captionHeight = 22) {
+FrameMetrics Metrics(int captionHeight = 22) {
     return {3, 3, 4, 4, captionHeight, 17};
 }
 
@@ -57,21 +57,21 @@ QMap<QString, QString> DefaultKeys() {
 
 // The test skin with changes "KEY=VALUE|SECTION.KEY=VALUE"; a key without a section belongs to
 // "GLOBALINFO", and an empty value takes the key away.
-TsSkinContent Skin(const QString& changes = {}) {
+SkinContent Skin(const QString& changes = {}) {
     return SkinFixtures::Load(SkinFixtures::OptionsWith(DefaultKeys(), changes),
                               {{QStringLiteral("MASTER.BMP"), MasterBitmap()}});
 }
 
 // "BORDER flag flag…": single, sizeable, dialog, tool or none, then any of menu, min, max, help, maximized,
 // minimized, noicon, nocaption.
-TsFormTraits Traits(const QString& description) {
+FormTraits Traits(const QString& description) {
     const QStringList words = description.split(u' ', Qt::SkipEmptyParts);
-    static const QMap<QString, TsBorderStyle> borders{{QStringLiteral("single"), TsBorderStyle::Single},
-                                                      {QStringLiteral("sizeable"), TsBorderStyle::Sizeable},
-                                                      {QStringLiteral("dialog"), TsBorderStyle::Dialog},
-                                                      {QStringLiteral("tool"), TsBorderStyle::ToolWindow},
-                                                      {QStringLiteral("none"), TsBorderStyle::None}};
-    TsFormTraits form;
+    static const QMap<QString, FormBorderStyle> borders{{QStringLiteral("single"), FormBorderStyle::Single},
+                                                        {QStringLiteral("sizeable"), FormBorderStyle::Sizeable},
+                                                        {QStringLiteral("dialog"), FormBorderStyle::Dialog},
+                                                        {QStringLiteral("tool"), FormBorderStyle::ToolWindow},
+                                                        {QStringLiteral("none"), FormBorderStyle::None}};
+    FormTraits form;
     form.Width = kWindowWidth;
     form.Height = kWindowHeight;
     form.BorderStyle = borders.value(words.value(0));
@@ -87,15 +87,15 @@ TsFormTraits Traits(const QString& description) {
     return form;
 }
 
-QString KindName(TsStandardButton::Kind kind) {
+QString KindName(TitleButton::Kind kind) {
     static const char* const names[] = {"close", "max", "min", "help"};
     return QLatin1String(names[kind]);
 }
 
 // "close 172,3 20x18 | min 146,3 24x18", right to left; a button without glyph is "min missing".
-QString Placement(const TsTitleGeometry& title) {
+QString Placement(const TitleLayout& title) {
     QStringList parts;
-    for (const TsStandardButton& button : title.Buttons) {
+    for (const TitleButton& button : title.Buttons) {
         const QRect& r = button.Rect;
         parts << KindName(button.ButtonKind) +
                      (button.GlyphIndex < 0
@@ -106,9 +106,9 @@ QString Placement(const TsTitleGeometry& title) {
 }
 
 // "close=GLOBALINFO.SICONCLOSE small | help=GLOBALINFO.BICONHELP".
-QString Glyphs(const TsSkinContent& skin, const TsTitleGeometry& title) {
+QString Glyphs(const SkinContent& skin, const TitleLayout& title) {
     QStringList parts;
-    for (const TsStandardButton& button : title.Buttons) {
+    for (const TitleButton& button : title.Buttons) {
         QString glyph = QStringLiteral("missing");
         if (button.GlyphIndex >= 0) {
             const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(button.GlyphIndex)];
@@ -167,7 +167,7 @@ void TestSkinFrame::frameAndTitleHeight() {
     QFETCH(QString, section);
     QFETCH(QMargins, frame);
     QFETCH(int, titleHeight);
-    const TsTitleGeometry title = TacTitleGeometry::Compute(Skin(), section, Traits(traits), Metrics());
+    const TitleLayout title = TitleGeometry::Compute(Skin(), section, Traits(traits), Metrics());
     QCOMPARE(title.Frame, frame);
     QCOMPARE(title.TitleHeight, titleHeight);
 }
@@ -198,9 +198,9 @@ void TestSkinFrame::iconBySizeOfTitle() {
     QFETCH(int, captionHeight);
     QFETCH(QSize, titleIcon);
     QFETCH(QRect, iconRect);
-    TsFormTraits form = Traits(traits);
+    FormTraits form = Traits(traits);
     form.TitleIconSize = titleIcon;
-    const TsTitleGeometry title = TacTitleGeometry::Compute(Skin(), kForm, form, Metrics(captionHeight));
+    const TitleLayout title = TitleGeometry::Compute(Skin(), kForm, form, Metrics(captionHeight));
     QCOMPARE(title.IconRect, iconRect);
     QCOMPARE(title.IconSize, iconRect.size());
 }
@@ -277,7 +277,7 @@ void TestSkinFrame::buttonLayout() {
     QFETCH(QString, traits);
     QFETCH(QString, placement);
     QFETCH(int, buttonsWidth);
-    const TsTitleGeometry title = TacTitleGeometry::Compute(Skin(changes), kForm, Traits(traits), Metrics());
+    const TitleLayout title = TitleGeometry::Compute(Skin(changes), kForm, Traits(traits), Metrics());
     QCOMPARE(Placement(title), placement);
     QCOMPARE(title.ButtonsWidth, buttonsWidth);
 }
@@ -313,8 +313,8 @@ void TestSkinFrame::buttonGlyphs() {
     QFETCH(QString, changes);
     QFETCH(QString, traits);
     QFETCH(QString, glyphs);
-    const TsSkinContent skin = Skin(changes);
-    QCOMPARE(Glyphs(skin, TacTitleGeometry::Compute(skin, kForm, Traits(traits), Metrics())), glyphs);
+    const SkinContent skin = Skin(changes);
+    QCOMPARE(Glyphs(skin, TitleGeometry::Compute(skin, kForm, Traits(traits), Metrics())), glyphs);
 }
 
 void TestSkinFrame::captionRect_data() {
@@ -329,13 +329,13 @@ void TestSkinFrame::captionRect_data() {
 void TestSkinFrame::captionRect() {
     QFETCH(QString, traits);
     QFETCH(QRect, caption);
-    QCOMPARE(TacTitleGeometry::Compute(Skin(), kForm, Traits(traits), Metrics()).CaptionRect, caption);
+    QCOMPARE(TitleGeometry::Compute(Skin(), kForm, Traits(traits), Metrics()).CaptionRect, caption);
 }
 
 // Only the margin columns of the margin rows of the first state image count, placed against the
 // window's edges (window 100 × 60; the form image is 10 × 8, the title one 6 × 4).
 void TestSkinFrame::regionCutsKeyedFramePixels() {
-    const TsWindowRegion region =
+    const WindowOutline region =
         WindowRegion::Build(Skin(), kForm, kTitle, QSize(100, 60), false, QMargins(4, 4, 4, 4));
     QCOMPARE(Rects(region.CutOuts), QStringLiteral("0,0 2x1 | 98,0 2x1 | 0,1 1x1 | 0,59 3x1 | 99,59 1x1 | "
                                                    "1,1 1x1 | 98,1 1x1"));
@@ -350,15 +350,14 @@ void TestSkinFrame::regionCutsKeyedFramePixels() {
 }
 
 void TestSkinFrame::regionWithoutKeyPixelsIsRectangular() {
-    const TsWindowRegion region = WindowRegion::Build(Skin(), QStringLiteral("PLAIN"), QStringLiteral("NOSUCH"),
-                                                      QSize(100, 60), false, QMargins(4, 4, 4, 4));
+    const WindowOutline region = WindowRegion::Build(Skin(), QStringLiteral("PLAIN"), QStringLiteral("NOSUCH"),
+                                                     QSize(100, 60), false, QMargins(4, 4, 4, 4));
     QVERIFY(region.CutOuts.empty());
     QCOMPARE(region.Region, QRegion(0, 0, 100, 60));
 }
 
 void TestSkinFrame::maximisedRegionLeavesFrameOutside() {
-    const TsWindowRegion region =
-        WindowRegion::Build(Skin(), kForm, kTitle, QSize(100, 60), true, QMargins(4, 5, 6, 7));
+    const WindowOutline region = WindowRegion::Build(Skin(), kForm, kTitle, QSize(100, 60), true, QMargins(4, 5, 6, 7));
     QVERIFY(region.CutOuts.empty());
     QCOMPARE(region.Region, QRegion(4, 5, 90, 48));
 }

@@ -8,7 +8,7 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TacFramePainter.h"
+#include "skin/frame/FramePainter.h"
 #include "skin/raster/ItemPainter.h"
 #include "skin/raster/MaskPainter.h"
 #include "skin/raster/TextPainter.h"
@@ -95,7 +95,7 @@ const QString kOpaqueForm = QStringLiteral(
 
 // The test skin with changes "KEY=VALUE|SECTION.KEY=VALUE"; a key without a section belongs to
 // "GLOBALINFO", and an empty value takes the key away.
-TsSkinContent Skin(const QString& changes = {}) {
+SkinContent Skin(const QString& changes = {}) {
     return SkinFixtures::Load(
         SkinFixtures::OptionsWith(DefaultKeys(), changes),
         {{QStringLiteral("MASTER.BMP"), MasterBitmap()}, {QStringLiteral("GLYPH.BMP"), OwnGlyph()}});
@@ -111,15 +111,15 @@ QFont CaptionFont() {
 // A single-framed window 80 × 50 with close and minimize, frames 3, title 16, and a red 4 × 4 icon.
 // Layout (checked in initTestCase): icon (5,5) 8×8, min (65,10) and close (70,10) 4×3, title bar from
 // x = 67, caption (17,3) 45×16.
-TsFrameScene Scene(const TsSkinContent& skin, bool active, bool systemMenu = true) {
-    TsFormTraits form;
+FrameScene Scene(const SkinContent& skin, bool active, bool systemMenu = true) {
+    FormTraits form;
     form.Width = kWindow.width();
     form.Height = kWindow.height();
-    form.BorderStyle = TsBorderStyle::Single;
+    form.BorderStyle = FormBorderStyle::Single;
     form.HasSystemMenu = systemMenu;
     form.HasMaximizeIcon = false;
-    TsFrameScene scene;
-    scene.Title = TacTitleGeometry::Compute(skin, kForm, form, TsFrameMetrics{3, 3, 4, 4, 16, 12});
+    FrameScene scene;
+    scene.Title = TitleGeometry::Compute(skin, kForm, form, FrameMetrics{3, 3, 4, 4, 16, 12});
     scene.WindowSize = kWindow;
     scene.FormActive = active;
     scene.CaptionFont = CaptionFont();
@@ -127,8 +127,8 @@ TsFrameScene Scene(const TsSkinContent& skin, bool active, bool systemMenu = tru
     return scene;
 }
 
-QImage Composed(const TsSkinContent& skin, const TsFrameScene& scene) {
-    TacFramePainter painter;
+QImage Composed(const SkinContent& skin, const FrameScene& scene) {
+    FramePainter painter;
     QImage picture;
     painter.Compose(skin, scene, picture);
     return picture;
@@ -192,7 +192,7 @@ private slots:
 
 // The pixel positions the tests probe rest on this layout.
 void TestSkinFramePaint::initTestCase() {
-    const TsTitleGeometry title = Scene(Skin(), true).Title;
+    const TitleLayout title = Scene(Skin(), true).Title;
     QCOMPARE(title.IconRect, QRect(5, 5, 8, 8));
     QCOMPARE(title.Buttons.size(), std::size_t(2));
     QCOMPARE(title.Buttons[0].Rect, QRect(70, 10, 4, 3));
@@ -233,13 +233,13 @@ void TestSkinFramePaint::glyphs() {
     QFETCH(bool, dimmed);
     QFETCH(QPoint, at);
     QFETCH(uint, colour);
-    const TsSkinContent skin = Skin();
+    const SkinContent skin = Skin();
     const int index = skin.OwnMaskIndexOf(QStringLiteral("GLOBALINFO"), glyph);
     QVERIFY(index >= 0);
     QImage target(6, 5, QImage::Format_RGB888);
     target.fill(QColor(40, 80, 120));
     const auto draw = dimmed ? MaskPainter::DrawDimmedGlyph : MaskPainter::DrawGlyph;
-    draw(target, QPoint(1, 1), state, skin, index, TsBackgroundInfo{}, QPoint(0, 0));
+    draw(target, QPoint(1, 1), state, skin, index, BackgroundInfo{}, QPoint(0, 0));
     const QString wrong = Mismatches(target, {at}, {colour});
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
@@ -276,7 +276,7 @@ void TestSkinFramePaint::titleBand() {
     QFETCH(bool, active);
     QFETCH(bool, systemMenu);
     QFETCH(QList<uint>, colours);
-    const TsSkinContent skin = Skin(changes);
+    const SkinContent skin = Skin(changes);
     const QImage picture = Composed(skin, Scene(skin, active, systemMenu));
     QCOMPARE(picture.size(), kWindow);
     QCOMPARE(picture.format(), QImage::Format_RGB888);
@@ -295,15 +295,15 @@ void TestSkinFramePaint::titleBandCopyHoldsFormPicture_data() {
 // rest of the window picture is that painting too.
 void TestSkinFramePaint::titleBandCopyHoldsFormPicture() {
     QFETCH(bool, active);
-    const TsSkinContent skin = Skin();
-    TsFrameScene scene = Scene(skin, active);
+    const SkinContent skin = Skin();
+    FrameScene scene = Scene(skin, active);
     scene.Caption = QStringLiteral("Caption");
-    TacFramePainter painter;
+    FramePainter painter;
     QImage picture;
     painter.Compose(skin, scene, picture);
 
     QImage form(kWindow, QImage::Format_RGB888);
-    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, kForm), TsBackgroundInfo{}, true, active ? 1 : 0, form,
+    ItemPainter::PaintItem(skin, SectionLook::For(skin, kForm), BackgroundInfo{}, true, active ? 1 : 0, form,
                            QPoint(0, 0), form.rect());
     const int band = 3 + 16;
     QCOMPARE(painter.TitleBandCopy().format(), QImage::Format_RGB888);
@@ -336,8 +336,8 @@ void TestSkinFramePaint::buttons() {
     QFETCH(int, closeState);
     QFETCH(bool, enabled);
     QFETCH(QList<uint>, colours);
-    const TsSkinContent skin = Skin();
-    TsFrameScene scene = Scene(skin, active);
+    const SkinContent skin = Skin();
+    FrameScene scene = Scene(skin, active);
     scene.Buttons = {{closeState, enabled}, {0, enabled}};
     const QString wrong = Mismatches(Composed(skin, scene), {{71, 11}, {70, 10}, {65, 10}}, colours);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
@@ -365,9 +365,9 @@ void TestSkinFramePaint::redrawButton() {
     QFETCH(int, state);
     QFETCH(bool, enabled);
     QFETCH(QList<uint>, colours);
-    const TsSkinContent skin = Skin();
-    TsFrameScene scene = Scene(skin, active);
-    TacFramePainter painter;
+    const SkinContent skin = Skin();
+    FrameScene scene = Scene(skin, active);
+    FramePainter painter;
     QImage picture;
     painter.Compose(skin, scene, picture);
     const QImage before = picture.copy();
@@ -397,17 +397,17 @@ void TestSkinFramePaint::redrawButton() {
 // band is that of an active composition while the rest of the window keeps its look. A window whose size
 // changed needs a whole composition.
 void TestSkinFramePaint::quickRepaintMatchesComposition() {
-    const TsSkinContent skin = Skin();
-    TsFrameScene scene = Scene(skin, true);
+    const SkinContent skin = Skin();
+    FrameScene scene = Scene(skin, true);
     scene.Caption = QStringLiteral("One");
-    TacFramePainter painter;
+    FramePainter painter;
     QImage picture;
     painter.Compose(skin, scene, picture);
     scene.Caption = QStringLiteral("Two");
     QVERIFY(painter.QuickTitleRepaint(skin, scene, picture));
     QCOMPARE(picture, Composed(skin, scene));
 
-    TsFrameScene inactive = Scene(skin, false);
+    FrameScene inactive = Scene(skin, false);
     painter.Compose(skin, inactive, picture);
     const QImage before = picture.copy();
     QVERIFY(painter.QuickTitleRepaint(skin, Scene(skin, true), picture));
@@ -415,15 +415,15 @@ void TestSkinFramePaint::quickRepaintMatchesComposition() {
     QCOMPARE(picture.copy(band), Composed(skin, Scene(skin, true)).copy(band));
     QCOMPARE(ChangedOutside(before, picture, band), 0);
 
-    TsFrameScene wider = Scene(skin, true);
+    FrameScene wider = Scene(skin, true);
     wider.WindowSize = kWindow + QSize(1, 0);
     QImage widerPicture(wider.WindowSize, QImage::Format_RGB888);
     QVERIFY(!painter.QuickTitleRepaint(skin, wider, widerPicture));
-    TsFrameScene taller = Scene(skin, true);
+    FrameScene taller = Scene(skin, true);
     taller.WindowSize = kWindow + QSize(0, 1);
     QImage tallerPicture(taller.WindowSize, QImage::Format_RGB888);
     QVERIFY(!painter.QuickTitleRepaint(skin, taller, tallerPicture));
-    QVERIFY(!TacFramePainter().QuickTitleRepaint(skin, scene, picture));
+    QVERIFY(!FramePainter().QuickTitleRepaint(skin, scene, picture));
 }
 
 void TestSkinFramePaint::caption_data() {
@@ -444,8 +444,8 @@ void TestSkinFramePaint::caption() {
     QFETCH(bool, active);
     QFETCH(bool, enabled);
     QFETCH(QList<uint>, colours);
-    const TsSkinContent skin = Skin();
-    TsFrameScene scene = Scene(skin, active);
+    const SkinContent skin = Skin();
+    FrameScene scene = Scene(skin, active);
     scene.FormEnabled = enabled;
     const QImage plain = Composed(skin, scene);
     scene.Caption = QStringLiteral("Title");
@@ -468,8 +468,8 @@ void TestSkinFramePaint::captionAlignment_data() {
 // The room left of the caption's ink and right of it, in the caption rectangle.
 void TestSkinFramePaint::captionAlignment() {
     QFETCH(int, alignment);
-    const TsSkinContent skin = Skin();
-    TsFrameScene scene = Scene(skin, true);
+    const SkinContent skin = Skin();
+    FrameScene scene = Scene(skin, true);
     scene.Caption = QStringLiteral("Hi");
     scene.CaptionAlignment = Qt::Alignment(alignment);
     const QImage picture = Composed(skin, scene);
@@ -514,8 +514,8 @@ void TestSkinFramePaint::captionCutWithDots() {
         QVERIFY2(metrics.horizontalAdvance(text.left(kept + 1) + dots) > width, qPrintable(where));
     }
 
-    const TsSkinContent skin = Skin();
-    TsFrameScene scene = Scene(skin, true);
+    const SkinContent skin = Skin();
+    FrameScene scene = Scene(skin, true);
     scene.Caption = text;
     const QImage picture = Composed(skin, scene);
     scene.Caption = TextPainter::CutToFit(metrics, text, scene.Title.CaptionRect.width());
@@ -526,7 +526,7 @@ void TestSkinFramePaint::captionCutWithDots() {
 // Active and inactive: the top part (frame + title + 1 row) and the frame in the section's colour, the
 // border drawn over them (its 0xFF00FF corner showing the colour), the client area left alone.
 void TestSkinFramePaint::opaqueFormPaintsTopAndFrameOnly() {
-    const TsSkinContent skin = Skin(kOpaqueForm);
+    const SkinContent skin = Skin(kOpaqueForm);
     const uint border = qRgb(50, 60, 70), client = qRgb(0, 0, 0);
     const QList<QPoint> points{{0, 0},   {30, 0},  {30, 1},  {30, 19}, {30, 20}, {0, 30},  {2, 30}, {3, 30},
                                {79, 30}, {77, 30}, {76, 30}, {40, 49}, {40, 47}, {40, 46}, {40, 30}};
@@ -557,7 +557,7 @@ void TestSkinFramePaint::opaqueFormSection_data() {
 void TestSkinFramePaint::opaqueFormSection() {
     QFETCH(QString, changes);
     QFETCH(bool, opaque);
-    const TsSkinContent skin = Skin(kOpaqueForm + u'|' + changes);
+    const SkinContent skin = Skin(kOpaqueForm + u'|' + changes);
     const QImage picture = Composed(skin, Scene(skin, true));
     QCOMPARE((picture.pixel(40, 30) & 0xFFFFFF) == 0, opaque);
 }
@@ -565,8 +565,8 @@ void TestSkinFramePaint::opaqueFormSection() {
 // The grip glyph (2×2 images of (9,9,9), top-left pixel clear) sits in the client area's bottom-right
 // corner, inside the 3-pixel frame, only when asked for.
 void TestSkinFramePaint::gripInBottomRightCorner() {
-    const TsSkinContent skin = Skin(QStringLiteral("GRIPIMAGE=!GLYPH.BMP!3!0!2"));
-    TsFrameScene scene = Scene(skin, true);
+    const SkinContent skin = Skin(QStringLiteral("GRIPIMAGE=!GLYPH.BMP!3!0!2"));
+    FrameScene scene = Scene(skin, true);
     const QRgb form = Composed(skin, scene).pixel(76, 46);
     QVERIFY(form != qRgb(9, 9, 9));
     scene.Grip = true;

@@ -7,8 +7,9 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TacSkinnedMenu.h"
-#include "skin/TsSkinManager.h"
+#include "skin/controls/TsSkinManager.h"
+#include "skin/frame/SkinnedMenu.h"
+#include "skin/frame/WindowHook.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ private:
 
 void TestSkinMenu::init() {
     dir_ = std::make_unique<TestAppDir>(TestAppDir::NoBanks);
+    WindowHook::Install();
     manager_ = std::make_unique<TsSkinManager>();
     manager_->SetSkinDirectory(dir_->Path());
     LoadSkin({});
@@ -187,7 +189,7 @@ void TestSkinMenu::paintsFromTheSkin() {
     LoadSkin(changes);
     const std::unique_ptr<QMenu> menu = MakeMenu();
     const QImage picture = Open(*menu);
-    const TacSkinnedMenu* adapter = TacSkinnedMenu::Of(menu.get());
+    const SkinnedMenu* adapter = SkinnedMenu::Of(menu.get());
     QVERIFY(adapter && adapter->Skinned());
     const QRect row = Row(*menu, qPrintable(item));
     const QPoint at = probe == RowEnd       ? QPoint(row.right() - 1, row.center().y())
@@ -236,7 +238,7 @@ void TestSkinMenu::unloadingGivesThePlainMenuAndLoadingSkinsItAgain() {
     const std::unique_ptr<QMenu> menu = MakeMenu();
     Open(*menu);
     const QImage plain = PlainPicture();
-    QVERIFY(!TacSkinnedMenu::Of(menu.get())->Skinned());
+    QVERIFY(!SkinnedMenu::Of(menu.get())->Skinned());
     QCOMPARE(menu->contentsMargins(), QMargins());
     QVERIFY(menu->mask().isEmpty());
     QCOMPARE(menu->grab().toImage(), plain);
@@ -253,7 +255,7 @@ void TestSkinMenu::popupsLeftAloneStayPlain() {
     manager_->SkinnedPopups = false;
     const std::unique_ptr<QMenu> menu = MakeMenu();
     const QImage picture = Open(*menu);
-    QVERIFY(!TacSkinnedMenu::Of(menu.get())->Skinned());
+    QVERIFY(!SkinnedMenu::Of(menu.get())->Skinned());
     QCOMPARE(menu->contentsMargins(), QMargins());
     QCOMPARE(picture, PlainPicture());
 }
@@ -267,7 +269,7 @@ void TestSkinMenu::polishedMenuHasOneAdapterAndNoPendingLayout() {
     menu.ensurePolished();
     QEvent polish(QEvent::Polish);
     QCoreApplication::sendEvent(&menu, &polish);
-    QCOMPARE(menu.findChildren<TacSkinnedMenu*>().size(), 1);
+    QCOMPARE(menu.findChildren<SkinnedMenu*>().size(), 1);
     QCOMPARE(menu.contentsMargins(), QMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth));
     QVERIFY(!menu.testAttribute(Qt::WA_PendingResizeEvent));
 }

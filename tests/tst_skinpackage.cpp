@@ -12,10 +12,10 @@
 #include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "platform/AppDir.h"
-#include "skin/TsSkinCommandEvent.h"
-#include "skin/TsSkinError.h"
-#include "skin/TsSkinManager.h"
+#include "skin/controls/SkinCommandEvent.h"
+#include "skin/controls/TsSkinManager.h"
 #include "skin/loading/OptionsStore.h"
+#include "skin/loading/SkinError.h"
 #include "skin/loading/SkinLimits.h"
 #include "skin/loading/SkinPaths.h"
 
@@ -50,9 +50,9 @@ public:
 
 protected:
     bool event(QEvent* event) override {
-        if (event->type() != TsSkinCommandEvent::kType)
+        if (event->type() != SkinCommandEvent::kType)
             return QWidget::event(event);
-        auto* command = static_cast<TsSkinCommandEvent*>(event);
+        auto* command = static_cast<SkinCommandEvent*>(event);
         if (command->Command == cmdIsSkinned) {
             command->Answer = skinned_ ? 1 : 0;
         } else {
@@ -138,7 +138,7 @@ void TestSkinPackage::packageWithOnlyOptionsLoads() {
     convertor.Unpack(TacSkinConvertor::Pack({{QStringLiteral("OPTIONS.DAT"), kGoodOptions.toLatin1()}}));
     QCOMPARE(convertor.PictureCount, 0);
     QVERIFY(convertor.Entries.empty());
-    const TsSkinContent skin = Load(kGoodOptions);
+    const SkinContent skin = Load(kGoodOptions);
     QCOMPARE(skin.Sections.size(), std::size_t(2));
     QVERIFY(skin.Masks.empty());
 }
@@ -218,16 +218,16 @@ void TestSkinPackage::malformedPackageFailsCleanly() {
     QFETCH(QString, message);
     QStringList warnings;
     try {
-        TacSkinLoader::FromPackage(package, QStringLiteral("/nonexistent/"), {}, warnings);
+        SkinLoader::FromPackage(package, QStringLiteral("/nonexistent/"), {}, warnings);
         QFAIL("the package loaded");
-    } catch (const TsSkinError& error) {
+    } catch (const SkinError& error) {
         QVERIFY2(error.Message().contains(message), qPrintable(error.Message()));
     }
     TacSkinConvertor convertor;
     convertor.Entries.push_back({QStringLiteral("OLD.BMP"), true, QByteArray("old")});
     try {
         convertor.Unpack(package);
-    } catch (const TsSkinError&) {
+    } catch (const SkinError&) {
         QVERIFY(convertor.Entries.empty());
         QVERIFY(!convertor.OptionsText);
     }
@@ -599,9 +599,9 @@ void TestSkinPackage::loadOutOfMemoryFailsCleanly() {
     setrlimit(RLIMIT_AS, &limit);
     QStringList warnings;
     try {
-        TacSkinLoader::FromPackage(package, QStringLiteral("/nonexistent/"), {}, warnings);
+        SkinLoader::FromPackage(package, QStringLiteral("/nonexistent/"), {}, warnings);
         _exit(2);
-    } catch (const TsSkinError& error) {
+    } catch (const SkinError& error) {
         _exit(error.Message() == QStringLiteral("内存不足，无法载入皮肤。") ? 0 : 3);
     }
 #endif

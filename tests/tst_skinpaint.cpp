@@ -5,9 +5,9 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TacPixels.h"
 #include "skin/raster/ItemPainter.h"
 #include "skin/raster/NineSlice.h"
+#include "skin/raster/Pixels.h"
 
 using NineSlice::Margins;
 using SkinFixtures::ImageBytes;
@@ -61,7 +61,7 @@ QString Options(const QString& keys) {
     return options;
 }
 
-TsSkinContent TestSkin(const QString& keys) {
+SkinContent TestSkin(const QString& keys) {
     return SkinFixtures::Load(Options(keys), {{QStringLiteral("MASTER.BMP"), MasterBitmap()}});
 }
 
@@ -304,12 +304,12 @@ void TestSkinPaint::paintItem() {
     QFETCH(int, parent);
     QFETCH(QList<QPoint>, points);
     QFETCH(QList<uint>, colours);
-    const TsSkinContent skin = TestSkin(keys);
-    TsBackgroundInfo background;
+    const SkinContent skin = TestSkin(keys);
+    BackgroundInfo background;
     background.PlainColor = parent;
     QImage target = Target();
-    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), background, true, state, target,
-                           {0, 0}, area);
+    ItemPainter::PaintItem(skin, SectionLook::For(skin, QStringLiteral("S")), background, true, state, target, {0, 0},
+                           area);
     const QString wrong = Mismatches(target, area, points, colours, QTest::currentDataTag());
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
@@ -321,21 +321,21 @@ void TestSkinPaint::transparentItemShowsParentPicture() {
         "[HALF]\r\nCOLOR=16396800\r\nTRANSPARENCY=40\r\n"
         "[INNER]\r\nTRANSPARENCY=100\r\n"
         "[FRAMED]\r\nCOLOR=0\r\nBORDERSMASK=#(0,4,12,10)(2,0,2,4)\r\n");
-    const TsSkinContent skin =
+    const SkinContent skin =
         SkinFixtures::Load(Options(QStringLiteral("GRADIENTPERCENT=100|GRADIENTDATA=255;16711680;100;1;0")) + more,
                            {{QStringLiteral("MASTER.BMP"), MasterBitmap()}});
-    TsBackgroundInfo outerBackground;
+    BackgroundInfo outerBackground;
     QImage outer(30, 30, QImage::Format_RGB888);
-    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), outerBackground, true, 0, outer,
-                           {0, 0}, outer.rect());
+    ItemPainter::PaintItem(skin, SectionLook::For(skin, QStringLiteral("S")), outerBackground, true, 0, outer, {0, 0},
+                           outer.rect());
 
-    TsBackgroundInfo background;
+    BackgroundInfo background;
     background.ParentPicture = outer;
     background.X = 5;
     background.Y = 7;
     background.Ready = true;
     QImage inner = Target({10, 10});
-    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("INNER")), background, true, 0, inner, {0, 0},
+    ItemPainter::PaintItem(skin, SectionLook::For(skin, QStringLiteral("INNER")), background, true, 0, inner, {0, 0},
                            inner.rect());
     for (int y = 0; y < inner.height(); ++y) {
         for (int x = 0; x < inner.width(); ++x)
@@ -344,7 +344,7 @@ void TestSkinPaint::transparentItemShowsParentPicture() {
 
     // 40 % of the parent (k = 102) at the offset's place over the own colour (0, 50, 250).
     QImage half = Target({10, 10});
-    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("HALF")), background, true, 0, half, {2, 1},
+    ItemPainter::PaintItem(skin, SectionLook::For(skin, QStringLiteral("HALF")), background, true, 0, half, {2, 1},
                            half.rect());
     const auto mix = [](int parent, int own) { return (parent * 102 + own * 153 + 127) / 256; };
     for (const QPoint& p : {QPoint(0, 0), QPoint(9, 0), QPoint(4, 9)}) {
@@ -353,8 +353,8 @@ void TestSkinPaint::transparentItemShowsParentPicture() {
     }
 
     QImage framed = Target({10, 10});
-    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("FRAMED")), background, true, 0, framed,
-                           {0, 0}, framed.rect());
+    ItemPainter::PaintItem(skin, SectionLook::For(skin, QStringLiteral("FRAMED")), background, true, 0, framed, {0, 0},
+                           framed.rect());
     QCOMPARE(framed.pixel(0, 0), outer.pixel(5, 7));
     QCOMPARE(framed.pixel(1, 0), qRgb(10, 0, 50));
 }
@@ -367,9 +367,9 @@ void TestSkinPaint::stretchedPiecesKeepTheirColours() {
         return qRed(c) >= qRed(low) && qRed(c) <= qRed(high) && qGreen(c) >= qGreen(low) && qGreen(c) <= qGreen(high) &&
                qBlue(c) >= qBlue(low) && qBlue(c) <= qBlue(high);
     };
-    const TsSkinContent textured = TestSkin(QStringLiteral("IMAGEPERCENT=100|PATTERN=~0000,0000,0002,0002,01"));
+    const SkinContent textured = TestSkin(QStringLiteral("IMAGEPERCENT=100|PATTERN=~0000,0000,0002,0002,01"));
     QImage target = Target();
-    ItemPainter::PaintItem(textured, TacSectionLook::For(textured, QStringLiteral("S")), {}, true, 0, target, {0, 0},
+    ItemPainter::PaintItem(textured, SectionLook::For(textured, QStringLiteral("S")), {}, true, 0, target, {0, 0},
                            area);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
@@ -377,9 +377,9 @@ void TestSkinPaint::stretchedPiecesKeepTheirColours() {
     }
     QVERIFY(qRed(target.pixel(2, 3)) < 55 && qRed(target.pixel(13, 12)) > 55);
 
-    const TsSkinContent bordered = TestSkin(QStringLiteral("COLOR=0|BORDERSMASK=#(0,4,12,10)(2,0,2,5)"));
+    const SkinContent bordered = TestSkin(QStringLiteral("COLOR=0|BORDERSMASK=#(0,4,12,10)(2,0,2,5)"));
     target = Target();
-    ItemPainter::PaintItem(bordered, TacSectionLook::For(bordered, QStringLiteral("S")), {}, true, 0, target, {0, 0},
+    ItemPainter::PaintItem(bordered, SectionLook::For(bordered, QStringLiteral("S")), {}, true, 0, target, {0, 0},
                            area);
     QCOMPARE(target.pixel(3, 3), qRgb(10, 0, 50));
     QCOMPARE(target.pixel(13, 12), qRgb(50, 50, 50));
@@ -397,12 +397,12 @@ void TestSkinPaint::alphaPicturesBlendByTheirAlpha() {
     edge.fill(qRgba(0, 0, 0, 0));
     edge.setPixel(1, 0, qRgba(255, 0, 0, 128));
     edge.setPixel(2, 0, qRgba(0, 0, 255, 255));
-    const TsSkinContent skin = SkinFixtures::Load(
+    const SkinContent skin = SkinFixtures::Load(
         Options(QStringLiteral("COLOR=65280|BORDERSMASK=!EDGE.PNG!1!0!0!2!2!2!2")),
         {{QStringLiteral("MASTER.BMP"), MasterBitmap()}, {QStringLiteral("EDGE.PNG"), ImageBytes(edge, "PNG")}});
     const QRect area(2, 3, 6, 6);
     QImage target = Target();
-    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), {}, true, 0, target, {0, 0}, area);
+    ItemPainter::PaintItem(skin, SectionLook::For(skin, QStringLiteral("S")), {}, true, 0, target, {0, 0}, area);
     // (picture × alpha + fill × (255 − alpha) + 127) div 255.
     const QString wrong =
         Mismatches(target, area, {{2, 3}, {3, 3}, {4, 3}, {5, 6}, {7, 8}},
@@ -416,14 +416,14 @@ void TestSkinPaint::largePatternTiledFromTheCorner() {
         for (int x = 0; x < photo.width(); ++x)
             photo.setPixel(x, y, qRgb(x % 256, y % 256, 128));
     }
-    const TsSkinContent skin = SkinFixtures::Load(
+    const SkinContent skin = SkinFixtures::Load(
         Options(QStringLiteral("IMAGEPERCENT=100|PATTERN=BIG.JPG")),
         {{QStringLiteral("MASTER.BMP"), MasterBitmap()}, {QStringLiteral("BIG.JPG"), ImageBytes(photo, "JPG")}});
     QCOMPARE(skin.Patterns.size(), std::size_t(1));
     const QImage& loaded = skin.Patterns[0].Photo;
     const QRect area(2, 3, 12, 10);
     QImage target = Target();
-    ItemPainter::PaintItem(skin, TacSectionLook::For(skin, QStringLiteral("S")), {}, true, 0, target, {0, 0}, area);
+    ItemPainter::PaintItem(skin, SectionLook::For(skin, QStringLiteral("S")), {}, true, 0, target, {0, 0}, area);
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
             QCOMPARE(target.pixel(x, y), loaded.pixel(x - area.left(), y - area.top()) | 0xFF000000);
@@ -431,11 +431,11 @@ void TestSkinPaint::largePatternTiledFromTheCorner() {
 }
 
 void TestSkinPaint::itemPastTheTargetPaintsNothing() {
-    const TsSkinContent skin = TestSkin(QStringLiteral("COLOR=255"));
-    const TacSectionLook look = TacSectionLook::For(skin, QStringLiteral("S"));
+    const SkinContent skin = TestSkin(QStringLiteral("COLOR=255"));
+    const SectionLook look = SectionLook::For(skin, QStringLiteral("S"));
     for (const QRect& area : {QRect(10, 10, 10, 10), QRect(-1, 0, 5, 5), QRect(0, 0, 19, 16)}) {
         QImage target = Target();
-        ItemPainter::PaintItem(skin, look, TsBackgroundInfo{}, true, 0, target, {0, 0}, area);
+        ItemPainter::PaintItem(skin, look, BackgroundInfo{}, true, 0, target, {0, 0}, area);
         QCOMPARE(target, Target());
     }
 }
@@ -517,7 +517,7 @@ void TestSkinPaint::tileRepeatsFromTheAreaCorner() {
             source.setPixel(x, y, qRgb(40 * x, 100 * y, 7));
     }
     QImage target = SkinFixtures::Filled(10, 7, qRgb(1, 2, 3), QImage::Format_RGB888);
-    TacPixels::Tile(target, area, source);
+    Pixels::Tile(target, area, source);
     for (int y = 0; y < target.height(); ++y) {
         for (int x = 0; x < target.width(); ++x) {
             const QRgb wanted =

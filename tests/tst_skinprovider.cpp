@@ -10,9 +10,10 @@
 
 #include "SkinFixtures.h"
 #include "TestSupport.h"
-#include "skin/TsPanel.h"
-#include "skin/TsSkinManager.h"
-#include "skin/TsSkinProvider.h"
+#include "skin/controls/TsPanel.h"
+#include "skin/controls/TsSkinManager.h"
+#include "skin/frame/TsSkinProvider.h"
+#include "skin/frame/WindowHook.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ void Hover(QWidget* form, QPoint at) {
 QList<QRect> ShownGlows() {
     QList<QRect> glows;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("TacGlowWindow") && window->isVisible())
+        if (window->objectName() == QLatin1String("GlowWindow") && window->isVisible())
             glows << window->geometry();
     }
     return glows;
@@ -93,6 +94,7 @@ private:
 void TestSkinProvider::init() {
     dir_ = std::make_unique<TestAppDir>(TestAppDir::NoBanks);
     QVERIFY(QFile::copy(BuiltAppDir() + QStringLiteral("s.asz"), dir_->File(QStringLiteral("s.asz"))));
+    WindowHook::Install();
     manager_ = std::make_unique<TsSkinManager>();
     manager_->SetSkinDirectory(dir_->Path());
     manager_->SetSkinName(QStringLiteral("s"));
@@ -109,16 +111,16 @@ void TestSkinProvider::buttonsByKindOfWindow_data() {
     QTest::addColumn<Kinds>("buttons");  // right to left
     QTest::addColumn<int>("border");
     QTest::addColumn<bool>("icon");
-    const Kinds closeAndMin{TsStandardButton::Close, TsStandardButton::Minimize};
-    const int single = int(TsBorderStyle::Single), sizeable = int(TsBorderStyle::Sizeable);
-    const int dialog = int(TsBorderStyle::Dialog);
+    const Kinds closeAndMin{TitleButton::Close, TitleButton::Minimize};
+    const int single = int(FormBorderStyle::Single), sizeable = int(FormBorderStyle::Sizeable);
+    const int dialog = int(FormBorderStyle::Dialog);
     QTest::newRow("main window") << "main" << closeAndMin << single << true;
-    QTest::newRow("dialog") << "dialog" << Kinds{TsStandardButton::Close} << dialog << false;
-    QTest::newRow("settings dialog") << "settings" << Kinds{TsStandardButton::Close} << dialog << false;
+    QTest::newRow("dialog") << "dialog" << Kinds{TitleButton::Close} << dialog << false;
+    QTest::newRow("settings dialog") << "settings" << Kinds{TitleButton::Close} << dialog << false;
     // Dialog classes whose flags give a window's frame: the practice and exam windows.
     QTest::newRow("fixed practice window") << "fixed practice" << closeAndMin << single << true;
     QTest::newRow("sizeable practice window") << "practice" << closeAndMin << sizeable << true;
-    const Kinds all{TsStandardButton::Close, TsStandardButton::Maximize, TsStandardButton::Minimize};
+    const Kinds all{TitleButton::Close, TitleButton::Maximize, TitleButton::Minimize};
     QTest::newRow("sizeable window") << "sizeable" << all << sizeable << true;
     QTest::newRow("modal window") << "modal window" << all << sizeable << true;
 }
@@ -136,7 +138,7 @@ void TestSkinProvider::buttonsByKindOfWindow() {
     QCOMPARE(!provider->Geometry().IconSize.isEmpty(), icon);
     Kinds shown;
     int left = form->width();
-    for (const TsStandardButton& button : provider->Geometry().Buttons) {
+    for (const TitleButton& button : provider->Geometry().Buttons) {
         shown << button.ButtonKind;
         QVERIFY(button.Rect.right() < left);
         left = button.Rect.left();
@@ -236,7 +238,7 @@ void TestSkinProvider::hoveringATitleButtonRedrawsOnlyTheTitle() {
 void TestSkinProvider::hotCloseButtonGlows() {
     const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("main"));
     form->show();
-    const TsTitleGeometry& title = TsSkinProvider::Of(form.get())->Geometry();
+    const TitleLayout& title = TsSkinProvider::Of(form.get())->Geometry();
     QCOMPARE(title.Buttons.size(), 2u);
     const QRect close = title.Buttons[0].Rect;
     const QRect minimize = title.Buttons[1].Rect;

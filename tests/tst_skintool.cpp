@@ -8,7 +8,7 @@
 #include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "app/UFrmMain.h"
-#include "skin/TsSkinManager.h"
+#include "skin/controls/TsSkinManager.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include <QJsonArray>
 
-#include "skin/TsSkinContent.h"
+#include "skin/loading/SkinContent.h"
 
 namespace {
 
 QJsonArray Steps(const TsGradArray& steps) {
     QJsonArray array;
-    for (const TsGradientStep& step : steps)
+    for (const GradientStep& step : steps)
         array.append(QJsonArray{step.FromColor, step.ToColor, step.Share, step.Direction});
     return array;
 }
@@ -57,7 +57,7 @@ QJsonObject Mask(const TsMaskData& mask) {
 
 }  // namespace
 
-QJsonObject SkinInfoJson::Describe(const TsSkinContent& skin) {
+QJsonObject SkinInfoJson::Describe(const SkinContent& skin) {
     QJsonArray sections, masks, patterns;
     for (const TsGeneralData& section : skin.Sections)
         sections.append(Section(section));

@@ -2,11 +2,11 @@
 
 #include <QJsonObject>
 
-class TsSkinContent;
+class SkinContent;
 
 // A loaded skin described for skin authors: the global facts, every section with every field, the
 // masks and the patterns, in loading order, under the data model's own field names.
 class SkinInfoJson {
 public:
-    static QJsonObject Describe(const TsSkinContent& skin);
+    static QJsonObject Describe(const SkinContent& skin);
 };

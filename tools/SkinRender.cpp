@@ -5,7 +5,7 @@
 #include <map>
 
 #include "platform/Exception.h"
-#include "skin/TacSkinLoader.h"
+#include "skin/loading/SkinLoader.h"
 #include "skin/raster/ItemPainter.h"
 
 namespace {
@@ -71,16 +71,16 @@ void SkinRender::Run(const QStringList& words) {
     const int parent = ReadColor(value("--parent", "FFFFFF"));
 
     QStringList warnings;
-    const TsSkinContent skin = TacSkinLoader::FromPath(value("--skin", ""), warnings);
+    const SkinContent skin = SkinLoader::FromPath(value("--skin", ""), warnings);
     // Controls keep their section names in upper case.
     const QString section = value("--section", "").toUpper();
-    const TacSectionLook look = TacSectionLook::For(skin, section);
+    const SectionLook look = SectionLook::For(skin, section);
     if (look.SectionIdx < 0)
         throw Exception(QStringLiteral("皮肤中没有段“%1”。").arg(section));
 
     QImage picture(size, QImage::Format_RGB888);
-    picture.fill(TacPixels::ToQColor(parent));
-    TsBackgroundInfo background;
+    picture.fill(Pixels::ToQColor(parent));
+    BackgroundInfo background;
     background.PlainColor = parent;
     ItemPainter::PaintItem(skin, look, background, true, state, picture, {0, 0}, picture.rect());
 

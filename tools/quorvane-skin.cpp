@@ -13,9 +13,9 @@
 
 #include "SkinInfoJson.h"
 #include "SkinRender.h"
-#include "skin/TacSkinConvertor.h"
-#include "skin/TacSkinLoader.h"
-#include "skin/TsSkinError.h"
+#include "skin/loading/SkinError.h"
+#include "skin/loading/SkinLoader.h"
+#include "skin/loading/TacSkinConvertor.h"
 
 namespace {
 
@@ -29,18 +29,18 @@ void Print(std::FILE* stream, const QString& text) {
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw TsSkinError(QStringLiteral("无法写入 %1：%2").arg(path, file.errorString()));
+        throw SkinError(QStringLiteral("无法写入 %1：%2").arg(path, file.errorString()));
 }
 
 void Pack(const QString& folder, const QString& output) {
     const QDir dir(folder);
     if (!QFileInfo(dir.filePath(kOptions)).isFile())
-        throw TsSkinError(QStringLiteral("文件夹 %1 中没有 Options.dat。").arg(folder));
+        throw SkinError(QStringLiteral("文件夹 %1 中没有 Options.dat。").arg(folder));
     // Options first, then the pictures in name order, so that the same folder always packs the same.
-    std::vector<TacSkinConvertor::SourceEntry> entries{{kOptions, TacSkinLoader::ReadFile(dir.filePath(kOptions))}};
+    std::vector<TacSkinConvertor::SourceEntry> entries{{kOptions, SkinLoader::ReadFile(dir.filePath(kOptions))}};
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
         if (name != kOptions)
-            entries.push_back({name, TacSkinLoader::ReadFile(dir.filePath(name))});
+            entries.push_back({name, SkinLoader::ReadFile(dir.filePath(name))});
     }
     WriteFile(output, TacSkinConvertor::Pack(entries));
 }
@@ -49,17 +49,17 @@ void Pack(const QString& folder, const QString& output) {
 void CheckEntryName(const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(u'/') ||
         name.contains(u'\\') || name.contains(QChar(0))) {
-        throw TsSkinError(QStringLiteral("皮肤包中的条目名“%1”不是普通文件名，已拒绝解包。").arg(name));
+        throw SkinError(QStringLiteral("皮肤包中的条目名“%1”不是普通文件名，已拒绝解包。").arg(name));
     }
 }
 
 void Unpack(const QString& package, const QString& folder) {
     TacSkinConvertor convertor;
-    convertor.Unpack(TacSkinLoader::ReadFile(package));
+    convertor.Unpack(SkinLoader::ReadFile(package));
     for (const TacImageItem& entry : convertor.Entries)
         CheckEntryName(entry.Name);
     if (!QDir().mkpath(folder))
-        throw TsSkinError(QStringLiteral("无法创建文件夹 %1。").arg(folder));
+        throw SkinError(QStringLiteral("无法创建文件夹 %1。").arg(folder));
     const QDir dir(folder);
     if (convertor.OptionsText)
         WriteFile(dir.filePath(kOptions), *convertor.OptionsText);
@@ -69,7 +69,7 @@ void Unpack(const QString& package, const QString& folder) {
 
 void Info(const QString& skin) {
     QStringList warnings;
-    const TsSkinContent content = TacSkinLoader::FromPath(skin, warnings);
+    const SkinContent content = SkinLoader::FromPath(skin, warnings);
     for (const QString& warning : warnings)
         Print(stderr, warning);
     Print(stdout, QString::fromUtf8(QJsonDocument(SkinInfoJson::Describe(content)).toJson(QJsonDocument::Indented)));

@@ -6,7 +6,7 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "skin/TsMaskData.h"
+#include "skin/loading/TsMaskData.h"
 
 namespace {
 

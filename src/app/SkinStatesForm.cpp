@@ -6,16 +6,16 @@
 
 #include "platform/Fonts.h"
 #include "platform/WindowPlacement.h"
-#include "skin/TsBitBtn.h"
-#include "skin/TsCheckBox.h"
-#include "skin/TsEdit.h"
-#include "skin/TsGroupBox.h"
-#include "skin/TsLabel.h"
-#include "skin/TsMemo.h"
-#include "skin/TsPanel.h"
-#include "skin/TsRadioButton.h"
-#include "skin/TsSpeedButton.h"
-#include "skin/TsStatusBar.h"
+#include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsGroupBox.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsMemo.h"
+#include "skin/controls/TsPanel.h"
+#include "skin/controls/TsRadioButton.h"
+#include "skin/controls/TsSpeedButton.h"
+#include "skin/controls/TsStatusBar.h"
 
 namespace {
 

@@ -33,8 +33,8 @@
 #include "records/ExamHistory.h"
 #include "records/MistakeBook.h"
 #include "records/RecordsDatabase.h"
-#include "skin/TsBitBtn.h"
-#include "skin/TsRadioButton.h"
+#include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsRadioButton.h"
 
 namespace {
 // `arrange` brings a window that is already showing into the state the picture should catch.

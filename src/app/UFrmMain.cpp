@@ -28,15 +28,16 @@
 #include "records/ExamHistory.h"
 #include "records/Learners.h"
 #include "records/RecordsDatabase.h"
-#include "skin/PlainLook.h"
-#include "skin/TsBitBtn.h"
-#include "skin/TsEdit.h"
-#include "skin/TsGroupBox.h"
-#include "skin/TsLabelFX.h"
-#include "skin/TsPanel.h"
-#include "skin/TsSkinManager.h"
-#include "skin/TsSpeedButton.h"
-#include "skin/TsStatusBar.h"
+#include "skin/controls/PlainLook.h"
+#include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsGroupBox.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/controls/TsPanel.h"
+#include "skin/controls/TsSkinManager.h"
+#include "skin/controls/TsSpeedButton.h"
+#include "skin/controls/TsStatusBar.h"
+#include "skin/frame/WindowHook.h"
 
 namespace {
 const QColor kCentreTextColour(255, 255, 0);
@@ -195,7 +196,9 @@ void TfrmMain::CreateCentreLabels() {
 }
 
 void TfrmMain::FormCreate() {
-    // A skin that cannot be loaded is reported by the manager itself; the window keeps its plain look.
+    // Every form and dialog made from now on gets the skinned frame. A skin that cannot be loaded is
+    // reported by the manager itself; the window keeps its plain look.
+    WindowHook::Install();
     sSkinManager1 = new TsSkinManager(this);
     sSkinManager1->setObjectName(QStringLiteral("sSkinManager1"));
     sSkinManager1->SetSkinDirectory(AppDir());

@@ -5,10 +5,10 @@
 #include "platform/DataFolders.h"
 #include "platform/Fonts.h"
 #include "platform/WindowPlacement.h"
-#include "skin/TsBitBtn.h"
-#include "skin/TsCheckBox.h"
-#include "skin/TsEdit.h"
-#include "skin/TsLabel.h"
+#include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsLabel.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

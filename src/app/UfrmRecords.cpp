@@ -25,10 +25,10 @@
 #include "records/RecordsDatabase.h"
 #include "records/RecordsReport.h"
 #include "records/Stars.h"
-#include "skin/TsEdit.h"
-#include "skin/TsLabel.h"
-#include "skin/TsMemo.h"
-#include "skin/TsSpeedButton.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsMemo.h"
+#include "skin/controls/TsSpeedButton.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

@@ -21,11 +21,11 @@
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
 #include "records/AnswerLog.h"
-#include "skin/TsButton.h"
-#include "skin/TsLabel.h"
-#include "skin/TsLabelFX.h"
-#include "skin/TsRadioButton.h"
-#include "skin/TsSpeedButton.h"
+#include "skin/controls/TsButton.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/controls/TsRadioButton.h"
+#include "skin/controls/TsSpeedButton.h"
 
 namespace {
 constexpr int kExamSeconds = 45 * 60;

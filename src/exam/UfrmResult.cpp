@@ -4,10 +4,10 @@
 #include "platform/Fonts.h"
 #include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
-#include "skin/TsBitBtn.h"
-#include "skin/TsLabel.h"
-#include "skin/TsLabelFX.h"
-#include "skin/TsMemo.h"
+#include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/controls/TsMemo.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

@@ -21,13 +21,13 @@
 #include "records/Learners.h"
 #include "records/RecordsDatabase.h"
 #include "records/Stars.h"
-#include "skin/TsCheckBox.h"
-#include "skin/TsLabel.h"
-#include "skin/TsLabelFX.h"
-#include "skin/TsMemo.h"
-#include "skin/TsPanel.h"
-#include "skin/TsRadioButton.h"
-#include "skin/TsSpeedButton.h"
+#include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/controls/TsMemo.h"
+#include "skin/controls/TsPanel.h"
+#include "skin/controls/TsRadioButton.h"
+#include "skin/controls/TsSpeedButton.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

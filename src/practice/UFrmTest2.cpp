@@ -5,7 +5,7 @@
 
 #include "bank/UDM.h"
 #include "platform/Application.h"
-#include "skin/TsCheckBox.h"
+#include "skin/controls/TsCheckBox.h"
 
 TfrmTest2::TfrmTest2(QWidget* parent) : TPracticeWindow(QStringLiteral("随机练习"), 192, parent) {
     setObjectName("frmTest2");

@@ -4,7 +4,7 @@
 
 #include "bank/UDM.h"
 #include "platform/Query.h"
-#include "skin/TsCheckBox.h"
+#include "skin/controls/TsCheckBox.h"
 
 TfrmMistakes::TfrmMistakes(const QString& caption, int bank, std::vector<int> ids, QWidget* parent)
     : TPracticeWindow(caption, 192, parent), FIds(std::move(ids)) {

@@ -14,11 +14,11 @@
 #include "questionview/AnswerKeys.h"
 #include "records/Learners.h"
 #include "records/RecordsDatabase.h"
-#include "skin/TsEdit.h"
-#include "skin/TsLabelFX.h"
-#include "skin/TsPanel.h"
-#include "skin/TsRadioButton.h"
-#include "skin/TsSpeedButton.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsLabelFX.h"
+#include "skin/controls/TsPanel.h"
+#include "skin/controls/TsRadioButton.h"
+#include "skin/controls/TsSpeedButton.h"
 
 namespace {
 // A decimal integer with an optional sign, as the jump box takes it.

@@ -4,7 +4,7 @@
 #include <QTextCursor>
 
 #include "platform/Fonts.h"
-#include "skin/TsMemo.h"
+#include "skin/controls/TsMemo.h"
 
 void AppendExplanation(TsMemo* memo, const QString& explanation) {
     if (explanation.trimmed().isEmpty())

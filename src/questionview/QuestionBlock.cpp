@@ -3,7 +3,7 @@
 #include "bank/TQuestion.h"
 #include "platform/TImage.h"
 #include "questionview/QuestionPicture.h"
-#include "skin/TsRadioButton.h"
+#include "skin/controls/TsRadioButton.h"
 
 namespace {
 const QChar kColon(0xFF1A);  // the full-width colon after the letter

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "skin/TacPixels.h"
-#include "skin/TsSkinContent.h"
+#include "skin/loading/SkinContent.h"
+#include "skin/raster/Pixels.h"
 
 namespace WindowRegion {
 
@@ -11,7 +11,7 @@ namespace {
 
 class CutOutScanner {
 public:
-    CutOutScanner(const TsSkinContent& skin, QSize window, std::vector<QRect>& cutOuts)
+    CutOutScanner(const SkinContent& skin, QSize window, std::vector<QRect>& cutOuts)
         : skin_(skin), window_(window), cutOuts_(cutOuts) {}
 
     // Scans the border mask of `sectionName`: its top margin rows, and its bottom ones when `bottomToo`.
@@ -26,7 +26,7 @@ public:
         const QImage& source = mask.Picture.isNull() ? skin_.MasterBitmap : mask.Picture;
         if (source.isNull())
             return;
-        picture_ = TacPixels::As24(source);
+        picture_ = Pixels::As24(source);
         imageLeft_ = mask.Slice.Left;
         imageTop_ = mask.Slice.Top;
         width_ = mask.ImageWidth();
@@ -50,7 +50,7 @@ private:
 
     bool IsKey(int column, int row) const {
         const int x = imageLeft_ + column, y = imageTop_ + row;
-        return picture_.valid(x, y) && TacPixels::Get(picture_, x, y) == TacPixels::kKey;
+        return picture_.valid(x, y) && Pixels::Get(picture_, x, y) == Pixels::kKey;
     }
 
     // Every run of key pixels among columns [from, to) of the image row becomes one cut-out, `offset`
@@ -71,7 +71,7 @@ private:
         }
     }
 
-    const TsSkinContent& skin_;
+    const SkinContent& skin_;
     QSize window_;
     std::vector<QRect>& cutOuts_;
     QImage picture_;
@@ -80,10 +80,10 @@ private:
 
 }  // namespace
 
-TsWindowRegion Build(const TsSkinContent& skin, const QString& formSection, const QString& titleSection, QSize window,
-                     bool maximized, const QMargins& frame) {
+WindowOutline Build(const SkinContent& skin, const QString& formSection, const QString& titleSection, QSize window,
+                    bool maximized, const QMargins& frame) {
     const QRect whole(QPoint(0, 0), window);
-    TsWindowRegion region;
+    WindowOutline region;
     if (maximized) {
         region.Region = QRegion(whole.marginsRemoved(frame));
         return region;

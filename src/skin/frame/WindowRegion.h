@@ -7,9 +7,9 @@
 #include <QString>
 #include <vector>
 
-class TsSkinContent;
+class SkinContent;
 
-struct TsWindowRegion {
+struct WindowOutline {
     QRegion Region;
     std::vector<QRect> CutOuts;  // one pixel high, in window coordinates
 };
@@ -23,7 +23,7 @@ namespace WindowRegion {
 // border mask (top margin rows only); in each of those rows the left margin columns lie at the window's
 // left edge and the right margin columns at its right edge. A maximised window (a top-level one without
 // size limits) keeps its frame outside the region instead, and cuts nothing.
-TsWindowRegion Build(const TsSkinContent& skin, const QString& formSection, const QString& titleSection, QSize window,
-                     bool maximized, const QMargins& frame);
+WindowOutline Build(const SkinContent& skin, const QString& formSection, const QString& titleSection, QSize window,
+                    bool maximized, const QMargins& frame);
 
 }  // namespace WindowRegion

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <algorithm>
 
-#include "skin/TsSkinContent.h"
+#include "skin/loading/SkinContent.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ int ColorShift::Shift(int color, int hueOffset, int saturation) {
     return qRed(shifted) | (qGreen(shifted) << 8) | (qBlue(shifted) << 16);
 }
 
-void ColorShift::Apply(TsSkinContent& skin, int hueOffset, int saturation) {
+void ColorShift::Apply(SkinContent& skin, int hueOffset, int saturation) {
     ShiftPicture(skin.MasterBitmap, hueOffset, saturation);
     for (TsMaskData& mask : skin.Masks)
         ShiftPicture(mask.Picture, hueOffset, saturation);
@@ -57,7 +57,7 @@ void ColorShift::Apply(TsSkinContent& skin, int hueOffset, int saturation) {
                 section.*key.Field = Shift(section.*key.Field, hueOffset, saturation);
         }
         for (TsGradArray* steps : {&section.GradientSteps, &section.HotGradientSteps}) {
-            for (TsGradientStep& step : *steps) {
+            for (GradientStep& step : *steps) {
                 step.FromColor = Shift(step.FromColor, hueOffset, saturation);
                 step.ToColor = Shift(step.ToColor, hueOffset, saturation);
             }

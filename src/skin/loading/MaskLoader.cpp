@@ -6,12 +6,12 @@
 #include <array>
 #include <optional>
 
-#include "skin/TacNumbers.h"
-#include "skin/TsSkinContent.h"
-#include "skin/TsSkinError.h"
 #include "skin/loading/OptionsStore.h"
 #include "skin/loading/PictureSource.h"
+#include "skin/loading/SkinContent.h"
+#include "skin/loading/SkinError.h"
 #include "skin/loading/SkinNames.h"
+#include "skin/loading/SkinNumbers.h"
 
 namespace {
 
@@ -27,14 +27,14 @@ struct Source {
 
 // Characters `from` to `to` of the value, counted from 1, as a number.
 int Columns(const Source& source, int from, int to) {
-    return TacNumbers::Require(QStringView(source.value).mid(from - 1, to - from + 1), source.Where());
+    return SkinNumbers::Require(QStringView(source.value).mid(from - 1, to - from + 1), source.Where());
 }
 
-TsSlice FixedSlice(const Source& source) {
+MaskSlice FixedSlice(const Source& source) {
     return {Columns(source, 2, 5), Columns(source, 7, 10), Columns(source, 12, 15), Columns(source, 17, 20)};
 }
 
-TsSlice WholePicture(const QImage& picture) {
+MaskSlice WholePicture(const QImage& picture) {
     return {0, 0, picture.width(), picture.height()};
 }
 
@@ -70,15 +70,15 @@ std::optional<TsMaskData> ExternalPicture(const Source& source, const PictureSou
     if (!png && !file.contains(QLatin1String(".BMP")))
         return std::nullopt;
     TsMaskData mask = NewMask(source, false);
-    mask.ImageCount = TacNumbers::Require(words.value(1), source.Where());
-    mask.MaskType = TacNumbers::Require(words.value(2), source.Where());
-    mask.ImgType = static_cast<TacImgType>(std::clamp(TacNumbers::Require(words.value(3), source.Where()), 0, 3));
+    mask.ImageCount = SkinNumbers::Require(words.value(1), source.Where());
+    mask.MaskType = SkinNumbers::Require(words.value(2), source.Where());
+    mask.ImgType = static_cast<TacImgType>(std::clamp(SkinNumbers::Require(words.value(3), source.Where()), 0, 3));
     mask.PaintMode = 4;
     std::optional<std::array<int, 4>> margins;
     if (words.size() >= 5) {
         margins.emplace();
         for (int i = 0; i < 4; ++i)
-            (*margins)[i] = TacNumbers::Require(words.value(4 + i), source.Where());
+            (*margins)[i] = SkinNumbers::Require(words.value(4 + i), source.Where());
     }
 
     QImage picture = pictures.Picture(file);
@@ -152,7 +152,7 @@ TsMaskData FreeFormSlice(const Source& source) {
     const QStringList rect = words.value(1).split(numberBreaks, Qt::SkipEmptyParts);
     const QStringList options = words.value(2).split(numberBreaks, Qt::SkipEmptyParts);
     const auto number = [&](const QStringList& list, int i) {
-        return TacNumbers::Require(list.value(i), source.Where());
+        return SkinNumbers::Require(list.value(i), source.Where());
     };
 
     TsMaskData mask = NewMask(source, true);
@@ -228,7 +228,7 @@ std::vector<TsMaskData> MaskLoader::ReadMasks(const OptionsStore& options, const
     return masks;
 }
 
-void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin) {
+void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures, SkinContent& skin) {
     skin.Masks.clear();
     skin.Patterns.clear();
     skin.MasterBitmap = QImage();
@@ -237,7 +237,7 @@ void MaskLoader::Load(const OptionsStore& options, const PictureSource& pictures
         // Without it every slice of the master would be blank: no check marks, no title buttons.
         const QImage picture = pictures.Picture(master);
         if (picture.isNull() || picture.width() == 0)
-            throw TsSkinError(QStringLiteral("皮肤的主位图 %1 缺失或无法读取。").arg(master));
+            throw SkinError(QStringLiteral("皮肤的主位图 %1 缺失或无法读取。").arg(master));
         skin.MasterBitmap = picture.convertToFormat(QImage::Format_RGB888);
     }
     // A slice reaching past its picture is cut at its edge, and its margins at its images; one that lies

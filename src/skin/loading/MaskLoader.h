@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "skin/TsMaskData.h"
+#include "skin/loading/TsMaskData.h"
 
 class OptionsStore;
 class PictureSource;
-class TsSkinContent;
+class SkinContent;
 
 // The first loader of a skin: the master bitmap, then every value of the options that describes an
 // image slice, in file order. The first character of a value tells its form:
@@ -19,8 +19,8 @@ class TsSkinContent;
 class MaskLoader {
 public:
     // Replaces the content's master bitmap and masks, each slice fitted to its picture. A number that is
-    // not one, or a master bitmap that is named but missing or unreadable, throws TsSkinError.
-    static void Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin);
+    // not one, or a master bitmap that is named but missing or unreadable, throws SkinError.
+    static void Load(const OptionsStore& options, const PictureSource& pictures, SkinContent& skin);
     // Every mask as the options write it, without the master bitmap: what the skin's own drawing tool
     // needs to know where to draw.
     static std::vector<TsMaskData> ReadMasks(const OptionsStore& options, const PictureSource& pictures);

@@ -1,9 +1,9 @@
 #include "skin/loading/OptionsStore.h"
 
 #include "platform/GbkText.h"
-#include "skin/TacNumbers.h"
-#include "skin/TsSkinError.h"
+#include "skin/loading/SkinError.h"
 #include "skin/loading/SkinLimits.h"
+#include "skin/loading/SkinNumbers.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QStringView Strip(QStringView text) {
 
 OptionsStore OptionsStore::Parse(const QByteArray& text) {
     if (text.size() > SkinLimits::kOptionsBytes)
-        throw TsSkinError(QStringLiteral("皮肤选项文本过长（超过 %1 字节）。").arg(SkinLimits::kOptionsBytes));
+        throw SkinError(QStringLiteral("皮肤选项文本过长（超过 %1 字节）。").arg(SkinLimits::kOptionsBytes));
     OptionsStore store;
     const QString decoded = DecodeGbk(text);
     const QStringView all(decoded);
@@ -39,7 +39,7 @@ OptionsStore OptionsStore::Parse(const QByteArray& text) {
             continue;
         if (line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']')) {
             if (store.sections_.size() >= SkinLimits::kSections)
-                throw TsSkinError(QStringLiteral("皮肤选项的节数超过 %1。").arg(SkinLimits::kSections));
+                throw SkinError(QStringLiteral("皮肤选项的节数超过 %1。").arg(SkinLimits::kSections));
             store.sections_.push_back({Strip(line.sliced(1, line.size() - 2)).toString(), {}, {}});
             continue;
         }
@@ -93,5 +93,5 @@ int OptionsStore::ReadInteger(const QString& section, const QString& key, int de
     const Line* line = FindLine(section, key);
     if (!line || line->Value.isEmpty())
         return defaultValue;
-    return TacNumbers::Require(line->Value, QStringLiteral("[%1] %2").arg(section, key));
+    return SkinNumbers::Require(line->Value, QStringLiteral("[%1] %2").arg(section, key));
 }

@@ -30,7 +30,7 @@ public:
 
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
     // An empty or missing value gives the default; any other value that is not a decimal integer fails
-    // the load with a TsSkinError.
+    // the load with a SkinError.
     int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
 
 private:

@@ -2,11 +2,11 @@
 
 #include <QHash>
 
-#include "skin/TsSkinContent.h"
 #include "skin/loading/OptionsStore.h"
 #include "skin/loading/PictureSource.h"
+#include "skin/loading/SkinContent.h"
 
-void PatternLoader::Load(const OptionsStore& options, const PictureSource& pictures, TsSkinContent& skin) {
+void PatternLoader::Load(const OptionsStore& options, const PictureSource& pictures, SkinContent& skin) {
     // Skins name one photo for several keys (a pattern and its hot pattern): it is decoded once and shared.
     QHash<QString, QImage> decoded;
     for (const OptionsStore::Section& section : options.Sections()) {

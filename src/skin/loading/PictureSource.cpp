@@ -9,9 +9,9 @@
 
 #include "platform/AppDir.h"
 #include "platform/ImageFormat.h"
-#include "skin/TacSkinConvertor.h"
-#include "skin/TsSkinError.h"
+#include "skin/loading/SkinError.h"
 #include "skin/loading/SkinLimits.h"
+#include "skin/loading/TacSkinConvertor.h"
 
 PictureSource::PictureSource(const TacSkinConvertor& package) : package_(&package) {
     // The first of several equal names wins, as a front-to-back search would find it.
@@ -51,7 +51,7 @@ std::optional<QByteArray> PictureSource::FileBytes(const QString& name) const {
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     if (file.size() > SkinLimits::kEntryBytes)
-        throw TsSkinError(QStringLiteral("皮肤图片 %1 过大。").arg(name));
+        throw SkinError(QStringLiteral("皮肤图片 %1 过大。").arg(name));
     return file.read(SkinLimits::kEntryBytes);
 }
 
@@ -69,13 +69,13 @@ QImage PictureSource::Picture(const QString& name, const char* format) const {
     CheckSize(name, picture.size());
     pixelsDecoded_ += static_cast<qint64>(picture.width()) * picture.height();
     if (pixelsDecoded_ > SkinLimits::kLoadPixels)
-        throw TsSkinError(QStringLiteral("皮肤的图片合计过大。"));
+        throw SkinError(QStringLiteral("皮肤的图片合计过大。"));
     return picture;
 }
 
 void PictureSource::CheckSize(const QString& name, QSize size) {
     if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > SkinLimits::kPicturePixels) {
-        throw TsSkinError(
+        throw SkinError(
             QStringLiteral("皮肤图片 %1 过大（%2 × %3 像素）。").arg(name).arg(size.width()).arg(size.height()));
     }
 }

@@ -20,7 +20,7 @@ public:
     // The bytes of the entry whose upper-cased name equals `name`, or of the file `name`.
     std::optional<QByteArray> Bytes(const QString& name) const;
     // The picture decoded, or a null image when it is missing or unreadable. A picture beyond the bounds
-    // of SkinLimits, alone or with those decoded before it, throws TsSkinError; a file beyond them too.
+    // of SkinLimits, alone or with those decoded before it, throws SkinError; a file beyond them too.
     QImage Picture(const QString& name, const char* format = nullptr) const;
 
 private:

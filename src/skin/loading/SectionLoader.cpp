@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "skin/TsSkinContent.h"
 #include "skin/loading/OptionsStore.h"
 #include "skin/loading/ParentChains.h"
+#include "skin/loading/SkinContent.h"
 #include "skin/loading/SkinLimits.h"
 #include "skin/loading/SkinNames.h"
 
@@ -134,7 +134,7 @@ int SectionLoader::ColorToRgb(int color) {
     return color < 0 ? SystemColor(color & 0xFF) : color;
 }
 
-void SectionLoader::LinkMasks(TsSkinContent& skin) {
+void SectionLoader::LinkMasks(SkinContent& skin) {
     // The chains as the content's lookups follow them: names match exactly, the first section of a name
     // stands for it, and the first mask of a section and key is the one found.
     QHash<QString, int> sectionOfName;
@@ -173,7 +173,7 @@ void SectionLoader::LinkMasks(TsSkinContent& skin) {
     }
 }
 
-void SectionLoader::Load(const OptionsStore& options, TsSkinContent& skin, QStringList& warnings) {
+void SectionLoader::Load(const OptionsStore& options, SkinContent& skin, QStringList& warnings) {
     ReadGlobalFacts(options, skin.SkinData);
     skin.Sections = ReadSections(options);
     if (skin.SkinData.Version > kNewestVersion)

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 class OptionsStore;
-class TsSkinContent;
+class SkinContent;
 
 // The third loader of a skin: the global facts of "GLOBALINFO" and one record per section, each key
 // looked up in the section and, when missing, in its parent sections ("PARENTCLASS"); the integer value
@@ -19,11 +19,11 @@ public:
 
     // Fills the facts and sections and links every section to its border and corner masks. A skin
     // newer than this engine still loads; the notice for it is added to `warnings`.
-    static void Load(const OptionsStore& options, TsSkinContent& skin, QStringList& warnings);
+    static void Load(const OptionsStore& options, SkinContent& skin, QStringList& warnings);
 
     // A colour as stored; negative values name a system colour, which becomes its RGB value.
     static int ColorToRgb(int color);
 
     // Links every section but "GLOBALINFO" to its "BORDERSMASK" and corner ornament masks.
-    static void LinkMasks(TsSkinContent& skin);
+    static void LinkMasks(SkinContent& skin);
 };

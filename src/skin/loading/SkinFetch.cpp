@@ -13,7 +13,7 @@ namespace {
 struct Started {
     QString Directory;
     QString Name;
-    std::future<TsFetchedSkin> Result;
+    std::future<FetchedSkin> Result;
 };
 
 Started& Pending() {
@@ -23,9 +23,9 @@ Started& Pending() {
 
 }  // namespace
 
-TsFetchedSkin Load(const QString& directory, const QString& name, const QString& resolved,
-                   TacSkinLoader::Settings settings) {
-    TsFetchedSkin fetched;
+FetchedSkin Load(const QString& directory, const QString& name, const QString& resolved,
+                 SkinLoader::Settings settings) {
+    FetchedSkin fetched;
     try {
         // The package is looked for in the directory as given, the folder in the resolved one.
         const QString package = SkinPaths::IncludeBackslash(directory) + name + QStringLiteral(".asz");
@@ -33,11 +33,11 @@ TsFetchedSkin Load(const QString& directory, const QString& name, const QString&
         const QString options = FileSystemPath(folder + QStringLiteral("Options.dat"));
         if (QFileInfo(FileSystemPath(package)).isFile()) {
             fetched.Packed = true;
-            fetched.Content = TacSkinLoader::FromPackage(TacSkinLoader::ReadFile(FileSystemPath(package)),
-                                                         resolved + u'\\', settings, fetched.Warnings);
+            fetched.Content = SkinLoader::FromPackage(SkinLoader::ReadFile(FileSystemPath(package)), resolved + u'\\',
+                                                      settings, fetched.Warnings);
         } else if (QFileInfo(options).isFile()) {
-            fetched.Content = TacSkinLoader::FromFolder(TacSkinLoader::ReadFile(options, SkinLimits::kOptionsBytes),
-                                                        folder, settings, fetched.Warnings);
+            fetched.Content = SkinLoader::FromFolder(SkinLoader::ReadFile(options, SkinLimits::kOptionsBytes), folder,
+                                                     settings, fetched.Warnings);
         }
     } catch (...) {
         fetched.Error = std::current_exception();
@@ -51,15 +51,15 @@ void Start(const QString& directory, const QString& name, const QString& resolve
         pending.Result.wait();
     pending.Directory = directory;
     pending.Name = name;
-    pending.Result = std::async(std::launch::async, Load, directory, name, resolved, TacSkinLoader::Settings{});
+    pending.Result = std::async(std::launch::async, Load, directory, name, resolved, SkinLoader::Settings{});
 }
 
-std::optional<TsFetchedSkin> Take(const QString& directory, const QString& name, TacSkinLoader::Settings settings) {
+std::optional<FetchedSkin> Take(const QString& directory, const QString& name, SkinLoader::Settings settings) {
     Started& pending = Pending();
     if (!pending.Result.valid())
         return std::nullopt;
-    TsFetchedSkin fetched = pending.Result.get();
-    const TacSkinLoader::Settings plain;
+    FetchedSkin fetched = pending.Result.get();
+    const SkinLoader::Settings plain;
     if (pending.Directory != directory || pending.Name != name || settings.HueOffset != plain.HueOffset ||
         settings.Saturation != plain.Saturation)
         return std::nullopt;

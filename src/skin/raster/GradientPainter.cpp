@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <array>
 
-#include "skin/TacPixels.h"
+#include "skin/raster/Pixels.h"
 
 namespace GradientPainter {
 
 namespace {
 
-using TacPixels::Rgb;
+using Pixels::Rgb;
 
 // From `from` at step 0 to `to` at step count − 1.
 Rgb Along(Rgb from, Rgb to, int step, int count) {
     if (count <= 1)
         return from;
-    return TacPixels::PerChannel(from, to, [&](int a, int b) { return a + (b - a) * step / (count - 1); });
+    return Pixels::PerChannel(from, to, [&](int a, int b) { return a + (b - a) * step / (count - 1); });
 }
 
 // Bands of `Share` per cent each along the rows (or columns); the last band runs to the far edge.
@@ -25,13 +25,13 @@ void PaintBands(QImage& target, const QRect& area, const TsGradArray& steps, boo
     for (std::size_t i = 0; i < steps.size() && start < extent; ++i) {
         const bool last = i + 1 == steps.size();
         const int count = last ? extent - start : std::min(extent * steps[i].Share / 100, extent - start);
-        const Rgb from = TacPixels::FromSkinColor(steps[i].FromColor);
-        const Rgb to = TacPixels::FromSkinColor(steps[i].ToColor);
+        const Rgb from = Pixels::FromSkinColor(steps[i].FromColor);
+        const Rgb to = Pixels::FromSkinColor(steps[i].ToColor);
         for (int k = 0; k < count; ++k) {
             const Rgb color = Along(from, to, k, count);
             const QRect line = alongColumns ? QRect(area.left() + start + k, area.top(), 1, area.height())
                                             : QRect(area.left(), area.top() + start + k, area.width(), 1);
-            TacPixels::Fill(target, line, color);
+            Pixels::Fill(target, line, color);
         }
         start += count;
     }
@@ -72,7 +72,7 @@ bool InTriangle(const Vertex& a, const Vertex& b, const Vertex& c, int px, int p
 void PaintTriangles(QImage& target, const QRect& area, const TsGradArray& steps) {
     std::array<Rgb, 5> colors;
     for (std::size_t i = 0; i < colors.size(); ++i)
-        colors[i] = i < steps.size() ? TacPixels::FromSkinColor(steps[i].FromColor) : colors[i - 1];
+        colors[i] = i < steps.size() ? Pixels::FromSkinColor(steps[i].FromColor) : colors[i - 1];
     const int w = area.width() - 1, h = area.height() - 1;
     const Vertex topLeft{0, 0, colors[0]}, centre{area.width() / 2, area.height() / 2, colors[1]},
         topRight{w, 0, colors[2]}, bottomRight{w, h, colors[3]}, bottomLeft{0, h, colors[4]};
@@ -87,7 +87,7 @@ void PaintTriangles(QImage& target, const QRect& area, const TsGradArray& steps)
                 if (InTriangle(side[0], side[1], centre, x, y, color))
                     break;
             }
-            TacPixels::Set(target, area.left() + x, area.top() + y, color);
+            Pixels::Set(target, area.left() + x, area.top() + y, color);
         }
     }
 }

@@ -11,7 +11,7 @@ namespace ItemPainter {
 
 namespace {
 
-using TacPixels::Rgb;
+using Pixels::Rgb;
 
 // The section's values for one state, as the background uses them.
 struct FillValues {
@@ -24,7 +24,7 @@ struct FillValues {
     int TextureMode = 0;
 };
 
-FillValues ValuesFor(const TsSkinContent& skin, const TacSectionLook& look, int state) {
+FillValues ValuesFor(const SkinContent& skin, const SectionLook& look, int state) {
     FillValues v;
     const TsGeneralData& section = skin.Sections[static_cast<std::size_t>(look.SectionIdx)];
     if (look.CustomColor) {
@@ -47,7 +47,7 @@ FillValues ValuesFor(const TsSkinContent& skin, const TacSectionLook& look, int 
         const int pattern =
             skin.PatternIndexOf(look.SectionIdx, section.Name, hot ? SkinNames::HotPattern : SkinNames::Pattern);
         if (pattern >= 0)
-            v.Texture = TacPixels::As24(skin.Patterns[static_cast<std::size_t>(pattern)].Photo);
+            v.Texture = Pixels::As24(skin.Patterns[static_cast<std::size_t>(pattern)].Photo);
     }
     return v;
 }
@@ -56,21 +56,21 @@ void PaintGradientOrColor(QImage& target, const QRect& area, const FillValues& v
     if (v.Steps && !v.Steps->empty())
         GradientPainter::Paint(target, area, *v.Steps);
     else
-        TacPixels::Fill(target, area, TacPixels::FromSkinColor(v.Color));
+        Pixels::Fill(target, area, Pixels::FromSkinColor(v.Color));
 }
 
 // The section's own surface over `area` of `target`, without the parent: texture, gradient and colour by
 // their percentages.
-void PaintOwnFill(QImage& target, const QRect& area, const FillValues& v, const TsBackgroundInfo& background) {
-    const Rgb color = TacPixels::FromSkinColor(v.Color);
+void PaintOwnFill(QImage& target, const QRect& area, const FillValues& v, const BackgroundInfo& background) {
+    const Rgb color = Pixels::FromSkinColor(v.Color);
     bool textured = false;
     if (v.ImagePercent > 0) {
         if (v.Texture.isNull()) {
-            TacPixels::Fill(target, area, color);
+            Pixels::Fill(target, area, color);
         } else {
             // Bands, and whole tiles that stop short of the bottom, leave the rest to the colour.
             if (v.TextureMode != 0 && v.TextureMode != 1)
-                TacPixels::Fill(target, area, color);
+                Pixels::Fill(target, area, color);
             // Large patterns have no slice layout of their own; they are tiled like mode 0.
             TexturePainter::Paint(target, area, v.Texture, v.TextureMode);
             textured = true;
@@ -81,26 +81,26 @@ void PaintOwnFill(QImage& target, const QRect& area, const FillValues& v, const 
             QImage gradient(area.size(), QImage::Format_RGB888);
             PaintGradientOrColor(gradient, gradient.rect(), v);
             const int k = static_cast<std::uint8_t>(v.ImagePercent * 256 / 100);
-            TacPixels::Combine(target, area, gradient,
-                               [k](Rgb texture, Rgb shade) { return TacPixels::MixByte(texture, shade, k); });
+            Pixels::Combine(target, area, gradient,
+                            [k](Rgb texture, Rgb shade) { return Pixels::MixByte(texture, shade, k); });
         } else {
             PaintGradientOrColor(target, area, v);
         }
     }
     const int p = v.ImagePercent + v.GradientPercent;
     if (p >= 1 && p <= 99) {
-        TacPixels::Transform(target, area, [&](int, int, Rgb old) { return TacPixels::MixPercent(old, color, p); });
+        Pixels::Transform(target, area, [&](int, int, Rgb old) { return Pixels::MixPercent(old, color, p); });
     } else if (p != 100) {
         const bool plain = v.Transparency == 100 && !background.HasPicture();
-        TacPixels::Fill(target, area, plain ? TacPixels::FromSkinColor(background.PlainColor) : color);
+        Pixels::Fill(target, area, plain ? Pixels::FromSkinColor(background.PlainColor) : color);
     }
 }
 
 // The section's own fill, combined with what lies beneath by its transparency. An opaque one is painted
 // straight into the target.
-void PaintFill(const FillValues& v, const TsBackgroundInfo& background, QImage& target, QPoint offset,
+void PaintFill(const FillValues& v, const BackgroundInfo& background, QImage& target, QPoint offset,
                const QRect& area) {
-    const bool showsParent = (background.Ready || background.PlainColor != TacPixels::kNoColor) && v.Transparency > 0;
+    const bool showsParent = (background.Ready || background.PlainColor != Pixels::kNoColor) && v.Transparency > 0;
     if (!showsParent) {
         PaintOwnFill(target, area, v, background);
         return;
@@ -111,29 +111,28 @@ void PaintFill(const FillValues& v, const TsBackgroundInfo& background, QImage& 
     QImage own(area.size(), QImage::Format_RGB888);
     PaintOwnFill(own, own.rect(), v, background);
     const int k = v.Transparency * 255 / 100;
-    TacPixels::Combine(target, area, own,
-                       [k](Rgb parent, Rgb surface) { return TacPixels::MixByte(parent, surface, k); });
+    Pixels::Combine(target, area, own, [k](Rgb parent, Rgb surface) { return Pixels::MixByte(parent, surface, k); });
 }
 
 // Unlike a bare size check, containment also refuses a rectangle that runs past the right or bottom.
-bool Paintable(const TsSkinContent& skin, const TacSectionLook& look, const QImage& target, const QRect& area) {
+bool Paintable(const SkinContent& skin, const SectionLook& look, const QImage& target, const QRect& area) {
     return look.SectionIdx >= 0 && look.SectionIdx < static_cast<int>(skin.Sections.size()) && !area.isEmpty() &&
            target.rect().contains(area);
 }
 
 }  // namespace
 
-void PaintParent(QImage& target, const QRect& area, const TsBackgroundInfo& background, QPoint offset) {
-    if (!background.HasPicture() || background.PlainColor != TacPixels::kNoColor)
-        TacPixels::Fill(target, area, TacPixels::FromSkinColor(background.PlainColor));
+void PaintParent(QImage& target, const QRect& area, const BackgroundInfo& background, QPoint offset) {
+    if (!background.HasPicture() || background.PlainColor != Pixels::kNoColor)
+        Pixels::Fill(target, area, Pixels::FromSkinColor(background.PlainColor));
     if (background.HasPicture()) {
         const QPoint from = offset + QPoint(background.X, background.Y);
-        TacPixels::Blit(target, area.topLeft(), background.ParentPicture, QRect(from, area.size()));
+        Pixels::Blit(target, area.topLeft(), background.ParentPicture, QRect(from, area.size()));
     }
 }
 
-void PaintBackground(const TsSkinContent& skin, const TacSectionLook& look, const TsBackgroundInfo& background,
-                     int state, QImage& target, QPoint offset, const QRect& area) {
+void PaintBackground(const SkinContent& skin, const SectionLook& look, const BackgroundInfo& background, int state,
+                     QImage& target, QPoint offset, const QRect& area) {
     if (!Paintable(skin, look, target, area))
         return;
     const FillValues v = ValuesFor(skin, look, state);
@@ -147,7 +146,7 @@ void PaintBackground(const TsSkinContent& skin, const TacSectionLook& look, cons
     }
 }
 
-void PaintItem(const TsSkinContent& skin, const TacSectionLook& look, const TsBackgroundInfo& background, bool filling,
+void PaintItem(const SkinContent& skin, const SectionLook& look, const BackgroundInfo& background, bool filling,
                int state, QImage& target, QPoint offset, const QRect& area) {
     if (!Paintable(skin, look, target, area))
         return;

@@ -8,7 +8,7 @@ namespace MaskPainter {
 
 namespace {
 
-using TacPixels::Rgb;
+using Pixels::Rgb;
 
 // One state image of a mask in its picture, and where its mask row lies (none for mask type 0).
 struct StateImage {
@@ -33,7 +33,7 @@ QImage AlphaAsGrey(const QImage& picture) {
     return grey;
 }
 
-bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) {
+bool Find(const SkinContent& skin, int maskIndex, int state, StateImage& out) {
     if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
         return false;
     const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
@@ -42,7 +42,7 @@ bool Find(const TsSkinContent& skin, int maskIndex, int state, StateImage& out) 
         return false;
     const int index = std::clamp(state, 0, mask.ImageCountAtLeastOne() - 1);
     const int w = mask.ImageWidth();
-    out.Picture = TacPixels::As24(picture);
+    out.Picture = Pixels::As24(picture);
     out.Alpha = picture.hasAlphaChannel() ? AlphaAsGrey(picture) : QImage();
     out.Image = QRect(mask.Slice.Left + index * w, mask.Slice.Top, w, mask.RowHeight());
     out.Masked = mask.MaskType >= 1;
@@ -58,9 +58,9 @@ QImage Spread(const QImage& picture, const QRect& from, QSize size, bool stretch
         return piece;
     QImage out(size, QImage::Format_RGB888);
     if (stretch)
-        TacPixels::Stretch(out, out.rect(), piece);
+        Pixels::Stretch(out, out.rect(), piece);
     else
-        TacPixels::Tile(out, out.rect(), piece);
+        Pixels::Tile(out, out.rect(), piece);
     return out;
 }
 
@@ -68,12 +68,12 @@ QImage Spread(const QImage& picture, const QRect& from, QSize size, bool stretch
 // `keyed`. Transparent pixels show the parent's picture, or leave the target as it is. An image with
 // `alpha` is then laid over what lies beneath by it.
 void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, const QImage* alpha, bool keyed,
-         const TsBackgroundInfo& background, QPoint origin) {
+         const BackgroundInfo& background, QPoint origin) {
     const QRect area = QRect(at, image.size()) & target.rect();
     if (area.isEmpty())
         return;
     if (!mask && !alpha && !keyed) {
-        TacPixels::Blit(target, area.topLeft(), image, area.translated(-at));
+        Pixels::Blit(target, area.topLeft(), image, area.translated(-at));
         return;
     }
     const auto read = [](const uchar* p) { return Rgb{p[0], p[1], p[2]}; };
@@ -90,7 +90,7 @@ void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, con
         for (int x = area.left(); x <= area.right(); ++x) {
             const int from = (x - at.x()) * 3;
             const Rgb pixel = read(in + from);
-            if (pixel == TacPixels::kKey) {
+            if (pixel == Pixels::kKey) {
                 Rgb parent;
                 if (background.ParentPixel(origin, QPoint(x, y), parent)) {
                     write(out + x * 3, parent);
@@ -100,8 +100,8 @@ void Put(QImage& target, QPoint at, const QImage& image, const QImage* mask, con
                     continue;
             }
             const Rgb beneath = read(out + x * 3);
-            const Rgb shown = mask ? TacPixels::ThroughMask(pixel, beneath, read(through + from)) : pixel;
-            write(out + x * 3, cover ? TacPixels::OverByAlpha(shown, beneath, cover[from]) : shown);
+            const Rgb shown = mask ? Pixels::ThroughMask(pixel, beneath, read(through + from)) : pixel;
+            write(out + x * 3, cover ? Pixels::OverByAlpha(shown, beneath, cover[from]) : shown);
         }
     }
 }
@@ -111,14 +111,14 @@ constexpr Rgb kHalfMask{128, 128, 128};
 
 void RaiseMask(QImage& mask) {
     const auto raise = [](int v) { return std::min(v + kDimmedMaskRaise, 255); };
-    TacPixels::Transform(mask, mask.rect(), [&](int, int, Rgb m) { return Rgb{raise(m.R), raise(m.G), raise(m.B)}; });
+    Pixels::Transform(mask, mask.rect(), [&](int, int, Rgb m) { return Rgb{raise(m.R), raise(m.G), raise(m.B)}; });
 }
 
 // A dimmed glyph lets more of what lies beneath show: a mask row is raised by 100, and a glyph of the
 // master bitmap without one goes half and half, as through a mid-grey mask. Glyphs with a picture of their
 // own keep their look.
-void PutGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
-              const TsBackgroundInfo& background, QPoint origin, bool dimmed) {
+void PutGlyph(QImage& target, QPoint at, int state, const SkinContent& skin, int maskIndex,
+              const BackgroundInfo& background, QPoint origin, bool dimmed) {
     StateImage source;
     if (!Find(skin, maskIndex, state, source) || source.Image.isEmpty())
         return;
@@ -132,7 +132,7 @@ void PutGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, i
         Put(target, at, image, &maskRow, cover, false, background, origin);
     } else if (dimmed && !source.OwnPicture) {
         QImage half(image.size(), QImage::Format_RGB888);
-        TacPixels::Fill(half, half.rect(), kHalfMask);
+        Pixels::Fill(half, half.rect(), kHalfMask);
         Put(target, at, image, &half, cover, true, background, origin);
     } else {
         Put(target, at, image, nullptr, cover, true, background, origin);
@@ -141,8 +141,8 @@ void PutGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, i
 
 }  // namespace
 
-void DrawBorder(QImage& target, const QRect& area, bool filling, int state, const TsSkinContent& skin, int maskIndex,
-                const TsBackgroundInfo& background, QPoint origin) {
+void DrawBorder(QImage& target, const QRect& area, bool filling, int state, const SkinContent& skin, int maskIndex,
+                const BackgroundInfo& background, QPoint origin) {
     StateImage source;
     if (area.width() < 2 || area.height() < 2 || !Find(skin, maskIndex, state, source))
         return;
@@ -173,18 +173,18 @@ void DrawBorder(QImage& target, const QRect& area, bool filling, int state, cons
     }
 }
 
-void DrawGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
-               const TsBackgroundInfo& background, QPoint origin) {
+void DrawGlyph(QImage& target, QPoint at, int state, const SkinContent& skin, int maskIndex,
+               const BackgroundInfo& background, QPoint origin) {
     PutGlyph(target, at, state, skin, maskIndex, background, origin, false);
 }
 
-void DrawDimmedGlyph(QImage& target, QPoint at, int state, const TsSkinContent& skin, int maskIndex,
-                     const TsBackgroundInfo& background, QPoint origin) {
+void DrawDimmedGlyph(QImage& target, QPoint at, int state, const SkinContent& skin, int maskIndex,
+                     const BackgroundInfo& background, QPoint origin) {
     PutGlyph(target, at, state, skin, maskIndex, background, origin, true);
 }
 
-void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& skin, int maskIndex,
-                       const TsBackgroundInfo& background, QPoint origin) {
+void DrawMaskedTexture(QImage& target, const QRect& area, const SkinContent& skin, int maskIndex,
+                       const BackgroundInfo& background, QPoint origin) {
     StateImage source;
     if (!Find(skin, maskIndex, 0, source) || source.Image.isEmpty() || !source.Masked)
         return;
@@ -193,8 +193,8 @@ void DrawMaskedTexture(QImage& target, const QRect& area, const TsSkinContent& s
         return;
     QImage image(area.width(), height, QImage::Format_RGB888);
     QImage mask(image.size(), QImage::Format_RGB888);
-    TacPixels::Tile(image, image.rect(), source.Picture.copy(source.Image));
-    TacPixels::Tile(mask, mask.rect(), source.Picture.copy(source.Image.translated(0, source.MaskShift)));
+    Pixels::Tile(image, image.rect(), source.Picture.copy(source.Image));
+    Pixels::Tile(mask, mask.rect(), source.Picture.copy(source.Image.translated(0, source.MaskShift)));
     Put(target, area.topLeft(), image, &mask, nullptr, false, background, origin);
 }
 

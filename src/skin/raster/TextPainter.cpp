@@ -5,21 +5,21 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "skin/TacPixels.h"
-#include "skin/TsGeneralData.h"
-#include "skin/TsSkinContent.h"
+#include "skin/loading/SkinContent.h"
+#include "skin/loading/TsGeneralData.h"
+#include "skin/raster/Pixels.h"
 
 namespace TextPainter {
 
-int GlobalColor(const TsSkinContent* skin) {
+int GlobalColor(const SkinContent* skin) {
     const int global = skin ? skin->CachedIndexes.GlobalInfo : -1;
     if (global >= 0 && global < static_cast<int>(skin->Sections.size()))
         return skin->Sections[static_cast<std::size_t>(global)].Color;
-    return TacPixels::FromQColor(QGuiApplication::palette().color(QPalette::Button));
+    return Pixels::FromQColor(QGuiApplication::palette().color(QPalette::Button));
 }
 
 void DrawPlain(QPainter& painter, const QString& text, const QRect& area, int flags, int color) {
-    painter.setPen(TacPixels::ToQColor(color));
+    painter.setPen(Pixels::ToQColor(color));
     painter.drawText(area, flags | Qt::TextDontClip, text);
 }
 
@@ -36,7 +36,7 @@ QString CutToFit(const QFontMetrics& metrics, const QString& text, int width) {
 void Draw(QPainter& painter, const QString& text, const QRect& area, int flags, const TsGeneralData& section, bool hot,
           bool enabled, int globalColor) {
     if (!enabled) {
-        DrawPlain(painter, text, area, flags, TacPixels::BlendColors(section.FontColor, globalColor, 0.4));
+        DrawPlain(painter, text, area, flags, Pixels::BlendColors(section.FontColor, globalColor, 0.4));
         return;
     }
     const int contours[4] = {hot ? section.HotTCLeft : section.TCLeft, hot ? section.HotTCTop : section.TCTop,

@@ -5,7 +5,7 @@
 
 class QFontMetrics;
 class QPainter;
-class TsSkinContent;
+class SkinContent;
 struct TsGeneralData;
 
 // Text in a section's colours: while enabled, four passes one pixel to the left, up, right and down in the
@@ -26,6 +26,6 @@ QString CutToFit(const QFontMetrics& metrics, const QString& text, int width);
 
 // The colour disabled text is blended with: the skin's "GLOBALINFO" colour, or the system's button face
 // when there is no skin or it gives none.
-int GlobalColor(const TsSkinContent* skin);
+int GlobalColor(const SkinContent* skin);
 
 }  // namespace TextPainter

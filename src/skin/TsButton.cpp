@@ -1,3 +1,0 @@
-#include "skin/TsButton.h"
-
-TsButton::TsButton(const QString& caption, QWidget* parent) : TsBitBtn(caption, parent) {}

@@ -1,0 +1,42 @@
+#include "skin/controls/TsSpeedButton.h"
+
+#include <QPainter>
+
+#include "skin/controls/PlainLook.h"
+
+TsSpeedButton::TsSpeedButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
+    setText(caption);
+    setFocusPolicy(Qt::NoFocus);
+    skinData_.SetPainter([this](QImage& cache, const BackgroundInfo& background) { PaintSkinned(cache, background); });
+}
+
+int TsSpeedButton::CurrentState() const {
+    if (isDown() || isChecked())
+        return 2;
+    return skinData_.HotNow() ? 1 : 0;
+}
+
+// The caption lies between the background and the border, which is drawn over it without its centre.
+void TsSpeedButton::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
+    const int state = CurrentState();
+    skinData_.PaintBackground(cache, background, state, cache.rect());
+    const int shift = state == 2 ? 1 : 0;
+    {
+        QPainter painter(&cache);
+        skinData_.DrawText(painter, text(), cache.rect().translated(shift, shift), Qt::AlignCenter, state >= 1);
+    }
+    skinData_.PaintBorder(cache, background, false, state, cache.rect());
+}
+
+void TsSpeedButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (skinData_.PaintCached(painter, QStringLiteral("%1%2").arg(CurrentState()).arg(text())))
+        return;
+    const bool hot = skinData_.PointerOver() && isEnabled();
+    PlainLook::PaintButtonFace(painter, rect(), hot, isDown(), 6);
+    QFont captionFont = font();
+    captionFont.setUnderline(hot && skinData_.SkinSection() == QLatin1String("WEBBUTTON"));
+    painter.setFont(captionFont);
+    painter.setPen(isEnabled() ? PlainLook::kText : palette().color(QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0), Qt::AlignCenter, text());
+}

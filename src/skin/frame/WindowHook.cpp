@@ -1,0 +1,40 @@
+#include "skin/frame/WindowHook.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "skin/controls/TsSkinManager.h"
+#include "skin/frame/SkinnedMenu.h"
+#include "skin/frame/TsSkinProvider.h"
+
+void WindowHook::Install() {
+    static WindowHook* hook = nullptr;
+    if (hook || !QCoreApplication::instance())
+        return;
+    hook = new WindowHook(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(hook);
+}
+
+bool WindowHook::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Polish || !watched->isWidgetType())
+        return false;
+    // A popup menu is a window without a frame: its adapter paints it whole.
+    if (auto* menu = qobject_cast<QMenu*>(watched)) {
+        if (!SkinnedMenu::Of(menu))
+            new SkinnedMenu(menu);
+        return false;
+    }
+    auto* form = static_cast<QWidget*>(watched);
+    const Qt::WindowType type = form->windowType();
+    const TsSkinManager* manager = TsSkinManager::DefaultManager();
+    if (!form->isWindow() || (type != Qt::Window && type != Qt::Dialog) || !manager || TsSkinProvider::Of(form))
+        return false;
+    // Message boxes follow the rule for standard dialogs; every other form, modal or not, the rule for forms.
+    const bool messageBox = qobject_cast<QMessageBox*>(form) != nullptr;
+    if (manager->SkinningRules.testFlag(messageBox ? TsSkinManager::srStdDialogs : TsSkinManager::srStdForms))
+        new TsSkinProvider(form);
+    return false;
+}
