@@ -22,6 +22,7 @@
 #include "exam/UfrmMNKS.h"
 #include "exam/UfrmResult.h"
 #include "platform/AppDir.h"
+#include "platform/DrawSeed.h"
 #include "platform/Exception.h"
 #include "platform/FormSnapshot.h"
 #include "platform/MessageBox.h"
@@ -204,6 +205,8 @@ int RunTour(const QString& dir) {
         err << "Cannot create the folder " << dir << "\n";
         return 1;
     }
+    // The same papers and orders in every tour, so that two builds' pictures can be compared.
+    FixDrawSeed(20260401);
     try {
         Snapshot(frmMain, dir);
         frmMain->show();

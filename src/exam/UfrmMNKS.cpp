@@ -3,12 +3,12 @@
 #include <QKeyEvent>
 #include <QRandomGenerator>
 #include <QTimer>
-#include <chrono>
 #include <tuple>
 
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "platform/Application.h"
+#include "platform/DrawSeed.h"
 #include "platform/Fonts.h"
 #include "platform/ImageFormat.h"
 #include "platform/MessageBox.h"
@@ -206,11 +206,10 @@ void TfrmMNKS::OpenQuestionTable() {
     dstTest->Open();
 }
 
-// Seeded from the clock once per paper, so two exams get different papers.
+// Seeded once per paper, so two exams get different papers.
 void TfrmMNKS::MakePaper() {
     qry->SetConnection(dstTest->GetConnection());
-    QRandomGenerator generator(
-        static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    QRandomGenerator generator(DrawSeed());
     const ExamKindInfo* info = FindExamKind(ExamKind);
     if (info == nullptr)
         return;

@@ -1,10 +1,10 @@
 #include "practice/UFrmTest2.h"
 
 #include <QRandomGenerator>
-#include <chrono>
 
 #include "bank/UDM.h"
 #include "platform/Application.h"
+#include "platform/DrawSeed.h"
 #include "skin/controls/TsCheckBox.h"
 
 TfrmTest2::TfrmTest2(QWidget* parent) : TPracticeWindow(QStringLiteral("随机练习"), 192, parent) {
@@ -20,11 +20,10 @@ void TfrmTest2::FormCreate() {
     BuildOrder();
 }
 
-// Seeded from the high-resolution clock at each build, so windows opened one after the other differ.
+// Seeded at each build, so windows opened one after the other differ.
 void TfrmTest2::BuildOrder() {
     const int count = QuestionCount();
-    QRandomGenerator generator(
-        static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    QRandomGenerator generator(DrawSeed());
     FOrder.assign(count, 0);
     for (int& entry : FOrder)
         entry = static_cast<int>(generator.bounded(count));
