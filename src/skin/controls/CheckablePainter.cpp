@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QPainter>
 
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/TsCommonData.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/loading/TsGeneralData.h"
@@ -29,7 +30,7 @@ QString StateKey(const QAbstractButton& button, const TsCommonData& data) {
 void Paint(const QAbstractButton& button, const TsCommonData& data, int glyphIndex, QImage& cache,
            const BackgroundInfo& background) {
     const int state = StateOf(button, data);
-    data.PaintItem(cache, background, true, state, cache.rect());
+    ControlPainter(data).PaintItem(cache, background, true, state, cache.rect());
 
     const SkinContent& skin = data.Manager()->Skin();
     int textLeft = 0;
@@ -42,14 +43,14 @@ void Paint(const QAbstractButton& button, const TsCommonData& data, int glyphInd
         surface.X = -place.left();
         surface.Y = -place.top();
         surface.Ready = true;
-        data.DrawGlyph(cache, glyphIndex, place.topLeft(), state, surface);
+        ControlPainter(data).DrawGlyph(cache, glyphIndex, place.topLeft(), state, surface);
         textLeft = glyph.width() + kGap;
     }
 
     QPainter painter(&cache);
     painter.setFont(button.font());
     const QRect textArea(textLeft, 0, cache.width() - textLeft, cache.height());
-    data.DrawText(painter, button.text(), textArea, Qt::AlignVCenter | Qt::AlignLeft, state >= 1);
+    ControlPainter(data).DrawText(painter, button.text(), textArea, Qt::AlignVCenter | Qt::AlignLeft, state >= 1);
     if (data.FocusFlag() && data.Section().ShowFocus) {
         const QRect text = painter.boundingRect(textArea, Qt::AlignVCenter | Qt::AlignLeft, button.text());
         painter.setPen(QPen(Pixels::ToQColor(data.Section().FontColor), 1, Qt::DotLine));

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/PlainLook.h"
 
 namespace {
@@ -67,15 +68,15 @@ void TsBitBtn::PaintContent(QPainter& painter, const QRect& area, bool down,
 // As a speed button: the caption and glyph lie between the background and the border.
 void TsBitBtn::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
     const int state = CurrentState();
-    skinData_.PaintBackground(cache, background, state, cache.rect());
+    ControlPainter(skinData_).PaintBackground(cache, background, state, cache.rect());
     {
         QPainter painter(&cache);
         painter.setFont(font());
         PaintContent(painter, cache.rect(), state == 2, [&](const QRect& area) {
-            skinData_.DrawText(painter, text(), area, Qt::AlignVCenter | Qt::AlignLeft, state >= 1);
+            ControlPainter(skinData_).DrawText(painter, text(), area, Qt::AlignVCenter | Qt::AlignLeft, state >= 1);
         });
     }
-    skinData_.PaintBorder(cache, background, false, state, cache.rect());
+    ControlPainter(skinData_).PaintBorder(cache, background, false, state, cache.rect());
     if (skinData_.FocusFlag() && skinData_.Section().ShowFocus) {
         constexpr int kFocusMargin = 1;
         QPainter painter(&cache);

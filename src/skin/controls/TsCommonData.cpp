@@ -1,19 +1,14 @@
 #include "skin/controls/TsCommonData.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QWidget>
 
 #include "skin/controls/BackgroundSource.h"
-#include "skin/controls/Fader.h"
-#include "skin/controls/GlowWindow.h"
 #include "skin/controls/SkinCommandEvent.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/loading/SkinNames.h"
 #include "skin/raster/DisabledLook.h"
-#include "skin/raster/ItemPainter.h"
-#include "skin/raster/MaskPainter.h"
 #include "skin/raster/TextPainter.h"
 
 namespace {
@@ -69,6 +64,10 @@ void TsCommonData::SetCustomColor(bool custom) {
 void TsCommonData::SetCustomFont(bool custom) {
     customFont_ = custom;
     MarkStale();
+}
+
+QWidget* TsCommonData::Host() const {
+    return host_;
 }
 
 TsSkinManager* TsCommonData::Manager() const {
@@ -154,10 +153,6 @@ void TsCommonData::ComputeOpaque() {
     opaque_ = section.Transparency == 0 || (section.Transparency == 100 && parentOpaque);
 }
 
-bool TsCommonData::Glowing() const {
-    return glow_ != nullptr;
-}
-
 void TsCommonData::MarkStale() {
     backgroundStale_ = true;
     if (host_)
@@ -215,71 +210,6 @@ SectionLook TsCommonData::PaintLook() const {
     return look;
 }
 
-void TsCommonData::PaintItem(QImage& cache, const BackgroundInfo& background, bool filling, int state,
-                             const QRect& area) const {
-    ItemPainter::PaintItem(Manager()->Skin(), PaintLook(), background, filling, state, cache, area.topLeft(), area);
-}
-
-void TsCommonData::PaintBackground(QImage& cache, const BackgroundInfo& background, int state,
-                                   const QRect& area) const {
-    ItemPainter::PaintBackground(Manager()->Skin(), PaintLook(), background, state, cache, area.topLeft(), area);
-}
-
-void TsCommonData::PaintBorder(QImage& cache, const BackgroundInfo& background, bool filling, int state,
-                               const QRect& area) const {
-    MaskPainter::DrawBorder(cache, area, filling, state, Manager()->Skin(), look_.BorderMaskIdx, background,
-                            QPoint(0, 0));
-}
-
-void TsCommonData::PaintParent(QImage& cache, const BackgroundInfo& background, const QRect& area) const {
-    ItemPainter::PaintParent(cache, area, background, area.topLeft());
-}
-
-void TsCommonData::DrawGlyph(QImage& cache, int maskIndex, QPoint at, int state,
-                             const BackgroundInfo& background) const {
-    MaskPainter::DrawGlyph(cache, at, state, Manager()->Skin(), maskIndex, background, QPoint(0, 0));
-}
-
-const TsGeneralData* TsCommonData::TextSection(bool hot) const {
-    TsSkinManager* manager = Manager();
-    if (!manager || !manager->SkinData().SkinReady)
-        return nullptr;
-    const SkinContent& skin = manager->Skin();
-    const TsGeneralData* own = IsSkinnedNow() ? &Section() : nullptr;
-    const bool ownTransparent = !own || (hot ? own->HotTransparency : own->Transparency) >= 100;
-    if (!(kindCode_ & kfTextFromAncestor) || !ownTransparent)
-        return own;
-    for (QWidget* ancestor = host_->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
-        const int index = SkinCommandEvent::Send(ancestor, cmdSectionIndex, 0, manager) - 1;
-        if (index >= 0 && index < static_cast<int>(skin.Sections.size())) {
-            const TsGeneralData& section = skin.Sections[static_cast<std::size_t>(index)];
-            if (section.Transparency > 50)
-                continue;
-            return section.GiveOwnFont ? &section : own;
-        }
-        if (ancestor->isWindow())
-            break;
-    }
-    return own;
-}
-
-void TsCommonData::DrawText(QPainter& painter, const QString& text, const QRect& area, int flags, bool hot) const {
-    painter.save();
-    QFont font = host_->font();
-    if (hot && skinSection_ == QLatin1String("WEBBUTTON"))
-        font.setUnderline(true);
-    painter.setFont(font);
-    painter.setClipRect(area);
-    const TsGeneralData* section = TextSection(hot);
-    if (customFont_ || !section) {
-        TextPainter::DrawPlain(painter, text, area, flags,
-                               Pixels::FromQColor(host_->palette().color(QPalette::WindowText)));
-    } else {
-        TextPainter::Draw(painter, text, area, flags, *section, hot, host_->isEnabled(), GlobalColor());
-    }
-    painter.restore();
-}
-
 bool TsCommonData::PaintCached(QPainter& painter, const QString& stateKey) {
     if (!IsSkinnedNow())
         return false;
@@ -291,7 +221,7 @@ bool TsCommonData::PaintCached(QPainter& painter, const QString& stateKey) {
     }
     if (backgroundStale_ || cache_.size() != host_->size())
         Compose();
-    painter.drawImage(0, 0, fader_ && fader_->Running() ? fader_->Frame(cache_) : cache_);
+    effects_.Draw(painter, cache_);
     return true;
 }
 
@@ -326,10 +256,8 @@ void TsCommonData::StartFade(bool pressed) {
         MarkStale();
         return;
     }
-    if (!fader_)
-        fader_ = std::make_unique<Fader>(host_);
     const int iterations = Section().FadingIterations;
-    fader_->Start(cache_, pressed ? std::max(1, iterations / 2) : iterations);
+    effects_.StartFade(host_, cache_, pressed ? std::max(1, iterations / 2) : iterations);
     MarkStale();
 }
 
@@ -337,28 +265,14 @@ void TsCommonData::HotChanged(bool pointerOver) {
     pointerOver_ = pointerOver;
     if (kindCode_ & kfTakesHover)
         StartFade(false);
-    UpdateGlow();
-}
-
-void TsCommonData::UpdateGlow() {
-    glow_.reset();
-    const TsSkinManager* manager = Manager();
-    if (!(kindCode_ & kfGlows) || !IsSkinnedNow() || !manager->AllowGlowing || !HotNow() || Section().GlowCount < 1 ||
-        (QApplication::mouseButtons() & Qt::LeftButton) || !host_->isVisible())
-        return;
-    const SkinContent& skin = manager->Skin();
-    const int maskIndex = skin.MaskIndexOf(look_.SectionIdx, skinSection_, QStringLiteral("GLOW0"));
-    const QRect control(host_->mapToGlobal(QPoint(0, 0)), host_->size());
-    const bool topmost = host_->window()->windowFlags() & Qt::WindowStaysOnTopHint;
-    glow_ = GlowWindow::ShowAround(skin, maskIndex, control, Section().GlowMargin, topmost);
+    effects_.UpdateGlow(*this);
 }
 
 void TsCommonData::Clear() {
     look_ = SectionLook{};
     cache_ = QImage();
-    glow_.reset();
-    if (fader_)
-        fader_->Stop();
+    effects_.HideGlow();
+    effects_.StopFade();
 }
 
 bool TsCommonData::HandleCommand(int command, int argument, int& answer) {
@@ -387,8 +301,7 @@ bool TsCommonData::HandleCommand(int command, int argument, int& answer) {
             answer = backgroundStale_ || frozen_ ? 1 : 0;
             return true;
         case cmdStopFading:
-            if (fader_)
-                fader_->Stop();
+            effects_.StopFade();
             break;
         case cmdMarkStale:
             MarkStale();
@@ -446,7 +359,7 @@ bool TsCommonData::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Resize:
         case QEvent::Move:
-            glow_.reset();
+            effects_.HideGlow();
             backgroundStale_ = true;
             for (QWidget* child : host_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 SkinCommandEvent::Send(child, cmdParentChanged, 0, Manager());
@@ -463,12 +376,12 @@ bool TsCommonData::eventFilter(QObject* watched, QEvent* event) {
             MarkStale();
             break;
         case QEvent::MouseButtonPress:
-            glow_.reset();
+            effects_.HideGlow();
             if (kindCode_ & kfTakesHover)
                 StartFade(true);
             break;
         case QEvent::Hide:
-            glow_.reset();
+            effects_.HideGlow();
             break;
         case QEvent::EnabledChange:
         case QEvent::FontChange:

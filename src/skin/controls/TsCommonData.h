@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "skin/controls/BackgroundRequest.h"
+#include "skin/controls/ControlEffects.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/raster/BackgroundInfo.h"
 #include "skin/raster/DisabledLook.h"
@@ -17,13 +18,12 @@
 
 class QPainter;
 class QWidget;
-class Fader;
-class GlowWindow;
 struct TsGeneralData;
 
 // What ties a skinned control to its section of the skin, and the picture the control is composed into.
 // It watches its control's events (skin commands, pointer, focus, size) and keeps the composed picture
-// until something makes it stale, so that an ordinary repaint is one copy of that picture.
+// until something makes it stale, so that an ordinary repaint is one copy of that picture. The steps that
+// paint into that picture are a ControlPainter's; the fade and the glow are its ControlEffects'.
 class TsCommonData : public QObject {
     Q_OBJECT
 
@@ -59,11 +59,15 @@ public:
     int DisabledKind = dkBlended;
 
     const SectionLook& Look() const { return look_; }
+    // The look painting uses: the section's, in the control's own colour when that is custom.
+    SectionLook PaintLook() const;
     int SectionIdx() const { return look_.SectionIdx; }
     const QImage& CacheBitmap() const { return cache_; }
     bool PointerOver() const { return pointerOver_; }
     bool FocusFlag() const { return focusFlag_; }
-    bool Glowing() const;
+    bool Glowing() const { return effects_.Glowing(); }
+    QWidget* Host() const;
+    int KindCode() const { return kindCode_; }
 
     // The manager this control follows: its own, else the default one (possibly none).
     TsSkinManager* Manager() const;
@@ -88,21 +92,10 @@ public:
     // The background the parent shows under this control.
     BackgroundInfo RequestBackground() const;
 
-    // Common steps a control's painter uses.
-    void PaintItem(QImage& cache, const BackgroundInfo& background, bool filling, int state, const QRect& area) const;
-    // The two halves of an item, for controls that draw their caption between them.
-    void PaintBackground(QImage& cache, const BackgroundInfo& background, int state, const QRect& area) const;
-    void PaintBorder(QImage& cache, const BackgroundInfo& background, bool filling, int state, const QRect& area) const;
-    void PaintParent(QImage& cache, const BackgroundInfo& background, const QRect& area) const;
-    void DrawText(QPainter& painter, const QString& text, const QRect& area, int flags, bool hot) const;
-    // The section whose font colours a text uses: the own one, or for the text-taking kinds over a transparent
-    // section that of the nearest ancestor that gives its font; none when neither is skinned.
-    const TsGeneralData* TextSection(bool hot) const;
     // The "GLOBALINFO" colour, or the system's button face when the skin has none.
     int GlobalColor() const;
     // The colour a parent shows under this control when it has no picture to give.
     int ParentColor() const;
-    void DrawGlyph(QImage& cache, int maskIndex, QPoint at, int state, const BackgroundInfo& background) const;
 
     // Starts fading to the newly composed picture, if the section fades.
     void StartFade(bool pressed);
@@ -117,16 +110,13 @@ protected:
 private:
     // After a change of section or manager: the control repaints skinned, or takes its plain look.
     void Reapply();
-    SectionLook PaintLook() const;
     bool HandleCommand(int command, int argument, int& answer);
     void AnswerBackgroundRequest(BackgroundRequest& request);
     int ChildBackgroundColor() const;
     int OwnColor() const;
-    bool BackgroundFollowsParent() const;
     void Compose();
     void ApplyDisabledLook(const BackgroundInfo& background);
     void HotChanged(bool pointerOver);
-    void UpdateGlow();
     void Clear();
     void ComputeOpaque();
 
@@ -145,6 +135,5 @@ private:
     bool focusFlag_ = false;
     Painter paint_;
     QString stateKey_;
-    std::unique_ptr<Fader> fader_;
-    std::unique_ptr<GlowWindow> glow_;
+    ControlEffects effects_;
 };

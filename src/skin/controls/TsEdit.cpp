@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/TsSkinManager.h"
 
 TsEdit::TsEdit(QWidget* parent) : QLineEdit(parent) {
@@ -41,14 +42,15 @@ void TsEdit::UseLook(bool skinned) {
 }
 
 void TsEdit::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
-    skinData_.PaintItem(cache, background, true, skinData_.HotNow() ? 1 : 0, cache.rect());
+    ControlPainter(skinData_).PaintItem(cache, background, true, skinData_.HotNow() ? 1 : 0, cache.rect());
     if (isEnabled())
         return;
     QPainter painter(&cache);
     painter.setFont(font());
     const QMargins margins = textMargins();
-    skinData_.DrawText(painter, displayText(), cache.rect().marginsRemoved(margins).adjusted(2, 0, -2, 0),
-                       Qt::AlignVCenter | Qt::AlignLeft, false);
+    ControlPainter(skinData_).DrawText(painter, displayText(),
+                                       cache.rect().marginsRemoved(margins).adjusted(2, 0, -2, 0),
+                                       Qt::AlignVCenter | Qt::AlignLeft, false);
 }
 
 void TsEdit::paintEvent(QPaintEvent* event) {

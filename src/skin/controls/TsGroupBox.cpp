@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/PlainLook.h"
 
 TsGroupBox::TsGroupBox(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
@@ -32,8 +33,8 @@ QRect TsGroupBox::CaptionRect() const {
 void TsGroupBox::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
     const QRect caption = CaptionRect();
     const int top = caption.height() / 2;
-    skinData_.PaintParent(cache, background, QRect(0, 0, cache.width(), top));
-    skinData_.PaintItem(cache, background, true, 0, QRect(0, top, cache.width(), cache.height() - top));
+    ControlPainter(skinData_).PaintParent(cache, background, QRect(0, 0, cache.width(), top));
+    ControlPainter(skinData_).PaintItem(cache, background, true, 0, QRect(0, top, cache.width(), cache.height() - top));
 
     captionSkin_.RefreshIndexes();
     if (captionSkin_.IsSkinnedNow()) {
@@ -43,10 +44,10 @@ void TsGroupBox::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
         box.X = -caption.left();
         box.Y = -caption.top();
         box.Ready = true;
-        captionSkin_.PaintItem(cache, box, true, skinData_.FocusFlag() ? 1 : 0, caption);
+        ControlPainter(captionSkin_).PaintItem(cache, box, true, skinData_.FocusFlag() ? 1 : 0, caption);
     }
     QPainter painter(&cache);
-    skinData_.DrawText(painter, caption_, caption, Qt::AlignCenter, false);
+    ControlPainter(skinData_).DrawText(painter, caption_, caption, Qt::AlignCenter, false);
 }
 
 void TsGroupBox::paintEvent(QPaintEvent*) {

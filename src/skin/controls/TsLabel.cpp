@@ -2,6 +2,7 @@
 
 #include <QEvent>
 
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/TsSkinManager.h"
 
 TsLabel::TsLabel(const QString& caption, QWidget* parent)
@@ -25,7 +26,7 @@ int TsLabel::TextColor() const {
     int color = Pixels::FromQColor(fontColor_);
     if (useSkinColor_ && manager && manager->SkinData().SkinReady) {
         const SkinContent& skin = manager->Skin();
-        if (const TsGeneralData* section = skinData_.TextSection(false))
+        if (const TsGeneralData* section = ControlPainter(skinData_).TextSection(false))
             color = section->FontColor;
         else if (skin.CachedIndexes.GlobalInfo >= 0)
             color = skin.Sections[static_cast<std::size_t>(skin.CachedIndexes.GlobalInfo)].FontColor;

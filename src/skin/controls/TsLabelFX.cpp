@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/TsSkinManager.h"
 
 TsLabelFX::TsLabelFX(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {
@@ -106,7 +107,7 @@ QImage TsLabelFX::Tint(const ShadowSettings& shadow) const {
 
 QImage TsLabelFX::ComposedShadow(const ShadowSettings& shadow) const {
     QImage picture(size(), QImage::Format_RGB888);
-    skinData_.PaintParent(picture, skinData_.RequestBackground(), picture.rect());
+    ControlPainter(skinData_).PaintParent(picture, skinData_.RequestBackground(), picture.rect());
     const Pixels::Rgb tint = Pixels::FromSkinColor(Pixels::FromQColor(shadow.color));
     Pixels::Transform(picture, picture.rect(),
                       [&](int x, int y, Pixels::Rgb old) { return Pixels::ShadowOver(old, tint, glowMap_.At(x, y)); });

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/TsSkinManager.h"
 
 TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent) {
@@ -12,7 +13,7 @@ TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setFocusPolicy(Qt::ClickFocus);
     skinData_.SetPainter([this](QImage& cache, const BackgroundInfo& background) {
-        skinData_.PaintItem(cache, background, true, skinData_.HotNow() ? 1 : 0, cache.rect());
+        ControlPainter(skinData_).PaintItem(cache, background, true, skinData_.HotNow() ? 1 : 0, cache.rect());
     });
     UseLook(false);
 }

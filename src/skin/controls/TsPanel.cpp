@@ -3,11 +3,12 @@
 #include <QPainter>
 
 #include "skin/controls/BottomAnchor.h"
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/PlainLook.h"
 
 TsPanel::TsPanel(QWidget* parent) : QWidget(parent) {
     skinData_.SetPainter([this](QImage& cache, const BackgroundInfo& background) {
-        skinData_.PaintItem(cache, background, true, 0, cache.rect());
+        ControlPainter(skinData_).PaintItem(cache, background, true, 0, cache.rect());
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/PlainLook.h"
 
 TsSpeedButton::TsSpeedButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
@@ -19,13 +20,14 @@ int TsSpeedButton::CurrentState() const {
 // The caption lies between the background and the border, which is drawn over it without its centre.
 void TsSpeedButton::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
     const int state = CurrentState();
-    skinData_.PaintBackground(cache, background, state, cache.rect());
+    ControlPainter(skinData_).PaintBackground(cache, background, state, cache.rect());
     const int shift = state == 2 ? 1 : 0;
     {
         QPainter painter(&cache);
-        skinData_.DrawText(painter, text(), cache.rect().translated(shift, shift), Qt::AlignCenter, state >= 1);
+        ControlPainter(skinData_).DrawText(painter, text(), cache.rect().translated(shift, shift), Qt::AlignCenter,
+                                           state >= 1);
     }
-    skinData_.PaintBorder(cache, background, false, state, cache.rect());
+    ControlPainter(skinData_).PaintBorder(cache, background, false, state, cache.rect());
 }
 
 void TsSpeedButton::paintEvent(QPaintEvent*) {

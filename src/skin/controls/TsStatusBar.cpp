@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "skin/controls/BottomAnchor.h"
+#include "skin/controls/ControlPainter.h"
 #include "skin/controls/PlainLook.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/raster/MaskPainter.h"
@@ -16,7 +17,7 @@ TsStatusBar::TsStatusBar(QWidget* parent) : QWidget(parent) {
 // One panel over the whole bar, in the section's panel frame when it has one; the text is cut with "..."
 // to fit inside the panel less 2 pixels left, 4 right and 1 at the bottom.
 void TsStatusBar::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
-    skinData_.PaintItem(cache, background, true, 0, cache.rect());
+    ControlPainter(skinData_).PaintItem(cache, background, true, 0, cache.rect());
     const SkinContent& skin = skinData_.Manager()->Skin();
     const int panelMask =
         skin.MaskIndexOf(skinData_.SectionIdx(), skinData_.SkinSection(), QStringLiteral("STATUSPANELMASK"));
@@ -25,8 +26,8 @@ void TsStatusBar::PaintSkinned(QImage& cache, const BackgroundInfo& background) 
     const QRect area = cache.rect().adjusted(2, 0, -4, -1);
     QPainter painter(&cache);
     painter.setFont(font());
-    skinData_.DrawText(painter, TextPainter::CutToFit(painter.fontMetrics(), text_, area.width()), area,
-                       Qt::AlignCenter, false);
+    ControlPainter(skinData_).DrawText(painter, TextPainter::CutToFit(painter.fontMetrics(), text_, area.width()), area,
+                                       Qt::AlignCenter, false);
 }
 
 void TsStatusBar::SetPanelText(const QString& text) {
