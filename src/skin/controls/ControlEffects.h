@@ -7,7 +7,7 @@ class Fader;
 class GlowWindow;
 class QPainter;
 class QWidget;
-class TsCommonData;
+class SkinContent;
 
 // The passing effects of a skinned control: the fade from the picture it showed to its newly composed
 // one, and the glow window around it while it is hot.
@@ -24,8 +24,8 @@ public:
     // Draws the composed picture, or the fade's mix towards it while a fade runs.
     void Draw(QPainter& painter, const QImage& picture) const;
 
-    // Shows the glow around the control of `data` if its section glows and it is hot now; hides it otherwise.
-    void UpdateGlow(const TsCommonData& data);
+    // Shows the glow of mask `maskIndex` around `host`, held off its edges by the section's glow margin.
+    void ShowGlow(const QWidget& host, const SkinContent& skin, int maskIndex, int glowMargin);
     void HideGlow();
     bool Glowing() const { return glow_ != nullptr; }
 

@@ -1,5 +1,6 @@
 #include "skin/controls/TsCommonData.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QWidget>
@@ -265,7 +266,18 @@ void TsCommonData::HotChanged(bool pointerOver) {
     pointerOver_ = pointerOver;
     if (kindCode_ & kfTakesHover)
         StartFade(false);
-    effects_.UpdateGlow(*this);
+    UpdateGlow();
+}
+
+void TsCommonData::UpdateGlow() {
+    effects_.HideGlow();
+    const TsSkinManager* manager = Manager();
+    if (!(kindCode_ & kfGlows) || !IsSkinnedNow() || !manager->AllowGlowing || !HotNow() || Section().GlowCount < 1 ||
+        (QApplication::mouseButtons() & Qt::LeftButton) || !host_->isVisible())
+        return;
+    const SkinContent& skin = manager->Skin();
+    effects_.ShowGlow(*host_, skin, skin.MaskIndexOf(look_.SectionIdx, skinSection_, QStringLiteral("GLOW0")),
+                      Section().GlowMargin);
 }
 
 void TsCommonData::Clear() {

@@ -117,6 +117,7 @@ private:
     void Compose();
     void ApplyDisabledLook(const BackgroundInfo& background);
     void HotChanged(bool pointerOver);
+    void UpdateGlow();
     void Clear();
     void ComputeOpaque();
 
