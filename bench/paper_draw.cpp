@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "BankWriter.h"
+#include "bank/BankConnection.h"
 #include "bank/UDM.h"
 #include "paper/PaperComposer.h"
 #include "platform/Connection.h"
@@ -34,7 +35,7 @@ public:
             }
         }
         const QString file = dir_.filePath(QStringLiteral("t1.mdb"));
-        BankWriter::write(file, questions, QString::fromLatin1(TDM::kDatabasePassword), true);
+        BankWriter::write(file, questions, QString::fromLatin1(BankConnection::kDatabasePassword), true);
         TDM::OpenDatabase(&connection, file);
         qry.SetConnection(&connection);
     }

@@ -13,6 +13,8 @@
 
 #include "BankWriter.h"
 #include "app/UfrmRecords.h"
+#include "bank/BankConnection.h"
+#include "bank/BankQueries.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "platform/Connection.h"
@@ -96,10 +98,10 @@ struct OneQuestionBank {
     OneQuestionBank() {
         const QString file = dir.filePath(QStringLiteral("t1.mdb"));
         BankWriter::write(file, {{1001, 1, QStringLiteral("题"), {"甲", "乙", "丙", "丁"}, 2, "", ""}},
-                          QString::fromLatin1(TDM::kDatabasePassword), true);
+                          QString::fromLatin1(BankConnection::kDatabasePassword), true);
         TDM::OpenDatabase(&connection, file);
         dataset.SetConnection(&connection);
-        dataset.SetSQL(TDM::QuestionTableSql());
+        dataset.SetSQL(BankQueries::QuestionTableSql());
         dataset.Open();
     }
     QTemporaryDir dir;

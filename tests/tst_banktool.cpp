@@ -11,6 +11,7 @@
 #include <map>
 
 #include "TestSupport.h"
+#include "bank/BankConnection.h"
 #include "bank/UDM.h"
 #include "platform/Connection.h"
 #include "platform/GbkText.h"
@@ -280,7 +281,7 @@ void BankToolTest::exportAndImportKeepEverything() {
         TDM::OpenDatabase(&connection, original);
         connection.Execute(QStringLiteral("update JD set 进度=17 where 名称='3'; insert into JD values('自定', 4)"));
     } else {
-        BankWriter::write(original, MixedQuestions(), TDM::kDatabasePassword, false);
+        BankWriter::write(original, MixedQuestions(), BankConnection::kDatabasePassword, false);
     }
 
     QCOMPARE(BankTool({"export", original, dir.File("bank.json")}).exitCode, 0);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "bank/BankConnection.h"
 #include "bank/ProgressStore.h"
-#include "bank/UDM.h"
 #include "platform/Connection.h"
 #include "platform/Exception.h"
 #include "platform/Query.h"
@@ -24,7 +24,7 @@ const QString kSaverSwitch = QStringLiteral("--save");
 // written to stderr. Its exit code is the number of failed saves.
 int RunSaver(const QString& bank, const QString& key, int count) {
     Connection connection;
-    connection.SetConnectionString(TDM::ConnectionStringFor(bank));
+    connection.SetConnectionString(BankConnection::ConnectionStringFor(bank));
     int failed = 0;
     for (int position = 1; position <= count; ++position) {
         try {
@@ -69,7 +69,7 @@ void ConcurrentSavesTest::noSaveIsLost() {
                  saver->readAllStandardError().constData());
     }
     Connection connection;
-    connection.SetConnectionString(TDM::ConnectionStringFor(bank));
+    connection.SetConnectionString(BankConnection::ConnectionStringFor(bank));
     for (int program = 0; program < kPrograms; ++program)
         QCOMPARE(Saved(connection, QString::number(program)), kSavesEach);
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "TestSupport.h"
+#include "bank/BankConnection.h"
+#include "bank/BankQueries.h"
 #include "bank/BankSchema.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
@@ -34,7 +36,7 @@ int QuestionCount(Connection* connection) {
 // A connection to `file` that opens it as it stands, without the data module's schema check.
 struct RawBank {
     explicit RawBank(const QString& file) {
-        connection.SetConnectionString(TDM::ConnectionStringFor(file));
+        connection.SetConnectionString(BankConnection::ConnectionStringFor(file));
         connection.Open();
     }
     Connection connection;
@@ -94,7 +96,7 @@ private slots:
 
 void DataModuleTest::connectionStringCarriesFileAndPassword() {
     QCOMPARE(
-        TDM::ConnectionStringFor(QStringLiteral("/驾校 程序/t1.mdb")),
+        BankConnection::ConnectionStringFor(QStringLiteral("/驾校 程序/t1.mdb")),
         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/驾校 程序/t1.mdb;Persist Security Info=False;"
                        "Jet OLEDB:Database Password=kq731"));
 }
@@ -137,7 +139,7 @@ void DataModuleTest::missingBankFailsAtStartUpAndOpensLater() {
 void DataModuleTest::wrongPasswordFailsLikeAMissingFile() {
     TestAppDir dir;
     TDM dm;
-    dm.ADOCON->SetConnectionString(TDM::ConnectionStringFor(dir.File("t1.mdb")).replace("kq731", "guess"));
+    dm.ADOCON->SetConnectionString(BankConnection::ConnectionStringFor(dir.File("t1.mdb")).replace("kq731", "guess"));
     QVERIFY_THROWS_EXCEPTION(DatabaseError, dm.ADOCON->Open());
     try {
         dm.ADOCON->Open();
@@ -165,7 +167,7 @@ void DataModuleTest::olderBankIsUpgradedWithItsData() {
         Query query;
         RawBank bank(file);
         query.SetConnection(&bank.connection);
-        query.SetSQL(TDM::QuestionTableSql());
+        query.SetSQL(BankQueries::QuestionTableSql());
         query.Open();
         QCOMPARE(TQuestion::Read(query).jiexi, QString());
     }
@@ -192,7 +194,7 @@ void DataModuleTest::newerBankIsRefused() {
     // Nor is it read by the first query after the failure, which opens the connection again.
     Query query;
     query.SetConnection(&connection);
-    query.SetSQL(TDM::QuestionTableSql());
+    query.SetSQL(BankQueries::QuestionTableSql());
     QVERIFY_THROWS_EXCEPTION(DatabaseError, query.Open());
     QVERIFY(!connection.Connected());
 }
@@ -218,11 +220,13 @@ void DataModuleTest::failedUpgradeLeavesTheFileAsItWas() {
 void DataModuleTest::questionsOfAllOrOneChapterInOrder_data() {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QList<int>>("ids");
-    QTest::newRow("all chapters") << TDM::AllQuestionsSql() << QList<int>{1001, 1002, 3001, 3002, 10001};
-    QTest::newRow("chapter 1") << TDM::AllQuestionsSql() + TDM::ChapterFilter("1") << QList<int>{1001, 1002};
-    QTest::newRow("chapter 10") << TDM::AllQuestionsSql() + TDM::ChapterFilter("10") << QList<int>{10001};
-    QTest::newRow("paper chapter 3") << TDM::ChapterQuestionIdsSql(3) << QList<int>{3001, 3002};
-    QTest::newRow("empty chapter") << TDM::ChapterQuestionIdsSql(2) << QList<int>{};
+    QTest::newRow("all chapters") << BankQueries::AllQuestionsSql() << QList<int>{1001, 1002, 3001, 3002, 10001};
+    QTest::newRow("chapter 1") << BankQueries::AllQuestionsSql() + BankQueries::ChapterFilter("1")
+                               << QList<int>{1001, 1002};
+    QTest::newRow("chapter 10") << BankQueries::AllQuestionsSql() + BankQueries::ChapterFilter("10")
+                                << QList<int>{10001};
+    QTest::newRow("paper chapter 3") << BankQueries::ChapterQuestionIdsSql(3) << QList<int>{3001, 3002};
+    QTest::newRow("empty chapter") << BankQueries::ChapterQuestionIdsSql(2) << QList<int>{};
 }
 
 // The bank is written out of ID order; every query still yields its chapter's questions by ascending ID.

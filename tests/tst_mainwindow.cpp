@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
+#include "bank/BankConnection.h"
 #include "bank/UDM.h"
 #include "platform/Connection.h"
 #include "platform/Exception.h"
@@ -334,7 +335,7 @@ void MainWindowTest::windowsOfABankThatFailedSaySoOnce() {
         QVERIFY(QFile::remove(file));
     } else {
         Connection raw;
-        raw.SetConnectionString(TDM::ConnectionStringFor(file));
+        raw.SetConnectionString(BankConnection::ConnectionStringFor(file));
         raw.Execute(QStringLiteral("update qv_meta set value='99' where name='schema_version'"));
     }
     TDM dm;

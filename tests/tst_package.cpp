@@ -12,6 +12,7 @@
 
 #include "TestSupport.h"
 #include "app/Upublic.h"
+#include "bank/BankQueries.h"
 #include "bank/UDM.h"
 #include "platform/AppDir.h"
 #include "practice/UfrmTest.h"
@@ -82,8 +83,8 @@ void SetWritable(const QString& root, bool writable) {
 // The sequential practice of the whole bank (key "0") or of one chapter, as the main window opens it.
 std::unique_ptr<TfrmTest> OpenPractice(const QString& key) {
     auto window = std::make_unique<TfrmTest>();
-    window->SetBaseSql(TDM::AllQuestionsSql());
-    window->SetFilter(key == "0" ? QString() : TDM::ChapterFilter(key));
+    window->SetBaseSql(BankQueries::AllQuestionsSql());
+    window->SetFilter(key == "0" ? QString() : BankQueries::ChapterFilter(key));
     window->SetProgressKey(key);
     window->show();
     return window;

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "TestSupport.h"
-#include "bank/UDM.h"
+#include "bank/BankConnection.h"
 #include "platform/Connection.h"
 #include "platform/Query.h"
 
@@ -24,7 +24,7 @@ QStringList ShippedPictures() {
 
 QStringList NamedPictures(const QString& bank) {
     Connection connection;
-    connection.SetConnectionString(TDM::ConnectionStringFor(BuiltAppDir() + bank));
+    connection.SetConnectionString(BankConnection::ConnectionStringFor(BuiltAppDir() + bank));
     QStringList names;
     for (const auto& row : connection.Select(QStringLiteral("select distinct bmp from question where bmp <> ''")).rows)
         names.append(row.front().toString());
@@ -52,7 +52,7 @@ void TstPictures::everyNamedPictureFitsTheBox_data() {
 void TstPictures::everyNamedPictureFitsTheBox() {
     QFETCH(QString, bank);
     Connection connection;
-    connection.SetConnectionString(TDM::ConnectionStringFor(BuiltAppDir() + bank));
+    connection.SetConnectionString(BankConnection::ConnectionStringFor(BuiltAppDir() + bank));
     Query query;
     query.SetConnection(&connection);
     query.SetSQL(QStringLiteral("select * from question where bmp <> ''"));
@@ -73,7 +73,7 @@ void TstPictures::everyNamedPictureFitsTheBox() {
 // picture.
 void TstPictures::sequentialPracticeOpensOnAPictureQuestion() {
     Connection connection;
-    connection.SetConnectionString(TDM::ConnectionStringFor(BuiltAppDir() + QStringLiteral("t1.mdb")));
+    connection.SetConnectionString(BankConnection::ConnectionStringFor(BuiltAppDir() + QStringLiteral("t1.mdb")));
     Query query;
     query.SetConnection(&connection);
     query.SetSQL(QStringLiteral("select * from question where 1=1"));

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "bank/BankConnection.h"
 #include "bank/ProgressStore.h"
 #include "bank/UDM.h"
 #include "platform/AppDir.h"
@@ -114,7 +115,7 @@ void UserProgressTest::savedInTheUsersFolderBankUntouched() {
     QVERIFY(QFile::setPermissions(program.dir.Path(), kWritable));
     {
         Connection older;
-        older.SetConnectionString(TDM::ConnectionStringFor(program.dir.File("t1.mdb")));
+        older.SetConnectionString(BankConnection::ConnectionStringFor(program.dir.File("t1.mdb")));
         older.Execute(QStringLiteral("alter table question drop column jiexi"));
         older.Execute(QStringLiteral("delete from qv_meta where name='schema_version'"));
     }
@@ -271,7 +272,7 @@ void UserProgressTest::twoProgramsSaveAtOnce() {
     QCOMPARE(program.Read("1"), kSaves - 1);
     QCOMPARE(program.Read("2"), kSaves - 1);
     Connection progress;
-    progress.SetConnectionString(TDM::ConnectionStringFor(DataFolder(homes) + "/progress.db"));
+    progress.SetConnectionString(BankConnection::ConnectionStringFor(DataFolder(homes) + "/progress.db"));
     QCOMPARE(progress.Select("pragma integrity_check").rows.front().front().toString(), QStringLiteral("ok"));
 }
 

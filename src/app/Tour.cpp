@@ -15,8 +15,8 @@
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
 #include "app/UfrmRecords.h"
+#include "bank/BankQueries.h"
 #include "bank/TQuestion.h"
-#include "bank/UDM.h"
 #include "browse/BrowserEngine.h"
 #include "browse/UfrmBrowse.h"
 #include "exam/UfrmMNKS.h"
@@ -64,7 +64,7 @@ bool ShowsFourOptionsAndAPicture(const TPracticeWindow& window) {
 
 void ShowPracticeWindows(const QString& dir) {
     auto sequential = std::make_unique<TfrmTest>(frmMain);
-    sequential->SetBaseSql(TDM::AllQuestionsSql());
+    sequential->SetBaseSql(BankQueries::AllQuestionsSql());
     sequential->SetProgressKey(QStringLiteral("0"));
     Snapshot(sequential.get(), dir);
     // The hint given, with the explanation of the answer under the question.

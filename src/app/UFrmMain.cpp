@@ -10,6 +10,7 @@
 #include "app/UfrmRecords.h"
 #include "app/Upublic.h"
 #include "app/WindowSlot.h"
+#include "bank/BankQueries.h"
 #include "bank/UDM.h"
 #include "browse/UfrmBrowse.h"
 #include "exam/UfrmMNKS.h"
@@ -241,13 +242,13 @@ void TfrmMain::sBitBtn2Click() {
 
 void TfrmMain::N10Click(const QAction* item) {
     const QString chapter = QString::number(ItemTag(item));
-    ShowSequentialPractice(TDM::ChapterFilter(chapter), chapter);
+    ShowSequentialPractice(BankQueries::ChapterFilter(chapter), chapter);
 }
 
 void TfrmMain::ShowSequentialPractice(const QString& filter, const QString& progressKey) {
     DM->OpenBankFor(false);
     WindowSlot<TfrmTest> practice(frmTest, new TfrmTest(this));
-    practice->SetBaseSql(TDM::AllQuestionsSql());
+    practice->SetBaseSql(BankQueries::AllQuestionsSql());
     practice->SetFilter(filter);
     practice->SetProgressKey(progressKey);
     practice->exec();
@@ -276,7 +277,7 @@ void TfrmMain::btnRecordsClick() {
     const auto showStatus = qScopeGuard([this] { ShowStatus(); });
     WindowSlot<TfrmRecords> window(frmRecords, new TfrmRecords(*Records, this));
     window->practiseChapter = [this](const QString& chapter) {
-        ShowSequentialPractice(TDM::ChapterFilter(chapter), chapter);
+        ShowSequentialPractice(BankQueries::ChapterFilter(chapter), chapter);
     };
     window->practiseList = [this](const QString& caption, int bank, const std::vector<int>& ids) {
         ShowQuestionList(caption, bank, ids);

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "bank/BankConnection.h"
+#include "bank/BankQueries.h"
 #include "bank/BankSchema.h"
 #include "bank/UserProgressStore.h"
 #include "platform/AppDir.h"
@@ -40,12 +42,6 @@ QString TDM::BankFile(bool motorcycleBank) {
     return AppDir() + (motorcycleBank ? "t2.mdb" : "t1.mdb");
 }
 
-QString TDM::ConnectionStringFor(const QString& fileName, bool readOnly) {
-    return QStringLiteral("Provider=%1;Data Source=%2;Persist Security Info=False;Jet OLEDB:Database Password=%3%4")
-        .arg(QLatin1String(Connection::kProvider), fileName, QLatin1String(kDatabasePassword),
-             readOnly ? QStringLiteral(";Mode=Read") : QString());
-}
-
 void TDM::OpenDatabase(Connection* connection, const QString& fileName, bool readOnly) {
     UseBank(connection, fileName, readOnly);
     connection->Open();
@@ -53,7 +49,7 @@ void TDM::OpenDatabase(Connection* connection, const QString& fileName, bool rea
 
 // A bank refused or not brought up to date is closed again, as one that failed to open.
 void TDM::UseBank(Connection* connection, const QString& fileName, bool readOnly) {
-    connection->SetConnectionString(ConnectionStringFor(fileName, readOnly));
+    connection->SetConnectionString(BankConnection::ConnectionStringFor(fileName, readOnly));
     connection->SetOpenCheck([fileName](Connection& opened) { BankSchema::Schema().BringUpToDate(opened, fileName); });
 }
 
@@ -69,36 +65,7 @@ void TDM::OpenBankFor(bool motorcycleBank) {
 
 void TDM::UseQuestionTable(Query* dataset, bool motorcycleBank) const {
     dataset->SetConnection(motorcycleBank ? MT : ADOCON);
-    dataset->SetSQL(QuestionTableSql());
-}
-
-QString TDM::QuestionTableSql() {
-    return QStringLiteral("select * from question");
-}
-
-// ID is the table's row key, so rows come in ID order without an "order by" (which would stop a filter from
-// being appended).
-QString TDM::AllQuestionsSql() {
-    return QStringLiteral("select * from question where 1=1");
-}
-
-QString TDM::ChapterFilter(const QString& chapter) {
-    return QStringLiteral(" and ZhanJie='") + chapter + QStringLiteral("'");
-}
-
-QString TDM::QuestionIdsFilter(const std::vector<int>& ids) {
-    QStringList numbers;
-    for (int id : ids)
-        numbers << QString::number(id);
-    return QStringLiteral(" and ID in (") + numbers.join(u',') + u')';
-}
-
-QString TDM::ChapterQuestionIdsSql(int chapter) {
-    return QStringLiteral("select ID from question where zhanjie='%1'").arg(chapter);
-}
-
-QString TDM::QuestionIdFilter(int id) {
-    return QStringLiteral("ID=%1").arg(id);
+    dataset->SetSQL(BankQueries::QuestionTableSql());
 }
 
 int TDM::ReadProgress(const QString& key) {

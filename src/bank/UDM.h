@@ -13,9 +13,6 @@ class TDM : public QObject {
     Q_OBJECT
 
 public:
-    // The password both bank files carry.
-    static constexpr const char* kDatabasePassword = "kq731";
-
     // Creates the components, closed but each with its file's connection string; DataModuleCreate opens them.
     // When the program is installed (DataFolders::Installed) the banks are opened read-only, and the progress of
     // t1.mdb is kept in the user's own progress database (UserProgressStore) instead of its table JD.
@@ -38,22 +35,9 @@ public:
     // Opens the bank a window of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb) needs, before the
     // window is made. A bank that cannot be opened raises DatabaseError saying so in Chinese, with the reason after.
     void OpenBankFor(bool motorcycleBank);
-    static QString ConnectionStringFor(const QString& fileName, bool readOnly = false);
 
     // Points `dataset` at table question of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb).
     void UseQuestionTable(Query* dataset, bool motorcycleBank) const;
-    // Every row of table question.
-    static QString QuestionTableSql();
-    // The questions of all chapters by ascending ID; ChapterFilter, appended, keeps one chapter's.
-    static QString AllQuestionsSql();
-    static QString ChapterFilter(const QString& chapter);
-    // Appended to AllQuestionsSql, keeps the questions with these IDs.
-    static QString QuestionIdsFilter(const std::vector<int>& ids);
-    // The IDs of one chapter's questions, by ascending ID: what the paper composer draws from.
-    static QString ChapterQuestionIdsSql(int chapter);
-    // The dataset filter that shows only the question with this ID.
-    static QString QuestionIdFilter(int id);
-
     // The saved position of the practice with this key in table JD, or in the user's progress database when
     // installed; 0 when none is saved.
     int ReadProgress(const QString& key);

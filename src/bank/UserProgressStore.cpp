@@ -4,9 +4,10 @@
 #include <QDir>
 #include <QFile>
 
+#include "bank/BankConnection.h"
+#include "bank/BankQueries.h"
 #include "bank/ProgressSchema.h"
 #include "bank/SqlText.h"
-#include "bank/UDM.h"
 #include "platform/Connection.h"
 #include "platform/DataFolders.h"
 #include "platform/DatabaseFile.h"
@@ -23,11 +24,11 @@ constexpr int kBusyTimeoutMs = 10000;
 
 // The chapter filter of the practice saved under `key`, to append to a query of table question.
 QString PracticeFilter(const QString& key) {
-    return key == u'0' ? QString() : TDM::ChapterFilter(key);
+    return key == u'0' ? QString() : BankQueries::ChapterFilter(key);
 }
 
 DatabaseSchema Schema() {
-    return ProgressSchema::Schema(QLatin1String(TDM::kDatabasePassword));
+    return ProgressSchema::Schema(QLatin1String(BankConnection::kDatabasePassword));
 }
 
 }  // namespace
@@ -85,7 +86,7 @@ void UserProgressStore::Open() {
 // A damaged file may still open; SQLite's quick check reads every page of it.
 void UserProgressStore::Connect() {
     const QString file = FileName();
-    progress_->SetConnectionString(TDM::ConnectionStringFor(file, !writable_));
+    progress_->SetConnectionString(BankConnection::ConnectionStringFor(file, !writable_));
     try {
         const ResultSet check = progress_->Select(QStringLiteral("pragma quick_check"));
         if (check.rows.empty() || check.rows.front().front().toString() != QLatin1String("ok")) {

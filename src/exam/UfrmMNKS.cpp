@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <tuple>
 
+#include "bank/BankQueries.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "platform/Application.h"
@@ -219,7 +220,7 @@ void TfrmMNKS::MakePaper() {
 
 void TfrmMNKS::ShowQuestion(int n) {
     dstTest->SetFiltered(false);
-    dstTest->SetFilter(TDM::QuestionIdFilter(FPaperIDs[n]));
+    dstTest->SetFilter(BankQueries::QuestionIdFilter(FPaperIDs[n]));
     dstTest->SetFiltered(true);
     lblNo->SetCaption(QString::number(n));
     lblExt->SetCaption(QString::number(kPaperSize + 1 - n));

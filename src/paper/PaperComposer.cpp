@@ -3,7 +3,7 @@
 #include <QSet>
 #include <algorithm>
 
-#include "bank/UDM.h"
+#include "bank/BankQueries.h"
 #include "platform/Exception.h"
 #include "platform/Query.h"
 
@@ -16,7 +16,7 @@ bool PaperComposer::IsNewQuestion(const ExamPaper& paper, int id) {
 void PaperComposer::OpenChapter(int chapter) {
     qry_.Close();
     qry_.SetSQL(QString());
-    qry_.SetSQL(TDM::ChapterQuestionIdsSql(chapter));
+    qry_.SetSQL(BankQueries::ChapterQuestionIdsSql(chapter));
     qry_.Open();
 }
 

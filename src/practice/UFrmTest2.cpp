@@ -2,7 +2,7 @@
 
 #include <QRandomGenerator>
 
-#include "bank/UDM.h"
+#include "bank/BankQueries.h"
 #include "platform/Application.h"
 #include "platform/DrawSeed.h"
 #include "skin/controls/TsCheckBox.h"
@@ -13,7 +13,7 @@ TfrmTest2::TfrmTest2(QWidget* parent) : TPracticeWindow(QStringLiteral("随机�
 }
 
 void TfrmTest2::FormCreate() {
-    FBaseSql = TDM::AllQuestionsSql();
+    FBaseSql = BankQueries::AllQuestionsSql();
     FFilter.clear();
     FPosition = 0;
     OpenQuestions();

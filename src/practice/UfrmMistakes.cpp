@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "bank/BankQueries.h"
 #include "bank/UDM.h"
 #include "platform/Query.h"
 #include "skin/controls/TsCheckBox.h"
@@ -11,8 +12,8 @@ TfrmMistakes::TfrmMistakes(const QString& caption, int bank, std::vector<int> id
     setObjectName("frmMistakes");
     FBank = bank;
     DM->UseQuestionTable(dstTest, bank == 2);
-    FBaseSql = TDM::AllQuestionsSql();
-    FFilter = TDM::QuestionIdsFilter(FIds);
+    FBaseSql = BankQueries::AllQuestionsSql();
+    FFilter = BankQueries::QuestionIdsFilter(FIds);
 }
 
 // The result comes by ID; the positions follow the list.

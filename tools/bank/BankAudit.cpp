@@ -1,9 +1,9 @@
 #include "BankAudit.h"
+#include "bank/BankQueries.h"
 
 #include <QFileInfo>
 #include <QHash>
 
-#include "bank/UDM.h"
 #include "platform/Query.h"
 
 namespace BankAudit {
@@ -46,7 +46,7 @@ void AuditRow(Query& qry, const QString& imageFolder, const QHash<QString, int>&
 std::vector<Problem> Run(Connection& connection, const QString& imageFolder) {
     Query qry;
     qry.SetConnection(&connection);
-    qry.SetSQL(TDM::QuestionTableSql());
+    qry.SetSQL(BankQueries::QuestionTableSql());
     qry.Open();
     QHash<QString, int> idCounts;
     qry.First();

@@ -19,7 +19,7 @@
 #include "BankCsv.h"
 #include "BankFolder.h"
 #include "BankJson.h"
-#include "bank/UDM.h"
+#include "bank/BankConnection.h"
 #include "platform/AppDir.h"
 #include "platform/Connection.h"
 #include "platform/Exception.h"
@@ -175,7 +175,8 @@ int Import(const QString& input, const QString& bank) {
         throw Exception(input + QStringLiteral("：") + error.Message());
     }
     RefuseReadOnly(bank);
-    BankWriter::write(bank, contents.questions, QString::fromLatin1(TDM::kDatabasePassword), contents.progress);
+    BankWriter::write(bank, contents.questions, QString::fromLatin1(BankConnection::kDatabasePassword),
+                      contents.progress);
     return 0;
 }
 
