@@ -8,7 +8,8 @@ class Connection;
 class Query;
 
 // The data module: the connections to the two question databases, open from start-up to the end of
-// the program, and the query of the progress lookup. Every statement the windows run on a bank is written here.
+// the program, and the query of the progress lookup. The statements the windows run on a bank are
+// BankQueries'.
 class TDM : public QObject {
     Q_OBJECT
 
