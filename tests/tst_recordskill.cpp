@@ -61,6 +61,23 @@ struct Reported {
     }
 };
 
+// When a recording program is killed: once it has reported this many answers, and this long after.
+struct KillMoment {
+    int answers = 0;
+    unsigned long microseconds = 0;
+};
+
+// The first program is killed at any moment of its start, while it may still be making the records file. The
+// others once they have kept a few answers, a moment later, so that they are killed in the middle of what they
+// do; every other one just as it has given the last answer of an exam, so that it is killed keeping the exam.
+KillMoment ChooseKillMoment(int run, QRandomGenerator& random) {
+    if (run == 0)
+        return {0, random.bounded(50000U)};
+    const int exams = random.bounded(1, 4);
+    return {run % 2 == 0 ? random.bounded(1, exams * kQuestionsPerExam) : exams * kQuestionsPerExam,
+            random.bounded(3000U)};
+}
+
 int Count(RecordsDatabase& records, const QString& sql) {
     return records.Db().Select(sql).rows.front().front().toInt();
 }
@@ -74,7 +91,7 @@ private slots:
 };
 
 void RecordsKillTest::killedProgramLosesAtMostTheAnswerItWrote() {
-    constexpr int kKills = 10;
+    constexpr int kKills = 20;
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("records.db"));
     QRandomGenerator random(17);
@@ -84,17 +101,14 @@ void RecordsKillTest::killedProgramLosesAtMostTheAnswerItWrote() {
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(QCoreApplication::applicationFilePath(), {QLatin1String(kRecordArgument), file});
         QVERIFY(program.waitForStarted());
-        // Once it has kept a few answers, a moment later, so that it is killed in the middle of what it does; every
-        // other time just as it has given the last answer of an exam, so that it is killed keeping the exam.
-        const int examsToGo = random.bounded(1, 4);
-        const int goal = reported.answers + (run % 2 == 0 ? random.bounded(1, examsToGo * kQuestionsPerExam)
-                                                          : examsToGo * kQuestionsPerExam);
+        const KillMoment moment = ChooseKillMoment(run, random);
+        const int goal = reported.answers + moment.answers;
         while (reported.answers < goal) {
             QVERIFY2(program.state() == QProcess::Running && program.waitForReadyRead(60000),
                      "the recording program stopped before it was killed");
             reported.Read(program);
         }
-        QThread::usleep(random.bounded(3000));
+        QThread::usleep(moment.microseconds);
         ::kill(pid_t(program.processId()), SIGKILL);
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitStatus(), QProcess::CrashExit);
