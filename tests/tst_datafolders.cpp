@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "StoredCentreInfo.h"
 #include "TestSupport.h"
 #include "app/UfrmConfig.h"
 #include "app/Upublic.h"
@@ -24,12 +25,6 @@ void Write(const TestHomes& homes, const QString& name, const QString& text) {
     QFile file(homes.Path(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(EncodeGbk(text));
-}
-
-CentreInfo Read() {
-    CentreInfo info;
-    ReadConfig(info.name, info.tel, info.adds);
-    return info;
 }
 }  // namespace
 
@@ -77,19 +72,19 @@ void DataFoldersTest::installedSettingsLayerUserOverSystem() {
     Write(homes, "etc/xdg/quorvane/config.ini", "[config]\r\nname=平安驾校\r\ntel=010-1\r\n");
     QVERIFY(QFile::setPermissions(dir.Path(), kReadOnlyFolder));
 
-    CentreInfo info = Read();
+    CentreInfo info = StoredCentreInfo();
     QCOMPARE(info.name, QStringLiteral("平安驾校"));
     QCOMPARE(info.tel, QStringLiteral("010-1"));
     QCOMPARE(info.adds, DefaultCentreInfo().adds);
 
     // The user's own file overrides the computer's key by key.
     Write(homes, "first/.config/quorvane/config.ini", "[config]\r\ntel=\r\n");
-    info = Read();
+    info = StoredCentreInfo();
     QCOMPARE(info.name, QStringLiteral("平安驾校"));
     QCOMPARE(info.tel, QString());
 
     WriteConfig("分校", "2", "幸福路1号");
-    info = Read();
+    info = StoredCentreInfo();
     QCOMPARE(info.name, QStringLiteral("分校"));
     QCOMPARE(info.adds, QStringLiteral("幸福路1号"));
     QVERIFY(!QFile::exists(dir.File("config.ini")));
@@ -102,10 +97,10 @@ void DataFoldersTest::eachUserKeepsTheirOwnSettings() {
     QVERIFY(QFile::setPermissions(dir.Path(), kReadOnlyFolder));
     WriteConfig("第一位", "1", "");
     homes.Use("second");
-    QCOMPARE(Read().name, DefaultCentreInfo().name);
+    QCOMPARE(StoredCentreInfo().name, DefaultCentreInfo().name);
     WriteConfig("第二位", "2", "");
     homes.Use("first");
-    QCOMPARE(Read().name, QStringLiteral("第一位"));
+    QCOMPARE(StoredCentreInfo().name, QStringLiteral("第一位"));
     QVERIFY(QFile::setPermissions(dir.Path(), kWritableFolder));
 }
 
@@ -122,7 +117,7 @@ void DataFoldersTest::unwritableHomeIsReportedAndLosesNothing() {
         message = error.Message();
     }
     QCOMPARE(message, "Unable to write to " + homes.Path("first/.config/quorvane/config.ini"));
-    QCOMPARE(Read().name, QStringLiteral("旧名"));
+    QCOMPARE(StoredCentreInfo().name, QStringLiteral("旧名"));
     QVERIFY(QFile::setPermissions(homes.Path("first/.config/quorvane"), kWritableFolder));
     QVERIFY(QFile::setPermissions(dir.Path(), kWritableFolder));
 }

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+#include "StoredCentreInfo.h"
 #include "TestSupport.h"
 #include "app/Upublic.h"
 #include "bank/BankQueries.h"
@@ -118,12 +119,6 @@ struct ProgramStart {
 
     std::unique_ptr<TDM> dm;
 };
-
-CentreInfo Settings() {
-    CentreInfo info;
-    ReadConfig(info.name, info.tel, info.adds);
-    return info;
-}
 }  // namespace
 
 class PackageTest : public QObject {
@@ -212,7 +207,7 @@ void PackageTest::eachHomeKeepsItsOwnSettingsAndProgress() {
     homes.Use("second");
     {
         const ProgramStart second;
-        QCOMPARE(Settings().name, DefaultCentreInfo().name);
+        QCOMPARE(StoredCentreInfo().name, DefaultCentreInfo().name);
         QCOMPARE(OpensAt("0"), QStringLiteral("1"));
         WriteConfig(QStringLiteral("第二驾校"), QStringLiteral("222"), QString());
         SaveAt("0", 9);
@@ -221,14 +216,14 @@ void PackageTest::eachHomeKeepsItsOwnSettingsAndProgress() {
     homes.Use("first");
     {
         const ProgramStart again;
-        QCOMPARE(Settings().name, QStringLiteral("第一驾校"));
+        QCOMPARE(StoredCentreInfo().name, QStringLiteral("第一驾校"));
         QCOMPARE(OpensAt("0"), QStringLiteral("5"));
         QCOMPARE(OpensAt("3"), QStringLiteral("2"));
     }
     homes.Use("second");
     {
         const ProgramStart again;
-        QCOMPARE(Settings().name, QStringLiteral("第二驾校"));
+        QCOMPARE(StoredCentreInfo().name, QStringLiteral("第二驾校"));
         QCOMPARE(OpensAt("0"), QStringLiteral("9"));
     }
     SetAppDirForTesting({});

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "StoredCentreInfo.h"
 #include "TestSupport.h"
 #include "app/UfrmConfig.h"
 #include "app/Upublic.h"
@@ -21,12 +22,6 @@ const QString kDefaultTel = QStringLiteral("000000000000");
 
 QByteArray Gbk(const QString& text) {
     return EncodeGbk(text);
-}
-
-CentreInfo Read() {
-    CentreInfo info;
-    ReadConfig(info.name, info.tel, info.adds);
-    return info;
 }
 
 // Runs `step` as soon as the dialog's modal loop has started.
@@ -81,7 +76,7 @@ void SettingsTest::readsEachKeyWithItsDefault() {
     TestAppDir dir(TestAppDir::NoBanks);
     if (!file.isEmpty())
         dir.WriteFile("config.ini", file);
-    const CentreInfo info = Read();
+    const CentreInfo info = StoredCentreInfo();
     QTEST(info.name, "name");
     QTEST(info.tel, "tel");
     QTEST(info.adds, "adds");
@@ -91,7 +86,7 @@ void SettingsTest::writesTheThreeKeysInOrderAsGbk() {
     TestAppDir dir(TestAppDir::NoBanks);
     WriteConfig(QStringLiteral("平安驾校"), QStringLiteral("010-1234"), QString());
     QCOMPARE(dir.ReadFile("config.ini"), Gbk("[config]\r\nname=平安驾校\r\ntel=010-1234\r\nadds=\r\n"));
-    const CentreInfo info = Read();
+    const CentreInfo info = StoredCentreInfo();
     QCOMPARE(info.name, QStringLiteral("平安驾校"));
     QCOMPARE(info.adds, QString());
 }
@@ -192,7 +187,7 @@ void SettingsTest::okAndEnterWriteWhatWasTyped() {
         }
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    const CentreInfo info = Read();
+    const CentreInfo info = StoredCentreInfo();
     QCOMPARE(info.name, QStringLiteral("  平安驾校  "));
     QCOMPARE(info.tel, QString());
     QCOMPARE(info.adds, QStringLiteral("东路1号"));
