@@ -4,6 +4,7 @@
 #include <QPolygonF>
 #include <functional>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 #include "SignKit.h"
 #include "SignPainter.h"
@@ -239,13 +240,7 @@ void Draw(QPainter& p, Board board) {
 }  // namespace
 
 QImage BoardPainter::paint(Board board, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(width / 300.0, height / 170.0);
-    Draw(p, board);
-    return image;
+    return DrawOnGrid(QSize(width, height), QSizeF(300, 170), Qt::white,
+                      QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform,
+                      [board](QPainter& p) { Draw(p, board); });
 }

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 
 namespace {
@@ -176,11 +177,6 @@ void Draw(QPainter& p, Signal signal) {
 }  // namespace
 
 QImage HandSignalPainter::paint(Signal signal, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width / 300.0, height / 170.0);
-    Draw(p, signal);
-    return image;
+    return DrawOnGrid(QSize(width, height), QSizeF(300, 170), Qt::white, {},
+                      [signal](QPainter& p) { Draw(p, signal); });
 }

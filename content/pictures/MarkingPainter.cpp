@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 #include "SignKit.h"
 
@@ -433,12 +434,6 @@ void Draw(QPainter& p, Marking marking) {
 }  // namespace
 
 QImage MarkingPainter::paint(Marking marking, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(width / 300.0, height / 170.0);
-    Draw(p, marking);
-    return image;
+    return DrawOnGrid(QSize(width, height), QSizeF(300, 170), Qt::white, QPainter::TextAntialiasing,
+                      [marking](QPainter& p) { Draw(p, marking); });
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <numbers>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 #include "SignKit.h"
 
@@ -807,12 +808,6 @@ void Draw(QPainter& p, Sign sign) {
 }  // namespace
 
 QImage SignPainter::paint(Sign sign, int size) {
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(size / 100.0, size / 100.0);
-    Draw(p, sign);
-    return image;
+    return DrawOnGrid(QSize(size, size), QSizeF(100, 100), Qt::white, QPainter::TextAntialiasing,
+                      [sign](QPainter& p) { Draw(p, sign); });
 }
