@@ -107,6 +107,18 @@ void Swing(QPainter& p, const QPainterPath& path) {
     Figures::Arrow(p, path, 3, 8, 10, kSwing);
 }
 
+// A turn signal: the arm on the side of the turn sweeps the traffic round towards the officer's chest, the other
+// is held forward, palm out. Both turns are the same picture mirrored about the officer's centre line.
+void Turn(QPainter& p, QPointF sweeping, QPointF holding) {
+    const double side = sweeping.x() < 150 ? -1 : 1;
+    const auto at = [side](double out, double y) { return QPointF(150 + side * out, y); };
+    Forward(p, holding, 14, false);
+    Arm(p, sweeping, at(46, 96));
+    QPainterPath swing(at(56, 104));
+    swing.quadTo(at(46, 124), at(16, 122));
+    Swing(p, swing);
+}
+
 void Draw(QPainter& p, Signal signal) {
     Backdrop(p);
     Body(p);
@@ -123,14 +135,9 @@ void Draw(QPainter& p, Signal signal) {
             Swing(p, swing);
             break;
         }
-        case Signal::TurnLeft: {
-            Forward(p, kRightShoulder, 14, false);
-            Arm(p, kLeftShoulder, QPointF(196, 96));
-            QPainterPath swing(QPointF(206, 104));
-            swing.quadTo(196, 124, 166, 122);
-            Swing(p, swing);
+        case Signal::TurnLeft:
+            Turn(p, kLeftShoulder, kRightShoulder);
             break;
-        }
         case Signal::LeftTurnWait: {
             Arm(p, kLeftShoulder, QPointF(212, 104));
             Resting(p, kRightShoulder);
@@ -139,14 +146,9 @@ void Draw(QPainter& p, Signal signal) {
             Swing(p, swing);
             break;
         }
-        case Signal::TurnRight: {
-            Forward(p, kLeftShoulder, 14, false);
-            Arm(p, kRightShoulder, QPointF(104, 96));
-            QPainterPath swing(QPointF(94, 104));
-            swing.quadTo(104, 124, 134, 122);
-            Swing(p, swing);
+        case Signal::TurnRight:
+            Turn(p, kRightShoulder, kLeftShoulder);
             break;
-        }
         case Signal::ChangeLane: {
             Forward(p, kRightShoulder, 14, true);
             Resting(p, kLeftShoulder);

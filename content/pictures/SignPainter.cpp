@@ -380,6 +380,13 @@ void WindsockSymbol(QPainter& p) {
     }
 }
 
+// A ban on one class of vehicle: its side-view pictogram on the prohibition plate, barred.
+void NoVehicles(QPainter& p, void (*pictogram)(QPainter&, const QRectF&, const QColor&)) {
+    ProhibitionPlate(p);
+    pictogram(p, QRectF(22, 34, 56, 34), kBlack);
+    ProhibitionBar(p);
+}
+
 void TwoCars(QPainter& p, const QColor& left, const QColor& right) {
     CarRear(p, QRectF(20, 38, 28, 22), left);
     CarRear(p, QRectF(52, 38, 28, 22), right);
@@ -578,19 +585,13 @@ void Draw(QPainter& p, Sign sign) {
             Text(p, QRectF(13, 13, 74, 74), QStringLiteral("20t"), 30, kBlack, true);
             break;
         case Sign::NoTrucks:
-            ProhibitionPlate(p);
-            Truck(p, QRectF(22, 34, 56, 34), kBlack);
-            ProhibitionBar(p);
+            NoVehicles(p, Truck);
             break;
         case Sign::NoMotorcycles:
-            ProhibitionPlate(p);
-            Motorcycle(p, QRectF(22, 34, 56, 34), kBlack);
-            ProhibitionBar(p);
+            NoVehicles(p, Motorcycle);
             break;
         case Sign::NoCycles:
-            ProhibitionPlate(p);
-            Bicycle(p, QRectF(22, 34, 56, 34), kBlack);
-            ProhibitionBar(p);
+            NoVehicles(p, Bicycle);
             break;
         case Sign::StopForCheck:
             ProhibitionPlate(p);
