@@ -103,8 +103,15 @@ void Forward(QPainter& p, QPointF shoulder, double drop, bool edgeOn) {
     }
 }
 
+// The red arrow that shows how the hand moves, along `path`.
 void Swing(QPainter& p, const QPainterPath& path) {
     Figures::Arrow(p, path, 3, 8, 10, kSwing);
+}
+
+void Swing(QPainter& p, QPointF from, QPointF to) {
+    QPainterPath path(from);
+    path.lineTo(to);
+    Swing(p, path);
 }
 
 // A turn signal: the arm on the side of the turn sweeps the traffic round towards the officer's chest, the other
@@ -138,41 +145,29 @@ void Draw(QPainter& p, Signal signal) {
         case Signal::TurnLeft:
             Turn(p, kLeftShoulder, kRightShoulder);
             break;
-        case Signal::LeftTurnWait: {
+        case Signal::LeftTurnWait:
             Arm(p, kLeftShoulder, QPointF(212, 104));
             Resting(p, kRightShoulder);
-            QPainterPath swing(QPointF(230, 92));
-            swing.lineTo(230, 124);
-            Swing(p, swing);
+            Swing(p, QPointF(230, 92), QPointF(230, 124));
             break;
-        }
         case Signal::TurnRight:
             Turn(p, kRightShoulder, kLeftShoulder);
             break;
-        case Signal::ChangeLane: {
+        case Signal::ChangeLane:
             Forward(p, kRightShoulder, 14, true);
             Resting(p, kLeftShoulder);
-            QPainterPath swing(QPointF(116, 94));
-            swing.lineTo(150, 94);
-            Swing(p, swing);
+            Swing(p, QPointF(116, 94), QPointF(150, 94));
             break;
-        }
-        case Signal::SlowDown: {
+        case Signal::SlowDown:
             Arm(p, kRightShoulder, QPointF(80, 70));
             Resting(p, kLeftShoulder);
-            QPainterPath swing(QPointF(64, 58));
-            swing.lineTo(64, 92);
-            Swing(p, swing);
+            Swing(p, QPointF(64, 58), QPointF(64, 92));
             break;
-        }
-        case Signal::PullOver: {
+        case Signal::PullOver:
             Arm(p, kLeftShoulder, QPointF(180, 12));
             Forward(p, kRightShoulder, 34, true);
-            QPainterPath swing(QPointF(116, 116));
-            swing.lineTo(150, 116);
-            Swing(p, swing);
+            Swing(p, QPointF(116, 116), QPointF(150, 116));
             break;
-        }
     }
 }
 
