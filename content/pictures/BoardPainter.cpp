@@ -4,6 +4,7 @@
 #include <QPolygonF>
 #include <functional>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 #include "SignKit.h"
 #include "SignPainter.h"
@@ -103,6 +104,13 @@ void OrangeBoard(QPainter& p) {
     SignKit::Board(p, kPlate, kOrange, kBlack);
 }
 
+// A roadworks board that names what lies 300 m ahead.
+void WorksWarning(QPainter& p, const QString& what) {
+    OrangeBoard(p);
+    Text(p, QRectF(20, 22, 260, 60), what, 44, kBlack);
+    Text(p, QRectF(20, 90, 260, 56), QStringLiteral("300 m"), 38, kBlack);
+}
+
 void LeftLaneClosed(QPainter& p) {
     OrangeBoard(p);
     Text(p, QRectF(20, 16, 260, 40), QStringLiteral("左道封闭"), 30, kBlack);
@@ -191,14 +199,10 @@ void Draw(QPainter& p, Board board) {
             TouristArea(p);
             break;
         case Board::WorksAhead:
-            OrangeBoard(p);
-            Text(p, QRectF(20, 22, 260, 60), QStringLiteral("前方施工"), 44, kBlack);
-            Text(p, QRectF(20, 90, 260, 56), QStringLiteral("300 m"), 38, kBlack);
+            WorksWarning(p, QStringLiteral("前方施工"));
             break;
         case Board::RoadClosed:
-            OrangeBoard(p);
-            Text(p, QRectF(20, 22, 260, 60), QStringLiteral("道路封闭"), 44, kBlack);
-            Text(p, QRectF(20, 90, 260, 56), QStringLiteral("300 m"), 38, kBlack);
+            WorksWarning(p, QStringLiteral("道路封闭"));
             break;
         case Board::LeftLaneClosed:
             LeftLaneClosed(p);
@@ -239,13 +243,7 @@ void Draw(QPainter& p, Board board) {
 }  // namespace
 
 QImage BoardPainter::paint(Board board, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(width / 300.0, height / 170.0);
-    Draw(p, board);
-    return image;
+    return DrawOnGrid(QSize(width, height), QSizeF(300, 170), Qt::white,
+                      QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform,
+                      [board](QPainter& p) { Draw(p, board); });
 }

@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 #include "SignKit.h"
 
@@ -449,12 +450,6 @@ void Draw(QPainter& p, Lamp lamp) {
 }  // namespace
 
 QImage DashboardPainter::paint(Lamp lamp, int size) {
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(kFace);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(size / 100.0, size / 100.0);
-    Draw(p, lamp);
-    return image;
+    return DrawOnGrid(QSize(size, size), QSizeF(100, 100), kFace, QPainter::TextAntialiasing,
+                      [lamp](QPainter& p) { Draw(p, lamp); });
 }

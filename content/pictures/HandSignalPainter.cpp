@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 
 namespace {
@@ -102,8 +103,27 @@ void Forward(QPainter& p, QPointF shoulder, double drop, bool edgeOn) {
     }
 }
 
+// The red arrow that shows how the hand moves, along `path`.
 void Swing(QPainter& p, const QPainterPath& path) {
     Figures::Arrow(p, path, 3, 8, 10, kSwing);
+}
+
+void Swing(QPainter& p, QPointF from, QPointF to) {
+    QPainterPath path(from);
+    path.lineTo(to);
+    Swing(p, path);
+}
+
+// A turn signal: the arm on the side of the turn sweeps the traffic round towards the officer's chest, the other
+// is held forward, palm out. Both turns are the same picture mirrored about the officer's centre line.
+void Turn(QPainter& p, QPointF sweeping, QPointF holding) {
+    const double side = sweeping.x() < 150 ? -1 : 1;
+    const auto at = [side](double out, double y) { return QPointF(150 + side * out, y); };
+    Forward(p, holding, 14, false);
+    Arm(p, sweeping, at(46, 96));
+    QPainterPath swing(at(56, 104));
+    swing.quadTo(at(46, 124), at(16, 122));
+    Swing(p, swing);
 }
 
 void Draw(QPainter& p, Signal signal) {
@@ -122,65 +142,38 @@ void Draw(QPainter& p, Signal signal) {
             Swing(p, swing);
             break;
         }
-        case Signal::TurnLeft: {
-            Forward(p, kRightShoulder, 14, false);
-            Arm(p, kLeftShoulder, QPointF(196, 96));
-            QPainterPath swing(QPointF(206, 104));
-            swing.quadTo(196, 124, 166, 122);
-            Swing(p, swing);
+        case Signal::TurnLeft:
+            Turn(p, kLeftShoulder, kRightShoulder);
             break;
-        }
-        case Signal::LeftTurnWait: {
+        case Signal::LeftTurnWait:
             Arm(p, kLeftShoulder, QPointF(212, 104));
             Resting(p, kRightShoulder);
-            QPainterPath swing(QPointF(230, 92));
-            swing.lineTo(230, 124);
-            Swing(p, swing);
+            Swing(p, QPointF(230, 92), QPointF(230, 124));
             break;
-        }
-        case Signal::TurnRight: {
-            Forward(p, kLeftShoulder, 14, false);
-            Arm(p, kRightShoulder, QPointF(104, 96));
-            QPainterPath swing(QPointF(94, 104));
-            swing.quadTo(104, 124, 134, 122);
-            Swing(p, swing);
+        case Signal::TurnRight:
+            Turn(p, kRightShoulder, kLeftShoulder);
             break;
-        }
-        case Signal::ChangeLane: {
+        case Signal::ChangeLane:
             Forward(p, kRightShoulder, 14, true);
             Resting(p, kLeftShoulder);
-            QPainterPath swing(QPointF(116, 94));
-            swing.lineTo(150, 94);
-            Swing(p, swing);
+            Swing(p, QPointF(116, 94), QPointF(150, 94));
             break;
-        }
-        case Signal::SlowDown: {
+        case Signal::SlowDown:
             Arm(p, kRightShoulder, QPointF(80, 70));
             Resting(p, kLeftShoulder);
-            QPainterPath swing(QPointF(64, 58));
-            swing.lineTo(64, 92);
-            Swing(p, swing);
+            Swing(p, QPointF(64, 58), QPointF(64, 92));
             break;
-        }
-        case Signal::PullOver: {
+        case Signal::PullOver:
             Arm(p, kLeftShoulder, QPointF(180, 12));
             Forward(p, kRightShoulder, 34, true);
-            QPainterPath swing(QPointF(116, 116));
-            swing.lineTo(150, 116);
-            Swing(p, swing);
+            Swing(p, QPointF(116, 116), QPointF(150, 116));
             break;
-        }
     }
 }
 
 }  // namespace
 
 QImage HandSignalPainter::paint(Signal signal, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width / 300.0, height / 170.0);
-    Draw(p, signal);
-    return image;
+    return DrawOnGrid(QSize(width, height), QSizeF(300, 170), Qt::white, {},
+                      [signal](QPainter& p) { Draw(p, signal); });
 }

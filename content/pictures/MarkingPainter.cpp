@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 #include "SignKit.h"
 
@@ -80,11 +81,22 @@ void RoadText(QPainter& p, const QRectF& box, const QString& text, double size, 
 }
 
 // A two-way road: two lanes each way, the opposite traffic on the left half.
-void TwoWayRoad(QPainter& p) {
+// A road from `left` to `right` through the verge, a white edge line just inside each side.
+void Road(QPainter& p, double left, double right) {
     Rect(p, QRectF(0, 0, 300, 170), kVerge);
-    Rect(p, QRectF(16, 0, 268, 170), kAsphalt);
-    Solid(p, 22, kWhite);
-    Solid(p, 278, kWhite);
+    Rect(p, QRectF(left, 0, right - left, 170), kAsphalt);
+    Solid(p, left + 6, kWhite);
+    Solid(p, right - 6, kWhite);
+}
+
+void TwoWayRoad(QPainter& p) {
+    Road(p, 16, 284);
+}
+
+// Traffic both ways: a light car coming down the far side, our red car driving up the picture.
+void PassingCars(QPainter& p, QPointF oncoming, QPointF ours) {
+    Car(p, oncoming, QColor(230, 230, 230), false);
+    Car(p, ours, QColor(200, 40, 40));
 }
 
 void DoubleYellow(QPainter& p, double top = 0, double bottom = 170) {
@@ -97,8 +109,7 @@ void LaneScene(QPainter& p, const std::function<void()>& ourDivider) {
     DoubleYellow(p);
     Dashed(p, 84, kWhite);
     ourDivider();
-    Car(p, QPointF(52, 50), QColor(230, 230, 230), false);
-    Car(p, QPointF(184, 118), QColor(200, 40, 40));
+    PassingCars(p, QPointF(52, 50), QPointF(184, 118));
     Car(p, QPointF(248, 40), QColor(40, 90, 180));
 }
 
@@ -265,8 +276,7 @@ void ReversibleLane(QPainter& p) {
     // The middle lane is edged by double yellow dashed lines on both sides.
     for (double x : {106.0, 113.0, 187.0, 194.0})
         Dashed(p, x, kYellow);
-    Car(p, QPointF(64, 54), QColor(230, 230, 230), false);
-    Car(p, QPointF(236, 112), QColor(200, 40, 40));
+    PassingCars(p, QPointF(64, 54), QPointF(236, 112));
 }
 
 // One carriageway of an expressway, three lanes all running up the picture, `shoulder` wide on the right.
@@ -347,17 +357,12 @@ void Draw(QPainter& p, Marking marking) {
             Dashed(p, 154, kYellow);
             Dashed(p, 84, kWhite);
             Dashed(p, 216, kWhite);
-            Car(p, QPointF(116, 50), QColor(230, 230, 230), false);
-            Car(p, QPointF(184, 118), QColor(200, 40, 40));
+            PassingCars(p, QPointF(116, 50), QPointF(184, 118));
             break;
         case Marking::YellowDashed:
-            Rect(p, QRectF(0, 0, 300, 170), kVerge);
-            Rect(p, QRectF(70, 0, 160, 170), kAsphalt);
-            Solid(p, 76, kWhite);
-            Solid(p, 224, kWhite);
+            Road(p, 70, 230);
             Dashed(p, 150, kYellow);
-            Car(p, QPointF(112, 46), QColor(230, 230, 230), false);
-            Car(p, QPointF(188, 120), QColor(200, 40, 40));
+            PassingCars(p, QPointF(112, 46), QPointF(188, 120));
             break;
         case Marking::StopLine:
             TwoWayRoad(p);
@@ -433,12 +438,6 @@ void Draw(QPainter& p, Marking marking) {
 }  // namespace
 
 QImage MarkingPainter::paint(Marking marking, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(width / 300.0, height / 170.0);
-    Draw(p, marking);
-    return image;
+    return DrawOnGrid(QSize(width, height), QSizeF(300, 170), Qt::white, QPainter::TextAntialiasing,
+                      [marking](QPainter& p) { Draw(p, marking); });
 }

@@ -102,6 +102,15 @@ void Wheel(QPainter& p, QPointF centre, double radius, double rim, const QColor&
     p.drawEllipse(centre, rim * 0.9, rim * 0.9);
 }
 
+// A solid tyre of `colour` with a white hub: the wheels of the car and truck outlines.
+void SolidWheel(QPainter& p, QPointF centre, double radius, double hub, const QColor& colour) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(centre, radius, radius);
+    p.setBrush(kWhite);
+    p.drawEllipse(centre, hub, hub);
+}
+
 }  // namespace
 
 void Horn(QPainter& p, const QRectF& box, const QColor& colour) {
@@ -127,10 +136,7 @@ void Truck(QPainter& p, const QRectF& box, const QColor& colour) {
     p.setBrush(colour);
     p.drawRect(QRectF(4, 42, 94, 6));
     for (double x : {16.0, 66.0, 84.0}) {
-        p.setBrush(colour);
-        p.drawEllipse(QPointF(x, 50), 9, 9);
-        p.setBrush(kWhite);
-        p.drawEllipse(QPointF(x, 50), 3, 3);
+        SolidWheel(p, QPointF(x, 50), 9, 3, colour);
     }
     p.restore();
 }
@@ -190,10 +196,7 @@ void CarSide(QPainter& p, const QRectF& box, const QColor& colour) {
     p.drawPolygon(QPolygonF{QPointF(24, 24), QPointF(33, 14), QPointF(48, 14), QPointF(48, 24)});
     p.drawPolygon(QPolygonF{QPointF(52, 24), QPointF(52, 14), QPointF(68, 14), QPointF(77, 24)});
     for (double x : {24.0, 76.0}) {
-        p.setBrush(colour);
-        p.drawEllipse(QPointF(x, 46), 10, 10);
-        p.setBrush(kWhite);
-        p.drawEllipse(QPointF(x, 46), 3.5, 3.5);
+        SolidWheel(p, QPointF(x, 46), 10, 3.5, colour);
     }
     p.restore();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <numbers>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 #include "SignKit.h"
 
@@ -379,6 +380,13 @@ void WindsockSymbol(QPainter& p) {
     }
 }
 
+// A ban on one class of vehicle: its side-view pictogram on the prohibition plate, barred.
+void NoVehicles(QPainter& p, void (*pictogram)(QPainter&, const QRectF&, const QColor&)) {
+    ProhibitionPlate(p);
+    pictogram(p, QRectF(22, 34, 56, 34), kBlack);
+    ProhibitionBar(p);
+}
+
 void TwoCars(QPainter& p, const QColor& left, const QColor& right) {
     CarRear(p, QRectF(20, 38, 28, 22), left);
     CarRear(p, QRectF(52, 38, 28, 22), right);
@@ -577,19 +585,13 @@ void Draw(QPainter& p, Sign sign) {
             Text(p, QRectF(13, 13, 74, 74), QStringLiteral("20t"), 30, kBlack, true);
             break;
         case Sign::NoTrucks:
-            ProhibitionPlate(p);
-            Truck(p, QRectF(22, 34, 56, 34), kBlack);
-            ProhibitionBar(p);
+            NoVehicles(p, Truck);
             break;
         case Sign::NoMotorcycles:
-            ProhibitionPlate(p);
-            Motorcycle(p, QRectF(22, 34, 56, 34), kBlack);
-            ProhibitionBar(p);
+            NoVehicles(p, Motorcycle);
             break;
         case Sign::NoCycles:
-            ProhibitionPlate(p);
-            Bicycle(p, QRectF(22, 34, 56, 34), kBlack);
-            ProhibitionBar(p);
+            NoVehicles(p, Bicycle);
             break;
         case Sign::StopForCheck:
             ProhibitionPlate(p);
@@ -807,12 +809,6 @@ void Draw(QPainter& p, Sign sign) {
 }  // namespace
 
 QImage SignPainter::paint(Sign sign, int size) {
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(size / 100.0, size / 100.0);
-    Draw(p, sign);
-    return image;
+    return DrawOnGrid(QSize(size, size), QSizeF(100, 100), Qt::white, QPainter::TextAntialiasing,
+                      [sign](QPainter& p) { Draw(p, sign); });
 }

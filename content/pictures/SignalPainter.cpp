@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 
+#include "DrawOnGrid.h"
 #include "Figures.h"
 #include "SignKit.h"
 
@@ -56,12 +57,17 @@ void DrawLamp(QPainter& p, QPointF centre, double radius, Lamp shape, const QCol
     Figures::Arrow(p, shaft, radius * 0.42, radius * 0.6, radius * 1.1, shown);
 }
 
+// The dark casing that holds a signal's lamps, its corners rounded by `corner`.
+void Housing(QPainter& p, const QRectF& box, double corner) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kHousing);
+    p.drawRoundedRect(box, corner, corner);
+}
+
 // A vertical three-lamp head: red, yellow, green from the top.
 void Head(QPainter& p, QPointF top, Lamp shape, int litIndex) {
     const double r = 15;
-    p.setPen(Qt::NoPen);
-    p.setBrush(kHousing);
-    p.drawRoundedRect(QRectF(top.x() - 22, top.y(), 44, 124), 6, 6);
+    Housing(p, QRectF(top.x() - 22, top.y(), 44, 124), 6);
     const QColor colours[] = {kRed, kYellow, kGreen};
     for (int i = 0; i < 3; ++i)
         DrawLamp(p, top + QPointF(0, 22 + 40 * i), r, shape, colours[i], i == litIndex);
@@ -89,9 +95,7 @@ void TwoHeads(QPainter& p, Lamp arrow, int arrowLit, int roundLit) {
 void FlashingYellow(QPainter& p) {
     Sky(p);
     p.fillRect(QRectF(146, 96, 8, 74), QColor(110, 110, 114));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kHousing);
-    p.drawRoundedRect(QRectF(122, 34, 56, 62), 8, 8);
+    Housing(p, QRectF(122, 34, 56, 62), 8);
     DrawLamp(p, QPointF(150, 65), 21, Lamp::Round, kYellow, true);
     // Short rays on both sides say that the lamp flashes.
     p.setPen(QPen(kYellow, 4, Qt::SolidLine, Qt::RoundCap));
@@ -116,9 +120,7 @@ void LaneControl(QPainter& p) {
     const double xs[] = {50, 150, 250};
     for (int i = 0; i < 3; ++i) {
         const QRectF box(xs[i] - 26, 22, 52, 52);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kHousing);
-        p.drawRoundedRect(box, 5, 5);
+        Housing(p, box, 5);
         const QPointF c = box.center();
         if (i == 0) {
             Glow(p, c, 18, kRed);
@@ -149,9 +151,7 @@ void RailwayCrossing(QPainter& p) {
         p.setPen(QPen(Qt::white, 6, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(centre - half * 0.97, centre + half * 0.97);
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kHousing);
-    p.drawRoundedRect(QRectF(92, 64, 116, 44), 20, 20);
+    Housing(p, QRectF(92, 64, 116, 44), 20);
     DrawLamp(p, QPointF(114, 86), 15, Lamp::Round, kRed, true);
     DrawLamp(p, QPointF(186, 86), 15, Lamp::Round, kRed, false);
 }
@@ -171,9 +171,7 @@ void Standing(QPainter& p, QPointF feet, double height, const QColor& colour) {
 void PedestrianLights(QPainter& p) {
     Sky(p);
     p.fillRect(QRectF(146, 140, 8, 30), QColor(110, 110, 114));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kHousing);
-    p.drawRoundedRect(QRectF(118, 16, 64, 126), 6, 6);
+    Housing(p, QRectF(118, 16, 64, 126), 6);
     const QPointF red(150, 48);
     const QPointF green(150, 110);
     Glow(p, red, 22, kRed);
@@ -188,9 +186,7 @@ void PedestrianLights(QPainter& p) {
 void CycleLights(QPainter& p) {
     Sky(p);
     Gantry(p);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kHousing);
-    p.drawRoundedRect(QRectF(128, 22, 44, 124), 6, 6);
+    Housing(p, QRectF(128, 22, 44, 124), 6);
     const QColor colours[] = {kRed, kYellow, kGreen};
     for (int i = 0; i < 3; ++i) {
         const QPointF centre(150, 44 + 40 * i);
@@ -246,11 +242,6 @@ void Draw(QPainter& p, Signal signal) {
 }  // namespace
 
 QImage SignalPainter::paint(Signal signal, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width / 300.0, height / 170.0);
-    Draw(p, signal);
-    return image;
+    return DrawOnGrid(QSize(width, height), QSizeF(300, 170), Qt::white, {},
+                      [signal](QPainter& p) { Draw(p, signal); });
 }
