@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QImage>
 #include <memory>
 
 class Fader;
 class GlowWindow;
+class QImage;
 class QPainter;
 class QWidget;
 class SkinContent;

@@ -6,7 +6,6 @@
 #include <QRect>
 #include <QString>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "skin/controls/BackgroundRequest.h"
