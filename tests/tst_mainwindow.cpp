@@ -60,7 +60,7 @@ private slots:
 void MainWindowTest::windowFrame() {
     TestAppDir dir(TestAppDir::NoBanks);
     TfrmMain form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Quorvane（２０１０年４月新版题库）"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Quorvane（２０２５年新版题库）"));
     QCOMPARE(form.size(), QSize(705, 430));
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);

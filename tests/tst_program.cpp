@@ -56,7 +56,7 @@ void ProgramTest::tourShowsEveryWindowWithTheCentresSettings() {
         QVERIFY2(QFile::exists(out + '/' + form + ".png"), form);
     }
     const QJsonObject main = ReadJson(out + "/frmMain.json");
-    QCOMPARE(main["caption"].toString(), QStringLiteral("Quorvane（２０１０年４月新版题库）"));
+    QCOMPARE(main["caption"].toString(), QStringLiteral("Quorvane（２０２５年新版题库）"));
     QCOMPARE(main["client"]["width"].toInt(), 705);
     QCOMPARE(main["client"]["height"].toInt(), 430);
     const QJsonObject lbl1 = Control(main, "lbl1");

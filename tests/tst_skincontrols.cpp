@@ -1,8 +1,10 @@
 // Skinned controls: what they compose into their pictures, what they take from their parents, and how hot,
 // disabled and custom states change the picture.
 #include <QApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
@@ -133,6 +135,9 @@ private slots:
     void fadeWeights_data();
     void fadeWeights();
     void glowShownWhileHot();
+    void glowEndsWhenSomethingElseHappens_data();
+    void glowEndsWhenSomethingElseHappens();
+    void enterPressesFocusedButton();
     void labelTakesAncestorFontColour();
     void effectLabelTakesSkinShadowAndColour();
     void removedSkinGivesPlainLook();
@@ -384,13 +389,81 @@ void TestSkinControls::glowShownWhileHot() {
     auto* plain = Make<TsSpeedButton>("TEXT", QString(), form_.get());
     plain->setGeometry(60, 10, 40, 20);
     form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QCursor::setPos(button->mapToGlobal(QPoint(20, 10)));
     Hover(button, true);
-    Hover(plain, true);
     QVERIFY(button->SkinData().Glowing());
+    QCursor::setPos(plain->mapToGlobal(QPoint(20, 10)));
+    Hover(plain, true);
     QVERIFY(!plain->SkinData().Glowing());
     Hover(button, false);
     QVERIFY(!button->SkinData().Glowing());
+}
+
+// A glow lasts only while the pointer rests on its control: whatever else happens takes it away, and a
+// control whose window is not the one in use shows none.
+void TestSkinControls::glowEndsWhenSomethingElseHappens_data() {
+    QTest::addColumn<QString>("what");
+    QTest::newRow("a click elsewhere") << "click";
+    QTest::newRow("a key") << "key";
+    QTest::newRow("another window") << "window";
+    QTest::newRow("its window deactivated") << "deactivate";
+}
+
+void TestSkinControls::glowEndsWhenSomethingElseHappens() {
+    QFETCH(QString, what);
+    auto* button = Make<TsSpeedButton>("GLOWER", QString(), form_.get());
+    button->setGeometry(10, 10, 40, 20);
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QCursor::setPos(button->mapToGlobal(QPoint(20, 10)));
+    Hover(button, true);
+    QVERIFY(button->SkinData().Glowing());
+    QWidget other;
+    other.resize(50, 50);
+    if (what == QLatin1String("click")) {
+        QTest::mouseClick(form_.get(), Qt::LeftButton, {}, QPoint(150, 100));
+    } else if (what == QLatin1String("key")) {
+        QTest::keyClick(form_.get(), Qt::Key_Tab);
+    } else if (what == QLatin1String("window")) {
+        other.show();
+    } else {
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(form_.get(), &deactivate);
+    }
+    QVERIFY(!button->SkinData().Glowing());
+    // Back over the control while the other window is in front: nothing to show.
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    Hover(button, false);
+    Hover(button, true);
+    QVERIFY(!button->SkinData().Glowing());
+}
+
+// Outside a dialog too, Enter and Return press the button that has the focus, and nothing else does.
+void TestSkinControls::enterPressesFocusedButton() {
+    auto* push = Make<TsBitBtn>("TEXT", QStringLiteral("push"), form_.get());
+    auto* speed = Make<TsSpeedButton>("GLOWER", QStringLiteral("speed"), form_.get());
+    speed->setFocusPolicy(Qt::StrongFocus);
+    speed->move(0, 40);
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QSignalSpy pushed(push, &QAbstractButton::clicked);
+    QSignalSpy sped(speed, &QAbstractButton::clicked);
+    push->setFocus();
+    QTest::keyClick(push, Qt::Key_Return);
+    QTest::keyClick(push, Qt::Key_Return, Qt::ControlModifier);
+    speed->setFocus();
+    QTest::keyClick(speed, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(pushed.count(), 1);
+    QCOMPARE(sped.count(), 1);
+    speed->setEnabled(false);
+    QTest::keyClick(speed, Qt::Key_Return);
+    QCOMPARE(sped.count(), 1);
 }
 
 // A label takes the font colour of the nearest skinned ancestor that gives its font; over one that does not,

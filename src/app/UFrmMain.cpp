@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 #include <functional>
 
+#include "app/FocusReturn.h"
 #include "app/MainMenus.h"
 #include "app/UfrmConfig.h"
 #include "app/UfrmRecords.h"
@@ -44,6 +45,8 @@ namespace {
 const QColor kCentreTextColour(255, 255, 0);
 const QColor kLabelFontColour(36, 44, 53);
 const QString kSkinName = QStringLiteral("s");
+// Names the edition of the rules the shipped banks follow.
+const QString kCaption = QStringLiteral("Quorvane（２０２５年新版题库）");
 
 QString StatusText() {
     return QStringLiteral("软件技术支持：Morlenta") + QChar(0x3000) + QStringLiteral("网址：") + kMakerWebSite +
@@ -68,7 +71,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     setObjectName("frmMain");
     // The skin is read while the controls are made; FormCreate loads it.
     TsSkinManager::Prefetch(AppDir(), kSkinName);
-    setWindowTitle(QStringLiteral("Quorvane（２０１０年４月新版题库）"));
+    setWindowTitle(kCaption);
     setWindowIcon(QIcon(QPixmap::fromImage(ReadImageAs(QStringLiteral(":/art/quorvane.png"), "PNG"))));
     setFixedSize(705, 430);
     setFont(MakeFont(QStringLiteral("宋体"), 12));
@@ -95,12 +98,16 @@ TfrmMain::TfrmMain(QWidget* parent)
     btnRecords->setVisible(Records != nullptr);
     connect(btnRecords, &QPushButton::clicked, this, Handled([this] { btnRecordsClick(); }));
 
+    // The window's own order, then the records and the exams, which the keyboard reaches after the rest.
     setTabOrder(sGroupBox1, sPanel1);
     QWidget* previous = sPanel1;
     for (QWidget* next :
          {static_cast<QWidget*>(sBitBtn1), static_cast<QWidget*>(sBitBtn2), static_cast<QWidget*>(btnZJ),
           static_cast<QWidget*>(btnFG), static_cast<QWidget*>(btnBZ), static_cast<QWidget*>(btnJQ),
-          static_cast<QWidget*>(btnGame), static_cast<QWidget*>(sBitBtn8), static_cast<QWidget*>(sBitBtn9)}) {
+          static_cast<QWidget*>(btnGame), static_cast<QWidget*>(sBitBtn8), static_cast<QWidget*>(sBitBtn9),
+          static_cast<QWidget*>(btnRecords), static_cast<QWidget*>(sSpeedButton1), static_cast<QWidget*>(sSpeedButton2),
+          static_cast<QWidget*>(sSpeedButton3), static_cast<QWidget*>(sSpeedButton4),
+          static_cast<QWidget*>(sSpeedButton5)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -141,6 +148,7 @@ void TfrmMain::CreateExamBox() {
                             exam.width, 41);
         exam.button->SkinData().SetSkinSection("WEBBUTTON");
         exam.button->setCursor(Qt::PointingHandCursor);
+        exam.button->setFocusPolicy(Qt::StrongFocus);
     }
     for (int kind = 1; kind <= 5; ++kind) {
         TsSpeedButton* button =
@@ -344,6 +352,7 @@ void TfrmMain::N3D1Click() {
 }
 
 void TfrmMain::ShowInBrowser(const QString& fileName, const QString& caption, AfterBrowse after) {
+    const FocusReturn focus;
     if (frmBrowse == nullptr)
         frmBrowse = new TfrmBrowse(this);
     // A game never stays loaded in a hidden window, however its command ends.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/FocusReturn.h"
+
 // A window that lives exactly as long as one command of the main window: stored in its global slot while
-// it exists, destroyed and the slot cleared when the command ends, however it ends.
+// it exists, destroyed and the slot cleared when the command ends, however it ends; the window that was
+// active before it is active again afterwards.
 template <typename Window>
 class WindowSlot {
 public:
@@ -16,6 +19,7 @@ public:
     Window* operator->() const { return window_; }
 
 private:
+    FocusReturn focus_;
     Window*& slot_;
     Window* window_;
 };

@@ -12,6 +12,7 @@
 #include "platform/DataFolders.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/QtChinese.h"
 #include "platform/QuitAfterPaint.h"
 #include "records/RecordsDatabase.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     PrepareBrowserEngine();
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    UseChineseForQt(app);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(MakeFont(QStringLiteral("宋体"), 12));
 

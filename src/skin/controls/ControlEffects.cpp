@@ -24,12 +24,15 @@ void ControlEffects::Draw(QPainter& painter, const QImage& picture) const {
     painter.drawImage(0, 0, fader_ && fader_->Running() ? fader_->Frame(picture) : picture);
 }
 
-void ControlEffects::ShowGlow(const QWidget& host, const SkinContent& skin, int maskIndex, int glowMargin) {
-    const QRect control(host.mapToGlobal(QPoint(0, 0)), host.size());
-    const bool topmost = host.window()->windowFlags() & Qt::WindowStaysOnTopHint;
-    glow_ = GlowWindow::ShowAround(skin, maskIndex, control, glowMargin, topmost);
+void ControlEffects::ShowGlow(QWidget& host, const SkinContent& skin, int maskIndex, int glowMargin) {
+    glow_ =
+        GlowWindow::ShowAround(skin, maskIndex, host, QRect(host.mapToGlobal(QPoint(0, 0)), host.size()), glowMargin);
 }
 
 void ControlEffects::HideGlow() {
     glow_.reset();
+}
+
+bool ControlEffects::Glowing() const {
+    return glow_ != nullptr && glow_->isVisible();
 }

@@ -25,9 +25,9 @@ public:
     void Draw(QPainter& painter, const QImage& picture) const;
 
     // Shows the glow of mask `maskIndex` around `host`, held off its edges by the section's glow margin.
-    void ShowGlow(const QWidget& host, const SkinContent& skin, int maskIndex, int glowMargin);
+    void ShowGlow(QWidget& host, const SkinContent& skin, int maskIndex, int glowMargin);
     void HideGlow();
-    bool Glowing() const { return glow_ != nullptr; }
+    bool Glowing() const;
 
 private:
     std::unique_ptr<Fader> fader_;

@@ -8,6 +8,7 @@
 #include "skin/controls/TsSkinManager.h"
 #include "skin/raster/ItemPainter.h"
 #include "skin/raster/MaskPainter.h"
+#include "skin/raster/Pixels.h"
 #include "skin/raster/TextPainter.h"
 
 void ControlPainter::PaintItem(QImage& cache, const BackgroundInfo& background, bool filling, int state,
@@ -76,4 +77,11 @@ void ControlPainter::DrawText(QPainter& painter, const QString& text, const QRec
         TextPainter::Draw(painter, text, area, flags, *section, hot, host->isEnabled(), data_.GlobalColor());
     }
     painter.restore();
+}
+
+void ControlPainter::PaintFocusFrame(QImage& cache) const {
+    constexpr int kFocusMargin = 1;
+    QPainter painter(&cache);
+    painter.setPen(QPen(Pixels::ToQColor(data_.Section().FontColor), 1, Qt::DotLine));
+    painter.drawRect(cache.rect().adjusted(kFocusMargin + 2, kFocusMargin + 2, -kFocusMargin - 3, -kFocusMargin - 3));
 }

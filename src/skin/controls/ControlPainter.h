@@ -23,6 +23,8 @@ public:
     void PaintParent(QImage& cache, const BackgroundInfo& background, const QRect& area) const;
     void DrawGlyph(QImage& cache, int maskIndex, QPoint at, int state, const BackgroundInfo& background) const;
     void DrawText(QPainter& painter, const QString& text, const QRect& area, int flags, bool hot) const;
+    // The dotted frame inside a focused button, in the section's font colour.
+    void PaintFocusFrame(QImage& cache) const;
     // The section whose font colours a text uses: the own one, or for the text-taking kinds over a transparent
     // section that of the nearest ancestor that gives its font; none when neither is skinned.
     const TsGeneralData* TextSection(bool hot) const;

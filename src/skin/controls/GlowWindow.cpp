@@ -1,7 +1,10 @@
 #include "skin/controls/GlowWindow.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QPainter>
 
+#include "platform/Compositing.h"
 #include "skin/loading/SkinContent.h"
 #include "skin/loading/TsMaskData.h"
 #include "skin/raster/NineSlice.h"
@@ -28,6 +31,18 @@ NineSlice::Margins MarginsOf(const TsMaskData& mask) {
     return {mask.BorderLeft(), mask.BorderTop(), mask.BorderRight(), mask.BorderBottom()};
 }
 
+// The pointer's stay over `host` is what a glow shows; while a menu, another window or a modal dialog is in
+// front, or the pointer is elsewhere, there is nothing to show.
+bool HostInUse(const QWidget& host) {
+    const QWidget* window = host.window();
+    if (!host.isVisible() || !window->isActiveWindow() || QApplication::activePopupWidget() != nullptr)
+        return false;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != window)
+        return false;
+    return host.rect().contains(host.mapFromGlobal(QCursor::pos()));
+}
+
 }  // namespace
 
 GlowWindow::GlowWindow(const QImage& picture, const TsMaskData& mask, const QRect& outer, bool topmost)
@@ -41,14 +56,21 @@ GlowWindow::GlowWindow(const QImage& picture, const TsMaskData& mask, const QRec
     picture_ = Sliced(picture, mask, outer.size());
 }
 
-std::unique_ptr<GlowWindow> GlowWindow::ShowAround(const SkinContent& skin, int maskIndex, const QRect& control,
-                                                   int glowMargin, bool topmost) {
-    if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()))
+GlowWindow::~GlowWindow() {
+    Drop();
+}
+
+std::unique_ptr<GlowWindow> GlowWindow::ShowAround(const SkinContent& skin, int maskIndex, QWidget& host,
+                                                   const QRect& control, int glowMargin) {
+    if (maskIndex < 0 || maskIndex >= static_cast<int>(skin.Masks.size()) || !HostInUse(host) ||
+        !TranslucentWindowsShown())
         return nullptr;
     const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(maskIndex)];
     const QImage& source = mask.Picture.isNull() ? skin.MasterBitmap : mask.Picture;
     const QImage picture = source.copy(mask.Slice.Left, mask.Slice.Top, mask.ImageWidth(), mask.RowHeight());
+    const bool topmost = host.window()->windowFlags() & Qt::WindowStaysOnTopHint;
     auto glow = std::make_unique<GlowWindow>(picture, mask, Outer(control, mask, glowMargin), topmost);
+    glow->Follow(host);
     glow->show();
     return glow;
 }
@@ -80,4 +102,41 @@ void GlowWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, picture_);
+}
+
+void GlowWindow::Follow(QWidget& host) {
+    host_ = &host;
+    qApp->installEventFilter(this);
+}
+
+void GlowWindow::Drop() {
+    qApp->removeEventFilter(this);
+    host_.clear();
+}
+
+bool GlowWindow::eventFilter(QObject* watched, QEvent* event) {
+    bool over = false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+        case QEvent::ApplicationDeactivate:
+            over = true;
+            break;
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+        case QEvent::WindowBlocked:
+            // Any other window that appears or takes the activation, and the host's own window losing it.
+            over = watched != this && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow();
+            break;
+        default:
+            break;
+    }
+    if (over || host_.isNull()) {
+        Drop();
+        hide();
+    }
+    return false;
 }

@@ -1,10 +1,12 @@
 #include "skin/controls/TsBitBtn.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
 #include "skin/controls/ControlPainter.h"
+#include "skin/controls/EnterKey.h"
 #include "skin/controls/PlainLook.h"
 
 namespace {
@@ -77,13 +79,8 @@ void TsBitBtn::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
         });
     }
     ControlPainter(skinData_).PaintBorder(cache, background, false, state, cache.rect());
-    if (skinData_.FocusFlag() && skinData_.Section().ShowFocus) {
-        constexpr int kFocusMargin = 1;
-        QPainter painter(&cache);
-        painter.setPen(QPen(Pixels::ToQColor(skinData_.Section().FontColor), 1, Qt::DotLine));
-        painter.drawRect(
-            cache.rect().adjusted(kFocusMargin + 2, kFocusMargin + 2, -kFocusMargin - 3, -kFocusMargin - 3));
-    }
+    if (skinData_.FocusFlag() && skinData_.Section().ShowFocus)
+        ControlPainter(skinData_).PaintFocusFrame(cache);
 }
 
 void TsBitBtn::paintEvent(QPaintEvent*) {
@@ -105,4 +102,9 @@ void TsBitBtn::PaintPlain(QPainter& painter) {
         painter.setPen(isEnabled() ? PlainLook::kText : palette().color(QPalette::Disabled, QPalette::ButtonText));
         painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, text());
     });
+}
+
+void TsBitBtn::keyPressEvent(QKeyEvent* event) {
+    if (!PressOnEnter(*this, *event))
+        QPushButton::keyPressEvent(event);
 }

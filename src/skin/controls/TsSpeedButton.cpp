@@ -1,8 +1,10 @@
 #include "skin/controls/TsSpeedButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "skin/controls/ControlPainter.h"
+#include "skin/controls/EnterKey.h"
 #include "skin/controls/PlainLook.h"
 
 TsSpeedButton::TsSpeedButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
@@ -28,11 +30,15 @@ void TsSpeedButton::PaintSkinned(QImage& cache, const BackgroundInfo& background
                                            state >= 1);
     }
     ControlPainter(skinData_).PaintBorder(cache, background, false, state, cache.rect());
+    // A speed button takes the focus only where its window lets the keyboard reach it; it then shows it.
+    if (skinData_.FocusFlag())
+        ControlPainter(skinData_).PaintFocusFrame(cache);
 }
 
 void TsSpeedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (skinData_.PaintCached(painter, QStringLiteral("%1%2").arg(CurrentState()).arg(text())))
+    if (skinData_.PaintCached(painter,
+                              QStringLiteral("%1%2%3").arg(CurrentState()).arg(skinData_.FocusFlag()).arg(text())))
         return;
     const bool hot = skinData_.PointerOver() && isEnabled();
     PlainLook::PaintButtonFace(painter, rect(), hot, isDown(), 6);
@@ -41,4 +47,13 @@ void TsSpeedButton::paintEvent(QPaintEvent*) {
     painter.setFont(captionFont);
     painter.setPen(isEnabled() ? PlainLook::kText : palette().color(QPalette::Disabled, QPalette::WindowText));
     painter.drawText(rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        painter.setPen(QPen(PlainLook::kAccentLight, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void TsSpeedButton::keyPressEvent(QKeyEvent* event) {
+    if (!PressOnEnter(*this, *event))
+        QAbstractButton::keyPressEvent(event);
 }

@@ -4,7 +4,8 @@
 
 #include "skin/controls/TsCommonData.h"
 
-// A flat button that takes no focus; the web-link look underlines its caption while the pointer is on it.
+// A flat button that takes no focus unless its window gives it a focus policy; the web-link look underlines its caption
+// while the pointer is on it.
 class TsSpeedButton : public QAbstractButton {
     Q_OBJECT
 
@@ -17,6 +18,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void PaintSkinned(QImage& cache, const BackgroundInfo& background);

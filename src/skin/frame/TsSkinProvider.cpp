@@ -165,9 +165,13 @@ void TsSkinProvider::SetFrame(const QMargins& frame) {
     }
     applied_ = frame;
     form_->setContentsMargins(frame);
-    // The window grows around its middle, so that a centred window stays centred.
-    if (!form_->isMaximized())
+    // The window grows around its middle, so that a centred window stays centred. A window nobody has placed
+    // yet stays unplaced, so that a dialog is still centred over its owner when it is shown.
+    if (!form_->isMaximized()) {
+        const bool placed = form_->testAttribute(Qt::WA_Moved);
         form_->move(form_->pos() - QPoint((delta.left() + delta.right()) / 2, (delta.top() + delta.bottom()) / 2));
+        form_->setAttribute(Qt::WA_Moved, placed);
+    }
     if (form_->minimumSize() == form_->maximumSize())
         form_->setFixedSize(size);
     else
@@ -263,9 +267,8 @@ void TsSkinProvider::UpdateButtonGlow(int index) {
     const QString glyph = skin.Masks[static_cast<std::size_t>(button.GlyphIndex)].PropertyName;
     const int glow =
         skin.MaskIndexOf(skin.CachedIndexes.GlobalInfo, SkinNames::GlobalInfo, glyph + QLatin1String("GLOW0"));
-    const bool topmost = form_->windowFlags() & Qt::WindowStaysOnTopHint;
-    buttonGlow_ = GlowWindow::ShowAround(
-        skin, glow, QRect(form_->mapToGlobal(button.Rect.topLeft()), button.Rect.size()), margin, topmost);
+    buttonGlow_ = GlowWindow::ShowAround(skin, glow, *form_,
+                                         QRect(form_->mapToGlobal(button.Rect.topLeft()), button.Rect.size()), margin);
 }
 
 void TsSkinProvider::RepaintTitle() {
