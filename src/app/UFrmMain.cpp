@@ -111,6 +111,7 @@ TfrmMain::TfrmMain(QWidget* parent)
         setTabOrder(previous, next);
         previous = next;
     }
+    sBitBtn1->setFocus();
 
     CentreOnScreen(this);
     FormCreate();

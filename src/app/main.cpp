@@ -8,6 +8,7 @@
 #include "app/UserFoldersCheck.h"
 #include "bank/UDM.h"
 #include "browse/BrowserEngine.h"
+#include "platform/ActivateOnShow.h"
 #include "platform/Application.h"
 #include "platform/DataFolders.h"
 #include "platform/Fonts.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     } else {
         if (exitAfterShow)
             new QuitAfterPaint(frmMain);
+        ActivateOnShow(*frmMain);
         frmMain->show();
         result = QApplication::exec();
     }
