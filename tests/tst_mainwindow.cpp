@@ -125,7 +125,8 @@ void MainWindowTest::controlLayout() {
     if (auto* button = qobject_cast<TsSpeedButton*>(control)) {
         QCOMPARE(button->SkinData().SkinSection(), section);
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+        // The exam buttons are Tab stops: without them no exam could be started from the keyboard.
+        QCOMPARE(button->focusPolicy(), Qt::StrongFocus);
     }
 }
 
@@ -194,9 +195,11 @@ void MainWindowTest::tabOrderAndFocus() {
     TfrmMain form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.sBitBtn1->setFocus();
-    const QList<QWidget*> expected{form.sBitBtn2, form.btnZJ,    form.btnFG,    form.btnBZ,   form.btnJQ,
-                                   form.btnGame,  form.sBitBtn8, form.sBitBtn9, form.sBitBtn1};
+    QCOMPARE(QApplication::focusWidget(), form.sBitBtn1);
+    const QList<QWidget*> expected{form.sBitBtn2,      form.btnZJ,         form.btnFG,         form.btnBZ,
+                                   form.btnJQ,         form.btnGame,       form.sBitBtn8,      form.sBitBtn9,
+                                   form.sSpeedButton1, form.sSpeedButton2, form.sSpeedButton3, form.sSpeedButton4,
+                                   form.sSpeedButton5, form.sBitBtn1};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);

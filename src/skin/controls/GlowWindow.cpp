@@ -46,8 +46,9 @@ bool HostInUse(const QWidget& host) {
 }  // namespace
 
 GlowWindow::GlowWindow(const QImage& picture, const TsMaskData& mask, const QRect& outer, bool topmost)
-    : QWidget(nullptr, Qt::Tool | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
-                           Qt::WindowDoesNotAcceptFocus | (topmost ? Qt::WindowStaysOnTopHint : Qt::Widget)) {
+    : QWidget(nullptr, Qt::Tool | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
+                           Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
+                           (topmost ? Qt::WindowStaysOnTopHint : Qt::Widget)) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,7 +1,6 @@
 #include "skin/controls/TsCommonData.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QEvent>
 #include <QPainter>
 #include <QWidget>
@@ -264,11 +263,7 @@ void TsCommonData::StartFade(bool pressed) {
 }
 
 void TsCommonData::HotChanged(bool pointerOver) {
-    // A glow window appearing or going away under the pointer moves it across windows without it leaving
-    // the control: that is no change of the hot state, and must not show or hide the glow again.
-    const bool glowTookPointer = !pointerOver && effects_.Glowing() && host_->underMouse() &&
-                                 host_->rect().contains(host_->mapFromGlobal(QCursor::pos()));
-    if (pointerOver == pointerOver_ || glowTookPointer)
+    if (pointerOver == pointerOver_)
         return;
     pointerOver_ = pointerOver;
     if (kindCode_ & kfTakesHover)
