@@ -1,6 +1,7 @@
 // The skinned window frame on real windows: which title buttons a window gets, the client area inside the
 // painted frame, the title buttons' actions, and the plain frame given back when the skin goes.
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QFile>
 #include <QMessageBox>
@@ -53,6 +54,7 @@ std::unique_ptr<QWidget> MakeForm(const QString& kind) {
 }
 
 void Hover(QWidget* form, QPoint at) {
+    QCursor::setPos(form->mapToGlobal(at));
     QMouseEvent move(QEvent::MouseMove, at, form->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(form, &move);
 }
@@ -238,6 +240,8 @@ void TestSkinProvider::hoveringATitleButtonRedrawsOnlyTheTitle() {
 void TestSkinProvider::hotCloseButtonGlows() {
     const std::unique_ptr<QWidget> form = MakeForm(QStringLiteral("main"));
     form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
     const TitleLayout& title = TsSkinProvider::Of(form.get())->Geometry();
     QCOMPARE(title.Buttons.size(), 2u);
     const QRect close = title.Buttons[0].Rect;

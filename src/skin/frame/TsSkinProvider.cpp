@@ -4,11 +4,13 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWhatsThis>
 #include <QWidget>
 #include <QWindow>
 #include <utility>
 
+#include "platform/DisplayPosition.h"
 #include "platform/MessageBox.h"
 #include "skin/controls/GlowWindow.h"
 #include "skin/controls/TsSkinManager.h"
@@ -140,14 +142,18 @@ void TsSkinProvider::SetFrame(const QMargins& frame) {
     const QMargins delta = frame - applied_;
     if (delta.isNull())
         return;
-    const bool visible = form_->isVisible();
     const bool frameless = !frame.isNull();
     if (form_->windowFlags().testFlag(Qt::FramelessWindowHint) != frameless) {
-        const bool created = form_->testAttribute(Qt::WA_WState_Created);
-        form_->setWindowFlags(frameless ? FramelessFlags(ownFlags_) : ownFlags_);
-        // New flags take the native window away; a window that is being shown needs it back at once.
-        if (created && !form_->testAttribute(Qt::WA_WState_Created))
-            form_->winId();
+        const Qt::WindowFlags flags = frameless ? FramelessFlags(ownFlags_) : ownFlags_;
+        if (form_->testAttribute(Qt::WA_WState_Created)) {
+            // A window framed while it is being shown already has its native window. New flags through the
+            // widget would make another one, which forgets where the window was placed and may believe itself
+            // in the screen's corner wherever a window manager puts it: the native window takes them itself.
+            form_->overrideWindowFlags(flags);
+            form_->windowHandle()->setFlags(flags);
+        } else {
+            form_->setWindowFlags(flags);
+        }
     }
     const QSize size = form_->size() + QSize(delta.left() + delta.right(), delta.top() + delta.bottom());
     const QRect client = QRect(QPoint(), size).marginsRemoved(frame);
@@ -177,8 +183,6 @@ void TsSkinProvider::SetFrame(const QMargins& frame) {
     else
         form_->resize(size);
     form_->setMouseTracking(frameless);
-    if (visible && !form_->isVisible())
-        form_->show();
 }
 
 void TsSkinProvider::Recompute() {
@@ -379,6 +383,10 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
             Recompute();
             break;
         case QEvent::Move:
+            buttonGlow_.reset();
+            if (event->spontaneous())
+                QTimer::singleShot(0, form_, [this] { TrustDisplayPosition(); });
+            break;
         case QEvent::Hide:
             buttonGlow_.reset();
             break;
@@ -402,4 +410,13 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return false;
+}
+
+// A window manager that takes the frame off a window may report it in the screen's corner for a moment, and Qt
+// believes it: menus, lists and dialogs would then open far from their window. Where the display shows it
+// elsewhere, the window learns where it really is.
+void TsSkinProvider::TrustDisplayPosition() {
+    const std::optional<QPoint> shown = DisplayPosition(*form_);
+    if (shown && *shown != form_->mapToGlobal(QPoint(0, 0)))
+        form_->move(*shown);
 }

@@ -54,6 +54,7 @@ private:
     void Release();
     void SetFrame(const QMargins& frame);
     void Recompute();
+    void TrustDisplayPosition();
     FrameScene Scene() const;
     // The form's icon at the title's icon size, taken once for every repaint of the title.
     void TakeIcon();
