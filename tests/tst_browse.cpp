@@ -1,5 +1,5 @@
 // The browser window as the main window's page and game items open it: captions, files, the fate of
-// the window after each, its reuse, missing files, and that nothing leaves the machine.
+// the window after each, its reuse, Esc, missing files, and that nothing leaves the machine.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -72,7 +72,8 @@ private slots:
     void pagesReuseTheWindowWithItsSizeAndPlace();
     void gameAfterPagePlaysInThatWindowThenDestroysIt();
     void sameGameTwiceStartsAfresh();
-    void escapeLeavesTheWindowOpen();
+    void escapeLeavesAPageButNotAGame_data();
+    void escapeLeavesAPageButNotAGame();
     void missingFileShowsAPageNamingIt_data();
     void missingFileShowsAPageNamingIt();
     void engineThatCannotStartIsReported_data();
@@ -215,14 +216,39 @@ void BrowseTest::sameGameTwiceStartsAfresh() {
     QCOMPARE(frmBrowse, nullptr);
 }
 
-void BrowseTest::escapeLeavesTheWindowOpen() {
+void BrowseTest::escapeLeavesAPageButNotAGame_data() {
+    QTest::addColumn<QStringList>("items");  // chosen in turn; Esc goes to the window of the last
+    QTest::addColumn<QString>("loaded");     // the title of the last once it is loaded
+    QTest::addColumn<bool>("leaves");
+    const QString playing = QStringLiteral("正在播放");
+    QTest::newRow("sign page") << QStringList{"N15"} << PageTitle(BuiltAppDir() + QStringLiteral("image/bz2.htm"))
+                               << true;
+    QTest::newRow("game") << QStringList{"N24"} << playing << false;
+    QTest::newRow("game in the window kept from a page") << QStringList{"N11", "N22"} << playing << false;
+}
+
+// Esc as the learner presses it, with the focus in the page or game; a game's window ignores it also when the game
+// leaves it unused.
+void BrowseTest::escapeLeavesAPageButNotAGame() {
+    QFETCH(QStringList, items);
+    QFETCH(QString, loaded);
+    QFETCH(bool, leaves);
     BuiltContent content;
     TfrmMain form;
-    QVERIFY(WhileShown(Item(form, "N24"), [](TfrmBrowse& shown) {
-        QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), QStringLiteral("正在播放"), 15000);
+    const QString last = items.takeLast();
+    for (const QString& item : items)
+        QVERIFY(WhileShown(Item(form, qPrintable(item)), [](TfrmBrowse&) {}));
+    QVERIFY(WhileShown(Item(form, qPrintable(last)), [&](TfrmBrowse& shown) {
+        shown.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&shown));
+        QTRY_COMPARE_WITH_TIMEOUT(ShownTitle(shown), loaded, 15000);
         QTest::keyClick(shown.WebBrowser1->focusProxy(), Qt::Key_Escape);
+        if (leaves) {
+            QTRY_VERIFY(!shown.isVisible());
+            return;
+        }
         QTest::keyClick(&shown, Qt::Key_Escape);
-        QTest::qWait(100);
+        QTest::qWait(500);
         QVERIFY(shown.isVisible());
     }));
 }

@@ -1,5 +1,6 @@
 // Sequential, chapter and random practice: opening, navigation, judging with sounds, the hint, the
-// letter buttons, saving progress, and leaving.
+// letter buttons, saving progress, leaving, and all of it with the keyboard alone.
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "platform/Connection.h"
 #include "platform/Query.h"
 #include "practice/UFrmTest2.h"
+#include "practice/UfrmMistakes.h"
 #include "practice/UfrmTest.h"
 #include "records/Learners.h"
 #include "records/MistakeBook.h"
@@ -61,6 +63,26 @@ std::unique_ptr<TfrmTest> OpenSequential(const QString& filter = {}, const QStri
     return window;
 }
 
+// A practice window of `kind` as the main window opens it: "sequential", "random", or "list" (the list window with
+// questions 1 and 3).
+std::unique_ptr<TPracticeWindow> OpenKind(const QString& kind) {
+    if (kind == QLatin1String("sequential"))
+        return OpenSequential();
+    std::unique_ptr<TPracticeWindow> window;
+    if (kind == QLatin1String("random"))
+        window = std::make_unique<TfrmTest2>();
+    else
+        window = std::make_unique<TfrmMistakes>(QStringLiteral("错题本"), 1, std::vector<int>{1, 3});
+    window->show();
+    return window;
+}
+
+// Puts `window` in front, as the learner has it when they type: keys go to it and its shortcuts work.
+[[nodiscard]] bool Activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 QString Shown(const TPracticeWindow& window) {
     return window.sMemo1->toPlainText();
 }
@@ -92,7 +114,10 @@ private slots:
     void failedSaveIsRolledBackAndReported();
     void endAsksFirst_data();
     void endAsksFirst();
-    void escapeDoesNotClose();
+    void tabReachesEveryCommand_data();
+    void tabReachesEveryCommand();
+    void keysPressTheirCommands_data();
+    void keysPressTheirCommands();
     void letterPressJudgesOnce();
     void failedOpeningSavesNoPosition();
     void jumpBoxOffersItsTextForReplacing();
@@ -423,17 +448,24 @@ void PracticeTest::failedSaveIsRolledBackAndReported() {
     QCOMPARE(window->Position(), 1);
 }
 
+// Esc asks as "结束" does, wherever the focus is.
 void PracticeTest::endAsksFirst_data() {
-    QTest::addColumn<bool>("random");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("escape");  // Esc to the control with the focus, not a click on "结束"
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("sequential, yes") << false << int(QMessageBox::Yes) << true;
-    QTest::newRow("sequential, no") << false << int(QMessageBox::No) << false;
-    QTest::newRow("random, yes") << true << int(QMessageBox::Yes) << true;
+    QTest::newRow("sequential, yes") << "sequential" << false << int(QMessageBox::Yes) << true;
+    QTest::newRow("sequential, no") << "sequential" << false << int(QMessageBox::No) << false;
+    QTest::newRow("random, yes") << "random" << false << int(QMessageBox::Yes) << true;
+    QTest::newRow("Esc in the jump box, yes") << "sequential" << true << int(QMessageBox::Yes) << true;
+    QTest::newRow("Esc in the jump box, no") << "sequential" << true << int(QMessageBox::No) << false;
+    QTest::newRow("Esc in random practice, no") << "random" << true << int(QMessageBox::No) << false;
+    QTest::newRow("Esc in the list window, yes") << "list" << true << int(QMessageBox::Yes) << true;
 }
 
 void PracticeTest::endAsksFirst() {
-    QFETCH(bool, random);
+    QFETCH(QString, kind);
+    QFETCH(bool, escape);
     QFETCH(int, answer);
     Fixture fixture;
     std::vector<MessageBoxRequest> asked;
@@ -441,14 +473,13 @@ void PracticeTest::endAsksFirst() {
         asked.push_back(request);
         return QMessageBox::StandardButton(answer);
     });
-    std::unique_ptr<TPracticeWindow> window;
-    if (random) {
-        window = std::make_unique<TfrmTest2>();
-        window->show();
+    const std::unique_ptr<TPracticeWindow> window = OpenKind(kind);
+    if (escape) {
+        QVERIFY(Activate(window.get()));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
     } else {
-        window = OpenSequential();
+        Click(window->sSpeedButton7);
     }
-    Click(window->sSpeedButton7);
     FailOnMessageBoxes();
     QCOMPARE(asked.size(), size_t(1));
     QCOMPARE(asked[0].caption, QStringLiteral("确认"));
@@ -459,10 +490,106 @@ void PracticeTest::endAsksFirst() {
     QCOMPARE(fixture.Saved("0"), 0);
 }
 
-void PracticeTest::escapeDoesNotClose() {
+void PracticeTest::tabReachesEveryCommand_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("order");  // from the control the window gives the focus, Tab after Tab, round to it
+
+    const QStringList letters{"sSpeedButton2", "sSpeedButton3", "sSpeedButton4", "sSpeedButton5"};
+    // The options are one stop, as1 while none is chosen; the arrow keys go from one to the next.
+    const QStringList question{"as1", "sSpeedButton1", "chkAutoJmp"};
+    const QStringList bar = QStringList{"btnPrior", "btnNext", "sSpeedButton7", "btnStar"} + letters;
+    QTest::newRow("sequential") << "sequential"
+                                << QStringList{"sEdit1"} + question +
+                                       QStringList{"btnPrior", "btnNext", "sSpeedButton6", "sSpeedButton7", "btnStar"} +
+                                       letters + QStringList{"btnJump", "sEdit1"};
+    QTest::newRow("random") << "random" << QStringList{"chkAutoJmp"} + bar + question;
+    QTest::newRow("list") << "list" << QStringList{"chkAutoJmp"} + bar + question;
+}
+
+// Every button of the window is a Tab stop, and the options one stop as a group of them is, in an order that
+// Shift+Tab walks back.
+void PracticeTest::tabReachesEveryCommand() {
+    QFETCH(QString, kind);
+    QFETCH(QStringList, order);
+    Fixture fixture({kBank[0], kBank[2], kBank[3]});  // four options each
+    ProgramRecords records;
+    const std::unique_ptr<TPracticeWindow> window = OpenKind(kind);
+    QVERIFY(Activate(window.get()));
+    const auto walk = [](Qt::KeyboardModifiers modifiers, qsizetype steps) {
+        QStringList reached{QApplication::focusWidget()->objectName()};
+        for (qsizetype i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        return reached;
+    };
+    QCOMPARE(walk(Qt::NoModifier, order.size() - 1), order);
+    std::reverse(order.begin(), order.end());
+    QCOMPARE(walk(Qt::ShiftModifier, order.size() - 1), order);
+    for (const QAbstractButton* button : window->findChildren<TsSpeedButton*>())
+        QVERIFY2(order.contains(button->objectName()), qPrintable(button->objectName()));
+}
+
+void PracticeTest::keysPressTheirCommands_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("focus");  // the control with the focus as the key goes
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("command");  // the button the key presses; empty for none
+
+    const QKeySequence esc(Qt::Key_Escape);
+    QTest::newRow("提示答案 from the jump box") << "sequential"
+                                                << "sEdit1" << QKeySequence("Alt+H") << "sSpeedButton1";
+    QTest::newRow("收藏 from the jump box") << "sequential"
+                                            << "sEdit1" << QKeySequence("Alt+F") << "btnStar";
+    QTest::newRow("保存进度 from the jump box") << "sequential"
+                                                << "sEdit1" << QKeySequence("Ctrl+S") << "sSpeedButton6";
+    QTest::newRow("结束 from the jump box") << "sequential"
+                                            << "sEdit1" << esc << "sSpeedButton7";
+    QTest::newRow("提示答案 from an option") << "sequential"
+                                             << "as2" << QKeySequence("Alt+H") << "sSpeedButton1";
+    QTest::newRow("保存进度 from a bar button") << "sequential"
+                                                << "btnPrior" << QKeySequence("Ctrl+S") << "sSpeedButton6";
+    QTest::newRow("收藏 in random practice") << "random"
+                                             << "chkAutoJmp" << QKeySequence("Alt+F") << "btnStar";
+    QTest::newRow("结束 in random practice") << "random"
+                                             << "sSpeedButton1" << esc << "sSpeedButton7";
+    QTest::newRow("提示答案 in the list window") << "list"
+                                                 << "sSpeedButton5" << QKeySequence("Alt+H") << "sSpeedButton1";
+    QTest::newRow("结束 in the list window") << "list"
+                                             << "chkAutoJmp" << esc << "sSpeedButton7";
+    QTest::newRow("Space on a focused button") << "sequential"
+                                               << "btnStar" << QKeySequence(Qt::Key_Space) << "btnStar";
+    QTest::newRow("Return in the jump box jumps only") << "sequential"
+                                                       << "sEdit1" << QKeySequence(Qt::Key_Return) << "";
+    QTest::newRow("Return on an option") << "sequential"
+                                         << "as1" << QKeySequence(Qt::Key_Return) << "";
+}
+
+// Each key presses its button and nothing else, wherever the focus is; the jump box takes none of them as text.
+void PracticeTest::keysPressTheirCommands() {
+    QFETCH(QString, kind);
+    QFETCH(QString, focus);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, command);
     Fixture fixture;
-    auto window = OpenSequential();
-    QTest::keyClick(window.get(), Qt::Key_Escape);
+    ProgramRecords records;
+    MessageBoxRecorder boxes;
+    SoundRecorder sounds;
+    const std::unique_ptr<TPracticeWindow> window = OpenKind(kind);
+    QVERIFY(Activate(window.get()));
+    QStringList pressed;
+    for (QAbstractButton* button : window->findChildren<TsSpeedButton*>())
+        connect(button, &QAbstractButton::clicked, this, [&pressed, button] { pressed << button->objectName(); });
+    auto* jumpBox = window->findChild<QLineEdit*>();
+    if (jumpBox != nullptr)
+        jumpBox->setText(QStringLiteral("2"));
+    QWidget* target = window->findChild<QWidget*>(focus);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, key[0].key(), key[0].keyboardModifiers());
+    QCOMPARE(pressed, command.isEmpty() ? QStringList() : QStringList{command});
+    if (jumpBox != nullptr)
+        QCOMPARE(jumpBox->text(), QStringLiteral("2"));
     QVERIFY(window->isVisible());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -25,6 +26,8 @@ TfrmBrowse::TfrmBrowse(QWidget* parent)
     resize(705, 430);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // A shortcut, as the browser control keeps Esc from the window once the page has seen it.
+    leavePage_ = new QShortcut(QKeySequence::Cancel, this, this, &QDialog::reject);
     CentreOnScreen(this);
 }
 
@@ -36,6 +39,7 @@ TfrmBrowse::~TfrmBrowse() {
 
 void TfrmBrowse::Navigate(const QString& fileName) {
     const QString path = FileSystemPath(fileName);
+    leavePage_->setEnabled(!IsFlashMovie(QUrl::fromLocalFile(path)));
     WebBrowser* browser = Browser();
     const QFileInfo file(path);
     if (!file.exists()) {
@@ -54,7 +58,7 @@ void TfrmBrowse::Navigate(const QString& fileName) {
 }
 
 void TfrmBrowse::keyPressEvent(QKeyEvent* event) {
-    // The window closes with its close box only: Esc, a key a game may well see pressed, must not end it.
+    // Esc leaves a page by its shortcut. A game may well see Esc pressed: its window closes with the close box only.
     if (event->key() == Qt::Key_Escape)
         return;
     QDialog::keyPressEvent(event);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QShortcut;
 class WebBrowser;
 
 // The browser window: nothing but a browser control filling it, for the law, sign and tip pages and
@@ -29,6 +30,7 @@ private:
     WebBrowser* Browser();
 
     WebBrowser* browser_ = nullptr;
+    QShortcut* leavePage_;  // Esc, on while a page is shown and off for a game
 };
 
 // The browser window kept between page commands; empty at start and after every game.

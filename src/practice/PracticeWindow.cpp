@@ -12,6 +12,7 @@
 #include "platform/TImage.h"
 #include "platform/TShape.h"
 #include "platform/WindowPlacement.h"
+#include "practice/CommandKeys.h"
 #include "questionview/AnswerFeedback.h"
 #include "questionview/AnswerKeys.h"
 #include "questionview/ExplanationNote.h"
@@ -54,6 +55,7 @@ TsLabel* MakeNumberLabel(QWidget* parent, const char* name, int left) {
 TsSpeedButton* MakeBarButton(QWidget* bar, const char* name, const QString& caption, int left, int width) {
     auto* button = Place(new TsSpeedButton(caption, bar), name, left, 8, width, 41);
     button->SkinData().SetSkinSection("BUTTON");
+    CommandKeys::MakeTabStop(button);
     return button;
 }
 }  // namespace
@@ -71,10 +73,9 @@ TPracticeWindow::TPracticeWindow(const QString& caption, int endButtonLeft, QWid
     CreateNumberLine();
     CreateQuestionBlock();
     CreateBottomBar(endButtonLeft);
-    setTabOrder(as1, as2);
-    setTabOrder(as2, as3);
-    setTabOrder(as3, as4);
-    setTabOrder(as4, chkAutoJmp);
+    // The bar from left to right, then the options, the hint and the check box.
+    CommandKeys::ChainTabStops({btnPrior, btnNext, sSpeedButton7, btnStar, sSpeedButton2, sSpeedButton3, sSpeedButton4,
+                                sSpeedButton5, as1, as2, as3, as4, sSpeedButton1, chkAutoJmp});
     CentreOnScreen(this);
 }
 
@@ -108,6 +109,8 @@ void TPracticeWindow::CreateQuestionBlock() {
     lblans->hide();
     sSpeedButton1 = Place(new TsSpeedButton(QStringLiteral("提示答案"), this), "sSpeedButton1", 608, 304, 89, 57);
     sSpeedButton1->SkinData().SetSkinSection("BUTTON_HUGE");
+    CommandKeys::MakeTabStop(sSpeedButton1);
+    CommandKeys::Bind(sSpeedButton1, QKeySequence(Qt::ALT | Qt::Key_H));
     connect(sSpeedButton1, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton1Click(); }));
 }
 
@@ -121,11 +124,13 @@ void TPracticeWindow::CreateBottomBar(int endButtonLeft) {
     sSpeedButton7 = MakeBarButton(sPanel1, "sSpeedButton7", QStringLiteral("结束"), endButtonLeft, 81);
     btnPrior->setToolTip(AnswerKeys::PriorHint());
     btnNext->setToolTip(AnswerKeys::NextHint());
+    sSpeedButton7->setToolTip(CommandKeys::Hint(QKeySequence::Cancel));
     connect(btnPrior, &QAbstractButton::clicked, this, Handled([this] { btnPriorClick(); }));
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
     connect(sSpeedButton7, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton7Click(); }));
     btnStar = MakeBarButton(sPanel1, "btnStar", QStringLiteral("收藏"), 392, 81);
     btnStar->setVisible(Records != nullptr);
+    CommandKeys::Bind(btnStar, QKeySequence(Qt::ALT | Qt::Key_F));
     connect(btnStar, &QAbstractButton::clicked, this, Handled([this] { btnStarClick(); }));
 
     TsSpeedButton** letters[] = {&sSpeedButton2, &sSpeedButton3, &sSpeedButton4, &sSpeedButton5};
@@ -146,10 +151,12 @@ void TPracticeWindow::showEvent(QShowEvent* event) {
     Application::RunHandled([this] { FormActivate(); });
 }
 
-// A practice window is left with "结束" or the close box, not with Esc.
+// Esc asks as "结束" does; only the close box leaves without asking.
 void TPracticeWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
+    if (event->matches(QKeySequence::Cancel)) {
+        sSpeedButton7->click();
         return;
+    }
     const AnswerKeys::Key key = AnswerKeys::Read(*event);
     switch (key.action) {
         case AnswerKeys::Action::Option:

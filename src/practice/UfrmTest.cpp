@@ -11,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Query.h"
 #include "platform/WindowPlacement.h"
+#include "practice/CommandKeys.h"
 #include "questionview/AnswerKeys.h"
 #include "records/Learners.h"
 #include "records/RecordsDatabase.h"
@@ -44,12 +45,16 @@ TfrmTest::TfrmTest(QWidget* parent) : TPracticeWindow(QStringLiteral("顺序练�
     sLabelFX4->move(285, 8);
     sSpeedButton6 = Place(new TsSpeedButton(QStringLiteral("保存进度"), sPanel1), "sSpeedButton6", 189, 8, 81, 41);
     sSpeedButton6->SkinData().SetSkinSection("BUTTON");
+    CommandKeys::MakeTabStop(btnJump);
+    CommandKeys::MakeTabStop(sSpeedButton6);
+    CommandKeys::Bind(sSpeedButton6, QKeySequence(Qt::CTRL | Qt::Key_S));
 
     connect(btnJump, &QAbstractButton::clicked, this, Handled([this] { btnJumpClick(); }));
     connect(sEdit1, &QLineEdit::returnPressed, this, Handled([this] { btnJumpClick(); }));
     connect(sSpeedButton6, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton6Click(); }));
 
-    setTabOrder(sEdit1, as1);
+    CommandKeys::ChainTabStops({btnNext, sSpeedButton6, sSpeedButton7});
+    CommandKeys::ChainTabStops({sSpeedButton5, btnJump, sEdit1, as1});
     sEdit1->installEventFilter(this);
 }
 
