@@ -557,6 +557,8 @@ void PracticeTest::keysPressTheirCommands_data() {
                                                  << "sSpeedButton5" << QKeySequence("Alt+H") << "sSpeedButton1";
     QTest::newRow("结束 in the list window") << "list"
                                              << "chkAutoJmp" << esc << "sSpeedButton7";
+    QTest::newRow("Return on a focused button") << "sequential"
+                                                << "btnStar" << QKeySequence(Qt::Key_Return) << "btnStar";
     QTest::newRow("Space on a focused button") << "sequential"
                                                << "btnStar" << QKeySequence(Qt::Key_Space) << "btnStar";
     QTest::newRow("Return in the jump box jumps only") << "sequential"
