@@ -170,8 +170,8 @@ void PaintScoreChart(QPainter& painter, const QRectF& place, const std::vector<E
     }
     const QRectF drawn(QPointF(), place.size() * kPaperChartScale);
     chart->setGeometry(drawn);
-    // The chart lays itself out on posted events.
-    QCoreApplication::sendPostedEvents();
+    // The chart lays itself out on the layout requests it posts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     scene.render(&painter, place, drawn);
 }
 

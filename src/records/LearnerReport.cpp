@@ -193,7 +193,8 @@ std::unique_ptr<QTextDocument> Make(RecordsDatabase& records, const Learner& lea
 
     writer.Heading(QStringLiteral("考试准备情况"));
     writer.Paragraph(ReadinessText(history, unfinished));
-    writer.Chart(kChartHeight);
+    if (!exams.empty())
+        writer.Chart(kChartHeight);
 
     writer.Heading(QStringLiteral("各章正确率（练习和考试的全部答题）"));
     const std::vector<QStringList> chapters = ChapterRows(history);
