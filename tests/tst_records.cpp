@@ -3,14 +3,19 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include "TestSupport.h"
 #include "platform/Exception.h"
 #include "records/AnswerLog.h"
+#include "records/ChapterNames.h"
 #include "records/ExamHistory.h"
+#include "records/LearnerReport.h"
 #include "records/Learners.h"
+#include "records/MissedQuestions.h"
 #include "records/MistakeBook.h"
 #include "records/RecordsDatabase.h"
+#include "records/RecordsReport.h"
 #include "records/Stars.h"
 
 namespace {
@@ -37,6 +42,11 @@ public:
     mutable RecordsDatabase records;
 };
 
+// An exam of a whole paper (100 answers) in one chapter, with `score` right.
+ExamResult WholeExam(const QDateTime& taken, int score) {
+    return {taken, 1, "C1", score, 1200, {{"1", score, 100 - score}}};
+}
+
 QString RefusalOf(const std::function<void()>& action) {
     try {
         action();
@@ -60,8 +70,15 @@ private slots:
     void mistakeLeavesAfterThreeRightInARow();
     void wrongAnswerStartsTheRunAgain();
     void dueOnesComeFirst();
+    void nextDueDayAfterAnExam();
     void starsToggle();
     void examsAddUpToReadiness();
+    void unfinishedExamsAreKeptApart_data();
+    void unfinishedExamsAreKeptApart();
+    void mostMissedQuestions();
+    void csvTextsStayText_data();
+    void csvTextsStayText();
+    void learnerReportNamesChaptersAndMissedQuestions();
     void everyAnswerIsKeptAcrossReopening();
     void unreadableFileIsSetAside_data();
     void unreadableFileIsSetAside();
@@ -236,7 +253,7 @@ void RecordsTest::examsAddUpToReadiness() {
     ExamHistory history(f.records, 1);
     const int scores[] = {95, 70, 88, 90, 92, 100};
     for (int score : scores) {
-        history.Add({f.now, 1, "C1", score, 1200, {{"1", score / 2, 50 - score / 2}}});
+        history.Add(WholeExam(f.now, score));
         f.AdvanceDays(1);
     }
     const std::vector<ExamResult> all = history.All();
@@ -262,6 +279,144 @@ void RecordsTest::examsAddUpToReadiness() {
              (std::vector<ChapterTally>{{"1", 9, 1}, {"2", 1, 1}, {"3", 3, 1}, {"4", 0, 2}}));
     readiness = history.ReadReadiness();
     QCOMPARE(readiness.weakest, (std::vector<ChapterTally>{{"4", 0, 2}, {"2", 1, 1}, {"3", 3, 1}}));
+}
+
+// Right after an exam with many mistakes none is due today; the book says when they are.
+void RecordsTest::nextDueDayAfterAnExam() {
+    Fixture f;
+    QCOMPARE(MistakeBook(f.records, 1).NextDue(f.now.date()), DueDay{});
+    for (int id = 1; id <= 63; ++id)
+        f.Answer(1, id, false);
+    f.AdvanceDays(1);
+    f.Answer(1, 1, true);  // due in three days
+    f.AdvanceDays(-1);
+    const MistakeBook book(f.records, 1);
+    QVERIFY(book.Due(f.now.date()).empty());
+    QCOMPARE(book.NextDue(f.now.date()), (DueDay{f.now.date().addDays(1), 62}));
+    QCOMPARE(book.NextDue(f.now.date().addDays(1)), (DueDay{f.now.date().addDays(4), 1}));
+    QCOMPARE(book.NextDue(f.now.date().addDays(4)), DueDay{});
+    QCOMPARE(book.DueText(f.now.date()), QStringLiteral("今天该练0道，明天该练62道"));
+    QCOMPARE(book.DueText(f.now.date().addDays(1)), QStringLiteral("今天该练62道，3月6日该练1道"));
+    QCOMPARE(book.DueText(f.now.date().addDays(2)), QStringLiteral("今天该练62道，后天该练1道"));
+    QCOMPARE(book.DueText(f.now.date().addDays(4)), QStringLiteral("今天该练63道"));
+}
+
+void RecordsTest::unfinishedExamsAreKeptApart_data() {
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<bool>("finished");
+    QTest::newRow("left after one answer") << 1 << false;
+    QTest::newRow("left after five") << 5 << false;
+    QTest::newRow("one unanswered") << 99 << false;
+    QTest::newRow("whole paper") << 100 << true;
+}
+
+// Between two whole exams, one answered in part (all right, in two chapters): it is listed with its answers but
+// counts in no readiness. It is told apart by the answers its chapters hold, as every records file keeps them, so
+// that files written before it was told apart read the same.
+void RecordsTest::unfinishedExamsAreKeptApart() {
+    QFETCH(int, answers);
+    QFETCH(bool, finished);
+    Fixture f;
+    ExamHistory history(f.records, 1);
+    history.Add(WholeExam(f.now.addDays(-2), 80));
+    const ExamResult part{f.now.addDays(-1), 1,  "C1",
+                          answers,           60, {{"1", answers - answers / 2, 0}, {"2", answers / 2, 0}}};
+    QCOMPARE(part.Answered(), answers);
+    QCOMPARE(part.Finished(), finished);
+    history.Add(part);
+    history.Add(WholeExam(f.now, 95));
+
+    RecordsDatabase again(f.file());
+    const std::vector<ExamResult> all = ExamHistory(again, 1).All();
+    QCOMPARE(all.size(), size_t(3));
+    QCOMPARE(all[1].Answered(), answers);
+    QCOMPARE(all[1].Finished(), finished);
+    QCOMPARE(all[0].Answered(), 100);
+    std::vector<int> scores;
+    for (const ExamResult& exam : history.Finished())
+        scores.push_back(exam.score);
+    QCOMPARE(scores, finished ? (std::vector<int>{80, 100, 95}) : (std::vector<int>{80, 95}));
+    const Readiness readiness = history.ReadReadiness();
+    QCOMPARE(readiness.counted, finished ? 3 : 2);
+    QCOMPARE(readiness.passed, finished ? 2 : 1);
+}
+
+void RecordsTest::mostMissedQuestions() {
+    Fixture f;
+    const struct {
+        int question;
+        const char* answers;  // r right, w wrong, in order
+    } given[] = {{1, "wwr"}, {2, "r"}, {3, "wwww"}, {4, "w"}, {5, "rw"}};
+    for (const auto& question : given) {
+        for (const char* answer = question.answers; *answer != 0; ++answer)
+            f.Answer(1, question.question, *answer == 'r', QString::number(question.question));
+    }
+    f.Answer(2, 9, false);  // another learner's
+    QCOMPARE(MostMissed(f.records, 1, 3),
+             (std::vector<MissedQuestion>{{{1, 3, "3"}, 4, 4}, {{1, 1, "1"}, 2, 3}, {{1, 4, "4"}, 1, 1}}));
+    QCOMPARE(MostMissed(f.records, 1, 10).size(), size_t(4));
+}
+
+void RecordsTest::csvTextsStayText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("name") << "李娜"
+                          << "\"李娜\"";
+    QTest::newRow("quotes and comma") << "李娜, \"小李\""
+                                      << "\"李娜, \"\"小李\"\"\"";
+    QTest::newRow("fraction") << "1/2"
+                              << "\"=\"\"1/2\"\"\"";
+    QTest::newRow("date") << "2026-03-02"
+                          << "\"=\"\"2026-03-02\"\"\"";
+    QTest::newRow("chinese date") << "3月2日"
+                                  << "\"=\"\"3月2日\"\"\"";
+    QTest::newRow("leading zeros") << "007"
+                                   << "\"=\"\"007\"\"\"";
+    QTest::newRow("formula") << "=1+2"
+                             << "\"=\"\"=1+2\"\"\"";
+    QTest::newRow("plus") << "+86 138"
+                          << "\"=\"\"+86 138\"\"\"";
+    QTest::newRow("minus") << "-学员"
+                           << "\"=\"\"-学员\"\"\"";
+    QTest::newRow("at") << "@王"
+                        << "\"=\"\"@王\"\"\"";
+    QTest::newRow("formula with quotes") << "=\"a\""
+                                         << "\"=\"\"=\"\"\"\"a\"\"\"\"\"\"\"";
+    QTest::newRow("name with digits") << "学员1"
+                                      << "\"学员1\"";
+}
+
+void RecordsTest::csvTextsStayText() {
+    QFETCH(QString, text);
+    QTEST(RecordsReport::CsvText(text), "field");
+}
+
+// The printed record in words: chapters by name, every exam with its result, the unfinished one apart, when the
+// mistakes fall due and the questions missed most with their text.
+void RecordsTest::learnerReportNamesChaptersAndMissedQuestions() {
+    Fixture f;
+    ExamHistory history(f.records, 1);
+    history.Add(WholeExam(f.now.addDays(-1), 93));
+    history.Add({f.now, 1, "C1", 5, 60, {{"2", 5, 0}}});
+    f.Answer(1, 2001, false, "2");
+    f.Answer(1, 2001, false, "2");
+    f.Answer(1, 1001, true, "1");
+    const Learner learner = Learners(f.records).Current();
+    LearnerReport::Sources sources;
+    sources.centreName = QStringLiteral("阳光驾校");
+    sources.questionText = [](const QuestionRef& question) {
+        return question.question == 2001 ? QStringLiteral("驾驶机动车遇到这种信号灯时怎样行驶？") : QString();
+    };
+    const QString text = LearnerReport::Make(f.records, learner, sources)->toPlainText();
+    for (const QString& expected :
+         {QStringLiteral("阳光驾校 学习记录"), QStringLiteral("学员：学员1"),
+          QStringLiteral("最近1次完成的模拟考试合格1次。另有1次考试未答完（未完成）"),
+          QStringLiteral("第1章 道路交通安全法律法规和规章"), QStringLiteral("第2章 交通信号及其含义"),
+          QStringLiteral("合格"), QStringLiteral("未完成"), QStringLiteral("明天该练1道"),
+          QStringLiteral("驾驶机动车遇到这种信号灯时怎样行驶？")}) {
+        QVERIFY2(text.contains(expected), qPrintable(expected));
+    }
+    QCOMPARE(ChapterNames::Title("12"), QStringLiteral("第12章"));
 }
 
 void RecordsTest::everyAnswerIsKeptAcrossReopening() {

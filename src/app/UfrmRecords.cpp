@@ -5,25 +5,34 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsScene>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTreeView>
 #include <QValueAxis>
 
 #include "app/Upublic.h"
+#include "bank/BankQueries.h"
+#include "bank/TQuestion.h"
+#include "bank/UDM.h"
 #include "platform/Application.h"
 #include "platform/AtomicFile.h"
 #include "platform/Exception.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/Query.h"
 #include "platform/WindowPlacement.h"
 #include "records/ExamHistory.h"
+#include "records/LearnerReport.h"
 #include "records/Learners.h"
 #include "records/MistakeBook.h"
 #include "records/RecordsDatabase.h"
 #include "records/RecordsReport.h"
+#include "records/ReportPages.h"
 #include "records/Stars.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsLabel.h"
@@ -64,6 +73,149 @@ std::vector<int> IdsOfBank(const std::vector<QuestionRef>& questions, int bank) 
 int BankOf(const std::vector<QuestionRef>& questions) {
     return !questions.empty() && IdsOfBank(questions, 1).empty() ? 2 : 1;
 }
+
+// The first tick of 1, 2, 5, 10, 20, 50… that numbers `exams` with at most ten labels.
+int ExamTickInterval(int exams) {
+    for (int step = 1;; step *= 10) {
+        for (int k : {1, 2, 5}) {
+            if (exams <= 10 * k * step)
+                return k * step;
+        }
+    }
+}
+
+// The finished exams' scores, oldest first, each a marked point numbered by whole exams, against the pass line; the
+// unfinished ones are only counted in the title.
+void FillScoreChart(QChart& chart, const std::vector<ExamResult>& exams) {
+    chart.removeAllSeries();
+    // The chart deletes the series it drops, but hands back the axes it drops.
+    for (QAbstractAxis* axis : chart.axes()) {
+        chart.removeAxis(axis);
+        delete axis;
+    }
+    QList<QPointF> points;
+    for (const ExamResult& exam : exams) {
+        if (exam.Finished())
+            points.append(QPointF(double(points.size() + 1), exam.score));
+    }
+    const auto unfinished = qsizetype(exams.size()) - points.size();
+    chart.setTitle(unfinished == 0 ? QStringLiteral("模拟考试成绩")
+                                   : QStringLiteral("模拟考试成绩（另有%1次未完成，不计入）").arg(unfinished));
+    auto* scores = new QLineSeries;
+    scores->setName(QStringLiteral("成绩"));
+    scores->setPointsVisible(true);
+    scores->setMarkerSize(7);
+    scores->replace(points);
+    auto* passLine = new QLineSeries;
+    passLine->setName(QStringLiteral("合格线（%1分）").arg(ExamResult::kPassMark));
+    // Half an exam beyond the first and the last, so that their marks are whole.
+    const double last = double(std::max<qsizetype>(points.size(), 1)) + 0.5;
+    passLine->append(0.5, ExamResult::kPassMark);
+    passLine->append(last, ExamResult::kPassMark);
+    passLine->setPen(QPen(QColor(200, 0, 0), 1, Qt::DashLine));
+    chart.addSeries(scores);
+    chart.addSeries(passLine);
+    auto* x = new QValueAxis;
+    x->setRange(0.5, last);
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(1);
+    x->setTickInterval(ExamTickInterval(int(points.size())));
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setTitleText(QStringLiteral("第几次考试"));
+    auto* y = new QValueAxis;
+    y->setRange(0, 100);
+    y->setTickCount(6);
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setTitleText(QStringLiteral("分数"));
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart.series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+}
+
+// The chart drawn on paper: built and laid out this many times as large as its place and drawn scaled down, so that
+// its text is measured where no rounding of small sizes shows. Its faces are sized in pixels that stand for points.
+constexpr double kPaperChartScale = 4;
+constexpr double kPaperLineWidth = 1.2;  // points
+constexpr double kPaperMarkerSize = 4.5;
+
+void PaintScoreChart(QPainter& painter, const QRectF& place, const std::vector<ExamResult>& exams) {
+    QGraphicsScene scene;
+    auto* chart = new QChart;
+    scene.addItem(chart);
+    FillScoreChart(*chart, exams);
+    const auto face = [](const char16_t* design, double points) {
+        QFont font = MakeFont(QString::fromUtf16(design), qRound(points * kPaperChartScale));
+        font.setStyleStrategy(QFont::PreferAntialias);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        return font;
+    };
+    chart->setTitleFont(face(u"黑体", 11));
+    chart->legend()->setFont(face(u"宋体", 9));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsFont(face(u"宋体", 9));
+        axis->setTitleFont(face(u"宋体", 9));
+    }
+    for (QAbstractSeries* series : chart->series()) {
+        auto* line = static_cast<QLineSeries*>(series);
+        QPen pen = line->pen();
+        pen.setWidthF(kPaperLineWidth * kPaperChartScale);
+        line->setPen(pen);
+        line->setMarkerSize(kPaperMarkerSize * kPaperChartScale);
+    }
+    const QRectF drawn(QPointF(), place.size() * kPaperChartScale);
+    chart->setGeometry(drawn);
+    // The chart lays itself out on the layout requests it posts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    scene.render(&painter, place, drawn);
+}
+
+// The text of a question as its bank has it; empty when the bank cannot give it.
+QString QuestionText(const QuestionRef& question) {
+    if (DM == nullptr)
+        return {};
+    try {
+        Query query;
+        DM->UseQuestionTable(&query, question.bank == 2);
+        query.SetSQL(BankQueries::AllQuestionsSql() + BankQueries::QuestionIdsFilter({question.question}));
+        query.Open();
+        return query.IsEmpty() ? QString() : TQuestion::Read(query).question;
+    } catch (const Exception&) {
+        return {};
+    }
+}
+
+// A4 with margins; a printer's dialog may choose other paper.
+QPageLayout ReportPageLayout() {
+    return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 12), QPageLayout::Millimeter};
+}
+
+// Qt's own file dialog (where the desktop offers none of its own) opens wide, its size, type and date columns as
+// wide as what they show and the name taking the rest, so that no date is cut.
+constexpr QSize kFileDialogSize(760, 460);
+// Qt's own print dialog at least this large, so that its options, once shown, are not cut either.
+constexpr QSize kPrintDialogSize(560, 420);
+
+QString AskFileName(QWidget* owner, const QString& caption, const QString& name, const QString& filter,
+                    const QString& suffix) {
+    QFileDialog dialog(owner, caption, name, filter);
+    dialog.setObjectName(QStringLiteral("dlgSave"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.resize(kFileDialogSize);
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* columns = files->header();
+        columns->setStretchLastSection(false);
+        for (int column = 0; column < columns->count(); ++column)
+            columns->setSectionResizeMode(column, column == 0 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
 }  // namespace
 
 TfrmRecords::TfrmRecords(RecordsDatabase& records, QWidget* parent)
@@ -99,7 +251,6 @@ void TfrmRecords::CreateLearnerRow() {
 void TfrmRecords::CreateSummary() {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setTitle(QStringLiteral("模拟考试成绩"));
     chart->setBackgroundRoundness(0);
     chtScores = Place(new QChartView(chart, this), "chtScores", 16, 44, 470, 300);
     chtScores->setRenderHint(QPainter::Antialiasing);
@@ -155,10 +306,14 @@ void TfrmRecords::ShowRecord() {
     const int learner = CurrentLearner();
     const ExamHistory history(records_, learner);
     const Readiness readiness = history.ReadReadiness();
-    lblReadiness->setText(
-        readiness.counted == 0
-            ? QStringLiteral("还没有模拟考试记录。")
-            : QStringLiteral("最近%1次模拟考试合格%2次。最薄弱的章节：").arg(readiness.counted).arg(readiness.passed));
+    const std::vector<ExamResult> exams = history.All();
+    if (readiness.counted > 0) {
+        lblReadiness->setText(
+            QStringLiteral("最近%1次模拟考试合格%2次。最薄弱的章节：").arg(readiness.counted).arg(readiness.passed));
+    } else {
+        lblReadiness->setText(exams.empty() ? QStringLiteral("还没有模拟考试记录。")
+                                            : QStringLiteral("还没有完成的模拟考试。"));
+    }
     weakChapters_.clear();
     for (size_t k = 0; k < btnWeak.size(); ++k) {
         const bool shown = k < readiness.weakest.size();
@@ -182,9 +337,9 @@ void TfrmRecords::ShowRecord() {
 
     const MistakeBook book(records_, learner);
     const std::vector<MistakeEntry> entries = book.Entries();
-    lblMistakes->setText(QStringLiteral("错题本：%1道，今天该练%2道；收藏：%3道")
+    lblMistakes->setText(QStringLiteral("错题本：%1道，%2；收藏：%3道")
                              .arg(entries.size())
-                             .arg(book.Due(records_.Now().date()).size())
+                             .arg(book.DueText(records_.Now().date()))
                              .arg(Stars(records_, learner).All().size()));
     cbMistakeChapter->clear();
     cbMistakeChapter->addItem(kAllChapters, QString());
@@ -198,46 +353,7 @@ void TfrmRecords::ShowRecord() {
     for (const QString& chapter : chapters)
         cbMistakeChapter->addItem(QStringLiteral("第%1章").arg(chapter), chapter);
     btnMistakes->setEnabled(!entries.empty());
-    ShowChart();
-}
-
-void TfrmRecords::ShowChart() {
-    QChart* chart = chtScores->chart();
-    chart->removeAllSeries();
-    // The chart deletes the series it drops, but hands back the axes it drops.
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    const std::vector<ExamResult> exams = ExamHistory(records_, CurrentLearner()).All();
-    auto* scores = new QLineSeries;
-    scores->setName(QStringLiteral("成绩"));
-    QList<QPointF> points;
-    points.reserve(qsizetype(exams.size()));
-    for (size_t k = 0; k < exams.size(); ++k)
-        points.append(QPointF(double(k + 1), exams[k].score));
-    scores->replace(points);
-    auto* passLine = new QLineSeries;
-    passLine->setName(QStringLiteral("合格线（%1分）").arg(ExamResult::kPassMark));
-    const double last = std::max<double>(2, double(exams.size()));
-    passLine->append(1, ExamResult::kPassMark);
-    passLine->append(last, ExamResult::kPassMark);
-    passLine->setPen(QPen(QColor(200, 0, 0), 1, Qt::DashLine));
-    chart->addSeries(scores);
-    chart->addSeries(passLine);
-    auto* x = new QValueAxis;
-    x->setRange(1, last);
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTitleText(QStringLiteral("第几次考试"));
-    auto* y = new QValueAxis;
-    y->setRange(0, 100);
-    y->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
+    FillScoreChart(*chtScores->chart(), exams);
 }
 
 void TfrmRecords::cbLearnerChange(int index) {
@@ -298,48 +414,53 @@ void TfrmRecords::btnStarsClick() {
     ShowRecord();
 }
 
-QString TfrmRecords::RecordHtml() const {
-    QString name, tel, adds;
-    ReadConfig(name, tel, adds);
-    return RecordsReport::LearnerHtml(records_, Learners(records_).Current(), name);
+void TfrmRecords::PrintRecord(QPagedPaintDevice& device) {
+    QString centre, tel, adds;
+    ReadConfig(centre, tel, adds);
+    const Learner learner = Learners(records_).Current();
+    const std::vector<ExamResult> exams = ExamHistory(records_, learner.id).All();
+    const LearnerReport::Sources sources{centre, &QuestionText, [&exams](QPainter& painter, const QRectF& place) {
+                                             PaintScoreChart(painter, place, exams);
+                                         }};
+    const std::unique_ptr<QTextDocument> document = LearnerReport::Make(records_, learner, sources);
+    ReportPages::Print(*document, device, QStringLiteral("%1 学习记录").arg(learner.name));
 }
 
 void TfrmRecords::btnPrintClick() {
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(ReportPageLayout());
     QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("dlgPrint"));
+    dialog.resize(dialog.sizeHint().expandedTo(kPrintDialogSize));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    QTextDocument document;
-    document.setHtml(RecordHtml());
-    document.print(&printer);
+    PrintRecord(printer);
 }
 
 void TfrmRecords::btnPdfClick() {
-    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("保存为PDF"),
-                                                          Learners(records_).Current().name + QStringLiteral(".pdf"),
-                                                          QStringLiteral("PDF 文件 (*.pdf)"));
+    const QString fileName =
+        AskFileName(this, QStringLiteral("保存为PDF"), Learners(records_).Current().name + QStringLiteral(".pdf"),
+                    QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"));
     if (!fileName.isEmpty())
         SavePdf(fileName);
 }
 
 void TfrmRecords::btnCsvClick() {
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("导出CSV"), QStringLiteral("学员汇总.csv"), QStringLiteral("CSV 文件 (*.csv)"));
+    const QString fileName = AskFileName(this, QStringLiteral("导出CSV"), QStringLiteral("学员汇总.csv"),
+                                         QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"));
     if (!fileName.isEmpty())
         SaveCsv(fileName);
 }
 
-// The page is made in memory and written in one piece, so a target that fails leaves nothing behind.
+// The pages are made in memory and written in one piece, so a target that fails leaves nothing behind.
 void TfrmRecords::SavePdf(const QString& fileName) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageLayout(ReportPageLayout());
         writer.setTitle(QStringLiteral("学习记录"));
-        QTextDocument document;
-        document.setHtml(RecordHtml());
-        document.print(&writer);
+        PrintRecord(writer);
     }
     if (!WriteFileAtomically(fileName, buffer.data()))
         Tell(this, QStringLiteral("无法写入文件 %1，学习记录没有保存。").arg(QDir::toNativeSeparators(fileName)));

@@ -7,6 +7,7 @@
 
 class QChartView;
 class QComboBox;
+class QPagedPaintDevice;
 class RecordsDatabase;
 class TsEdit;
 class TsLabel;
@@ -60,6 +61,8 @@ public:
     // Write the file whole, or give a message and leave none.
     void SavePdf(const QString& fileName);
     void SaveCsv(const QString& fileName);
+    // The current learner's record on the pages of a printer or PDF, through one layout for both.
+    void PrintRecord(QPagedPaintDevice& device);
 
 private:
     void CreateLearnerRow();
@@ -67,8 +70,6 @@ private:
     void CreateButtons();
     void ShowLearners();
     void ShowRecord();
-    void ShowChart();
-    QString RecordHtml() const;
     int CurrentLearner() const;
 
     RecordsDatabase& records_;

@@ -2,8 +2,29 @@
 
 #include <algorithm>
 
+#include "paper/ExamKinds.h"
 #include "records/Learners.h"
 #include "records/RecordsDatabase.h"
+
+namespace {
+// An exam's answers, as its chapters hold them; an exam is finished when they cover the paper. Records of every
+// version keep the chapters, so that older files read the same.
+const QString kAnswersOfExam =
+    QStringLiteral("(select coalesce(sum(correct + wrong), 0) from exam_chapters where exam=exams.id)");
+}  // namespace
+
+int ExamResult::Answered() const {
+    if (chapters.empty())
+        return answersListed;
+    int answered = 0;
+    for (const ChapterTally& tally : chapters)
+        answered += tally.right + tally.wrong;
+    return answered;
+}
+
+bool ExamResult::Finished() const {
+    return Answered() >= kPaperSize;
+}
 
 void ExamHistory::Add(const ExamResult& exam) {
     records_.InTransaction([&] {
@@ -30,8 +51,9 @@ void ExamHistory::Add(const ExamResult& exam) {
 std::vector<ExamResult> ExamHistory::All() const {
     std::vector<ExamResult> all;
     const ResultSet rows = records_.Db().Select(
-        QStringLiteral("select taken, kind, kind_label, score, seconds_used from exams where learner=%1 "
+        QStringLiteral("select taken, kind, kind_label, score, seconds_used, %1 from exams where learner=%2 "
                        "order by taken, id")
+            .arg(kAnswersOfExam)
             .arg(learner_));
     all.reserve(rows.rows.size());
     for (const auto& row : rows.rows) {
@@ -40,9 +62,16 @@ std::vector<ExamResult> ExamHistory::All() const {
                        row[2].toString(),
                        row[3].toInt(),
                        row[4].toInt(),
-                       {}});
+                       {},
+                       row[5].toInt()});
     }
     return all;
+}
+
+std::vector<ExamResult> ExamHistory::Finished() const {
+    std::vector<ExamResult> finished = All();
+    std::erase_if(finished, [](const ExamResult& exam) { return !exam.Finished(); });
+    return finished;
 }
 
 std::vector<ChapterTally> ExamHistory::ChapterAccuracy() const {
@@ -61,9 +90,11 @@ std::vector<ChapterTally> ExamHistory::ChapterAccuracy() const {
 Readiness ExamHistory::ReadReadiness() const {
     Readiness readiness;
     for (const auto& row : records_.Db()
-                               .Select(QStringLiteral("select passed from exams where learner=%1 "
-                                                      "order by taken desc, id desc limit %2")
+                               .Select(QStringLiteral("select passed from exams where learner=%1 and %2>=%3 "
+                                                      "order by taken desc, id desc limit %4")
                                            .arg(learner_)
+                                           .arg(kAnswersOfExam)
+                                           .arg(kPaperSize)
                                            .arg(Readiness::kExamsCounted))
                                .rows) {
         ++readiness.counted;

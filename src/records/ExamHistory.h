@@ -17,7 +17,9 @@ struct ChapterTally {
     bool operator==(const ChapterTally&) const = default;
 };
 
-// One exam taken.
+// One exam taken. An exam left, handed in or timed out before every question of the paper was answered is
+// unfinished (未完成): it is kept and listed, but it is no attempt at the pass mark, so no chart, mean or readiness
+// counts it.
 struct ExamResult {
     static constexpr int kPassMark = 90;
 
@@ -27,11 +29,16 @@ struct ExamResult {
     int score = 0;
     int secondsUsed = 0;
     std::vector<ChapterTally> chapters;  // by chapter; left empty where a list of exams is read
+    int answersListed = 0;               // where a list of exams is read: the answers the chapters held
 
     bool Passed() const { return score >= kPassMark; }
+    // The questions answered: the chapters' answers, or where a list was read, the number read with it.
+    int Answered() const;
+    bool Finished() const;
 };
 
-// How ready a learner is: of their last (up to) five exams, how many passed; and the chapters they answer worst.
+// How ready a learner is: of their last (up to) five finished exams, how many passed; and the chapters they answer
+// worst.
 struct Readiness {
     static constexpr int kExamsCounted = 5;
     static constexpr int kWeakestShown = 3;
@@ -48,8 +55,10 @@ public:
 
     // Keeps the exam with its chapters in one transaction.
     void Add(const ExamResult& exam);
-    // Every exam, oldest first, without chapters.
+    // Every exam, finished or not, oldest first, without chapters but with the number of answers given.
     std::vector<ExamResult> All() const;
+    // The finished ones of All().
+    std::vector<ExamResult> Finished() const;
     // Every answer given, in practice and exams, by chapter.
     std::vector<ChapterTally> ChapterAccuracy() const;
     Readiness ReadReadiness() const;

@@ -25,3 +25,26 @@ std::vector<MistakeEntry> MistakeBook::Entries(const QString& chapter) const {
 std::vector<MistakeEntry> MistakeBook::Due(const QDate& day) const {
     return Read(QStringLiteral(" and due<=%1").arg(day.toJulianDay()));
 }
+
+DueDay MistakeBook::NextDue(const QDate& day) const {
+    const ResultSet rows = records_.Db().Select(
+        QStringLiteral(
+            "select due, count(*) from mistakes where learner=%1 and due>%2 group by due order by due limit 1")
+            .arg(learner_)
+            .arg(day.toJulianDay()));
+    if (rows.rows.empty())
+        return {};
+    return {QDate::fromJulianDay(rows.rows[0][0].toLongLong()), rows.rows[0][1].toInt()};
+}
+
+QString MistakeBook::DueText(const QDate& today) const {
+    QString text = QStringLiteral("今天该练%1道").arg(Due(today).size());
+    const DueDay next = NextDue(today);
+    if (next.count == 0)
+        return text;
+    const qint64 days = today.daysTo(next.day);
+    const QString day = days == 1   ? QStringLiteral("明天")
+                        : days == 2 ? QStringLiteral("后天")
+                                    : next.day.toString(QStringLiteral("M月d日"));
+    return text + QStringLiteral("，%1该练%2道").arg(day).arg(next.count);
+}
