@@ -67,6 +67,10 @@ public:
                            rows.join(u','));
             }
             db.Execute(QStringLiteral("update exams set passed=(score>=90)"));
+            // Every exam is a whole paper, its answers all in one chapter.
+            db.Execute(
+                QStringLiteral("insert into exam_chapters(exam, chapter, correct, wrong) "
+                               "select id, '1', score, 100 - score from exams"));
             db.Execute(
                 QStringLiteral("insert into chapter_totals select learner, chapter, sum(correct), "
                                "count(*) - sum(correct) from answers group by learner, chapter"));

@@ -144,7 +144,12 @@ void SeedRecords() {
     const int scores[] = {68, 76, 83, 91, 87, 94};
     for (int k = 0; k < int(std::size(scores)); ++k) {
         ExamHistory(records, 1)
-            .Add({today.addDays(2 * k - 12), 1, QStringLiteral("C1 C2 C3 C4"), scores[k], 1500 - 60 * k, {}});
+            .Add({today.addDays(2 * k - 12),
+                  1,
+                  QStringLiteral("C1 C2 C3 C4"),
+                  scores[k],
+                  1500 - 60 * k,
+                  {{QStringLiteral("1"), scores[k], 100 - scores[k]}}});
     }
     const int rightOfTen[] = {9, 6, 8, 5, 7, 9, 4};
     records.SetClock([today] { return today.addDays(-2); });
