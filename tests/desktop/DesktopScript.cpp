@@ -10,6 +10,7 @@
 #include <chrono>
 #include <thread>
 
+#include "ScreenPlace.h"
 #include "XTools.h"
 
 namespace {
@@ -81,10 +82,6 @@ void DesktopScript::ClickAt(QPoint global) {
     XTools::Click();
 }
 
-void DesktopScript::ClickOn(QWidget* control) {
-    ClickAt(Read<QPoint>([control] { return control->mapToGlobal(control->rect().center()); }));
-}
-
 void DesktopScript::Keys(const QStringList& keys) {
     XTools::Keys(keys);
 }
@@ -110,13 +107,16 @@ void DesktopScript::CloseLeftovers() {
 }
 
 QString Describe(const QWidget* window) {
-    const QRect frame = window->frameGeometry();
-    return QStringLiteral("%1 %2 at (%3,%4) %5x%6")
-        .arg(QString::fromLatin1(window->metaObject()->className()), window->objectName())
-        .arg(frame.x())
-        .arg(frame.y())
-        .arg(frame.width())
-        .arg(frame.height());
+    const auto where = [](const QRect& rect) {
+        return QStringLiteral("(%1,%2) %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+    };
+    const QRect shown = OnScreen(window);
+    QString description =
+        QStringLiteral("%1 %2 at %3")
+            .arg(QString::fromLatin1(window->metaObject()->className()), window->objectName(), where(shown));
+    if (shown != window->geometry())
+        description += QStringLiteral(" (the program places it at %1)").arg(where(window->geometry()));
+    return description;
 }
 
 QString ShownWindows() {

@@ -31,10 +31,10 @@ public:
 
     // Waits until `condition`, asked on the test's thread, holds, and says whether it came to hold within
     // `milliseconds`.
-    bool Holds(const std::function<bool()>& condition, int milliseconds = 5000);
+    bool Holds(const std::function<bool()>& condition, int milliseconds = 3000);
     // The same; if it does not hold, the steps fail with `what` and what `describe` says of the display then.
     void WaitFor(const std::function<bool()>& condition, const QString& what,
-                 const std::function<QString()>& describe = {}, int milliseconds = 5000);
+                 const std::function<QString()>& describe = {}, int milliseconds = 3000);
     // Notes a failure and goes on.
     void Note(const QString& failure);
     // Notes a failure and ends the steps.
@@ -43,8 +43,6 @@ public:
     // The pointer, moved as a person moves it, and the left button clicked there, in screen coordinates.
     void MoveTo(QPoint global);
     void ClickAt(QPoint global);
-    // Clicks the middle of a control.
-    void ClickOn(QWidget* control);
     // Keys in xdotool's names, as the learner presses them.
     void Keys(const QStringList& keys);
 
@@ -55,7 +53,8 @@ private:
     QStringList failures_;
 };
 
-// What a window is called in a failure: its object name and frame in screen coordinates.
+// What a window is called in a failure: its class, object name and place on the screen, and the program's
+// idea of its place where that differs.
 QString Describe(const QWidget* window);
 // The top-level windows shown now, each described.
 QString ShownWindows();

@@ -1,14 +1,20 @@
 #include "Openings.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <cstdlib>
 #include <optional>
 
 #include "DesktopScript.h"
+#include "ScreenPlace.h"
 #include "app/UFrmMain.h"
 
 namespace {
@@ -22,7 +28,7 @@ QRect ScreenArea() {
 }
 
 QRect GlobalRect(const QWidget* control) {
-    return {control->mapToGlobal(QPoint(0, 0)), control->size()};
+    return {OnScreen(control, QPoint(0, 0)), control->size()};
 }
 
 bool CentredOver(const QRect& frame, const QRect& owner) {
@@ -34,21 +40,34 @@ QString Where(const QRect& rect) {
     return QStringLiteral("(%1,%2) %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
 }
 
-// The control of that name on top: an item of the open menu, else a control of the top window.
-std::optional<QPoint> ControlPoint(const QString& name) {
+// The control of that name on top, once it can be pressed: an item of the open menu, else a control of the
+// top window.
+QObject* Control(const QString& name) {
     QWidget* top = TopWindow();
     if (auto* menu = qobject_cast<QMenu*>(top)) {
         for (QAction* item : menu->actions()) {
             if (item->objectName() == name)
-                return menu->mapToGlobal(menu->actionGeometry(item).center());
+                return item;
         }
-        return std::nullopt;
+        return nullptr;
     }
     auto* control = top->findChild<QWidget*>(name);
     if (control == nullptr || !control->isVisible() || !control->isEnabled() || top->windowHandle() == nullptr ||
         !top->windowHandle()->isExposed())
-        return std::nullopt;
-    return control->mapToGlobal(control->rect().center());
+        return nullptr;
+    return control;
+}
+
+void Press(QObject* control) {
+    if (auto* item = qobject_cast<QAction*>(control)) {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            menu->close();
+        item->trigger();
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        list->showPopup();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->click();
+    }
 }
 }  // namespace
 
@@ -95,34 +114,38 @@ QWidget* TopWindow() {
     return frmMain;
 }
 
-void ClickThrough(DesktopScript& script, const QStringList& clicks) {
+void PressThrough(DesktopScript& script, const QStringList& clicks) {
     for (const QString& name : clicks) {
-        std::optional<QPoint> at;
+        QObject* control = nullptr;
         script.WaitFor(
-            [&at, &name] {
-                at = ControlPoint(name);
-                return at.has_value();
+            [&control, &name] {
+                control = Control(name);
+                return control != nullptr;
             },
-            QStringLiteral("%1 is not there to click on the window on top").arg(name),
-            [] {
-                return QStringLiteral("on top is ") + Describe(TopWindow()) + QStringLiteral(", active is ") +
-                       (QApplication::activeWindow() ? Describe(QApplication::activeWindow()) : QStringLiteral("none"));
-            });
-        script.ClickAt(*at);
+            QStringLiteral("%1 is not there to press on the window on top").arg(name),
+            [] { return QStringLiteral("on top is ") + Describe(TopWindow()); }, 3000);
+        const QPointer<QObject> pressed(control);
+        script.Post([pressed] {
+            if (pressed)
+                Press(pressed);
+        });
+        script.Holds([pressed] { return pressed.isNull() || Control(pressed->objectName()) != pressed; }, 1000);
     }
 }
 
 void Open(DesktopScript& script, const Opening& opening) {
-    ClickThrough(script, opening.clicks);
+    PressThrough(script, opening.clicks);
     script.WaitFor([&opening] { return Shown(opening.opens) != nullptr; },
-                   opening.opens + QStringLiteral(" does not open"), &ShownWindows, 20000);
+                   opening.opens + QStringLiteral(" does not open"), &ShownWindows, opening.pages ? 15000 : 3000);
 }
 
 QString PlacementFault(const Opening& opening) {
     const QWidget* shown = Shown(opening.opens);
     if (shown == nullptr)
         return opening.opens + QStringLiteral(" is not shown");
-    const QRect frame = shown->frameGeometry();
+    const QRect frame = OnScreen(shown);
+    if (!PlacedAsShown(shown))
+        return Describe(shown) + QStringLiteral(": the program places it elsewhere");
     if (!ScreenArea().contains(frame))
         return Describe(shown) + QStringLiteral(" is not wholly on the screen ") + Where(ScreenArea());
     QStringList owners;
@@ -134,7 +157,7 @@ QString PlacementFault(const Opening& opening) {
             continue;
         }
         if (const QWidget* window = Shown(owner)) {
-            if (CentredOver(frame, window->frameGeometry()))
+            if (CentredOver(frame, OnScreen(window)))
                 return {};
             owners << Describe(window);
             continue;

@@ -30,10 +30,13 @@ QWidget* Shown(const QString& name);
 // else the main window.
 QWidget* TopWindow();
 
-// Clicks the controls of `clicks` in turn, each once it is shown on top and its window takes input.
-void ClickThrough(DesktopScript& script, const QStringList& clicks);
+// Presses the controls of `clicks` in turn, each once it is shown on top: a button is clicked, a menu item
+// chosen and a list opened as the program's own code does on a click. A glow or a window manager in the way
+// then cannot keep a window from opening whose place is to be seen.
+void PressThrough(DesktopScript& script, const QStringList& clicks);
 // Opens `opening` and waits until it is shown.
 void Open(DesktopScript& script, const Opening& opening);
+
 // On the test's thread: what is wrong with where `opening` lies, or "" when it lies over its owner or
 // beside its control, wholly on the screen.
 QString PlacementFault(const Opening& opening);

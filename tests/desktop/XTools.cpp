@@ -35,6 +35,17 @@ bool Viewable(unsigned long window) {
         .contains(QLatin1String("Map State: IsViewable"));
 }
 
+QRect Geometry(unsigned long window) {
+    const QString info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+    const auto value = [&info](const char* field) {
+        static const QString number = QStringLiteral(":\\s*(-?\\d+)");
+        return QRegularExpression(QLatin1String(field) + number).match(info).captured(1).toInt();
+    };
+    if (info.isEmpty())
+        return {};
+    return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
+}
+
 QStringList ViewableTopLevels() {
     static const QRegularExpression child(QStringLiteral("^\\s+(0x[0-9a-f]+) (.*)$"));
     QStringList viewable;

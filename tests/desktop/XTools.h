@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@ void Click();
 void Keys(const QStringList& keys);
 // Whether the server shows the window: its map state is IsViewable.
 bool Viewable(unsigned long window);
+// Where the server shows the inside of the window, in screen coordinates; empty if it cannot say.
+QRect Geometry(unsigned long window);
 // Every window that is a child of the root and viewable, one line each as xwininfo describes it.
 QStringList ViewableTopLevels();
 

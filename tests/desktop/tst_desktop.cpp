@@ -20,6 +20,7 @@
 #include "DesktopScript.h"
 #include "Openings.h"
 #include "RecordsFixture.h"
+#include "ScreenPlace.h"
 #include "XTools.h"
 #include "app/UFrmMain.h"
 #include "app/UfrmRecords.h"
@@ -27,6 +28,7 @@
 #include "bank/UDM.h"
 #include "exam/UfrmMNKS.h"
 #include "exam/UfrmResult.h"
+#include "paper/ExamKinds.h"
 #include "platform/AppDir.h"
 #include "platform/Query.h"
 #include "practice/UfrmTest.h"
@@ -56,12 +58,13 @@ QStringList VisibleGlows() {
     return glows;
 }
 
-// Where the glows shown now lie, together.
-QRect GlowArea() {
+// Where the glow shown round a point lies.
+QRect GlowAround(QPoint point) {
     QRect area;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("GlowWindow") && window->isVisible())
-            area |= window->frameGeometry();
+        if (window->objectName() == QLatin1String("GlowWindow") && window->isVisible() &&
+            OnScreen(window).contains(point))
+            area |= OnScreen(window);
     }
     return area;
 }
@@ -97,7 +100,7 @@ private:
 
 // A point of a window where no control waits for the pointer: the middle of its bottom edge.
 QPoint Aside(const QWidget* window) {
-    return window->mapToGlobal(QPoint(window->width() / 2, window->height() - 10));
+    return OnScreen(window, QPoint(window->width() / 2, window->height() - 10));
 }
 
 // Whether a click there could start something: it lands on a button, a box or an edit.
@@ -143,7 +146,7 @@ bool TabTo(DesktopScript& script, QWidget* target, const QString& what) {
         if (focus == target)
             return true;
         const QString name = script.Read<QString>(&FocusName);
-        if (stops.count(name) > 1)
+        if (stops.contains(name))
             break;
         stops << name;
         script.Keys({QStringLiteral("Tab")});
@@ -195,6 +198,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanupTestCase();
+    void mainWindowLiesWhereItIsPlaced();
     void glowsGoWithTheirWindows_data();
     void glowsGoWithTheirWindows();
     void windowsOpenOverTheirOwners_data();
@@ -256,6 +260,12 @@ int DesktopTest::AnswerCount() {
     return records_->records.Db().Select(QStringLiteral("select count(*) from answers")).rows[0][0].toInt();
 }
 
+// The program computes where glows and menus go from where it placed its window; the learner sees them
+// where the window is shown.
+void DesktopTest::mainWindowLiesWhereItIsPlaced() {
+    QTRY_VERIFY2(PlacedAsShown(frmMain), qPrintable(Describe(frmMain)));
+}
+
 void DesktopTest::glowsGoWithTheirWindows_data() {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("opens");
@@ -275,7 +285,7 @@ void DesktopTest::glowsGoWithTheirWindows() {
     QFETCH(QString, opens);
     const QString buttonName = clicks.takeLast();
     const QStringList failures = DesktopScript::Run([&](DesktopScript& script) {
-        ClickThrough(script, clicks);
+        PressThrough(script, clicks);
         QWidget* button = nullptr;
         script.WaitFor(
             [&button, &buttonName] {
@@ -290,16 +300,23 @@ void DesktopTest::glowsGoWithTheirWindows() {
             script.Gui(
                 [] { frmRecords->edtName->setText(QStringLiteral("学员%1").arg(frmRecords->cbLearner->count())); });
         script.MoveTo(script.Read<QPoint>([host] { return Aside(host); }));
-        script.MoveTo(script.Read<QPoint>([button] { return button->mapToGlobal(button->rect().center()); }));
+        const QPoint centre = script.Read<QPoint>([button] { return OnScreen(button, button->rect().center()); });
+        script.MoveTo(centre);
         QRect glowArea;
-        if (script.Holds([] { return !GlowArea().isEmpty(); }, 2000))
-            glowArea = script.Read<QRect>(&GlowArea);
+        if (script.Holds([centre] { return !GlowAround(centre).isEmpty(); }, 2000))
+            glowArea = script.Read<QRect>([centre] { return GlowAround(centre); });
         else
             qWarning("No glow lit on hovering %s", qPrintable(buttonName));
+        script.Gui([this] { presses_.Reset(); });
         XTools::Click();
         if (!opens.isEmpty()) {
-            script.WaitFor([&opens] { return Shown(opens) != nullptr; }, opens + QStringLiteral(" does not open"),
-                           &ShownWindows);
+            script.WaitFor([&opens] { return Shown(opens) != nullptr; },
+                           QStringLiteral("a click on %1 does not open %2").arg(buttonName, opens),
+                           [this] {
+                               return QStringLiteral("the press reached %1; shown: %2")
+                                   .arg(presses_.Pressed() ? presses_.Reached() : QStringLiteral("nothing"),
+                                        ShownWindows());
+                           });
             QWidget* opened = script.Read<QWidget*>([&opens] { return Shown(opens); });
             script.MoveTo(script.Read<QPoint>([opened] { return Aside(opened); }));
             if (opens.startsWith(QLatin1String("PopupMenu")))
@@ -316,8 +333,8 @@ void DesktopTest::glowsGoWithTheirWindows() {
         }
         for (const QPoint& point : EdgePoints(glowArea)) {
             QWidget* control = script.Read<QWidget*>([host, point]() -> QWidget* {
-                const QPoint local = host->mapFromGlobal(point);
-                if (!host->rect().contains(local) || QApplication::widgetAt(point) == nullptr)
+                const QPoint local = point - OnScreen(host).topLeft();
+                if (!host->rect().contains(local))
                     return nullptr;
                 QWidget* child = host->childAt(local);
                 return child != nullptr ? child : host;
@@ -524,7 +541,7 @@ void DesktopTest::desktopTour() {
     };
     QStringList failures = DesktopScript::Run([&save](DesktopScript& script) {
         save(script, QStringLiteral("frmMain"));
-        script.MoveTo(script.Read<QPoint>([] { return frmMain->sBitBtn1->mapToGlobal(QPoint(40, 28)); }));
+        script.MoveTo(script.Read<QPoint>([] { return OnScreen(frmMain->sBitBtn1, QPoint(40, 28)); }));
         save(script, QStringLiteral("frmMain-hover"));
     });
     for (const Opening& opening : Openings()) {
