@@ -70,6 +70,11 @@ QRect GlowAround(QPoint point) {
     return area;
 }
 
+// A control as failures name it: class and object name.
+QString ControlName(const QWidget* control) {
+    return QString::fromLatin1(control->metaObject()->className()) + u' ' + control->objectName();
+}
+
 // Keeps the first control that a press of a mouse button reaches.
 class PressWatch : public QObject {
 public:
@@ -84,14 +89,9 @@ protected:
     bool eventFilter(QObject* target, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress && target->isWidgetType() && !pressed_) {
             pressed_ = true;
-            reached_ = Name(static_cast<QWidget*>(target));
+            reached_ = ControlName(static_cast<QWidget*>(target));
         }
         return false;
-    }
-
-public:
-    static QString Name(const QWidget* control) {
-        return QString::fromLatin1(control->metaObject()->className()) + u' ' + control->objectName();
     }
 
 private:
@@ -104,7 +104,7 @@ QPoint Aside(const QWidget* window) {
     return OnScreen(window, QPoint(window->width() / 2, window->height() - 10));
 }
 
-// Whether a click there could start something: it lands on a button, a box or an edit.
+// Whether a click on the control starts nothing: it is no button, list or edit, nor inside one.
 bool Harmless(const QWidget* control) {
     for (const QWidget* step = control; step != nullptr && !step->isWindow(); step = step->parentWidget()) {
         if (qobject_cast<const QAbstractButton*>(step) != nullptr || qobject_cast<const QComboBox*>(step) != nullptr ||
@@ -114,8 +114,10 @@ bool Harmless(const QWidget* control) {
     return true;
 }
 
-// Points on the edge of an area, two pixels inside.
+// Points on the edge of an area, two pixels inside; none for no area.
 QList<QPoint> EdgePoints(const QRect& area) {
+    if (area.isEmpty())
+        return {};
     const QRect inner = area.adjusted(2, 2, -2, -2);
     const QPoint middle = inner.center();
     return {inner.topLeft(),
@@ -131,7 +133,7 @@ QList<QPoint> EdgePoints(const QRect& area) {
 QString FocusName() {
     const QWidget* focus = QApplication::focusWidget();
     return focus == nullptr ? QStringLiteral("nothing")
-                            : PressWatch::Name(focus) + QStringLiteral(" of ") + focus->window()->objectName();
+                            : ControlName(focus) + QStringLiteral(" of ") + focus->window()->objectName();
 }
 
 QString ActiveName() {
@@ -355,7 +357,7 @@ void DesktopTest::glowsGoWithTheirWindows() {
             });
             if (control == nullptr || !script.Read<bool>([control] { return Harmless(control); }))
                 continue;
-            const QString expected = script.Read<QString>([control] { return PressWatch::Name(control); });
+            const QString expected = script.Read<QString>([control] { return ControlName(control); });
             script.Gui([this] { presses_.Reset(); });
             script.ClickAt(point);
             const QString where = QStringLiteral("(%1,%2)").arg(point.x()).arg(point.y());
@@ -473,7 +475,7 @@ void DesktopTest::practiceWithKeysAlone() {
             script.Keys({QStringLiteral("ctrl+a"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("Return")});
             expect([] { return frmTest->Position() == 9; }, QStringLiteral("跳转 to question 10"));
         }
-        int answers = AnswerCount();
+        int answers = script.Read<int>([this] { return AnswerCount(); });
         const int right = script.Read<int>([] { return std::clamp(TQuestion::Read(*frmTest->dstTest).ans, 1, 4); });
         script.Keys({Letter(right)});
         expect([this, answers] { return AnswerCount() == answers + 1; },
@@ -491,7 +493,7 @@ void DesktopTest::practiceWithKeysAlone() {
 
         if (PressWithKeys(script, frmTest->sSpeedButton1, QStringLiteral("提示答案")))
             expect([] { return frmTest->lblans->isVisible(); }, QStringLiteral("提示答案"));
-        answers = AnswerCount();
+        answers = script.Read<int>([this] { return AnswerCount(); });
         if (PressWithKeys(script, frmTest->sSpeedButton2, QStringLiteral("the letter button A")))
             expect([this, answers] { return AnswerCount() == answers + 1; }, QStringLiteral("the letter button A"));
 
