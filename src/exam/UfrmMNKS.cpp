@@ -1,13 +1,16 @@
 #include "exam/UfrmMNKS.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTimer>
 #include <tuple>
 
 #include "bank/BankQueries.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
+#include "exam/OptionFit.h"
 #include "platform/Application.h"
 #include "platform/DrawSeed.h"
 #include "platform/Fonts.h"
@@ -31,6 +34,31 @@
 namespace {
 constexpr int kExamSeconds = 45 * 60;
 const QColor kLabelColour(36, 44, 53);
+constexpr int kOptionLeft = 267;
+constexpr std::array kOptionTops{280, 309, 338, 368};
+// The options stand in the light panel of the background, whose right edge is the picture's; each has the height of
+// its row.
+constexpr QSize kOptionRoom(376 + 313 - kOptionLeft, 309 - 280);
+
+QFont OptionFont() {
+    return MakeFont(QStringLiteral("黑体"), 14);
+}
+
+// "退出考试系统" as the keyboard reaches it: a tab stop, with a dotted frame while it has the focus.
+class ExitButton : public TsSpeedButton {
+public:
+    using TsSpeedButton::TsSpeedButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        TsSpeedButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(kLabelColour, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+};
 
 // A label of the exam's own: size fixed as laid out, the text centred or left.
 TsLabelFX* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place, int pixelSize = 11,
@@ -102,8 +130,9 @@ void TfrmMNKS::CreateLabels() {
     lblExt = MakeLabel(this, "lblExt", QStringLiteral("100"), {449, 174, 22, 17}, 11, true);
     sLabelFX8 = MakeLabel(this, "sLabelFX8", QStringLiteral("题未作答"), {482, 173, 52, 17});
 
-    btnExit = Place(new TsSpeedButton(QStringLiteral("退出考试系统"), this), "btnExit", 56, 400, 129, 33);
+    btnExit = Place(new ExitButton(QStringLiteral("退出考试系统"), this), "btnExit", 56, 400, 129, 33);
     btnExit->SkinData().SetSkinSection("TOOLBUTTON");
+    btnExit->setFocusPolicy(Qt::TabFocus);
     connect(btnExit, &QAbstractButton::clicked, this, Handled([this] { btnExitClick(); }));
 }
 
@@ -125,9 +154,8 @@ void TfrmMNKS::CreateQuestionBlock() {
     lblTS->SetFontColor(Qt::yellow);
     lblTS->SetUseSkinColor(false);
 
-    std::tie(as1, as2, as3, as4) =
-        std::tuple_cat(MakeOptionButtons(this, MakeFont(QStringLiteral("黑体"), 14), 267, {280, 309, 338, 368},
-                                         [this](TsRadioButton* option) { as1Click(option); }));
+    std::tie(as1, as2, as3, as4) = std::tuple_cat(MakeOptionButtons(
+        this, OptionFont(), kOptionLeft, kOptionTops, [this](TsRadioButton* option) { as1Click(option); }));
     btnNext = Place(new TsButton(QStringLiteral("下一题"), this), "btnNext", 272, 416, 73, 25);
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
     for (size_t k = 0; k < 4; ++k)
@@ -137,6 +165,7 @@ void TfrmMNKS::CreateQuestionBlock() {
     setTabOrder(as2, as3);
     setTabOrder(as3, as4);
     setTabOrder(as4, btnNext);
+    setTabOrder(btnNext, btnExit);
 }
 
 void TfrmMNKS::FormCreate() {
@@ -179,10 +208,18 @@ void TfrmMNKS::ShowAnswerable(int n) {
 }
 
 // The exam ends with "退出考试系统" or the close box only: a stray Esc must not end it and lose the score.
-// Alt with a letter answers as a click on that option would, while the option can be clicked; Alt+N as "下一题".
+// Enter presses the button that has the focus, an option as a click would. Alt with a letter answers as a click on
+// that option would, while the option can be clicked; Alt+N as "下一题".
 void TfrmMNKS::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()); button != nullptr && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
     const AnswerKeys::Key key = AnswerKeys::Read(*event);
     if (key.action == AnswerKeys::Action::Option) {
         TsRadioButton* option = Options()[size_t(key.option - 1)];
@@ -196,6 +233,25 @@ void TfrmMNKS::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+// Tab stops at every option shown, then at "下一题" and "退出考试系统". Left to themselves, options that exclude each
+// other would make one tab stop, the checked one or the first, and the others could be reached by arrows only.
+bool TfrmMNKS::focusNextPrevChild(bool next) {
+    const std::array<QWidget*, 6> chain{as1, as2, as3, as4, btnNext, btnExit};
+    const auto at = std::find(chain.begin(), chain.end(), focusWidget());
+    if (at == chain.end())
+        return QDialog::focusNextPrevChild(next);
+    const auto count = chain.size();
+    const auto from = size_t(at - chain.begin());
+    for (size_t step = 1; step < count; ++step) {
+        QWidget* candidate = chain[(from + (next ? step : count - step)) % count];
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 void TfrmMNKS::OpenQuestionTable() {
@@ -224,8 +280,17 @@ void TfrmMNKS::ShowQuestion(int n) {
     dstTest->SetFiltered(true);
     lblNo->SetCaption(QString::number(n));
     lblExt->SetCaption(QString::number(kPaperSize + 1 - n));
-    ShowQuestionBlock(TQuestion::Read(*dstTest),
-                      {[this](const QString& text) { lblTM->setText(text); }, Options(), Image1});
+    {
+        // The options show the new question also when its picture cannot be loaded.
+        const auto fitOptions = qScopeGuard([this] {
+            for (TsRadioButton* option : Options()) {
+                if (!option->isHidden())
+                    FitOption(option, OptionFont(), kOptionRoom);
+            }
+        });
+        ShowQuestionBlock(TQuestion::Read(*dstTest),
+                          {[this](const QString& text) { lblTM->setText(text); }, Options(), Image1});
+    }
     btnNext->setFocus();
 }
 
