@@ -181,7 +181,7 @@ void RecordsWindowsTest::settingsDialogTurnsTheSheetOff() {
     QCOMPARE(ReadShowResult(), false);
     TfrmConfig dialog;
     QVERIFY(!dialog.chkResult->isChecked());
-    QCOMPARE(dialog.chkResult->geometry(), QRect(16, 204, 200, 18));
+    QCOMPARE(dialog.chkResult->geometry(), QRect(16, 108, 200, 18));
 }
 
 void RecordsWindowsTest::learnersInTheRecordsWindow() {
