@@ -1,7 +1,6 @@
 #include "exam/UfrmMNKS.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTimer>
@@ -25,6 +24,7 @@
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
 #include "records/AnswerLog.h"
+#include "skin/controls/EnterKey.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsLabelFX.h"
@@ -43,22 +43,6 @@ constexpr QSize kOptionRoom(376 + 313 - kOptionLeft, 309 - 280);
 QFont OptionFont() {
     return MakeFont(QStringLiteral("黑体"), 14);
 }
-
-// "退出考试系统" as the keyboard reaches it: a tab stop, with a dotted frame while it has the focus.
-class ExitButton : public TsSpeedButton {
-public:
-    using TsSpeedButton::TsSpeedButton;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        TsSpeedButton::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter painter(this);
-        painter.setPen(QPen(kLabelColour, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(3, 3, -4, -4));
-    }
-};
 
 // A label of the exam's own: size fixed as laid out, the text centred or left.
 TsLabelFX* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place, int pixelSize = 11,
@@ -130,7 +114,7 @@ void TfrmMNKS::CreateLabels() {
     lblExt = MakeLabel(this, "lblExt", QStringLiteral("100"), {449, 174, 22, 17}, 11, true);
     sLabelFX8 = MakeLabel(this, "sLabelFX8", QStringLiteral("题未作答"), {482, 173, 52, 17});
 
-    btnExit = Place(new ExitButton(QStringLiteral("退出考试系统"), this), "btnExit", 56, 400, 129, 33);
+    btnExit = Place(new TsSpeedButton(QStringLiteral("退出考试系统"), this), "btnExit", 56, 400, 129, 33);
     btnExit->SkinData().SetSkinSection("TOOLBUTTON");
     btnExit->setFocusPolicy(Qt::TabFocus);
     connect(btnExit, &QAbstractButton::clicked, this, Handled([this] { btnExitClick(); }));
@@ -208,18 +192,13 @@ void TfrmMNKS::ShowAnswerable(int n) {
 }
 
 // The exam ends with "退出考试系统" or the close box only: a stray Esc must not end it and lose the score.
-// Enter presses the button that has the focus, an option as a click would. Alt with a letter answers as a click on
-// that option would, while the option can be clicked; Alt+N as "下一题".
+// Enter on an option answers with it, as a click would (the buttons take Enter themselves). Alt with a letter answers
+// as a click on that option would, while the option can be clicked; Alt+N as "下一题".
 void TfrmMNKS::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return;
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()); button != nullptr && button->isEnabled()) {
-            button->click();
-            return;
-        }
-    }
+    if (auto* option = qobject_cast<TsRadioButton*>(focusWidget()); option != nullptr && PressOnEnter(*option, *event))
+        return;
     const AnswerKeys::Key key = AnswerKeys::Read(*event);
     if (key.action == AnswerKeys::Action::Option) {
         TsRadioButton* option = Options()[size_t(key.option - 1)];
