@@ -80,8 +80,8 @@ private slots:
 
 void ExamResultTest::chaptersAreNamed() {
     QCOMPARE(TfrmResult::ChaptersText({{"1", 28, 2}, {"10", 4, 1}, {"12", 0, 1}}),
-             QStringLiteral("道路交通安全法律法规和规章\n    对28  错2\n轮式自行机械车专用试题\n    对4  错1\n"
-                            "第12章\n    对0  错1"));
+             QStringLiteral("第1章 道路交通安全法律法规和规章\n    对28  错2\n第10章 轮式自行机械车专用试题\n"
+                            "    对4  错1\n第12章\n    对0  错1"));
 }
 
 void ExamResultTest::picturesShowWithTheirQuestions_data() {

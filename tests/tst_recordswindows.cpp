@@ -106,8 +106,8 @@ void RecordsWindowsTest::resultSheetOfAKnownPaper() {
     QTEST(window.lblVerdict->Caption(), "verdict");
     QVERIFY(window.lblTime->text().contains(QStringLiteral("用时：12分05秒")));
     QCOMPARE(window.memChapters->toPlainText(),
-             QStringLiteral("道路交通安全法律法规和规章\n    对1  错1\n交通信号及其含义\n    对1  错0\n"
-                            "轮式自行机械车专用试题\n    对0  错1"));
+             QStringLiteral("第1章 道路交通安全法律法规和规章\n    对1  错1\n第2章 交通信号及其含义\n    对1  错0\n"
+                            "第10章 轮式自行机械车专用试题\n    对0  错1"));
     QCOMPARE(window.memWrong->toPlainText(),
              QStringLiteral("题1002\n您的答案：A 甲\n正确答案：C 丙\n解析：看清标志。\n\n"
                             "题10001\n您的答案：B 乙\n正确答案：A 甲"));

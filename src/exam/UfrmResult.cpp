@@ -2,7 +2,6 @@
 
 #include <QTextCursor>
 
-#include "exam/ChapterNames.h"
 #include "exam/MemoPictures.h"
 #include "platform/Application.h"
 #include "platform/Exception.h"
@@ -10,6 +9,7 @@
 #include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
 #include "questionview/QuestionPicture.h"
+#include "records/ChapterNames.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsLabelFX.h"
@@ -81,16 +81,16 @@ TfrmResult::TfrmResult(const ExamResult& result, const ExamSheet& sheet, QWidget
                           QStringLiteral("车型：%1    用时：%2").arg(result.kindLabel, TimeText(result.secondsUsed)),
                           {16, 50}, 600);
 
-    lblChapters = MakeCaption(this, "lblChapters", QStringLiteral("各章答题情况"), {16, 76}, 180);
-    memChapters = MakeMemo(this, "memChapters", {16, 96, 180, 300});
+    lblChapters = MakeCaption(this, "lblChapters", QStringLiteral("各章答题情况"), {16, 76}, 232);
+    memChapters = MakeMemo(this, "memChapters", {16, 96, 232, 300});
     memChapters->SetText(KeepBracketsJoined(ChaptersText(result.chapters)));
     const std::vector<SheetAnswer> wrong = sheet.Wrong();
-    lblWrong = MakeCaption(this, "lblWrong", QStringLiteral("答错的题（%1道）").arg(wrong.size()), {208, 76}, 300);
-    memWrong = MakeMemo(this, "memWrong", {208, 96, 416, 300});
+    lblWrong = MakeCaption(this, "lblWrong", QStringLiteral("答错的题（%1道）").arg(wrong.size()), {260, 76}, 300);
+    memWrong = MakeMemo(this, "memWrong", {260, 96, 364, 300});
     memWrong->setFont(MakeFont(QStringLiteral("宋体"), 13));
     ShowWrong(wrong);
 
-    btnPractise = Place(new TsBitBtn(QStringLiteral("练习答错的题"), this), "btnPractise", 208, 410, 129, 33);
+    btnPractise = Place(new TsBitBtn(QStringLiteral("练习答错的题"), this), "btnPractise", 260, 410, 129, 33);
     btnClose = Place(new TsBitBtn(QStringLiteral("关闭"), this, TsBitBtn::Kind::Cancel), "btnClose", 495, 410, 129, 33);
     btnPractise->setEnabled(!wrong.empty());
     connect(btnPractise, &QPushButton::clicked, this, [this] { done(kPractiseWrong); });
@@ -114,7 +114,8 @@ QString TfrmResult::TimeText(int seconds) {
 QString TfrmResult::ChaptersText(const std::vector<ChapterTally>& chapters) {
     QStringList lines;
     for (const ChapterTally& tally : chapters) {
-        lines << ChapterName(tally.chapter) << QStringLiteral("    对%1  错%2").arg(tally.right).arg(tally.wrong);
+        lines << ChapterNames::Title(tally.chapter)
+              << QStringLiteral("    对%1  错%2").arg(tally.right).arg(tally.wrong);
     }
     return lines.join(u'\n');
 }

@@ -35,7 +35,7 @@ public:
     static QString ScoreText(const ExamResult& result);
     static QString VerdictText(const ExamResult& result);
     static QString TimeText(int seconds);
-    // Each chapter by its name, with its right and wrong answers on the line under it.
+    // Each chapter by its number and name, with its right and wrong answers on the line under it.
     static QString ChaptersText(const std::vector<ChapterTally>& chapters);
     // The text with each bracket bound to what it encloses, so that no line starts with a closing bracket or ends
     // with an opening one.
