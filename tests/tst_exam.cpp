@@ -1,7 +1,9 @@
 // The mock exam: papers by chapter quotas for the five vehicle groups, and the timed session.
+#include <QMessageBox>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <map>
 #include <memory>
 
 #include "RecordsFixture.h"
@@ -13,6 +15,7 @@
 #include "exam/UfrmMNKS.h"
 #include "platform/Connection.h"
 #include "platform/Query.h"
+#include "platform/Sound.h"
 #include "platform/TImage.h"
 #include "records/ExamHistory.h"
 #include "skin/controls/TsButton.h"
@@ -70,6 +73,53 @@ void AnswerRight(TfrmMNKS& exam) {
 void AnswerWrong(TfrmMNKS& exam) {
     Choose(exam, RightTag(exam) % 4 + 1);
 }
+
+std::unique_ptr<TfrmMNKS> StartActiveExam() {
+    auto exam = StartExam(1);
+    exam->activateWindow();
+    if (!QTest::qWaitForWindowActive(exam.get()))
+        qWarning("the exam window did not become active");
+    return exam;
+}
+
+// How each watched control looked when it was last painted: its text, and whether it was enabled and checked.
+class PaintWatcher : public QObject {
+public:
+    explicit PaintWatcher(const QList<QWidget*>& controls) {
+        for (QWidget* control : controls)
+            control->installEventFilter(this);
+    }
+
+    QString Painted(const QWidget* control) const {
+        const auto look = painted_.find(control);
+        return look == painted_.end() ? QStringLiteral("never painted") : look->second;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            const auto* control = static_cast<const QWidget*>(watched);
+            painted_[control] = QStringLiteral("%1 %2%3").arg(control->property("text").toString(),
+                                                              control->isEnabled() ? "enabled" : "disabled",
+                                                              control->property("checked").toBool() ? " checked" : "");
+        }
+        return false;
+    }
+
+private:
+    std::map<const QObject*, QString> painted_;
+};
+
+// Runs `step` with the message box that the exam shows next, shown for real, and closes it.
+void WithNextMessageBox(const std::function<void(QMessageBox*)>& step) {
+    SetMessageBoxHook({});
+    QTimer::singleShot(0, [step] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        step(box);
+        box->accept();
+    });
+}
 }  // namespace
 
 class ExamTest : public QObject {
@@ -99,6 +149,16 @@ private slots:
     void answersAndTheExamAreKept_data();
     void answersAndTheExamAreKept();
     void answeringWithTheKeyboard();
+    void judgementIsOnScreenBeforeItsSound_data();
+    void judgementIsOnScreenBeforeItsSound();
+    void longOptionsStayInThePanel_data();
+    void longOptionsStayInThePanel();
+    void tabReachesEveryOptionAndBothButtons_data();
+    void tabReachesEveryOptionAndBothButtons();
+    void enterPressesTheFocusedButton();
+    void arrowsMoveAmongOptionsAndSpaceAnswers();
+    void messageBoxesBelongToTheExam_data();
+    void messageBoxesBelongToTheExam();
 };
 
 void ExamTest::paperFollowsTheQuotas_data() {
@@ -465,6 +525,174 @@ void ExamTest::answeringWithTheKeyboard() {
     QCOMPARE(exam->CurrentNo(), 3);
     QCOMPARE(boxes.shown.size(), size_t(1));
     QCOMPARE(exam->as1->toolTip(), QStringLiteral("快捷键：Alt+A"));
+}
+
+void ExamTest::judgementIsOnScreenBeforeItsSound_data() {
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right") << true;
+    QTest::newRow("wrong") << false;
+}
+
+// A sound holds up the window: what the answer changed must have been painted when each sound starts.
+void ExamTest::judgementIsOnScreenBeforeItsSound() {
+    QFETCH(bool, right);
+    Fixture fixture;
+    auto exam = StartActiveExam();
+    const int rightTag = RightTag(*exam);
+    TsRadioButton* chosen = Option(*exam, right ? rightTag : rightTag % 4 + 1);
+    const QString letter = QString(QChar('A' + rightTag - 1));
+    PaintWatcher watcher({exam->lblTS, chosen});
+    QStringList onScreen;
+    SetSoundSinkForTesting([&](const QString& fileName) {
+        onScreen << QString(fileName).remove(AppDir()) + ": " + watcher.Painted(exam->lblTS) + " / " +
+                        watcher.Painted(chosen).section(' ', 1);
+    });
+    Choose(*exam, chosen->Tag());
+    SetSoundSinkForTesting({});
+    if (right) {
+        QCOMPARE(onScreen, QStringList{"sound/对.wav: 恭喜您!回答正确! enabled / disabled checked"});
+    } else {
+        QCOMPARE(onScreen,
+                 (QStringList{"sound/错.wav: 请开始答题 enabled / disabled checked",
+                              "sound/" + letter + ".wav: 正确答案应该是" + letter + " enabled / disabled checked"}));
+    }
+}
+
+void ExamTest::longOptionsStayInThePanel_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("inItsRow");  // false: too long even for two rows, it may reach into the next
+    QTest::newRow("short") << QStringLiteral("甲") << true;
+    QTest::newRow("just too long for one line")
+        << QStringLiteral("开启危险报警闪光灯，在车后设置警告标志，人员转移到安全区域") << true;
+    QTest::newRow("longest of the banks")
+        << QStringLiteral("准许左方左转弯的车辆进入路口，沿左转弯方向靠近路口中心，等候左转弯信号") << true;
+    QTest::newRow("Latin words") << QStringLiteral(
+                                        "Keep to the right lane, reduce speed to 40 km/h and use the "
+                                        "ETC lane (electronic toll collection) at the gate")
+                                 << true;
+    QTest::newRow("far too long") << QString(QStringLiteral("立即减速，开启危险报警闪光灯和前照灯示警，")).repeated(4)
+                                  << false;
+}
+
+// A long option keeps its place and stays in the light panel, on one line in a smaller size or wrapped, and loses
+// nothing of its words; the next question's options are in the design size again.
+void ExamTest::longOptionsStayInThePanel() {
+    QFETCH(QString, text);
+    QFETCH(bool, inItsRow);
+    Fixture fixture;
+    DM->ADOCON->Execute(QStringLiteral("update question set ans1='%1' where zhanjie='1'").arg(text));
+    auto exam = StartExam(1);
+    SoundRecorder sounds;
+    QCOMPARE(exam->as1->text().remove(u'\n'), QStringLiteral("A：") + text);
+    QCOMPARE(exam->as1->pos(), QPoint(267, 280));
+    QVERIFY2(exam->as1->geometry().right() < 689, qPrintable(QString::number(exam->as1->geometry().right())));
+    if (inItsRow)
+        QVERIFY(exam->as1->geometry().bottom() < exam->as2->y());
+    QVERIFY(exam->as1->font().pixelSize() >= 10);
+    if (exam->as1->font().pixelSize() == 14)
+        QVERIFY(!exam->as1->text().contains(u'\n'));
+    QCOMPARE(exam->as1->width(), exam->as1->sizeHint().width());
+    while (exam->CurrentNo() <= 30)  // chapter 1
+        AnswerRight(*exam);
+    QCOMPARE(exam->as1->text(), QStringLiteral("A：甲"));
+    QCOMPARE(exam->as1->font().pixelSize(), 14);
+    QCOMPARE(exam->as1->size(), exam->as1->sizeHint());
+}
+
+void ExamTest::tabReachesEveryOptionAndBothButtons_data() {
+    QTest::addColumn<QString>("ans3");
+    QTest::newRow("four options") << QStringLiteral("丙");
+    QTest::newRow("three options") << QString();
+}
+
+// From "下一题", where each question puts the focus, Tab goes on to "退出考试系统", then through the options shown.
+void ExamTest::tabReachesEveryOptionAndBothButtons() {
+    QFETCH(QString, ans3);
+    Fixture fixture;
+    DM->ADOCON->Execute(QStringLiteral("update question set ans3='%1'").arg(ans3));
+    auto exam = StartActiveExam();
+    QList<QWidget*> expected{exam->btnExit, exam->as1, exam->as2};
+    if (!ans3.isEmpty())
+        expected << exam->as3;
+    expected << exam->as4 << exam->btnNext;
+    QList<QWidget*> reached;
+    for (qsizetype k = 0; k < expected.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    QCOMPARE(reached, expected);
+    QList<QWidget*> back;
+    for (qsizetype k = 0; k < expected.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        back << QApplication::focusWidget();
+    }
+    std::reverse(expected.begin(), expected.end());
+    expected.removeFirst();
+    expected << exam->btnNext;
+    QCOMPARE(back, expected);
+}
+
+void ExamTest::enterPressesTheFocusedButton() {
+    Fixture fixture;
+    auto exam = StartActiveExam();
+    MessageBoxRecorder boxes;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // "下一题", with nothing answered
+    QCOMPARE(boxes.shown.size(), size_t(1));
+    TsRadioButton* right = Option(*exam, RightTag(*exam));
+    right->setFocus();
+    QTest::keyClick(right, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(exam->Score(), 1);
+    QCOMPARE(exam->CurrentNo(), 2);
+    QCOMPARE(QApplication::focusWidget(), exam->btnNext);
+    AnswerWrong(*exam);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(exam->CurrentNo(), 3);
+    exam->btnExit->setFocus();
+    QTest::keyClick(exam->btnExit, Qt::Key_Return);
+    QVERIFY(!exam->isVisible());
+}
+
+// Arrows move the focus from option to option without answering; Space answers with the option that has the focus.
+void ExamTest::arrowsMoveAmongOptionsAndSpaceAnswers() {
+    Fixture fixture;
+    auto exam = StartActiveExam();
+    SoundRecorder sounds;
+    exam->as1->setFocus();
+    const int rightTag = RightTag(*exam);
+    for (int tag = 1; tag < rightTag; ++tag)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), Option(*exam, rightTag));
+    QVERIFY(sounds.played.isEmpty());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(exam->Score(), 1);
+    QCOMPARE(sounds.played, QStringList{"sound/对.wav"});
+}
+
+void ExamTest::messageBoxesBelongToTheExam_data() {
+    QTest::addColumn<bool>("timeUp");
+    QTest::newRow("您还没有解答!") << false;
+    QTest::newRow("考试时间到！") << true;
+}
+
+// Owned by the exam window, so that a desktop keeps them over it.
+void ExamTest::messageBoxesBelongToTheExam() {
+    QFETCH(bool, timeUp);
+    Fixture fixture;
+    auto exam = StartActiveExam();
+    if (timeUp) {
+        for (int tick = 1; tick <= 2700; ++tick)
+            exam->Timer1Timer();
+    }
+    QString text;
+    QWidget* owner = nullptr;
+    WithNextMessageBox([&](QMessageBox* box) {
+        text = box->text();
+        owner = box->parentWidget();
+    });
+    timeUp ? exam->Timer1Timer() : exam->btnNextClick();
+    FailOnMessageBoxes();
+    QCOMPARE(text, QString::fromUtf8(QTest::currentDataTag()));
+    QCOMPARE(owner, exam.get());
 }
 
 QV_TEST_MAIN(ExamTest)

@@ -105,7 +105,9 @@ void RecordsWindowsTest::resultSheetOfAKnownPaper() {
     QCOMPARE(window.lblScore->Caption(), QStringLiteral("成绩：%1分").arg(score));
     QTEST(window.lblVerdict->Caption(), "verdict");
     QVERIFY(window.lblTime->text().contains(QStringLiteral("用时：12分05秒")));
-    QCOMPARE(window.memChapters->toPlainText(), QStringLiteral("第1章  对1  错1\n第2章  对1  错0\n第10章  对0  错1"));
+    QCOMPARE(window.memChapters->toPlainText(),
+             QStringLiteral("第1章 道路交通安全法律法规和规章\n    对1  错1\n第2章 交通信号及其含义\n    对1  错0\n"
+                            "第10章 轮式自行机械车专用试题\n    对0  错1"));
     QCOMPARE(window.memWrong->toPlainText(),
              QStringLiteral("题1002\n您的答案：A 甲\n正确答案：C 丙\n解析：看清标志。\n\n"
                             "题10001\n您的答案：B 乙\n正确答案：A 甲"));
@@ -179,7 +181,7 @@ void RecordsWindowsTest::settingsDialogTurnsTheSheetOff() {
     QCOMPARE(ReadShowResult(), false);
     TfrmConfig dialog;
     QVERIFY(!dialog.chkResult->isChecked());
-    QCOMPARE(dialog.chkResult->geometry(), QRect(16, 204, 200, 18));
+    QCOMPARE(dialog.chkResult->geometry(), QRect(16, 108, 200, 18));
 }
 
 void RecordsWindowsTest::learnersInTheRecordsWindow() {

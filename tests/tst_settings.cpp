@@ -13,6 +13,7 @@
 #include "platform/Exception.h"
 #include "platform/GbkText.h"
 #include "skin/controls/TsBitBtn.h"
+#include "skin/controls/TsCheckBox.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsLabel.h"
 
@@ -44,6 +45,8 @@ private slots:
     void refusedWriteRaisesAndKeepsTheFile();
     void dialogLayout_data();
     void dialogLayout();
+    void additionsStayClearOfTheTable_data();
+    void additionsStayClearOfTheTable();
     void dialogStartsFilledWithFocusOnTheName();
     void tabOrderRunsThroughBoxesThenButtons();
     void okAndEnterWriteWhatWasTyped_data();
@@ -140,6 +143,46 @@ void SettingsTest::dialogLayout() {
     QCOMPARE(dialog.sEdit1->SkinData().SkinSection(), QStringLiteral("EDIT"));
     QCOMPARE(dialog.sBitBtn1->SkinData().SkinSection(), QStringLiteral("BUTTON"));
     QCOMPARE(dialog.sLabel1->palette().color(QPalette::WindowText), QColor(36, 44, 53));
+}
+
+void SettingsTest::additionsStayClearOfTheTable_data() {
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("program folder") << false;
+    QTest::newRow("installed") << true;
+}
+
+// The result-sheet check box, and where an installed program saves its settings, lie whole within the margins of the
+// dialog, clear of the controls it always had and of each other.
+void SettingsTest::additionsStayClearOfTheTable() {
+    QFETCH(bool, installed);
+    TestAppDir dir(TestAppDir::NoBanks);
+    TestHomes homes;
+    const QFileDevice::Permissions writable = QFile::permissions(dir.Path());
+    if (installed)
+        QVERIFY(QFile::setPermissions(dir.Path(), writable & ~(QFile::WriteOwner | QFile::WriteUser)));
+    TfrmConfig dialog;
+    QVERIFY(QFile::setPermissions(dir.Path(), writable));
+    QCOMPARE(dialog.lblSaveTo->isVisibleTo(&dialog), installed);
+    QList<QWidget*> additions{dialog.chkResult};
+    if (installed)
+        additions << dialog.lblSaveTo;
+    const QList<QWidget*> table{dialog.sLabel1, dialog.sLabel2, dialog.sLabel3,  dialog.sEdit1,
+                                dialog.sEdit2,  dialog.sEdit3,  dialog.sBitBtn1, dialog.sBitBtn2};
+    // Within the margins the dialog always had: the span of its own controls.
+    QRect span;
+    for (QWidget* control : table)
+        span |= control->geometry();
+    for (QWidget* addition : additions) {
+        QVERIFY2(span.contains(addition->geometry()), addition->objectName().toUtf8());
+        for (QWidget* control : table + additions) {
+            if (control != addition)
+                QVERIFY2(!addition->geometry().intersects(control->geometry()),
+                         qPrintable(addition->objectName() + " over " + control->objectName()));
+        }
+    }
+    QVERIFY(dialog.chkResult->sizeHint().width() <= dialog.chkResult->width());
+    if (installed)
+        QVERIFY(dialog.lblSaveTo->heightForWidth(dialog.lblSaveTo->width()) <= dialog.lblSaveTo->height());
 }
 
 void SettingsTest::dialogStartsFilledWithFocusOnTheName() {

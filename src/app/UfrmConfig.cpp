@@ -41,7 +41,9 @@ TfrmConfig::TfrmConfig(QWidget* parent)
     sBitBtn1 = Place(new TsBitBtn(QStringLiteral("确定"), this, TsBitBtn::Kind::OK), "sBitBtn1", 43, 160, 97, 33);
     sBitBtn2 = Place(new TsBitBtn(QStringLiteral("取消"), this, TsBitBtn::Kind::Cancel), "sBitBtn2", 235, 160, 97, 33);
 
-    lblSaveTo = Place(new TsLabel(QString(), this), "lblSaveTo", 16, 116, 344, 36);
+    // The two additions share the room between the boxes and the buttons: the check box, then (installed) two lines.
+    chkResult = Place(new TsCheckBox(QStringLiteral("考试结束后显示成绩单"), this), "chkResult", 16, 108, 200, 18);
+    lblSaveTo = Place(new TsLabel(QString(), this), "lblSaveTo", 16, 128, 344, 30);
     lblSaveTo->setWordWrap(true);
     lblSaveTo->SetFontColor(kLabelColour);
     lblSaveTo->setVisible(DataFolders::Installed());
@@ -49,7 +51,6 @@ TfrmConfig::TfrmConfig(QWidget* parent)
         lblSaveTo->setText(QStringLiteral("只为您本人保存到：%1").arg(DataFolders::SettingsFile()));
     }
 
-    chkResult = Place(new TsCheckBox(QStringLiteral("考试结束后显示成绩单"), this), "chkResult", 16, 204, 200, 18);
     // Outside the Tab cycle of the centre's boxes and buttons, which stays as it always was.
     chkResult->setFocusPolicy(Qt::ClickFocus);
 

@@ -2,12 +2,14 @@
 
 #include <QKeyEvent>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTimer>
 #include <tuple>
 
 #include "bank/BankQueries.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
+#include "exam/OptionFit.h"
 #include "platform/Application.h"
 #include "platform/DrawSeed.h"
 #include "platform/Fonts.h"
@@ -22,6 +24,7 @@
 #include "questionview/OptionButtons.h"
 #include "questionview/QuestionBlock.h"
 #include "records/AnswerLog.h"
+#include "skin/controls/EnterKey.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsLabelFX.h"
@@ -31,6 +34,15 @@
 namespace {
 constexpr int kExamSeconds = 45 * 60;
 const QColor kLabelColour(36, 44, 53);
+constexpr int kOptionLeft = 267;
+constexpr std::array kOptionTops{280, 309, 338, 368};
+// The options stand in the light panel of the background, whose right edge is the picture's; each has the height of
+// its row.
+constexpr QSize kOptionRoom(376 + 313 - kOptionLeft, 309 - 280);
+
+QFont OptionFont() {
+    return MakeFont(QStringLiteral("黑体"), 14);
+}
 
 // A label of the exam's own: size fixed as laid out, the text centred or left.
 TsLabelFX* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect place, int pixelSize = 11,
@@ -104,6 +116,7 @@ void TfrmMNKS::CreateLabels() {
 
     btnExit = Place(new TsSpeedButton(QStringLiteral("退出考试系统"), this), "btnExit", 56, 400, 129, 33);
     btnExit->SkinData().SetSkinSection("TOOLBUTTON");
+    btnExit->setFocusPolicy(Qt::TabFocus);
     connect(btnExit, &QAbstractButton::clicked, this, Handled([this] { btnExitClick(); }));
 }
 
@@ -125,9 +138,8 @@ void TfrmMNKS::CreateQuestionBlock() {
     lblTS->SetFontColor(Qt::yellow);
     lblTS->SetUseSkinColor(false);
 
-    std::tie(as1, as2, as3, as4) =
-        std::tuple_cat(MakeOptionButtons(this, MakeFont(QStringLiteral("黑体"), 14), 267, {280, 309, 338, 368},
-                                         [this](TsRadioButton* option) { as1Click(option); }));
+    std::tie(as1, as2, as3, as4) = std::tuple_cat(MakeOptionButtons(
+        this, OptionFont(), kOptionLeft, kOptionTops, [this](TsRadioButton* option) { as1Click(option); }));
     btnNext = Place(new TsButton(QStringLiteral("下一题"), this), "btnNext", 272, 416, 73, 25);
     connect(btnNext, &QAbstractButton::clicked, this, Handled([this] { btnNextClick(); }));
     for (size_t k = 0; k < 4; ++k)
@@ -137,6 +149,7 @@ void TfrmMNKS::CreateQuestionBlock() {
     setTabOrder(as2, as3);
     setTabOrder(as3, as4);
     setTabOrder(as4, btnNext);
+    setTabOrder(btnNext, btnExit);
 }
 
 void TfrmMNKS::FormCreate() {
@@ -179,9 +192,12 @@ void TfrmMNKS::ShowAnswerable(int n) {
 }
 
 // The exam ends with "退出考试系统" or the close box only: a stray Esc must not end it and lose the score.
-// Alt with a letter answers as a click on that option would, while the option can be clicked; Alt+N as "下一题".
+// Enter on an option answers with it, as a click would (the buttons take Enter themselves). Alt with a letter answers
+// as a click on that option would, while the option can be clicked; Alt+N as "下一题".
 void TfrmMNKS::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
+        return;
+    if (auto* option = qobject_cast<TsRadioButton*>(focusWidget()); option != nullptr && PressOnEnter(*option, *event))
         return;
     const AnswerKeys::Key key = AnswerKeys::Read(*event);
     if (key.action == AnswerKeys::Action::Option) {
@@ -196,6 +212,25 @@ void TfrmMNKS::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+// Tab stops at every option shown, then at "下一题" and "退出考试系统". Left to themselves, options that exclude each
+// other would make one tab stop, the checked one or the first, and the others could be reached by arrows only.
+bool TfrmMNKS::focusNextPrevChild(bool next) {
+    const std::array<QWidget*, 6> chain{as1, as2, as3, as4, btnNext, btnExit};
+    const auto at = std::find(chain.begin(), chain.end(), focusWidget());
+    if (at == chain.end())
+        return QDialog::focusNextPrevChild(next);
+    const auto count = chain.size();
+    const auto from = size_t(at - chain.begin());
+    for (size_t step = 1; step < count; ++step) {
+        QWidget* candidate = chain[(from + (next ? step : count - step)) % count];
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 void TfrmMNKS::OpenQuestionTable() {
@@ -224,8 +259,17 @@ void TfrmMNKS::ShowQuestion(int n) {
     dstTest->SetFiltered(true);
     lblNo->SetCaption(QString::number(n));
     lblExt->SetCaption(QString::number(kPaperSize + 1 - n));
-    ShowQuestionBlock(TQuestion::Read(*dstTest),
-                      {[this](const QString& text) { lblTM->setText(text); }, Options(), Image1});
+    {
+        // The options show the new question also when its picture cannot be loaded.
+        const auto fitOptions = qScopeGuard([this] {
+            for (TsRadioButton* option : Options()) {
+                if (!option->isHidden())
+                    FitOption(option, OptionFont(), kOptionRoom);
+            }
+        });
+        ShowQuestionBlock(TQuestion::Read(*dstTest),
+                          {[this](const QString& text) { lblTM->setText(text); }, Options(), Image1});
+    }
     btnNext->setFocus();
 }
 

@@ -1,9 +1,15 @@
 #include "exam/UfrmResult.h"
 
+#include <QTextCursor>
+
+#include "exam/MemoPictures.h"
 #include "platform/Application.h"
+#include "platform/Exception.h"
 #include "platform/Fonts.h"
 #include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
+#include "questionview/QuestionPicture.h"
+#include "records/ChapterNames.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsLabelFX.h"
@@ -13,12 +19,16 @@ namespace {
 const QColor kLabelColour(36, 44, 53);
 const QColor kPassColour(0, 128, 0);
 const QColor kFailColour(200, 0, 0);
+// As large as the exam showed them.
+constexpr QSize kLargestPicture(313, 177);
 
+// A list that may be longer than its box, with the scroll bar that tells so.
 TsMemo* MakeMemo(QWidget* parent, const char* name, QRect place) {
     auto* memo = Place(new TsMemo(parent), name, place.x(), place.y(), place.width(), place.height());
     memo->SetBackground(QColor(221, 236, 248));
     memo->SkinData().SetSkinSection("PANEL");
     memo->setReadOnly(true);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return memo;
 }
 
@@ -35,6 +45,18 @@ QString OptionText(const TQuestion& question, int k) {
         return QStringLiteral("（无）");
     const QString words = std::array{question.ans1, question.ans2, question.ans3, question.ans4}.at(size_t(k - 1));
     return AnswerFeedback::Letter(k) + QStringLiteral(" ") + words;
+}
+
+// The question's picture on a line of its own; one that cannot be loaded is named instead.
+void InsertQuestionPicture(QTextCursor& cursor, const QString& bmp) {
+    QImage picture;
+    try {
+        picture = LoadQuestionPicture(bmp);
+    } catch (const Exception&) {
+        cursor.insertText(QStringLiteral("（图片“%1”无法显示）").arg(bmp));
+        return;
+    }
+    MemoPictures::Insert(cursor, QStringLiteral("image:") + bmp, picture, kLargestPicture);
 }
 }  // namespace
 
@@ -59,16 +81,16 @@ TfrmResult::TfrmResult(const ExamResult& result, const ExamSheet& sheet, QWidget
                           QStringLiteral("车型：%1    用时：%2").arg(result.kindLabel, TimeText(result.secondsUsed)),
                           {16, 50}, 600);
 
-    lblChapters = MakeCaption(this, "lblChapters", QStringLiteral("各章答题情况"), {16, 76}, 180);
-    memChapters = MakeMemo(this, "memChapters", {16, 96, 180, 300});
-    memChapters->SetText(ChaptersText(result.chapters));
+    lblChapters = MakeCaption(this, "lblChapters", QStringLiteral("各章答题情况"), {16, 76}, 232);
+    memChapters = MakeMemo(this, "memChapters", {16, 96, 232, 300});
+    memChapters->SetText(KeepBracketsJoined(ChaptersText(result.chapters)));
     const std::vector<SheetAnswer> wrong = sheet.Wrong();
-    lblWrong = MakeCaption(this, "lblWrong", QStringLiteral("答错的题（%1道）").arg(wrong.size()), {208, 76}, 300);
-    memWrong = MakeMemo(this, "memWrong", {208, 96, 416, 300});
+    lblWrong = MakeCaption(this, "lblWrong", QStringLiteral("答错的题（%1道）").arg(wrong.size()), {260, 76}, 300);
+    memWrong = MakeMemo(this, "memWrong", {260, 96, 364, 300});
     memWrong->setFont(MakeFont(QStringLiteral("宋体"), 13));
-    memWrong->SetText(WrongText(wrong));
+    ShowWrong(wrong);
 
-    btnPractise = Place(new TsBitBtn(QStringLiteral("练习答错的题"), this), "btnPractise", 208, 410, 129, 33);
+    btnPractise = Place(new TsBitBtn(QStringLiteral("练习答错的题"), this), "btnPractise", 260, 410, 129, 33);
     btnClose = Place(new TsBitBtn(QStringLiteral("关闭"), this, TsBitBtn::Kind::Cancel), "btnClose", 495, 410, 129, 33);
     btnPractise->setEnabled(!wrong.empty());
     connect(btnPractise, &QPushButton::clicked, this, [this] { done(kPractiseWrong); });
@@ -91,20 +113,61 @@ QString TfrmResult::TimeText(int seconds) {
 
 QString TfrmResult::ChaptersText(const std::vector<ChapterTally>& chapters) {
     QStringList lines;
-    for (const ChapterTally& tally : chapters)
-        lines << QStringLiteral("第%1章  对%2  错%3").arg(tally.chapter).arg(tally.right).arg(tally.wrong);
+    for (const ChapterTally& tally : chapters) {
+        lines << ChapterNames::Title(tally.chapter)
+              << QStringLiteral("    对%1  错%2").arg(tally.right).arg(tally.wrong);
+    }
     return lines.join(u'\n');
 }
 
-QString TfrmResult::WrongText(const std::vector<SheetAnswer>& wrong) {
-    QStringList blocks;
+// Each question answered wrong: its text and picture, the answer given, the right one and why.
+void TfrmResult::ShowWrong(const std::vector<SheetAnswer>& wrong) {
+    MemoPictures::Allow(memWrong);
+    QTextCursor cursor(memWrong->document());
     for (const SheetAnswer& answer : wrong) {
-        QString block = answer.question.question + QStringLiteral("\n您的答案：") +
-                        OptionText(answer.question, answer.chosen) + QStringLiteral("\n正确答案：") +
-                        OptionText(answer.question, answer.question.ans);
+        if (!cursor.atStart())
+            cursor.insertText(QStringLiteral("\n\n"));
+        cursor.insertText(KeepBracketsJoined(answer.question.question));
+        if (!answer.question.bmp.isEmpty()) {
+            cursor.insertText(QStringLiteral("\n"));
+            InsertQuestionPicture(cursor, answer.question.bmp);
+        }
+        QString lines = QStringLiteral("\n您的答案：") + OptionText(answer.question, answer.chosen) +
+                        QStringLiteral("\n正确答案：") + OptionText(answer.question, answer.question.ans);
         if (!answer.question.jiexi.isEmpty())
-            block += QStringLiteral("\n解析：") + answer.question.jiexi;
-        blocks << block;
+            lines += QStringLiteral("\n解析：") + answer.question.jiexi;
+        cursor.insertText(KeepBracketsJoined(lines));
     }
-    return blocks.join(QStringLiteral("\n\n"));
+    memWrong->moveCursor(QTextCursor::Start);
+}
+
+// A word joiner after each opening bracket and before each closing one, and no-break spaces for blanks between a
+// bracket and its text, keep a bracket on the line of the text it encloses: a line that would break there breaks
+// before the bracketed text instead.
+QString TfrmResult::KeepBracketsJoined(const QString& text) {
+    static const QString opening = QStringLiteral("（(【《“‘「");
+    static const QString closing = QStringLiteral("）)】》”’」");
+    constexpr QChar kWordJoiner(0x2060);
+    constexpr QChar kNoBreakSpace(0x00A0);
+    const auto isBlank = [](QChar c) { return c == u' ' || c == QChar(0x3000); };
+    const auto nextVisible = [&text, &isBlank](qsizetype from, int step) {
+        while (from >= 0 && from < text.size() && isBlank(text[from]))
+            from += step;
+        return from >= 0 && from < text.size() ? text[from] : QChar();
+    };
+    QString joined;
+    joined.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (isBlank(c) && (opening.contains(nextVisible(i, -1)) || closing.contains(nextVisible(i, 1)))) {
+            joined += kNoBreakSpace;
+            continue;
+        }
+        if (closing.contains(c) && i > 0)
+            joined += kWordJoiner;
+        joined += c;
+        if (opening.contains(c) && i + 1 < text.size())
+            joined += kWordJoiner;
+    }
+    return joined;
 }

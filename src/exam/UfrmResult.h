@@ -35,8 +35,14 @@ public:
     static QString ScoreText(const ExamResult& result);
     static QString VerdictText(const ExamResult& result);
     static QString TimeText(int seconds);
+    // Each chapter by its number and name, with its right and wrong answers on the line under it.
     static QString ChaptersText(const std::vector<ChapterTally>& chapters);
-    static QString WrongText(const std::vector<SheetAnswer>& wrong);
+    // The text with each bracket bound to what it encloses, so that no line starts with a closing bracket or ends
+    // with an opening one.
+    static QString KeepBracketsJoined(const QString& text);
+
+private:
+    void ShowWrong(const std::vector<SheetAnswer>& wrong);
 };
 
 // The result sheet while the main window shows it; empty otherwise.
