@@ -5,7 +5,6 @@
 #include <QScopeGuard>
 #include <functional>
 
-#include "app/FocusReturn.h"
 #include "app/MainMenus.h"
 #include "app/UfrmConfig.h"
 #include "app/UfrmRecords.h"
@@ -19,6 +18,7 @@
 #include "paper/ExamKinds.h"
 #include "platform/AppDir.h"
 #include "platform/Application.h"
+#include "platform/FocusReturn.h"
 #include "platform/Fonts.h"
 #include "platform/ImageFormat.h"
 #include "platform/TImage.h"
@@ -353,7 +353,7 @@ void TfrmMain::N3D1Click() {
 }
 
 void TfrmMain::ShowInBrowser(const QString& fileName, const QString& caption, AfterBrowse after) {
-    const FocusReturn focus;
+    const FocusReturn focus(this);
     if (frmBrowse == nullptr)
         frmBrowse = new TfrmBrowse(this);
     // A game never stays loaded in a hidden window, however its command ends.

@@ -229,7 +229,7 @@ TfrmRecords::TfrmRecords(RecordsDatabase& records, QWidget* parent)
     CreateSummary();
     CreateButtons();
     ShowLearners();
-    CentreOnScreen(this);
+    // Left unplaced: the dialog opens centred over the window that opened it.
 }
 
 void TfrmRecords::CreateLearnerRow() {

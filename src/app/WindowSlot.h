@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FocusReturn.h"
+#include "platform/FocusReturn.h"
 
 // A window that lives exactly as long as one command of the main window: stored in its global slot while
 // it exists, destroyed and the slot cleared when the command ends, however it ends; the window that was
@@ -8,7 +8,9 @@
 template <typename Window>
 class WindowSlot {
 public:
-    WindowSlot(Window*& slot, Window* window) : slot_(slot), window_(window) { slot_ = window_; }
+    WindowSlot(Window*& slot, Window* window) : focus_(window->parentWidget()), slot_(slot), window_(window) {
+        slot_ = window_;
+    }
     ~WindowSlot() {
         slot_ = nullptr;
         delete window_;

@@ -96,7 +96,7 @@ TfrmResult::TfrmResult(const ExamResult& result, const ExamSheet& sheet, QWidget
     connect(btnPractise, &QPushButton::clicked, this, [this] { done(kPractiseWrong); });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     btnClose->setDefault(true);
-    CentreOnScreen(this);
+    // Left unplaced: the sheet opens centred over the window that opened it.
 }
 
 QString TfrmResult::ScoreText(const ExamResult& result) {

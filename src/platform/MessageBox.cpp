@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <utility>
 
+#include "platform/FocusReturn.h"
+
 namespace {
 MessageBoxHook& Hook() {
     static MessageBoxHook hook;
@@ -28,6 +30,7 @@ QMessageBox* CreateMessageBox(QWidget* parent, const MessageBoxRequest& request)
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const MessageBoxRequest& request) {
     if (Hook())
         return Hook()(request);
+    const FocusReturn focus(parent);
     QMessageBox* box = CreateMessageBox(parent, request);
     const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
     delete box;

@@ -73,11 +73,13 @@ void Press(QObject* control) {
 
 const std::vector<Opening>& Openings() {
     static const std::vector<Opening> openings{
-        {QStringLiteral("settings dialog"), {"sBitBtn8"}, "frmConfig", "frmMain"},
+        // The settings dialog, the practice windows, the exam and the pages open centred on the screen, as
+        // their layouts say; every other window over the window that opens it.
+        {QStringLiteral("settings dialog"), {"sBitBtn8"}, "frmConfig", "screen"},
         {QStringLiteral("records window"), {"btnRecords"}, "frmRecords", "frmMain"},
-        {QStringLiteral("sequential practice"), {"sBitBtn1"}, "frmTest", "frmMain"},
-        {QStringLiteral("random practice"), {"sBitBtn2"}, "frmTest2", "frmMain"},
-        {QStringLiteral("mock exam"), {"sSpeedButton1"}, "frmMNKS", "frmMain|screen"},
+        {QStringLiteral("sequential practice"), {"sBitBtn1"}, "frmTest", "screen"},
+        {QStringLiteral("random practice"), {"sBitBtn2"}, "frmTest2", "screen"},
+        {QStringLiteral("mock exam"), {"sSpeedButton1"}, "frmMNKS", "screen"},
         {QStringLiteral("exam unanswered box"), {"sSpeedButton1", "btnNext"}, "QMessageBox", "frmMNKS"},
         {QStringLiteral("practice end box"), {"sBitBtn1", "sSpeedButton7"}, "QMessageBox", "frmTest"},
         {QStringLiteral("progress saved box"), {"sBitBtn1", "sSpeedButton6"}, "QMessageBox", "frmTest"},
@@ -88,8 +90,8 @@ const std::vector<Opening>& Openings() {
         {QStringLiteral("tip menu"), {"btnJQ"}, "PopupMenu4", "btnJQ"},
         {QStringLiteral("game menu"), {"btnGame"}, "PopupMenu5", "btnGame"},
         {QStringLiteral("learner list"), {"btnRecords", "cbLearner"}, "popup", "cbLearner"},
-        {QStringLiteral("law page"), {"btnFG", "N11"}, "frmBrowse", "frmMain|screen", true},
-        {QStringLiteral("game window"), {"btnGame", "N22"}, "frmBrowse", "frmMain|screen", true},
+        {QStringLiteral("law page"), {"btnFG", "N11"}, "frmBrowse", "screen", true},
+        {QStringLiteral("game window"), {"btnGame", "N22"}, "frmBrowse", "screen", true},
     };
     return openings;
 }

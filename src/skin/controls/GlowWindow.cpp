@@ -43,10 +43,17 @@ bool HostInUse(const QWidget& host) {
     return host.rect().contains(host.mapFromGlobal(QCursor::pos()));
 }
 
+// On X11 the display takes a tooltip window for the window under the pointer, so that the control would leave
+// and enter again without end as its glow comes and goes: there the glow is a tool window. Elsewhere a tool
+// window takes the activation when it is shown, and a tooltip window does not.
+Qt::WindowType GlowKind() {
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? Qt::Tool : Qt::ToolTip;
+}
+
 }  // namespace
 
 GlowWindow::GlowWindow(const QImage& picture, const TsMaskData& mask, const QRect& outer, bool topmost)
-    : QWidget(nullptr, Qt::Tool | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
+    : QWidget(nullptr, GlowKind() | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
                            Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
                            (topmost ? Qt::WindowStaysOnTopHint : Qt::Widget)) {
     setAttribute(Qt::WA_TranslucentBackground);

@@ -4,10 +4,12 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWhatsThis>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 #include "platform/DisplayPosition.h"
@@ -379,11 +381,19 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
             skinData_.MarkStale();
             break;
         case QEvent::Resize:
+            CentreOverOwner();
+            Recompute();
+            break;
+        case QEvent::Show:
+            centreOverOwner_ = !form_->testAttribute(Qt::WA_Moved);
+            CentreOverOwner();
+            break;
         case QEvent::WindowStateChange:
             Recompute();
             break;
         case QEvent::Move:
             buttonGlow_.reset();
+            CentreOverOwner();
             if (event->spontaneous())
                 QTimer::singleShot(0, form_, [this] { TrustDisplayPosition(); });
             break;
@@ -419,4 +429,24 @@ void TsSkinProvider::TrustDisplayPosition() {
     const std::optional<QPoint> shown = DisplayPosition(*form_);
     if (shown && *shown != form_->mapToGlobal(QPoint(0, 0)))
         form_->move(*shown);
+}
+
+// A dialog nobody placed opens centred over the window it belongs to, on that window's screen. Qt's own
+// placement guesses a title bar that our frameless windows do not have, and a message box sizes itself only as it
+// is shown: until it is on the screen, every move and size keeps it centred.
+void TsSkinProvider::CentreOverOwner() {
+    const QWidget* owner = form_->parentWidget() != nullptr ? form_->parentWidget()->window() : nullptr;
+    const QWindow* window = form_->windowHandle();
+    if (window != nullptr && window->isExposed())
+        centreOverOwner_ = false;
+    if (!centreOverOwner_ || owner == nullptr || !form_->isVisible() || form_->isMaximized())
+        return;
+    QRect place(QPoint(), form_->size());
+    place.moveCenter(owner->geometry().center());
+    const QRect screen = owner->screen()->availableGeometry();
+    place.moveLeft(std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() - place.width())));
+    place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - place.height())));
+    if (place.topLeft() != form_->pos())
+        form_->move(place.topLeft());
+    form_->setAttribute(Qt::WA_Moved, false);
 }

@@ -55,6 +55,7 @@ private:
     void SetFrame(const QMargins& frame);
     void Recompute();
     void TrustDisplayPosition();
+    void CentreOverOwner();
     FrameScene Scene() const;
     // The form's icon at the title's icon size, taken once for every repaint of the title.
     void TakeIcon();
@@ -82,6 +83,8 @@ private:
     std::vector<TitleButtonState> buttons_;
     QMargins applied_;
     bool formActive_ = true;
+    // Shown without a place of its own: centred over its owner until it is on the screen.
+    bool centreOverOwner_ = false;
     int pressed_ = -1;
     TsGripMode gripMode_ = gmNone;
     std::unique_ptr<GlowWindow> buttonGlow_;
