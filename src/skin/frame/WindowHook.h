@@ -2,8 +2,11 @@
 
 #include <QObject>
 
+class QWidget;
+
 // Gives every form and dialog of the application a skin provider before it is first shown, as the skin
-// manager's skinning rules allow, so that all windows share the skinned frame.
+// manager's skinning rules allow, so that all windows share the skinned frame; and opens every menu and list
+// where its window really is.
 class WindowHook : public QObject {
     Q_OBJECT
 
@@ -16,4 +19,5 @@ protected:
 
 private:
     using QObject::QObject;
+    static void PlaceBesideWindow(QWidget& popup);
 };
