@@ -144,6 +144,7 @@ private slots:
     void shippedButtonFaceMeetsItsBorder();
 
 private:
+    TsSpeedButton* ShowGlowing();
     template <typename T, typename... Args>
     T* Make(const char* section, Args&&... args) {
         auto* control = new T(std::forward<Args>(args)...);
@@ -383,16 +384,24 @@ void TestSkinControls::fadeWeights() {
     QCOMPARE(Fader::OldWeight(level, iterations), weight);
 }
 
-void TestSkinControls::glowShownWhileHot() {
+// A glowing control on the active form, with the pointer resting on it.
+TsSpeedButton* TestSkinControls::ShowGlowing() {
     auto* button = Make<TsSpeedButton>("GLOWER", QString(), form_.get());
     button->setGeometry(10, 10, 40, 20);
-    auto* plain = Make<TsSpeedButton>("TEXT", QString(), form_.get());
-    plain->setGeometry(60, 10, 40, 20);
     form_->show();
     form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    if (!QTest::qWaitForWindowActive(form_.get()))
+        return nullptr;
     QCursor::setPos(button->mapToGlobal(QPoint(20, 10)));
     Hover(button, true);
+    return button;
+}
+
+void TestSkinControls::glowShownWhileHot() {
+    auto* plain = Make<TsSpeedButton>("TEXT", QString(), form_.get());
+    plain->setGeometry(60, 10, 40, 20);
+    TsSpeedButton* button = ShowGlowing();
+    QVERIFY(button != nullptr);
     QVERIFY(button->SkinData().Glowing());
     QCursor::setPos(plain->mapToGlobal(QPoint(20, 10)));
     Hover(plain, true);
@@ -413,13 +422,8 @@ void TestSkinControls::glowEndsWhenSomethingElseHappens_data() {
 
 void TestSkinControls::glowEndsWhenSomethingElseHappens() {
     QFETCH(QString, what);
-    auto* button = Make<TsSpeedButton>("GLOWER", QString(), form_.get());
-    button->setGeometry(10, 10, 40, 20);
-    form_->show();
-    form_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    QCursor::setPos(button->mapToGlobal(QPoint(20, 10)));
-    Hover(button, true);
+    TsSpeedButton* button = ShowGlowing();
+    QVERIFY(button != nullptr);
     QVERIFY(button->SkinData().Glowing());
     QWidget other;
     other.resize(50, 50);

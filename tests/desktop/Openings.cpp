@@ -126,6 +126,18 @@ void PressThrough(DesktopScript& script, const QStringList& clicks) {
             },
             QStringLiteral("%1 is not there to press on the window on top").arg(name),
             [] { return QStringLiteral("on top is ") + Describe(TopWindow()); }, 3000);
+        // A person presses only once the window stands still: a window manager may still be placing it.
+        QRect seen;
+        int still = 0;
+        script.Holds(
+            [&control, &seen, &still] {
+                const auto* widget = qobject_cast<const QWidget*>(control);
+                const QRect now = widget != nullptr ? OnScreen(widget->window()) : QRect();
+                still = now == seen ? still + 1 : 0;
+                seen = now;
+                return still >= 6;
+            },
+            1500);
         const QPointer<QObject> pressed(control);
         script.Post([pressed] {
             if (pressed)

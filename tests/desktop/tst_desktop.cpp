@@ -43,8 +43,9 @@
 #include "skin/controls/TsSpeedButton.h"
 
 namespace {
-// Away from the middle of the screen, so that a window centred on the screen is not centred on it by chance.
-const QPoint kMainAt(60, 50);
+// Away from the middle of the screen, so that a window centred on the screen is not centred on it by chance, and
+// with room around it for the larger windows centred over it.
+const QPoint kMainAt(160, 120);
 
 // The glows shown now, by Qt or on the X server, described.
 QStringList VisibleGlows() {

@@ -4,7 +4,7 @@
 #include <QCursor>
 #include <QPainter>
 
-#include "platform/Compositing.h"
+#include "platform/X11Display.h"
 #include "skin/loading/SkinContent.h"
 #include "skin/loading/TsMaskData.h"
 #include "skin/raster/NineSlice.h"

@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/DisplayPosition.h"
 #include "platform/MessageBox.h"
+#include "platform/X11Display.h"
 #include "skin/controls/GlowWindow.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/frame/WindowRegion.h"
@@ -394,8 +394,12 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Move:
             buttonGlow_.reset();
             CentreOverOwner();
-            if (event->spontaneous())
-                QTimer::singleShot(0, form_, [this] { TrustDisplayPosition(); });
+            if (event->spontaneous()) {
+                // Asked at once, the display may still show the window where the window manager is taking it
+                // from: the window looks when that is done.
+                for (const int delay : {250, 1000})
+                    QTimer::singleShot(delay, form_, [this] { TrustDisplayPosition(); });
+            }
             break;
         case QEvent::Hide:
             buttonGlow_.reset();
@@ -442,7 +446,8 @@ void TsSkinProvider::CentreOverOwner() {
     if (!centreOverOwner_ || owner == nullptr || !form_->isVisible() || form_->isMaximized())
         return;
     QRect place(QPoint(), form_->size());
-    place.moveCenter(owner->geometry().center());
+    const QRect ownerPlace(DisplayPosition(*owner).value_or(owner->pos()), owner->size());
+    place.moveCenter(ownerPlace.center());
     const QRect screen = owner->screen()->availableGeometry();
     place.moveLeft(std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() - place.width())));
     place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - place.height())));

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "platform/DisplayPosition.h"
+#include "platform/X11Display.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/frame/SkinnedMenu.h"
 #include "skin/frame/TsSkinProvider.h"
