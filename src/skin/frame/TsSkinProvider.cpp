@@ -398,7 +398,7 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
                 // Asked at once, the display may still show the window where the window manager is taking it
                 // from: the window looks when that is done.
                 for (const int delay : {250, 1000})
-                    QTimer::singleShot(delay, form_, [this] { TrustDisplayPosition(); });
+                    QTimer::singleShot(delay, this, [this] { TrustDisplayPosition(); });
             }
             break;
         case QEvent::Hide:
