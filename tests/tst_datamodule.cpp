@@ -188,7 +188,10 @@ void DataModuleTest::newerBankIsRefused() {
     RawBank(file).connection.Execute(QStringLiteral("update qv_meta set value='3' where name='schema_version'"));
     Connection connection;
     const QString refused =
-        QStringLiteral("Database '%1' is of version 3; this program reads up to version 2.").arg(file);
+        QStringLiteral(
+            "数据库文件“%1”是较新版本的程序写的（第3版，本程序只能读到第2版），文件没有改动。请使用新版程序。\n"
+            "Database '%1' is of version 3; this program reads up to version 2.")
+            .arg(file);
     QCOMPARE(OpenFailure(file, connection), refused);
     QVERIFY(!connection.Connected());
     // Nor is it read by the first query after the failure, which opens the connection again.

@@ -301,7 +301,9 @@ void MainWindowTest::windowsOfABankThatFailedSaySoOnce_data() {
     QTest::addColumn<QString>("reason");
 
     const QString missing = QStringLiteral("Could not find file '%1'.");
-    const QString newer = QStringLiteral("Database '%1' is of version 99; this program reads up to version 2.");
+    const QString newer = QStringLiteral(
+        "数据库文件“%1”是较新版本的程序写的（第99版，本程序只能读到第2版），文件没有改动。请使用新版程序。\n"
+        "Database '%1' is of version 99; this program reads up to version 2.");
     QTest::newRow("sequential practice") << "t1.mdb"
                                          << "missing"
                                          << "sBitBtn1" << missing;

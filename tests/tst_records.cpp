@@ -90,7 +90,7 @@ void RecordsTest::newFileHasOneCurrentLearner() {
     QCOMPARE(all.size(), size_t(1));
     QVERIFY(all[0].current);
     QCOMPARE(Learners(f.records).Current().id, all[0].id);
-    QVERIFY(f.records.SetAsideMessage().isEmpty());
+    QVERIFY(f.records.OpeningMessage().isEmpty());
 }
 
 void RecordsTest::learnerNamesAreRefused_data() {
@@ -108,6 +108,16 @@ void RecordsTest::learnerNamesAreRefused_data() {
     QTest::newRow("longest") << QString(20, u'李') << "";
     QTest::newRow("quote") << "O'Neil"
                            << "";
+    // Names are compared and counted as a reader sees them.
+    QTest::newRow("invisible only") << QStringLiteral("\u200B\u200B") << "请输入学员姓名。";
+    QTest::newRow("blank letters only") << QStringLiteral("\u3164\u2800") << "请输入学员姓名。";
+    QTest::newRow("taken, but for an invisible")
+        << QStringLiteral("王\u200B芳\u2060") << "已有名为“王芳”的学员，请换一个姓名。";
+    QTest::newRow("taken, but for a wide blank")
+        << QStringLiteral("\u3000王芳") << "已有名为“王芳”的学员，请换一个姓名。";
+    QTest::newRow("20 emoji") << QStringLiteral("\U0001F600").repeated(20) << "";
+    QTest::newRow("21 emoji") << QStringLiteral("\U0001F600").repeated(21) << "学员姓名不能超过20个字。";
+    QTest::newRow("20 letters with marks") << QStringLiteral("e\u0301").repeated(20) << "";
 }
 
 void RecordsTest::learnerNamesAreRefused() {
@@ -122,6 +132,9 @@ void RecordsTest::learnerNamesAreRefused() {
     if (!refusal.isEmpty())
         QCOMPARE(RefusalOf([&] { learners.Rename(other, name); }), refusal);
     QVERIFY(RefusalOf([&] { learners.Rename(wang, QStringLiteral("王芳")); }).isEmpty());
+    // A name taken is kept composed, so that a name typed either way is the same name.
+    if (refusal.isEmpty())
+        QCOMPARE(learners.All().back().name, name.normalized(QString::NormalizationForm_C));
 }
 
 void RecordsTest::learnersAreKeptApart() {
@@ -448,7 +461,7 @@ void RecordsTest::unreadableFileIsSetAside() {
     QDateTime when(QDate(2026, 3, 2), QTime(20, 30, 5));
     RecordsDatabase records(file, [&] { return when; });
     const QString aside = file + ".damaged-20260302-203005";
-    QVERIFY(records.SetAsideMessage().contains(aside));
+    QVERIFY(records.OpeningMessage().contains(aside));
     QFile kept(aside);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), content);

@@ -119,7 +119,7 @@ void RecordsKillTest::killedProgramLosesAtMostTheAnswerItWrote() {
                                   .arg(run + 1)
                                   .arg(reported.answers)
                                   .arg(reported.exams);
-        QVERIFY2(records.SetAsideMessage().isEmpty(), qPrintable(after));
+        QVERIFY2(records.OpeningMessage().isEmpty(), qPrintable(after));
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.damaged-*")}), QStringList());
         QCOMPARE(records.Db().Select(QStringLiteral("pragma integrity_check")).rows.front().front().toString(),
                  QStringLiteral("ok"));

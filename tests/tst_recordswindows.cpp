@@ -279,9 +279,18 @@ void RecordsWindowsTest::pdfAndCsvAreWrittenWholeOrNotAtAll() {
     MessageBoxRecorder boxes;
     window.SaveCsv(missingFolder + "汇总.csv");
     window.SavePdf(missingFolder + "记录.pdf");
-    QCOMPARE(boxes.shown.size(), size_t(2));
+    // A file the user write-protected is not replaced, even after they agreed to replace it; the message names the
+    // cause and does not make the learner think the records were lost.
+    const QString guarded = fixture.dir.File("记录.pdf");
+    const QByteArray before = fixture.dir.ReadFile("记录.pdf");
+    QVERIFY(QFile::setPermissions(guarded, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    window.SavePdf(guarded);
+    QCOMPARE(boxes.shown.size(), size_t(3));
+    QVERIFY(boxes.shown[0].text.contains(QStringLiteral("文件夹不存在）")));
     QVERIFY(boxes.shown[0].text.contains(QStringLiteral("汇总没有导出")));
-    QVERIFY(boxes.shown[1].text.contains(QStringLiteral("学习记录没有保存")));
+    QVERIFY(boxes.shown[1].text.contains(QStringLiteral("PDF 没有保存；学习记录本身不受影响")));
+    QVERIFY(boxes.shown[2].text.contains(QStringLiteral("文件是只读的")));
+    QCOMPARE(fixture.dir.ReadFile("记录.pdf"), before);
     QVERIFY(!QFile::exists(missingFolder));
 }
 

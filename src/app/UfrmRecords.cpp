@@ -222,7 +222,6 @@ TfrmRecords::TfrmRecords(RecordsDatabase& records, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       records_(records) {
     setObjectName("frmRecords");
-    setWindowTitle(QStringLiteral("学习记录"));
     setFixedSize(760, 520);
     setFont(MakeFont(QStringLiteral("宋体"), 12));
     CreateLearnerRow();
@@ -298,7 +297,12 @@ void TfrmRecords::ShowLearners() {
         if (learner.current)
             cbLearner->setCurrentIndex(cbLearner->count() - 1);
     }
-    btnRemove->setEnabled(cbLearner->count() > 1);
+    // Records that can only be read keep their learners as they are.
+    const bool writable = !records_.ReadOnly();
+    setWindowTitle(writable ? QStringLiteral("学习记录") : QStringLiteral("学习记录（只能查看）"));
+    for (QWidget* control : std::initializer_list<QWidget*>{cbLearner, edtName, btnAdd, btnRename})
+        control->setEnabled(writable);
+    btnRemove->setEnabled(writable && cbLearner->count() > 1);
     ShowRecord();
 }
 
@@ -462,11 +466,15 @@ void TfrmRecords::SavePdf(const QString& fileName) {
         writer.setTitle(QStringLiteral("学习记录"));
         PrintRecord(writer);
     }
-    if (!WriteFileAtomically(fileName, buffer.data()))
-        Tell(this, QStringLiteral("无法写入文件 %1，学习记录没有保存。").arg(QDir::toNativeSeparators(fileName)));
+    QString why;
+    if (!WriteFileAtomically(fileName, buffer.data(), &why))
+        Tell(this, QStringLiteral("无法写入文件 %1（%2），PDF 没有保存；学习记录本身不受影响。")
+                       .arg(QDir::toNativeSeparators(fileName), why));
 }
 
 void TfrmRecords::SaveCsv(const QString& fileName) {
-    if (!WriteFileAtomically(fileName, RecordsReport::SummaryCsv(records_)))
-        Tell(this, QStringLiteral("无法写入文件 %1，汇总没有导出。").arg(QDir::toNativeSeparators(fileName)));
+    QString why;
+    if (!WriteFileAtomically(fileName, RecordsReport::SummaryCsv(records_), &why))
+        Tell(this,
+             QStringLiteral("无法写入文件 %1（%2），汇总没有导出。").arg(QDir::toNativeSeparators(fileName), why));
 }

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -39,24 +40,25 @@ int main(int argc, char** argv) {
         });
     }
 
-    // The records come before the main window, which shows the current learner; the tour keeps its own. A user
-    // folder that cannot be written is reported once, below, and the records then stay closed.
+    // The records come before the main window, which shows the current learner; the tour keeps its own. In a user
+    // folder that cannot be written they are read as they are; one that holds none yet is reported once, below.
     QTemporaryDir tourRecords;
     std::unique_ptr<RecordsDatabase> records;
     Application::RunHandled([&] {
-        if (tourAt < 0 && !DataFolders::UnwritableUserFolders().isEmpty())
+        const QString file =
+            tourAt >= 0 ? tourRecords.filePath(QStringLiteral("records.db")) : RecordsDatabase::DefaultFile();
+        if (tourAt < 0 && !DataFolders::UnwritableUserFolders().isEmpty() && !QFileInfo::exists(file))
             return;
-        records = std::make_unique<RecordsDatabase>(tourAt >= 0 ? tourRecords.filePath(QStringLiteral("records.db"))
-                                                                : RecordsDatabase::DefaultFile());
+        records = std::make_unique<RecordsDatabase>(file);
         Records = records.get();
     });
     frmMain = new TfrmMain;
     DM = new TDM(&app);
     Application::RunHandled([] { DM->DataModuleCreate(); });
     WarnOfUnwritableUserFolders();
-    if (records && !records->SetAsideMessage().isEmpty()) {
+    if (records && !records->OpeningMessage().isEmpty()) {
         ShowMessageBox(frmMain,
-                       {QStringLiteral("提示"), records->SetAsideMessage(), QMessageBox::Warning, QMessageBox::Ok});
+                       {QStringLiteral("提示"), records->OpeningMessage(), QMessageBox::Warning, QMessageBox::Ok});
     }
 
     int result = 0;

@@ -29,10 +29,13 @@ int DatabaseSchema::StoredVersion(Connection& connection) {
 void DatabaseSchema::BringUpToDate(Connection& connection, const QString& fileName) const {
     const int stored = StoredVersion(connection);
     if (stored > version) {
-        throw DatabaseError(QStringLiteral("Database '%1' is of version %2; this program reads up to version %3.")
-                                .arg(fileName)
-                                .arg(stored)
-                                .arg(version));
+        throw DatabaseError(
+            QStringLiteral(
+                "数据库文件“%1”是较新版本的程序写的（第%2版，本程序只能读到第%3版），文件没有改动。请使用新版程序。\n"
+                "Database '%1' is of version %2; this program reads up to version %3.")
+                .arg(fileName)
+                .arg(stored)
+                .arg(version));
     }
     if (stored == version || connection.ReadOnly() || !QFileInfo(FileSystemPath(fileName)).isWritable()) {
         return;

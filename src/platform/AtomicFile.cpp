@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstring>
+
+#include "platform/Writable.h"
 
 namespace {
 
@@ -42,23 +45,61 @@ void SyncFolder(const QByteArray& folder) {
     }
 }
 
+QString Cause(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral("磁盘已满");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("没有写入的权限");
+        case EROFS:
+            return QStringLiteral("磁盘只能读不能写");
+        case ENOENT:
+        case ENOTDIR:
+            return QStringLiteral("文件夹不存在");
+        case EIO:
+            return QStringLiteral("磁盘出错");
+        default:
+            return QString::fromLocal8Bit(strerror(error));
+    }
+}
+
+bool Failed(QString* why, const QString& cause) {
+    if (why != nullptr) {
+        *why = cause;
+    }
+    return false;
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {
+bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes, QString* why) {
     const QByteArray target = QFile::encodeName(fileName);
+    if (QFileInfo::exists(fileName) && !Writable(fileName)) {
+        return Failed(why, QStringLiteral("文件是只读的"));
+    }
     QByteArray temporary = target + ".XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        return false;
+        return Failed(why, Cause(errno));
     }
     struct stat existing {};
     const mode_t mode = stat(target.constData(), &existing) == 0 ? existing.st_mode & 07777 : NewFileMode();
-    bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && rename(temporary.constData(), target.constData()) == 0;
-    if (!ok) {
+    errno = 0;
+    int error = 0;
+    if (fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || fsync(fd) != 0) {
+        error = errno != 0 ? errno : EIO;
+    }
+    if (close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0 && rename(temporary.constData(), target.constData()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
         unlink(temporary.constData());
-        return false;
+        return Failed(why, Cause(error));
     }
     SyncFolder(QFile::encodeName(QFileInfo(fileName).absolutePath()));
     return true;

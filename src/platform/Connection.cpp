@@ -142,9 +142,9 @@ bool UseSmallSqliteReserves() {
     const int code = sqlite3_extended_errcode(db);
     const QString message = DatabaseMessage::ForSqlite(code, file, QString::fromUtf8(sqlite3_errmsg(db)));
     if ((code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB) {
-        throw DatabaseFormatError(message);
+        throw DatabaseFormatError(message, code);
     }
-    throw DatabaseError(message);
+    throw DatabaseError(message, code);
 }
 
 Statement Prepare(sqlite3* db, const QString& file, const char*& sql) {

@@ -17,10 +17,16 @@ private:
     QByteArray utf8_;
 };
 
-// An error of the database layer, carrying the provider-style message text.
+// An error of the database layer, carrying the provider-style message text and, for a failure SQLite reported,
+// its result code (0 otherwise).
 class DatabaseError : public Exception {
 public:
-    using Exception::Exception;
+    explicit DatabaseError(QString message, int sqliteCode = 0) : Exception(std::move(message)), code_(sqliteCode) {}
+    // The primary SQLite result code (SQLITE_BUSY, SQLITE_FULL, ...), 0 when SQLite gave none.
+    int SqliteCode() const { return code_ & 0xff; }
+
+private:
+    int code_;
 };
 
 // The file is no database of ours, or its content is damaged: what only setting it aside can mend.

@@ -1,5 +1,7 @@
 #include "records/Learners.h"
 
+#include <QTextBoundaryFinder>
+
 #include "platform/Exception.h"
 #include "records/RecordsDatabase.h"
 
@@ -20,41 +22,89 @@ Learner Learners::Current() const {
 }
 
 void Learners::SetCurrent(int id) {
+    RequireWritable();
     if (records_.Db().Select(QStringLiteral("select 1 from learners where id=%1").arg(id)).rows.empty())
         throw Exception(QStringLiteral("没有这位学员。"));
-    records_.Db().Execute(QStringLiteral("update learners set current=(id=%1)").arg(id));
+    records_.InTransaction(
+        [&] { records_.Db().Execute(QStringLiteral("update learners set current=(id=%1)").arg(id)); });
+}
+
+void Learners::RequireWritable() const {
+    if (records_.ReadOnly())
+        throw Exception(QStringLiteral("学习记录现在只能查看，不能添加、改名、删除或切换学员。"));
+}
+
+QString Learners::Normalised(const QString& name) {
+    QString kept;
+    for (char32_t c : name.normalized(QString::NormalizationForm_C).toUcs4()) {
+        if (Invisible(c))
+            continue;
+        if (QChar::isSpace(c))
+            c = U' ';
+        kept += QString::fromUcs4(&c, 1);
+    }
+    return kept.simplified();
+}
+
+// Marks and controls show nothing, and a few letters are blank by design; a name made of them, or told from another
+// only by them, would look empty or the same.
+bool Learners::Invisible(char32_t c) {
+    switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_NotAssigned:
+        case QChar::Other_PrivateUse:
+            return true;
+        default:
+            return c == U'\u115F' || c == U'\u1160' || c == U'\u3164' || c == U'\uFFA0' || c == U'\u2800';
+    }
+}
+
+int Learners::CharacterCount(const QString& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (finder.toNextBoundary() > 0)
+        ++count;
+    return count;
 }
 
 QString Learners::Checked(const QString& name, int id) const {
-    QString kept = name.trimmed();
+    const QString kept = Normalised(name);
     if (kept.isEmpty())
         throw Exception(QStringLiteral("请输入学员姓名。"));
-    if (kept.size() > kMaxNameLength)
+    if (CharacterCount(kept) > kMaxNameLength)
         throw Exception(QStringLiteral("学员姓名不能超过%1个字。").arg(kMaxNameLength));
-    if (!records_.Db()
-             .Select(QStringLiteral("select 1 from learners where name=%1 and id<>%2")
-                         .arg(RecordsDatabase::Quoted(kept))
-                         .arg(id))
-             .rows.empty()) {
-        throw Exception(QStringLiteral("已有名为“%1”的学员，请换一个姓名。").arg(kept));
+    for (const Learner& learner : All()) {
+        if (learner.id != id && Normalised(learner.name) == kept)
+            throw Exception(QStringLiteral("已有名为“%1”的学员，请换一个姓名。").arg(learner.name));
     }
     return kept;
 }
 
 int Learners::Add(const QString& name) {
+    RequireWritable();
     const QString kept = Checked(name, 0);
-    records_.Db().Execute(
-        QStringLiteral("insert into learners(name, current) values(%1, 0)").arg(RecordsDatabase::Quoted(kept)));
-    return records_.Db().Select(QStringLiteral("select last_insert_rowid()")).rows.front().front().toInt();
+    int id = 0;
+    records_.InTransaction([&] {
+        records_.Db().Execute(
+            QStringLiteral("insert into learners(name, current) values(%1, 0)").arg(RecordsDatabase::Quoted(kept)));
+        id = records_.Db().Select(QStringLiteral("select last_insert_rowid()")).rows.front().front().toInt();
+    });
+    return id;
 }
 
 void Learners::Rename(int id, const QString& name) {
+    RequireWritable();
     const QString kept = Checked(name, id);
-    records_.Db().Execute(
-        QStringLiteral("update learners set name=%1 where id=%2").arg(RecordsDatabase::Quoted(kept)).arg(id));
+    records_.InTransaction([&] {
+        records_.Db().Execute(
+            QStringLiteral("update learners set name=%1 where id=%2").arg(RecordsDatabase::Quoted(kept)).arg(id));
+    });
 }
 
 void Learners::Remove(int id) {
+    RequireWritable();
     if (All().size() <= 1)
         throw Exception(QStringLiteral("至少要保留一位学员。"));
     records_.InTransaction([&] {

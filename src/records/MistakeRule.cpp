@@ -5,7 +5,7 @@
 namespace {
 constexpr int kRightAnswersToLeave = 3;
 // Days until due again, by the number of right answers in a row.
-constexpr std::array<int, kRightAnswersToLeave> kDaysUntilDue{1, 3, 7};
+constexpr std::array<int, kRightAnswersToLeave> kDaysUntilDue{1, 3, kMaxDaysUntilDue};
 }  // namespace
 
 std::optional<MistakeState> NextMistakeState(const std::optional<MistakeState>& before, bool right, const QDate& day) {

@@ -12,6 +12,9 @@ struct MistakeState {
     bool operator==(const MistakeState&) const = default;
 };
 
+// No question in the book falls due later than this many days after the answer that put it there.
+constexpr int kMaxDaysUntilDue = 7;
+
 // The mistake book's rule. A wrong answer puts the question in the book (again), due the next day. Each right answer
 // in a row moves it further off, due after three days, then after seven; the third right answer in a row takes it
 // out. A right answer to a question not in the book changes nothing. Returns where the question stands after the

@@ -1,5 +1,6 @@
 #include "records/Positions.h"
 
+#include "platform/Exception.h"
 #include "records/RecordsDatabase.h"
 
 bool Positions::InBank() const {
@@ -16,8 +17,13 @@ int Positions::Read(const QString& key) const {
 }
 
 void Positions::Save(const QString& key, int position) {
-    records_.Db().Execute(QStringLiteral("insert or replace into positions(learner, key, position) values(%1, %2, %3)")
-                              .arg(learner_)
-                              .arg(RecordsDatabase::Quoted(key))
-                              .arg(position));
+    if (records_.ReadOnly())
+        throw Exception(QStringLiteral("学习记录现在只能查看，不能保存。"));
+    records_.InTransaction([&] {
+        records_.Db().Execute(
+            QStringLiteral("insert or replace into positions(learner, key, position) values(%1, %2, %3)")
+                .arg(learner_)
+                .arg(RecordsDatabase::Quoted(key))
+                .arg(position));
+    });
 }

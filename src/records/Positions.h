@@ -15,6 +15,7 @@ public:
     bool InBank() const;
     // 0 when none is saved.
     int Read(const QString& key) const;
+    // Raises Exception while the records are read-only: the learner asked for it and must not think it saved.
     void Save(const QString& key, int position);
 
 private:

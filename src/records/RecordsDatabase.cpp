@@ -4,57 +4,96 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 
 #include "platform/DataFolders.h"
+#include "platform/DatabaseFile.h"
 #include "platform/Exception.h"
+#include "platform/Writable.h"
+#include "records/MistakeRule.h"
 #include "records/RecordsSchema.h"
 
 namespace {
 
 const QStringList kCompanions{QString(), QStringLiteral("-wal"), QStringLiteral("-shm")};
 
-// Makes a new, empty records database under a temporary name and renames it into place, so that no half-made file
-// is ever taken for a records database.
-void CreateFile(const QString& fileName) {
-    const QString building = fileName + QStringLiteral(".new");
-    QFile::remove(building);
-    sqlite3* db = nullptr;
-    int result = sqlite3_open_v2(QFile::encodeName(building).constData(), &db,
-                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    QString failure;
-    if (result == SQLITE_OK) {
-        QStringList statements = RecordsSchema::Schema().create;
-        statements.prepend(QStringLiteral("BEGIN"));
-        statements << QStringLiteral("COMMIT");
-        for (const QString& statement : statements) {
-            if ((result = sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, nullptr)) != SQLITE_OK)
-                break;
-        }
-    }
-    if (result != SQLITE_OK)
-        failure = QString::fromUtf8(sqlite3_errmsg(db));
-    sqlite3_close_v2(db);
-    if (failure.isEmpty() && !QFile::rename(building, fileName))
-        failure = QStringLiteral("cannot rename %1").arg(building);
-    if (!failure.isEmpty()) {
-        QFile::remove(building);
-        throw Exception(QStringLiteral("无法建立学习记录文件 %1：%2").arg(QDir::toNativeSeparators(fileName), failure));
+// Another program of this user (a second copy of this one, a backup) may hold the file for a while.
+constexpr int kBusyTimeoutMs = 10000;
+constexpr qint64 kSecondsPerDay = 24 * 60 * 60;
+
+const QString kReadOnlyNotice = QStringLiteral("以前的学习记录照常查看，但这次新的练习和考试不会记下。");
+
+// What the learner calls each table, for the message about tables made again.
+QString TableTitle(const QString& table) {
+    static const QHash<QString, QString> titles{
+        {QStringLiteral("learners"), QStringLiteral("学员")},
+        {QStringLiteral("answers"), QStringLiteral("答题记录")},
+        {QStringLiteral("chapter_totals"), QStringLiteral("各章统计")},
+        {QStringLiteral("mistakes"), QStringLiteral("错题本")},
+        {QStringLiteral("stars"), QStringLiteral("收藏")},
+        {QStringLiteral("exams"), QStringLiteral("考试记录")},
+        {QStringLiteral("exam_chapters"), QStringLiteral("考试各章成绩")},
+        {QStringLiteral("positions"), QStringLiteral("练习进度")},
+    };
+    return titles.value(table, table);
+}
+
+// The table a statement of a new file makes, indexes or fills; empty for any other statement.
+QString TableOf(const QString& statement) {
+    static const QRegularExpression subject(
+        QStringLiteral("^\\s*(?:create\\s+table|create\\s+index\\s+\\w+\\s+on|insert\\s+into)\\s+(\\w+)\\s*\\("),
+        QRegularExpression::CaseInsensitiveOption);
+    return subject.match(statement).captured(1);
+}
+
+// A sentence for the learner put after the first line of a database message, before its technical text.
+QString WithNotice(const QString& message, const QString& notice) {
+    const qsizetype end = message.indexOf(u'\n');
+    return end < 0 ? message + notice : message.left(end) + notice + message.mid(end);
+}
+
+// Failures that will not pass while the program runs: writing again would only fail again.
+bool StopsWriting(const DatabaseError& error) {
+    switch (error.SqliteCode()) {
+        case SQLITE_FULL:
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_IOERR:
+        case SQLITE_CANTOPEN:
+            return true;
+        default:
+            return false;
     }
 }
 
 }  // namespace
 
 RecordsDatabase::RecordsDatabase(const QString& fileName, Clock clock) : fileName_(fileName), clock_(std::move(clock)) {
+    connection_.SetBusyTimeout(kBusyTimeoutMs);
+    const QString shown = QDir::toNativeSeparators(fileName_);
+    const bool exists = QFileInfo::exists(fileName_);
+    if (!Writable(QFileInfo(fileName_).absolutePath()) || (exists && !Writable(fileName_))) {
+        if (!exists)
+            throw Exception(QStringLiteral("文件夹“%1”无法写入，学习记录无法建立。")
+                                .arg(QDir::toNativeSeparators(QFileInfo(fileName_).absolutePath())));
+        OpenReadOnly(QStringLiteral("学习记录文件“%1”或它所在的文件夹不能写入。").arg(shown));
+        return;
+    }
     try {
-        Open();
-    } catch (const Exception&) {
+        Open(false);
+    } catch (const DatabaseFormatError&) {
+        connection_.Close();
+        const QString aside = SetAside();
+        Open(false);
+        openingMessage_ = QStringLiteral("学习记录文件已损坏，无法读出，已改名保存为 %1，新的学习记录从现在开始。")
+                              .arg(QDir::toNativeSeparators(aside));
+    } catch (const DatabaseError& error) {
+        // Busy, a full disk, a newer program's file: the file is kept as it is and read if it can be.
         connection_.Close();
         if (!QFileInfo::exists(fileName_))
-            throw;  // nothing to set aside: the folder itself cannot take a file
-        const QString aside = SetAside();
-        setAsideMessage_ = QStringLiteral("学习记录文件无法读取，已改名保存为 %1，新的学习记录从现在开始。")
-                               .arg(QDir::toNativeSeparators(aside));
-        Open();
+            throw Exception(QStringLiteral("无法建立学习记录文件“%1”。\n%2").arg(shown, error.Message()));
+        OpenReadOnly(error.Message().section(u'\n', 0, 0));
     }
 }
 
@@ -64,17 +103,94 @@ QString RecordsDatabase::DefaultFile() {
     return folder + QStringLiteral("records.db");
 }
 
-void RecordsDatabase::Open() {
-    if (!QFileInfo::exists(fileName_))
-        CreateFile(fileName_);
+// A damaged file may still open; SQLite's quick check reads every page of it.
+void RecordsDatabase::Open(bool readOnly) {
+    if (!readOnly && !QFileInfo::exists(fileName_))
+        CreateDatabaseFile(fileName_, RecordsSchema::Schema().create);
     connection_.SetConnectionString(
-        QStringLiteral("Provider=%1;Data Source=%2;Persist Security Info=False;Jet OLEDB:Database Password=%3")
-            .arg(QLatin1String(Connection::kProvider), fileName_, QLatin1String(RecordsSchema::kPassword)));
+        QStringLiteral("Provider=%1;Data Source=%2;Persist Security Info=False;Jet OLEDB:Database Password=%3%4")
+            .arg(QLatin1String(Connection::kProvider), fileName_, QLatin1String(RecordsSchema::kPassword),
+                 readOnly ? QStringLiteral(";Mode=Read") : QString()));
     connection_.Open();
+    const ResultSet check = connection_.Select(QStringLiteral("pragma quick_check"));
+    if (check.rows.empty() || check.rows.front().front().toString() != QLatin1String("ok"))
+        throw DatabaseFormatError(QStringLiteral("数据库文件“%1”已损坏。").arg(QDir::toNativeSeparators(fileName_)),
+                                  SQLITE_CORRUPT);
     RecordsSchema::Schema().BringUpToDate(connection_, fileName_);
+    readOnly_ = readOnly;
+    MakeMissingTables();
+    if (readOnly)
+        return;
     // The log keeps each answer's transaction short and one killed program loses at most the answer it was writing.
-    connection_.Execute(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL"));
-    connection_.Select(QStringLiteral("select count(*) from learners"));
+    // Only a change of the mode needs the file to itself.
+    if (connection_.Select(QStringLiteral("pragma journal_mode")).rows.front().front().toString() !=
+        QLatin1String("wal"))
+        connection_.Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+    connection_.Execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    HoldFutureTimesToNow();
+}
+
+void RecordsDatabase::OpenReadOnly(const QString& why) {
+    Open(true);
+    openingMessage_ = why + u'\n' + kReadOnlyNotice;
+}
+
+// A table dropped from the file would lose every record of its kind as it is written; it is made again, empty, and
+// the others keep theirs.
+void RecordsDatabase::MakeMissingTables() {
+    QStringList present;
+    for (const auto& row : connection_.Select(QStringLiteral("select name from sqlite_master where type='table'")).rows)
+        present << row.front().toString().toLower();
+    QStringList missing;
+    QStringList statements;
+    for (const QString& statement : RecordsSchema::Schema().create) {
+        const QString table = TableOf(statement).toLower();
+        if (table.isEmpty() || present.contains(table))
+            continue;
+        statements << statement;
+        if (!missing.contains(table))
+            missing << table;
+    }
+    if (missing.isEmpty())
+        return;
+    QStringList titles;
+    for (const QString& table : missing)
+        titles << TableTitle(table);
+    const QString shown = QDir::toNativeSeparators(fileName_);
+    if (readOnly_)
+        throw Exception(QStringLiteral("学习记录文件“%1”不完整（缺少%2），又不能写入，现在无法读出。")
+                            .arg(shown, titles.join(u'、')));
+    InTransaction([&] {
+        for (const QString& statement : statements)
+            connection_.Execute(statement);
+    });
+    openingMessage_ = QStringLiteral("学习记录文件“%1”缺少%2，已重新建立为空；其余的学习记录照常保留。")
+                          .arg(shown, titles.join(u'、'));
+}
+
+// A clock once set far ahead left answers and exams in the future, where they would stay the latest for good and the
+// mistake book due in years; whatever lies more than a day ahead is held to now.
+void RecordsDatabase::HoldFutureTimesToNow() {
+    const QDateTime now = clock_();
+    const qint64 seconds = now.toSecsSinceEpoch();
+    const qint64 today = now.date().toJulianDay();
+    const QString condition =
+        QStringLiteral(
+            "exists(select 1 from answers where answered>%1) or exists(select 1 from exams where taken>%1) "
+            "or exists(select 1 from mistakes where due>%2)")
+            .arg(seconds + kSecondsPerDay)
+            .arg(today + kMaxDaysUntilDue + 1);
+    if (connection_.Select(QStringLiteral("select ") + condition).rows.front().front().toInt() == 0)
+        return;
+    InTransaction([&] {
+        connection_.Execute(QStringLiteral("update answers set answered=%1 where answered>%2; "
+                                           "update exams set taken=%1 where taken>%2; "
+                                           "update mistakes set due=%3 where due>%4")
+                                .arg(seconds)
+                                .arg(seconds + kSecondsPerDay)
+                                .arg(today)
+                                .arg(today + kMaxDaysUntilDue + 1));
+    });
 }
 
 // The file and its log move together, so that the new file does not meet the old one's log.
@@ -85,17 +201,27 @@ QString RecordsDatabase::SetAside() const {
         aside = fileName_ + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     for (const QString& suffix : kCompanions) {
         if (QFileInfo::exists(fileName_ + suffix) && !QFile::rename(fileName_ + suffix, aside + suffix))
-            throw Exception(
-                QStringLiteral("学习记录文件 %1 无法读取，也无法改名。").arg(QDir::toNativeSeparators(fileName_)));
+            throw Exception(QStringLiteral("学习记录文件 %1 已损坏，无法读出，也无法改名。")
+                                .arg(QDir::toNativeSeparators(fileName_)));
     }
     return aside;
 }
 
 void RecordsDatabase::InTransaction(const std::function<void()>& work) {
-    connection_.BeginTrans();
+    if (readOnly_)
+        return;
     try {
+        connection_.BeginTrans();
         work();
         connection_.CommitTrans();
+    } catch (const DatabaseError& error) {
+        connection_.RollbackTrans();
+        if (!StopsWriting(error))
+            throw;
+        readOnly_ = true;
+        throw DatabaseError(
+            WithNotice(error.Message(), QStringLiteral("学习记录从现在起只能查看，新的记录不再保存，直到下次启动。")),
+            error.SqliteCode());
     } catch (...) {
         connection_.RollbackTrans();
         throw;

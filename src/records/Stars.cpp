@@ -14,14 +14,17 @@ bool Stars::Has(const QuestionRef& question) const {
 }
 
 bool Stars::Toggle(const QuestionRef& question) {
-    if (records_.Db().Execute(QStringLiteral("delete from stars where ") + Key(question)) > 0)
-        return false;
-    records_.Db().Execute(QStringLiteral("insert into stars(learner, bank, question, chapter) values(%1, %2, %3, %4)")
-                              .arg(learner_)
-                              .arg(question.bank)
-                              .arg(question.question)
-                              .arg(RecordsDatabase::Quoted(question.chapter)));
-    return true;
+    records_.InTransaction([&] {
+        Connection& db = records_.Db();
+        if (db.Execute(QStringLiteral("delete from stars where ") + Key(question)) > 0)
+            return;
+        db.Execute(QStringLiteral("insert into stars(learner, bank, question, chapter) values(%1, %2, %3, %4)")
+                       .arg(learner_)
+                       .arg(question.bank)
+                       .arg(question.question)
+                       .arg(RecordsDatabase::Quoted(question.chapter)));
+    });
+    return Has(question);
 }
 
 std::vector<QuestionRef> Stars::All(const QString& chapter) const {
