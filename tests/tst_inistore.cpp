@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -280,17 +281,31 @@ void TestIniStore::readString() {
 }
 
 void TestIniStore::readUnusableFileGivesDefault_data() {
-    QTest::addColumn<bool>("directory");
-    QTest::newRow("missing file") << false;
-    QTest::newRow("directory in place of the file") << true;
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing file") << "missing";
+    QTest::newRow("directory in place of the file") << "directory";
+    // Neither waits for a writer nor reads without end.
+    QTest::newRow("pipe") << "pipe";
+    QTest::newRow("link to an endless device") << "device";
+    QTest::newRow("larger than any settings file") << "large";
 }
 
 void TestIniStore::readUnusableFileGivesDefault() {
-    QFETCH(bool, directory);
-    if (directory) {
+    QFETCH(QString, kind);
+    const QString file = Path("config.ini");
+    if (kind == "directory") {
         QVERIFY(QDir(dir_->path()).mkdir("config.ini"));
+    } else if (kind == "pipe") {
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (kind == "device") {
+        QVERIFY(QFile::link("/dev/zero", file));
+    } else if (kind == "large") {
+        WriteFile("config.ini", "[config]\r\nname=" + QByteArray(2 << 20, 'x') + "\r\n");
     }
-    QCOMPARE(IniStore::ReadString(Path("config.ini"), "config", "name", kDefault), kDefault);
+    QCOMPARE(IniStore::ReadString(file, "config", "name", kDefault), kDefault);
+    if (kind != "missing") {
+        QVERIFY_THROWS_EXCEPTION(Exception, IniStore::WriteString(file, "config", "name", "new"));
+    }
 }
 
 void TestIniStore::newFileGrowsKeyByKey() {

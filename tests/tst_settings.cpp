@@ -72,6 +72,13 @@ void SettingsTest::readsEachKeyWithItsDefault_data() {
     QTest::newRow("present but empty") << Gbk("[config]\r\nname=\r\ntel=\r\n") << QString() << QString() << QString();
     QTest::newRow("odd lines and case") << Gbk("garbage\r\n[CONFIG]\r\n;note\r\nno equals\r\nNAME = 甲 \r\n")
                                         << QStringLiteral("甲") << kDefaultTel << QString();
+    // Each value is cut to what the settings window takes, never through a character.
+    QTest::newRow("longer than kept") << Gbk("[config]\r\nname=" + QString(100000, u'驾') +
+                                             "\r\ntel=" + QString(40, u'1') + "\r\nadds=" + QString(99, u'路') + "\r\n")
+                                      << QString(50, u'驾') << QString(30, u'1') << QString(99, u'路');
+    QTest::newRow("cut before a pair")
+        << QStringLiteral("[config]\r\nadds=%1\U0001F600\r\n").arg(QString(99, u'路')).toUtf8() << kDefaultName
+        << kDefaultTel << QString(99, u'路');
 }
 
 void SettingsTest::readsEachKeyWithItsDefault() {

@@ -38,6 +38,9 @@ TfrmConfig::TfrmConfig(QWidget* parent)
     sEdit1 = MakeEdit(this, "sEdit1", 19);
     sEdit2 = MakeEdit(this, "sEdit2", 51);
     sEdit3 = MakeEdit(this, "sEdit3", 83);
+    sEdit1->setMaxLength(kMaxCentreNameLength);
+    sEdit2->setMaxLength(kMaxCentreTelLength);
+    sEdit3->setMaxLength(kMaxCentreAddsLength);
     sBitBtn1 = Place(new TsBitBtn(QStringLiteral("确定"), this, TsBitBtn::Kind::OK), "sBitBtn1", 43, 160, 97, 33);
     sBitBtn2 = Place(new TsBitBtn(QStringLiteral("取消"), this, TsBitBtn::Kind::Cancel), "sBitBtn2", 235, 160, 97, 33);
 

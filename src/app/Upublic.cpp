@@ -12,14 +12,25 @@ const QString kSection = QStringLiteral("config");
 struct SettingKey {
     const char* key;
     QString CentreInfo::*field;
+    int maxLength;
 };
 
 // The keys of config.ini in the order they are read and written.
 const SettingKey kKeys[] = {
-    {"name", &CentreInfo::name},
-    {"tel", &CentreInfo::tel},
-    {"adds", &CentreInfo::adds},
+    {"name", &CentreInfo::name, kMaxCentreNameLength},
+    {"tel", &CentreInfo::tel, kMaxCentreTelLength},
+    {"adds", &CentreInfo::adds, kMaxCentreAddsLength},
 };
+
+// The first `length` characters of `text`, a character of two UTF-16 units never cut in half.
+QString Bounded(const QString& text, int length) {
+    if (text.size() <= length)
+        return text;
+    QString kept = text.left(length);
+    if (kept.back().isHighSurrogate())
+        kept.chop(1);
+    return kept;
+}
 
 // Tells a key that no file has from one that is there with an empty value.
 const QString kMissing = QStringLiteral("\x01missing");
@@ -43,7 +54,7 @@ void ReadConfig(QString& name, QString& tel, QString& adds) {
     const CentreInfo defaults = DefaultCentreInfo();
     CentreInfo info;
     for (const SettingKey& key : kKeys) {
-        info.*key.field = ReadSetting(QLatin1String(key.key), defaults.*key.field);
+        info.*key.field = Bounded(ReadSetting(QLatin1String(key.key), defaults.*key.field), key.maxLength);
     }
     name = info.name;
     tel = info.tel;

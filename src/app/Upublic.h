@@ -12,6 +12,12 @@ struct CentreInfo {
     QString adds;
 };
 
+// The longest text each of them keeps, in characters: the settings window takes no more, and a settings file that
+// holds more is read cut to this, so that no file can make the windows lay out a book.
+constexpr int kMaxCentreNameLength = 50;
+constexpr int kMaxCentreTelLength = 30;
+constexpr int kMaxCentreAddsLength = 100;
+
 // Reads section "config" of config.ini; each key comes from the first settings file that has it, and one
 // that none has (or file, or section) gives its default, while a key present with an empty value reads as empty.
 void ReadConfig(QString& name, QString& tel, QString& adds);

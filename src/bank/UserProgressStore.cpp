@@ -112,7 +112,7 @@ QString UserProgressStore::SetAside() const {
     }
     // Another instance of the program may have set it aside first.
     if (!QFile::rename(file, aside) && QFile::exists(file)) {
-        throw DatabaseError(QStringLiteral("Unable to rename %1").arg(file));
+        throw DatabaseError(QStringLiteral("练习进度文件“%1”已损坏，也无法改名。").arg(file));
     }
     return aside;
 }

@@ -156,12 +156,25 @@ IniFile Parse(const QByteArray& content) {
     return file;
 }
 
+// Settings files hold a few lines; one larger than this is no settings file.
+constexpr qint64 kMaxFileSize = 1 << 20;
+
+// Only a regular file of a settings file's size is read: a pipe would keep the program waiting for a writer, a
+// device such as /dev/zero would never end.
 std::optional<IniFile> Load(const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > kMaxFileSize) {
+        return std::nullopt;
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    return Parse(file.readAll());
+    const QByteArray content = file.read(kMaxFileSize + 1);
+    if (content.size() > kMaxFileSize) {
+        return std::nullopt;
+    }
+    return Parse(content);
 }
 
 // A header is any line that starts with '['; one without ']' still ends the section before it.

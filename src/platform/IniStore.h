@@ -6,8 +6,9 @@
 // the classic profile services: sections and keys match without regard to case, blanks around keys and
 // values are ignored, a missing file, section or key yields the default, the first write creates the
 // file, and every line the store does not touch is kept byte for byte (only its line end becomes CRLF).
-// Of several sections with one name only the first is used. Every call opens the file, does its work
-// and closes it again, so a read always sees the current content.
+// Of several sections with one name only the first is used. Only a regular file of at most 1 MiB is read: anything
+// else (a pipe, a device, a file too large) reads as the defaults and is never replaced. Every call opens the file,
+// does its work and closes it again, so a read always sees the current content.
 //
 // On disk the text is GBK (GB18030 for characters outside GBK, so nothing typed is ever lost). A file
 // that begins with a byte-order mark of UTF-8 or UTF-16, or whose text is valid UTF-8, is read in that
