@@ -57,6 +57,41 @@ private:
     int port_ = 0;
 };
 
+// A STUN server's port on this machine that keeps who sent it a datagram.
+class UdpListener {
+public:
+    UdpListener() {
+        socket_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        auto* generic = reinterpret_cast<sockaddr*>(&address);
+        if (::bind(socket_, generic, length) == 0 && ::getsockname(socket_, generic, &length) == 0)
+            port_ = ntohs(address.sin_port);
+    }
+    ~UdpListener() { ::close(socket_); }
+    UdpListener(const UdpListener&) = delete;
+    UdpListener& operator=(const UdpListener&) = delete;
+    int Port() const { return port_; }
+    // The ports the datagrams that arrived so far came from.
+    QStringList Senders() const {
+        QStringList senders;
+        char datagram[1500];
+        sockaddr_in sender{};
+        socklen_t length = sizeof sender;
+        while (::recvfrom(socket_, datagram, sizeof datagram, 0, reinterpret_cast<sockaddr*>(&sender), &length) >= 0) {
+            senders << QString::number(ntohs(sender.sin_port));
+            length = sizeof sender;
+        }
+        return senders;
+    }
+
+private:
+    int socket_ = -1;
+    int port_ = 0;
+};
+
 QUrl PlayerFor(const QString& movie) {
     return PlayerPageUrl(BuiltAppDir() + QStringLiteral("ruffle/"), QUrl::fromLocalFile(movie));
 }
@@ -81,6 +116,7 @@ private slots:
     void unreadableFileIsReported();
     void nothingLeavesTheMachine();
     void pagesReadOnlyTheProgramsFolders();
+    void peerConnectionsReachNothingFromAnyFrame();
 };
 
 void BrowseTest::cleanup() {
@@ -391,8 +427,6 @@ async function tryAll() {
       source.onerror = () => { source.close(); done('blocked'); };
     } catch (e) { done('blocked'); }
   });
-  results.webrtc = typeof RTCPeerConnection === 'undefined' && typeof webkitRTCPeerConnection === 'undefined'
-      ? 'blocked' : 'available';
   try { new WebSocket(away.replace('http', 'ws')); } catch (e) {}
   try { navigator.sendBeacon(away + 'beacon', 'secret'); } catch (e) {}
   try { window.open(away + 'opened'); } catch (e) {}
@@ -411,10 +445,94 @@ async function tryAll() {
         QTRY_VERIFY_WITH_TIMEOUT(ShownTitle(shown).startsWith(u'{'), 20000);
         const QString expected =
             QStringLiteral(R"({"inside":"read","fetch":"blocked","link":"blocked","xhr":"blocked","img":"blocked",)"
-                           R"("iframe":"blocked","worker":"blocked","eventSource":"blocked","webrtc":"blocked"})");
+                           R"("iframe":"blocked","worker":"blocked","eventSource":"blocked"})");
         QCOMPARE(ShownTitle(shown), expected);
     }));
     QVERIFY(!outside.Knocked());
+}
+
+// A page makes frames by script, an empty one, one from markup and one inside the first, and from itself and
+// each frame opens peer connections with the constructor of that frame's own window: one with a sound track,
+// one with a data channel, each with a STUN server on UDP and a relay on TCP of this machine, and answered by
+// a peer at those same addresses; each frame has a STUN port of its own. The page reports what each saw in its
+// title; no packet may arrive.
+void BrowseTest::peerConnectionsReachNothingFromAnyFrame() {
+    const QStringList frames{"page", "blank", "srcdoc", "nested"};
+    std::map<QString, UdpListener> stun;
+    Listener relay;
+    QVERIFY(relay.Port() != 0);
+    QStringList ports;
+    for (const QString& frame : frames) {
+        QVERIFY(stun[frame].Port() != 0);
+        ports << QStringLiteral("%1: %2").arg(frame).arg(stun[frame].Port());
+    }
+    BrowserAppDir dir;
+    QVERIFY(QDir().mkpath(dir.File(QStringLiteral("image"))));
+    const QString page = QStringLiteral(R"page(<!DOCTYPE html><html><head><meta charset="utf-8"><title>start</title>
+<script>
+const stun = {%1}, relay = %2;
+const loaded = (frame) => new Promise((done) => frame.addEventListener('load', done, {once: true}));
+async function connect(Peer, port, media) {
+  let candidates = 0;
+  const connection = new Peer({iceServers: [{urls: `stun:127.0.0.1:${port}`},
+      {urls: `turn:127.0.0.1:${relay}?transport=tcp`, username: 'learner', credential: 'secret'}]});
+  connection.onicecandidate = (event) => { if (event.candidate) ++candidates; };
+  media(connection);
+  await connection.setLocalDescription(await connection.createOffer());
+  // The other end answers with an address on UDP and one on TCP, which the connection checks.
+  const answer = connection.localDescription.sdp.replace(/a=setup:actpass/g, 'a=setup:active');
+  await connection.setRemoteDescription({type: 'answer', sdp: answer});
+  for (const address of [`1 1 udp 2122260223 127.0.0.1 ${port} typ host`,
+                         `2 1 tcp 1518280447 127.0.0.1 ${relay} typ host tcptype passive`])
+    await connection.addIceCandidate({candidate: `candidate:${address}`, sdpMLineIndex: 0});
+  await new Promise((done) => setTimeout(done, 3000));
+  const state = connection.iceConnectionState;
+  connection.close();
+  return `${candidates} candidates, ICE ${state}`;
+}
+async function probe(name, view) {
+  const Peer = view.RTCPeerConnection || view.webkitRTCPeerConnection;
+  if (typeof Peer !== 'function')
+    return [name, 'no peer connections'];
+  const tries = [(c) => c.addTransceiver('audio'), (c) => c.createDataChannel('probe')].map(
+      (media) => connect(Peer, stun[name], media).catch((e) => `refused: ${e.name}`));
+  return [name, (await Promise.all(tries)).join('; ')];
+}
+async function probeAll() {
+  const blank = document.createElement('iframe');
+  document.body.append(blank);
+  const srcdoc = document.createElement('iframe');
+  srcdoc.srcdoc = '<p>frame</p>';
+  document.body.append(srcdoc);
+  await loaded(srcdoc);
+  const nested = blank.contentDocument.createElement('iframe');
+  blank.contentDocument.body.append(nested);
+  const views = {page: window, blank: blank.contentWindow, srcdoc: srcdoc.contentWindow,
+                 nested: nested.contentWindow};
+  const seen = await Promise.all(Object.entries(views).map(([name, view]) => probe(name, view)));
+  document.title = JSON.stringify(Object.fromEntries(seen));
+}
+</script></head><body onload="probeAll()"></body></html>)page");
+    dir.WriteFile(QStringLiteral("image/bz2.htm"), page.arg(ports.join(", ")).arg(relay.Port()).toUtf8());
+    TfrmMain form;
+    QString seen;
+    QVERIFY(WhileShown(Item(form, "N15"), [&](TfrmBrowse& shown) {
+        QTRY_VERIFY_WITH_TIMEOUT(ShownTitle(shown).startsWith(u'{'), 20000);
+        seen = ShownTitle(shown);
+        // A retransmission would come within the second.
+        QTest::qWait(1000);
+    }));
+    qInfo("The page saw %s", qPrintable(seen));
+    for (const QString& frame : frames) {
+        QVERIFY2(seen.contains(QStringLiteral("\"%1\":").arg(frame)), qPrintable(seen));
+        const QStringList senders = stun[frame].Senders();
+        QVERIFY2(senders.isEmpty(), qPrintable(QStringLiteral("%1 sent %2 datagrams to its STUN server from port %3; "
+                                                              "the page saw %4")
+                                                   .arg(frame)
+                                                   .arg(senders.size())
+                                                   .arg(senders.join(u' '), seen)));
+    }
+    QVERIFY2(!relay.Knocked(), qPrintable(QStringLiteral("the relay was reached; the page saw ") + seen));
 }
 
 QV_BROWSER_TEST_MAIN(BrowseTest)

@@ -6,7 +6,7 @@
 
 // A page of the browser window. The engine cannot show a Flash movie itself: a navigation of the
 // whole page to a movie on disk becomes the player page of the player folder, playing that movie. The
-// page reads no file outside its readable folders and has no peer-to-peer connections.
+// page and its frames read no file outside its readable folders.
 class BrowsePage : public QWebEnginePage {
     Q_OBJECT
 

@@ -45,6 +45,6 @@ inline const QString kBrowserEngineModule = QStringLiteral("libqvwebengine.so");
 // The engine, loaded from the program folder on first use. Raises Exception when it cannot be loaded.
 BrowserEngineFactory& BrowserEngine();
 
-// What the engine needs of the process before the application object exists: its sandbox, no UDP for
-// pages, and its console logging off unless the environment sets QV_BROWSER_LOG.
+// What the engine needs of the process before the application object exists: its sandbox, no route for the
+// peer-to-peer connections of pages, and its console logging off unless the environment sets QV_BROWSER_LOG.
 void PrepareBrowserEngine();

@@ -24,7 +24,6 @@ QWebEngineProfile* WebEnginePlugin::Profile() {
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-        settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
     }
     return profile;
 }
