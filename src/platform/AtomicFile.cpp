@@ -44,21 +44,35 @@ void SyncFolder(const QByteArray& folder) {
 
 }  // namespace
 
-bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {
+bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes, int* error) {
+    const auto fail = [error](int code) {
+        if (error != nullptr) {
+            *error = code != 0 ? code : EIO;
+        }
+        return false;
+    };
     const QByteArray target = QFile::encodeName(fileName);
     QByteArray temporary = target + ".XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        return false;
+        return fail(errno);
     }
     struct stat existing {};
     const mode_t mode = stat(target.constData(), &existing) == 0 ? existing.st_mode & 07777 : NewFileMode();
+    errno = 0;  // a write that stores nothing without an error number still fails, as EIO
     bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && rename(temporary.constData(), target.constData()) == 0;
+    int code = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        code = errno;
+    }
+    if (ok && rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        code = errno;
+    }
     if (!ok) {
         unlink(temporary.constData());
-        return false;
+        return fail(code);
     }
     SyncFolder(QFile::encodeName(QFileInfo(fileName).absolutePath()));
     return true;

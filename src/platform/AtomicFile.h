@@ -7,5 +7,6 @@
 // (fsync) before it is renamed over the old one. Every error along the way counts, a short write on a
 // full disk included, so the old file is only ever replaced by a complete new one. A file that is
 // replaced keeps its permission bits. Returns false, with the old file untouched and no temporary
-// file left behind, when anything fails.
-bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes);
+// file left behind, when anything fails; `error`, when given, then receives the C library's error number of
+// the step that failed.
+bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes, int* error = nullptr);
