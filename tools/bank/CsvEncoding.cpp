@@ -60,7 +60,7 @@ QString RowNames(const QList<qsizetype>& rows) {
 QString DecodeUtf16(const QByteArray& bytes) {
     const bool little = bytes.startsWith(kUtf16LeMark);
     QStringDecoder utf16(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
-    const QString text = utf16.decode(bytes.mid(kUtf16LeMark.size()));
+    QString text = utf16.decode(bytes.mid(kUtf16LeMark.size()));
     if (utf16.hasError()) {
         throw Exception(
             QStringLiteral("文件开头标明是 UTF-16 编码，其中却有不成对的代理字符或不完整的字节，无法读取。"
