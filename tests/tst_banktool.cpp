@@ -1,15 +1,19 @@
 // quorvane-bank, run as training centres run it: checking a folder's banks, composing a paper, and the way out to
 // JSON and back.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringEncoder>
 #include <QTest>
 #include <map>
 
+#include "FullDisk.h"
 #include "TestSupport.h"
 #include "bank/BankConnection.h"
 #include "bank/UDM.h"
@@ -20,6 +24,37 @@ namespace {
 
 ProcessRun BankTool(const QStringList& args) {
     return RunProcess(qEnvironmentVariable("QV_BANKTOOL"), args);
+}
+
+QByteArray Png() {
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    picture.save(&png, "PNG");
+    return png.data();
+}
+
+// The folder's image/: 3.png, which MixedQuestions() names, and two pages the program cannot show as pictures, one
+// of them named like a picture.
+void WritePictures(const TestAppDir& dir) {
+    QVERIFY(QDir().mkpath(dir.File("image")));
+    dir.WriteFile("image/3.png", Png());
+    dir.WriteFile("image/JQ1.htm", "<html><body>交通信号</body></html>");
+    dir.WriteFile("image/fake.png", "<html><body>交通信号</body></html>");
+}
+
+// Every file of the folder (not of its subfolders), hidden ones included, with its content.
+std::map<QString, QByteArray> FilesIn(const TestAppDir& dir) {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden))
+        files[name] = dir.ReadFile(name);
+    return files;
+}
+
+QByteArray Utf16(const QString& text, QStringEncoder::Encoding encoding) {
+    QStringEncoder encoder(encoding);
+    return encoder.encode(text);
 }
 
 constexpr int kMotorcycleBase = 50000;
@@ -104,10 +139,15 @@ private slots:
     void importRefusesBadInput();
     void importTakesAQuestionWithoutExplanation();
     void importLeavesAReadOnlyBankAlone();
-    void exportRefusesWhatIsNoBank();
+    void failuresAreExplainedAndChangeNothing_data();
+    void failuresAreExplainedAndChangeNothing();
     void csvRoundTripKeepsQuestionsAndProgress();
+    void csvKeepsFormulaTextsAsText_data();
+    void csvKeepsFormulaTextsAsText();
     void csvImportReadsEachEncoding_data();
     void csvImportReadsEachEncoding();
+    void csvImportRefusesBadText_data();
+    void csvImportRefusesBadText();
     void csvImportNamesEveryBadRow();
     void malformedCommandLineShowsUsage_data();
     void malformedCommandLineShowsUsage();
@@ -161,13 +201,15 @@ void BankToolTest::checkReportsEachGroup() {
 // show or judge is named by its ID, and the check fails.
 void BankToolTest::checkNamesQuestionsTheProgramCannotUse() {
     const Folder folder(kCarChapters, kMotorcycleChapters);
+    WritePictures(folder.dir);
     Connection bank;
     TDM::OpenDatabase(&bank, folder.dir.File("t1.mdb"));
     bank.Execute(QStringLiteral(
         "alter table question rename to keyed; create table question as select * from keyed; drop table keyed; "
         "update question set bmp='missing.png' where ID=1001; update question set ans=NULL where ID=1002; "
         "update question set ans=7 where ID=1003; update question set ID=1005 where ID=1004; "
-        "update question set ID=1006.5 where ID=1006"));
+        "update question set ID=1006.5 where ID=1006; update question set bmp='JQ1.htm' where ID=1007; "
+        "update question set bmp='fake.png' where ID=1008; update question set bmp='3.png' where ID=1009"));
     bank.Close();
 
     const ProcessRun run = BankTool({"check", "--appdir", folder.dir.Path()});
@@ -176,9 +218,12 @@ void BankToolTest::checkNamesQuestionsTheProgramCannotUse() {
     for (const QString& line :
          {QStringLiteral("题目 ID 1001：图片 missing.png 不在"), QStringLiteral("题目 ID 1002：答案 ans 应当是 1 到 4"),
           QStringLiteral("题目 ID 1003：答案 ans 应当是 1 到 4"), QStringLiteral("题目 ID 1005：ID 重复（共 2 道题）"),
-          QStringLiteral("题目 ID 1006.5：ID 不是正整数")}) {
+          QStringLiteral("题目 ID 1006.5：ID 不是正整数"),
+          QStringLiteral("题目 ID 1007：图片 JQ1.htm 不是程序能显示的图片"),
+          QStringLiteral("题目 ID 1008：图片 fake.png 不是程序能显示的图片")}) {
         QVERIFY2(run.out.contains(line), qPrintable(line + u'\n' + run.out));
     }
+    QVERIFY2(!run.out.contains(QStringLiteral("ID 1009")), qPrintable(run.out));
 }
 
 // Also shows that the tool looks beside itself when no folder is given.
@@ -272,9 +317,7 @@ void BankToolTest::exportAndImportKeepEverything() {
     QFETCH(bool, withProgress);
     const TestAppDir dir(TestAppDir::NoBanks);
     const QString original = dir.File("t1.mdb");
-    // The picture one of the questions names, where the program looks for it.
-    QVERIFY(QDir().mkpath(dir.File("image")));
-    dir.WriteFile("image/3.png", "picture");
+    WritePictures(dir);
     if (withProgress) {
         WriteBank(original, MixedQuestions());
         Connection connection;
@@ -340,28 +383,41 @@ void BankToolTest::importRefusesBadInput_data() {
     QTest::newRow("t1.mdb without JD") << ImportJson(kGoodQuestion) << "t1.mdb 必须带有进度表";
     QTest::newRow("picture not in image/")
         << ImportJson(GoodQuestionWith("bmp", "\"none.png\""), "[]") << "第 1 道题（ID 1）的图片 none.png 不在";
+    QTest::newRow("picture is a page") << ImportJson(GoodQuestionWith("bmp", "\"JQ1.htm\""), "[]")
+                                       << "第 1 道题（ID 1）的图片 JQ1.htm 不是程序能显示的图片";
+    QTest::newRow("page named as a picture") << ImportJson(GoodQuestionWith("bmp", "\"fake.png\""), "[]")
+                                             << "第 1 道题（ID 1）的图片 fake.png 不是程序能显示的图片";
     QTest::newRow("JD key twice") << ImportJson(kGoodQuestion,
                                                 R"([{"名称": "0", "进度": 1}, {"名称": "0", "进度": 2}])")
                                   << "JD 第 2 行：名称“0”重复";
     QTest::newRow("JD negative") << ImportJson(kGoodQuestion, R"([{"名称": "0", "进度": -1}])") << "进度不能是负数";
 }
 
+namespace {
+
 // The bank already in place stays exactly as it was, and nothing is left beside it.
-void BankToolTest::importRefusesBadInput() {
-    QFETCH(QByteArray, json);
-    QFETCH(QString, message);
+void ExpectImportRefused(const QString& input, const QByteArray& bytes, const QString& message) {
     const TestAppDir dir(TestAppDir::NoBanks);
     WriteBank(dir.File("t1.mdb"), MixedQuestions());
+    WritePictures(dir);
     const QByteArray before = dir.ReadFile("t1.mdb");
-    dir.WriteFile("in.json", json);
+    dir.WriteFile(input, bytes);
 
-    const ProcessRun run = BankTool({"import", dir.File("in.json"), dir.File("t1.mdb")});
+    const ProcessRun run = BankTool({"import", dir.File(input), dir.File("t1.mdb")});
 
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    QVERIFY2(run.err.contains(dir.File("in.json")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(dir.File(input)), qPrintable(run.err));
     QCOMPARE(dir.ReadFile("t1.mdb"), before);
-    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"in.json", "t1.mdb"}));
+    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({input, "t1.mdb"}));
+}
+
+}  // namespace
+
+void BankToolTest::importRefusesBadInput() {
+    QFETCH(QByteArray, json);
+    QFETCH(QString, message);
+    ExpectImportRefused("in.json", json, message);
 }
 
 void BankToolTest::importLeavesAReadOnlyBankAlone() {
@@ -387,27 +443,61 @@ void BankToolTest::importTakesAQuestionWithoutExplanation() {
     QCOMPARE(Select(dir.File("t1.mdb"), QStringLiteral("select jiexi from question")).rows.front().front(), QVariant());
 }
 
-void BankToolTest::exportRefusesWhatIsNoBank() {
+void BankToolTest::failuresAreExplainedAndChangeNothing_data() {
+    QTest::addColumn<QStringList>("args");  // a command and names of files in the test's folder
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("export of a missing bank")
+        << QStringList{"export", "missing.mdb", "old.json"} << false << "找不到题库文件";
+    QTest::newRow("export of a file that is no bank")
+        << QStringList{"export", "notes.mdb", "old.json"} << false << "notes.mdb 不是本程序的题库文件，或者已经损坏。";
+    QTest::newRow("import over a file that is no bank")
+        << QStringList{"import", "in.csv", "notes.mdb"} << false << "notes.mdb 不是本程序的题库文件，或者已经损坏。";
+    QTest::newRow("import of a missing file")
+        << QStringList{"import", "missing.json", "new.mdb"} << false << "找不到文件";
+    QTest::newRow("import into a missing folder")
+        << QStringList{"import", "in.json", "missing/t1.mdb"} << false << "无法写入题库";
+    QTest::newRow("import on a full disk") << QStringList{"import", "in.json", "t1.mdb"} << true << "无法写入题库";
+    QTest::newRow("export on a full disk") << QStringList{"export", "t1.mdb", "old.json"} << true
+                                           << "old.json：文件超出了系统允许的大小。原有的文件没有改动。";
+}
+
+// The cause is told in Chinese on the first line (the database's or the system's own text may follow), and every
+// file stays as it was, with nothing left beside them.
+void BankToolTest::failuresAreExplainedAndChangeNothing() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, message);
     const TestAppDir dir(TestAppDir::NoBanks);
+    WriteBank(dir.File("t1.mdb"), MixedQuestions());
+    WritePictures(dir);
     dir.WriteFile("notes.mdb", "not a database");
     dir.WriteFile("old.json", "kept");
-    for (const QString& bank : {dir.File("missing.mdb"), dir.File("notes.mdb")}) {
-        const ProcessRun run = BankTool({"export", bank, dir.File("old.json")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.startsWith(QStringLiteral("quorvane-bank: ")), qPrintable(run.err));
-        QCOMPARE(dir.ReadFile("old.json"), QByteArray("kept"));
-    }
-    const ProcessRun missingInput = BankTool({"import", dir.File("missing.json"), dir.File("new.mdb")});
-    QCOMPARE(missingInput.exitCode, 1);
-    QVERIFY(!QFile::exists(dir.File("new.mdb")));
+    dir.WriteFile("in.json", ImportJson(kGoodQuestion, "[]"));
+    dir.WriteFile("in.csv", (kCsvHeader + QStringLiteral("1,1,题,甲,乙,,,,A,\r\n")).toUtf8());
+    const auto before = FilesIn(dir);
+    QStringList arguments{args.front()};
+    for (const QString& name : args.mid(1))
+        arguments << dir.File(name);
+
+    const QString tool = qEnvironmentVariable("QV_BANKTOOL");
+    const ProcessRun run = fullDisk ? RunOnFullDisk(tool, arguments) : RunProcess(tool, arguments);
+
+    QCOMPARE(run.exitCode, 1);
+    const QString firstLine = run.err.section(u'\n', 0, 0);
+    QVERIFY2(firstLine.startsWith(QStringLiteral("quorvane-bank: ")) && firstLine.contains(message),
+             qPrintable(run.err));
+    for (const char* english : {"Could not", "Unrecognized", "cannot", "Unknown error", "disk"})
+        QVERIFY2(!firstLine.contains(QLatin1String(english)), qPrintable(run.err));
+    QVERIFY(before == FilesIn(dir));
 }
 
 // Out to a spreadsheet and back into the bank it came from: every question as it was, and the learners' saved
 // positions, which a spreadsheet does not carry, kept from the bank replaced.
 void BankToolTest::csvRoundTripKeepsQuestionsAndProgress() {
     const TestAppDir dir(TestAppDir::NoBanks);
-    QVERIFY(QDir().mkpath(dir.File("image")));
-    dir.WriteFile("image/3.png", "picture");
+    WritePictures(dir);
     const QString bank = dir.File("t1.mdb");
     WriteBank(bank, MixedQuestions());
     {
@@ -431,6 +521,49 @@ void BankToolTest::csvRoundTripKeepsQuestionsAndProgress() {
     QCOMPARE(Select(bank, QStringLiteral("select 进度 from JD where 名称='3'")).rows.front().front(), QVariant(17LL));
 }
 
+void BankToolTest::csvKeepsFormulaTextsAsText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cell");  // as the file holds it
+
+    QTest::newRow("command") << "=cmd|' /C calc'!A0"
+                             << "\"'=cmd|' /C calc'!A0\"";
+    QTest::newRow("link") << QStringLiteral("=HYPERLINK(\"http://x.cn\",\"点我\")")
+                          << QStringLiteral("\"'=HYPERLINK(\"\"http://x.cn\"\",\"\"点我\"\")\"");
+    QTest::newRow("plus") << "+1+1"
+                          << "\"'+1+1\"";
+    QTest::newRow("minus") << "-1+2"
+                           << "\"'-1+2\"";
+    QTest::newRow("at") << "@SUM(1)"
+                        << "\"'@SUM(1)\"";
+    QTest::newRow("tab") << "\t=1"
+                         << "\"'\t=1\"";
+    QTest::newRow("carriage return") << "\r=1"
+                                     << "\"'\r=1\"";
+    QTest::newRow("own apostrophe before a formula") << "'=1"
+                                                     << "\"''=1\"";
+    QTest::newRow("own apostrophe") << QStringLiteral("'好") << QStringLiteral("'好");
+    QTest::newRow("negative number") << "-5"
+                                     << "-5";
+}
+
+// A spreadsheet shows such texts and runs none of them; back in a bank they are as they were.
+void BankToolTest::csvKeepsFormulaTextsAsText() {
+    QFETCH(QString, text);
+    QFETCH(QString, cell);
+    const TestAppDir dir(TestAppDir::NoBanks);
+    const QString bank = dir.File("t2.mdb");
+    BankWriter::write(bank, {{1, 1, text, {text, "乙", "", ""}, 2, "", ""}}, BankConnection::kDatabasePassword, false);
+
+    QCOMPARE(BankTool({"export", bank, dir.File("bank.csv")}).exitCode, 0);
+    const QString csv = QString::fromUtf8(dir.ReadFile("bank.csv"));
+    QVERIFY2(csv.endsWith(QStringLiteral("\r\n1,1,%1,%1,乙,,,,B,\r\n").arg(cell)), qPrintable(csv));
+    const ProcessRun run = BankTool({"import", dir.File("bank.csv"), dir.File("copy.mdb")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+
+    QCOMPARE(Select(dir.File("copy.mdb"), QStringLiteral("select question, ans1 from question")).rows,
+             (std::vector<std::vector<QVariant>>{{text, text}}));
+}
+
 void BankToolTest::csvImportReadsEachEncoding_data() {
     QTest::addColumn<QByteArray>("csv");
     const QString table = kCsvHeader + QStringLiteral(
@@ -440,6 +573,8 @@ void BankToolTest::csvImportReadsEachEncoding_data() {
     QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + table.toUtf8();
     QTest::newRow("UTF-8") << table.toUtf8();
     QTest::newRow("GBK") << EncodeGbk(table);
+    QTest::newRow("UTF-16 LE with BOM") << "\xFF\xFE" + Utf16(table, QStringEncoder::Utf16LE);
+    QTest::newRow("UTF-16 BE with BOM") << "\xFE\xFF" + Utf16(table, QStringEncoder::Utf16BE);
 }
 
 void BankToolTest::csvImportReadsEachEncoding() {
@@ -458,6 +593,33 @@ void BankToolTest::csvImportReadsEachEncoding() {
     QCOMPARE(rows[1], (std::vector<QVariant>{9LL, "10", QStringLiteral("轮式机械可以上高速公路。"), 2LL, QVariant()}));
     QCOMPARE(Select(dir.File("t2.mdb"), QStringLiteral("select name from sqlite_master where name='JD'")).rows.size(),
              size_t(0));
+}
+
+void BankToolTest::csvImportRefusesBadText_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("message");
+    const QString first = QStringLiteral("1,1,遇到“让”字标志怎么办？,减速让行,停车,,,,A,\r\n");
+    const QString second = QStringLiteral("2,2,轮式机械可以上高速公路。,正确,错误,,,,B,\r\n");
+    const QString third = QStringLiteral("3,3,夜间会车应当使用近光灯。,正确,错误,,,,A,\r\n");
+
+    QTest::newRow("UTF-8 with one GBK row")
+        << (kCsvHeader + first).toUtf8() + EncodeGbk(second) + third.toUtf8() << "第 3 行不是有效的 UTF-8 文本";
+    QTest::newRow("UTF-8 with BOM and a GBK row")
+        << "\xEF\xBB\xBF" + kCsvHeader.toUtf8() + EncodeGbk(first) << "第 2 行不是有效的 UTF-8 文本";
+    QTest::newRow("GBK with one UTF-8 row") << EncodeGbk(kCsvHeader + first) + second.toUtf8() + EncodeGbk(third)
+                                            << "第 3 行是 UTF-8 编码，而文件的其余部分是 GBK";
+    QTest::newRow("UTF-16 without BOM") << Utf16(kCsvHeader + first, QStringEncoder::Utf16LE) << "UTF-16";
+    QTest::newRow("quote inside a field")
+        << (kCsvHeader + QStringLiteral("1,1,题\"目\",甲,乙,,,,A,\r\n")).toUtf8() << "第 2 行第 3 列：字段中间有引号";
+    QTest::newRow("text after a closing quote")
+        << (kCsvHeader + QStringLiteral("1,1,\"题\"目,甲,乙,,,,A,\r\n")).toUtf8()
+        << "第 2 行第 3 列：右引号后面还有文字";
+}
+
+void BankToolTest::csvImportRefusesBadText() {
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, message);
+    ExpectImportRefused("in.csv", csv, message);
 }
 
 // Every bad row is named with its column and why, and the bank in place stays exactly as it was.

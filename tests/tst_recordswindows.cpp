@@ -286,10 +286,10 @@ void RecordsWindowsTest::pdfAndCsvAreWrittenWholeOrNotAtAll() {
     QVERIFY(QFile::setPermissions(guarded, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     window.SavePdf(guarded);
     QCOMPARE(boxes.shown.size(), size_t(3));
-    QVERIFY(boxes.shown[0].text.contains(QStringLiteral("文件夹不存在）")));
+    QVERIFY(boxes.shown[0].text.contains(QStringLiteral("所在的文件夹不存在）")));
     QVERIFY(boxes.shown[0].text.contains(QStringLiteral("汇总没有导出")));
     QVERIFY(boxes.shown[1].text.contains(QStringLiteral("PDF 没有保存；学习记录本身不受影响")));
-    QVERIFY(boxes.shown[2].text.contains(QStringLiteral("文件是只读的")));
+    QVERIFY(boxes.shown[2].text.contains(QStringLiteral("文件是只读的）")));
     QCOMPARE(fixture.dir.ReadFile("记录.pdf"), before);
     QVERIFY(!QFile::exists(missingFolder));
 }

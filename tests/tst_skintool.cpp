@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FullDisk.h"
 #include "SkinFixtures.h"
 #include "TestSupport.h"
 #include "app/UFrmMain.h"
@@ -32,6 +33,7 @@ private slots:
     void shippedSkinCoversEveryFormSection();
     void shippedSkinValueForms();
     void packUnpackRoundTrip();
+    void failedPackKeepsTheOldPackage();
     void unloadableSkinExitsWithMessage_data();
     void unloadableSkinExitsWithMessage();
     void mainWindowStartsTheSkin();
@@ -94,6 +96,31 @@ void TestSkinTool::packUnpackRoundTrip() {
     const QString repacked = dir.filePath(QStringLiteral("again.asz"));
     QCOMPARE(SkinTool({QStringLiteral("pack"), unpacked, repacked}).exitCode, 0);
     QCOMPARE(Info(repacked)[QStringLiteral("masks")], Info(unpacked)[QStringLiteral("masks")]);
+}
+
+// Packing again over a package, on a disk that takes no more: the package stays as it was, nothing is left beside
+// it, and the author is told why.
+void TestSkinTool::failedPackKeepsTheOldPackage() {
+    QTemporaryDir dir;
+    const QString unpacked = dir.filePath(QStringLiteral("s"));
+    const QString package = dir.filePath(QStringLiteral("s.asz"));
+    QCOMPARE(SkinTool({QStringLiteral("unpack"), BuiltAppDir() + QStringLiteral("s.asz"), unpacked}).exitCode, 0);
+    QCOMPARE(SkinTool({QStringLiteral("pack"), unpacked, package}).exitCode, 0);
+    QFile file(package);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    const ProcessRun run =
+        RunOnFullDisk(BuiltAppDir() + QStringLiteral("quorvane-skin"), {QStringLiteral("pack"), unpacked, package});
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(
+        run.err.contains(QStringLiteral("无法写入 %1：文件超出了系统允许的大小。原有的文件没有改动。").arg(package)),
+        qPrintable(run.err));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("s.asz")});
 }
 
 void TestSkinTool::unloadableSkinExitsWithMessage_data() {

@@ -1,9 +1,11 @@
 #include "SkinRender.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QRegularExpression>
 #include <map>
 
+#include "OutputFile.h"
 #include "platform/Exception.h"
 #include "skin/loading/SkinLoader.h"
 #include "skin/raster/ItemPainter.h"
@@ -84,7 +86,8 @@ void SkinRender::Run(const QStringList& words) {
     background.PlainColor = parent;
     ItemPainter::PaintItem(skin, look, background, true, state, picture, {0, 0}, picture.rect());
 
-    const QString out = value("--out", "");
-    if (!picture.save(out, "PNG"))
-        throw Exception(QStringLiteral("无法写入图片 %1。").arg(out));
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    picture.save(&png, "PNG");
+    OutputFile::Write(value("--out", ""), png.data());
 }

@@ -4,13 +4,14 @@
 //   quorvane-skin info SKIN             loads a package or skin folder as the program does; prints JSON
 //   quorvane-skin render --skin SKIN --section NAME [--state N] [--size WxH] [--parent RRGGBB] --out FILE.png
 //                                       paints one item of a section as a control of that size would be
-// A skin that cannot be read or loaded is reported on standard error with exit status 1.
+// A skin that cannot be read or loaded is reported on standard error with exit status 1. Every file is written
+// whole beside its name and renamed over it (OutputFile).
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QJsonDocument>
 #include <cstdio>
 
+#include "OutputFile.h"
 #include "SkinInfoJson.h"
 #include "SkinRender.h"
 #include "skin/loading/SkinError.h"
@@ -26,12 +27,6 @@ void Print(std::FILE* stream, const QString& text) {
     std::fputc('\n', stream);
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw SkinError(QStringLiteral("无法写入 %1：%2").arg(path, file.errorString()));
-}
-
 void Pack(const QString& folder, const QString& output) {
     const QDir dir(folder);
     if (!QFileInfo(dir.filePath(kOptions)).isFile())
@@ -42,7 +37,7 @@ void Pack(const QString& folder, const QString& output) {
         if (name != kOptions)
             entries.push_back({name, SkinLoader::ReadFile(dir.filePath(name))});
     }
-    WriteFile(output, TacSkinConvertor::Pack(entries));
+    OutputFile::Write(output, TacSkinConvertor::Pack(entries));
 }
 
 // A stored name is written only as a plain file name inside the target folder.
@@ -62,9 +57,9 @@ void Unpack(const QString& package, const QString& folder) {
         throw SkinError(QStringLiteral("无法创建文件夹 %1。").arg(folder));
     const QDir dir(folder);
     if (convertor.OptionsText)
-        WriteFile(dir.filePath(kOptions), *convertor.OptionsText);
+        OutputFile::Write(dir.filePath(kOptions), *convertor.OptionsText);
     for (const TacImageItem& entry : convertor.Entries)
-        WriteFile(dir.filePath(entry.Name), entry.Bytes);
+        OutputFile::Write(dir.filePath(entry.Name), entry.Bytes);
 }
 
 void Info(const QString& skin) {
@@ -103,7 +98,8 @@ int main(int argc, char** argv) {
         Print(stderr, QStringLiteral("quorvane-skin: ") + error.Message());
         return 1;
     } catch (const std::exception& error) {
-        Print(stderr, QStringLiteral("quorvane-skin: ") + QString::fromLocal8Bit(error.what()));
+        Print(stderr,
+              QStringLiteral("quorvane-skin: 意外的错误，操作没有完成。\n") + QString::fromLocal8Bit(error.what()));
         return 1;
     }
     return 0;

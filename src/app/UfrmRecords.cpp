@@ -466,10 +466,10 @@ void TfrmRecords::SavePdf(const QString& fileName) {
         writer.setTitle(QStringLiteral("学习记录"));
         PrintRecord(writer);
     }
-    QString why;
-    if (!WriteFileAtomically(fileName, buffer.data(), &why))
+    int error = 0;
+    if (!WriteFileAtomically(fileName, buffer.data(), &error))
         Tell(this, QStringLiteral("无法写入文件 %1（%2），PDF 没有保存；学习记录本身不受影响。")
-                       .arg(QDir::toNativeSeparators(fileName), why));
+                       .arg(QDir::toNativeSeparators(fileName), FileWriteCause(error)));
 }
 
 void TfrmRecords::SaveCsv(const QString& fileName) {

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 
 #include "platform/Writable.h"
 
@@ -45,62 +44,69 @@ void SyncFolder(const QByteArray& folder) {
     }
 }
 
-QString Cause(int error) {
-    switch (error) {
-        case ENOSPC:
-        case EDQUOT:
-            return QStringLiteral("磁盘已满");
-        case EACCES:
-        case EPERM:
-            return QStringLiteral("没有写入的权限");
-        case EROFS:
-            return QStringLiteral("磁盘只能读不能写");
-        case ENOENT:
-        case ENOTDIR:
-            return QStringLiteral("文件夹不存在");
-        case EIO:
-            return QStringLiteral("磁盘出错");
-        default:
-            return QString::fromLocal8Bit(strerror(error));
-    }
-}
-
-bool Failed(QString* why, const QString& cause) {
-    if (why != nullptr) {
-        *why = cause;
-    }
-    return false;
-}
-
 }  // namespace
 
-bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes, QString* why) {
-    const QByteArray target = QFile::encodeName(fileName);
+bool WriteFileAtomically(const QString& fileName, const QByteArray& bytes, int* error) {
+    const auto fail = [error](int code) {
+        if (error != nullptr) {
+            *error = code != 0 ? code : EIO;
+        }
+        return false;
+    };
+    // A rename needs only the folder's permission: without this a file the user protected would be replaced.
     if (QFileInfo::exists(fileName) && !Writable(fileName)) {
-        return Failed(why, QStringLiteral("文件是只读的"));
+        return fail(EACCES);
     }
+    const QByteArray target = QFile::encodeName(fileName);
     QByteArray temporary = target + ".XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        return Failed(why, Cause(errno));
+        return fail(errno);
     }
     struct stat existing {};
     const mode_t mode = stat(target.constData(), &existing) == 0 ? existing.st_mode & 07777 : NewFileMode();
-    errno = 0;
-    int error = 0;
-    if (fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || fsync(fd) != 0) {
-        error = errno != 0 ? errno : EIO;
+    errno = 0;  // a write that stores nothing without an error number still fails, as EIO
+    bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+    int code = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        code = errno;
     }
-    if (close(fd) != 0 && error == 0) {
-        error = errno;
+    if (ok && rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        code = errno;
     }
-    if (error == 0 && rename(temporary.constData(), target.constData()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
+    if (!ok) {
         unlink(temporary.constData());
-        return Failed(why, Cause(error));
+        return fail(code);
     }
     SyncFolder(QFile::encodeName(QFileInfo(fileName).absolutePath()));
     return true;
+}
+
+QString FileWriteCause(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral("磁盘空间不足");
+        case EFBIG:
+            return QStringLiteral("文件超出了系统允许的大小");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("没有写入的权限，或文件是只读的");
+        case EROFS:
+            return QStringLiteral("所在的磁盘只能读不能写");
+        case ENOENT:
+            return QStringLiteral("所在的文件夹不存在");
+        case ENOTDIR:
+            return QStringLiteral("路径中有一段不是文件夹");
+        case EISDIR:
+            return QStringLiteral("已有同名的文件夹");
+        case ENAMETOOLONG:
+            return QStringLiteral("文件名太长");
+        case EIO:
+            return QStringLiteral("读写磁盘时出错");
+        default:
+            return QStringLiteral("系统报告了错误");
+    }
 }

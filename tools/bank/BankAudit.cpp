@@ -1,8 +1,9 @@
 #include "BankAudit.h"
-#include "bank/BankQueries.h"
 
-#include <QFileInfo>
 #include <QHash>
+
+#include "BankPicture.h"
+#include "bank/BankQueries.h"
 
 #include "platform/Query.h"
 
@@ -37,8 +38,10 @@ void AuditRow(Query& qry, const QString& imageFolder, const QHash<QString, int>&
         report(QStringLiteral("答案 ans 指向的选项 ans%1 是空的").arg(*answer));
     }
     const QString picture = qry.FieldByName(QStringLiteral("bmp")).AsString();
-    if (!picture.isEmpty() && !QFileInfo(imageFolder + picture).isFile())
-        report(QStringLiteral("图片 %1 不在 %2 中").arg(picture, imageFolder));
+    if (picture.isEmpty())
+        return;
+    if (const auto problem = BankPicture::Problem(imageFolder, picture))
+        report(QStringLiteral("图片 %1 %2").arg(picture, *problem));
 }
 
 }  // namespace

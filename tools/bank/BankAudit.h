@@ -7,8 +7,8 @@ class Connection;
 
 // The questions of a bank the program could not show or judge, each named by its ID: an ID that is no whole
 // positive number or stands more than once, a chapter outside "1" to "10", an empty question text, an answer
-// that names no option (NULL, outside 1 to 4, or an empty option), a picture missing from the program
-// folder's image/.
+// that names no option (NULL, outside 1 to 4, or an empty option), a picture the program cannot show from the
+// program folder's image/ (BankPicture).
 namespace BankAudit {
 
 struct Problem {

@@ -45,7 +45,8 @@ QString BankCheck::Format(const std::vector<Group>& groups) {
     for (const Group& group : groups) {
         text += QStringLiteral("车型 %1：%2（%3）\n").arg(group.info->kind).arg(group.info->label, group.bankFile);
         if (!group.error.isEmpty()) {
-            text += QStringLiteral("  无法读取题库：%1\n").arg(group.error);
+            text += QStringLiteral("  无法读取题库：%1\n")
+                        .arg(QString(group.error).replace(u'\n', QStringLiteral("\n    ")));
         } else {
             text += QStringLiteral("  章节  现有  需要\n");
             for (const Chapter& chapter : group.chapters) {

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "BankFolder.h"
+#include "CsvEncoding.h"
 #include "CsvTable.h"
 #include "QuestionRules.h"
 #include "platform/Exception.h"
@@ -77,7 +78,7 @@ QByteArray BankCsv::Export(Connection& connection) {
 }
 
 QList<Question> BankCsv::Import(const QByteArray& bytes) {
-    const QList<QStringList> rows = CsvTable::Parse(CsvTable::Decode(bytes));
+    const QList<QStringList> rows = CsvTable::Parse(CsvEncoding::Decode(bytes));
     if (rows.isEmpty() || rows.front() != kHeader)
         throw Exception(QStringLiteral("第 1 行应当是表头：%1").arg(kHeader.join(u',')));
     if (rows.size() == 1)

@@ -21,8 +21,8 @@ namespace BankCsv {
 // Writes the questions of the bank open on `connection` (format: CsvTable::Write).
 QByteArray Export(Connection& connection);
 
-// Reads a table in the form above (encoding: CsvTable::Decode). Raises Exception when any row is bad, naming each bad
-// row on a line of its own (its number as a spreadsheet counts rows, the column and why).
+// Reads a table in the form above (encoding: CsvEncoding::Decode). Raises Exception when any row is bad, naming each
+// bad row on a line of its own (its number as a spreadsheet counts rows, the column and why).
 QList<Question> Import(const QByteArray& bytes);
 
 }  // namespace BankCsv

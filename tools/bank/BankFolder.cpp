@@ -1,11 +1,14 @@
 #include "BankFolder.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <chrono>
 
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "platform/Connection.h"
+#include "platform/Exception.h"
 #include "platform/Query.h"
 
 QString BankFolder::FileFor(const ExamKindInfo& info) {
@@ -13,7 +16,16 @@ QString BankFolder::FileFor(const ExamKindInfo& info) {
 }
 
 void BankFolder::Open(Connection& connection, const QString& file) {
-    TDM::OpenDatabase(&connection, file);
+    const QString name = QDir::toNativeSeparators(file);
+    try {
+        TDM::OpenDatabase(&connection, file);
+    } catch (const DatabaseFormatError& error) {
+        throw DatabaseError(QStringLiteral("%1 不是本程序的题库文件，或者已经损坏。\n%2").arg(name, error.Message()));
+    } catch (const DatabaseError& error) {
+        if (!QFileInfo::exists(file))
+            throw DatabaseError(QStringLiteral("找不到题库文件 %1。\n%2").arg(name, error.Message()));
+        throw DatabaseError(QStringLiteral("题库文件 %1 打不开。\n%2").arg(name, error.Message()));
+    }
 }
 
 QList<Question> BankFolder::ReadQuestions(Connection& connection) {

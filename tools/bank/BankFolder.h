@@ -16,7 +16,8 @@ namespace BankFolder {
 // "t2.mdb" for the motorcycle group, "t1.mdb" for the others.
 QString FileFor(const ExamKindInfo& info);
 
-// Opens `file` with the program's connection string and password; raises DatabaseError when it cannot.
+// Opens `file` with the program's connection string and password; raises DatabaseError when it cannot, its
+// message saying in Chinese why (no such file, no bank of the program), the database's own text on a second line.
 void Open(Connection& connection, const QString& file);
 
 // Every question of the bank open on `connection`, by ID.

@@ -1,70 +1,96 @@
 #include "CsvTable.h"
 
-#include <QStringDecoder>
+#include <QRegularExpression>
 
 #include "platform/Exception.h"
-#include "platform/GbkText.h"
 
 namespace {
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
 
+// A cell a spreadsheet would take for a formula: one that starts with = + - @, a tab or a carriage return, here
+// after any apostrophes already in front, so that a cell that starts with an apostrophe of its own comes back as
+// it was. A plain number such as "-5" stays a number.
+bool ReadsAsFormula(const QString& cell) {
+    static const QRegularExpression formula(QStringLiteral("^'*[=+\\-@\\t\\r]"));
+    static const QRegularExpression number(QStringLiteral("^-\\d+(\\.\\d+)?$"));
+    return formula.match(cell).hasMatch() && !number.match(cell).hasMatch();
+}
+
+// The apostrophe in front tells a spreadsheet to show the cell as text.
+QString Protected(const QString& cell) {
+    return ReadsAsFormula(cell) ? u'\'' + cell : cell;
+}
+
+QString Unprotected(const QString& cell) {
+    return cell.startsWith(u'\'') && ReadsAsFormula(cell.mid(1)) ? cell.mid(1) : cell;
+}
+
 QString Quoted(const QString& field) {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') && !field.contains(u'\r'))
+    const QString cell = Protected(field);
+    if (cell == field && !field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
+        !field.contains(u'\r'))
         return field;
-    QString escaped = field;
+    QString escaped = cell;
     escaped.replace(u'"', QStringLiteral("\"\""));
     return u'"' + escaped + u'"';
 }
-}  // namespace
 
-QString CsvTable::Decode(const QByteArray& bytes) {
-    if (bytes.startsWith(kUtf8Mark))
-        return QString::fromUtf8(bytes.mid(kUtf8Mark.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? DecodeGbk(bytes) : text;
+[[noreturn]] void RefuseQuote(qsizetype row, qsizetype column, const QString& why) {
+    throw Exception(QStringLiteral("第 %1 行第 %2 列：%3").arg(row).arg(column).arg(why));
 }
+}  // namespace
 
 QList<QStringList> CsvTable::Parse(const QString& text) {
     QList<QStringList> rows;
     QStringList row;
     QString field;
-    bool quoted = false;
+    enum class Field { Plain, Quoted, Closed } state = Field::Plain;
     qsizetype quoteRow = 0;
-    const auto endRow = [&] {
-        row.append(field);
+    const auto endField = [&] {
+        row.append(Unprotected(field));
         field.clear();
+        state = Field::Plain;
+    };
+    const auto endRow = [&] {
+        endField();
         rows.append(row);
         row.clear();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (quoted) {
+        if (state == Field::Quoted) {
             if (c != u'"') {
                 field += c;
             } else if (i + 1 < text.size() && text[i + 1] == u'"') {
                 field += c;
                 ++i;
             } else {
-                quoted = false;
+                state = Field::Closed;
             }
-        } else if (c == u'"') {
-            quoted = true;
-            quoteRow = rows.size() + 1;
         } else if (c == u',') {
-            row.append(field);
-            field.clear();
+            endField();
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
             endRow();
+        } else if (state == Field::Closed) {
+            RefuseQuote(rows.size() + 1, row.size() + 1,
+                        QStringLiteral("右引号后面还有文字；字段中的引号应当写成两个（\"\"）"));
+        } else if (c == u'"') {
+            if (!field.isEmpty()) {
+                RefuseQuote(
+                    rows.size() + 1, row.size() + 1,
+                    QStringLiteral("字段中间有引号；含引号的字段应当整个用引号括起，其中的引号写成两个（\"\"）"));
+            }
+            state = Field::Quoted;
+            quoteRow = rows.size() + 1;
         } else {
             field += c;
         }
     }
-    if (quoted)
+    if (state == Field::Quoted)
         throw Exception(QStringLiteral("第 %1 行的引号没有闭合").arg(quoteRow));
-    if (!field.isEmpty() || !row.isEmpty())
+    if (!field.isEmpty() || !row.isEmpty() || state == Field::Closed)
         endRow();
     return rows;
 }

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
 #include <map>
@@ -17,8 +16,12 @@
 #include "BankAudit.h"
 #include "BankCheck.h"
 #include "BankCsv.h"
+#include "BankError.h"
 #include "BankFolder.h"
 #include "BankJson.h"
+#include "BankPicture.h"
+#include "BankWriteFailure.h"
+#include "OutputFile.h"
 #include "bank/BankConnection.h"
 #include "platform/AppDir.h"
 #include "platform/Connection.h"
@@ -120,11 +123,7 @@ bool IsCarBank(const QString& bank) {
 int Export(const QString& bank, const QString& output) {
     Connection connection;
     BankFolder::Open(connection, QFileInfo(bank).absoluteFilePath());
-    const QByteArray text = IsCsv(output) ? BankCsv::Export(connection) : BankJson::Export(connection);
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        throw Exception(QStringLiteral("无法写入 %1：%2").arg(output, file.errorString()));
-    }
+    OutputFile::Write(output, IsCsv(output) ? BankCsv::Export(connection) : BankJson::Export(connection));
     return 0;
 }
 
@@ -135,11 +134,13 @@ void RefuseWhatTheProgramCannotUse(const BankJson::Contents& contents, const QSt
     const QString images = QFileInfo(bank).absolutePath() + QStringLiteral("/image/");
     for (qsizetype i = 0; i < contents.questions.size(); ++i) {
         const Question& question = contents.questions[i];
-        if (!question.picture.isEmpty() && !QFileInfo(images + question.picture).isFile()) {
-            throw Exception(QStringLiteral("第 %1 道题（ID %2）的图片 %3 不在 %4 中")
+        if (question.picture.isEmpty())
+            continue;
+        if (const auto problem = BankPicture::Problem(images, question.picture)) {
+            throw Exception(QStringLiteral("第 %1 道题（ID %2）的图片 %3 %4")
                                 .arg(i + 1)
                                 .arg(question.id)
-                                .arg(question.picture, QDir::toNativeSeparators(images)));
+                                .arg(question.picture, *problem));
         }
     }
 }
@@ -164,7 +165,9 @@ std::optional<QList<ProgressRow>> ProgressToKeep(const QString& bank) {
 int Import(const QString& input, const QString& bank) {
     QFile file(input);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw Exception(QStringLiteral("无法读取 %1：%2").arg(input, file.errorString()));
+        const QString sentence =
+            QFileInfo::exists(input) ? QStringLiteral("无法读取文件 %1。") : QStringLiteral("找不到文件 %1。");
+        throw Exception(sentence.arg(QDir::toNativeSeparators(input)) + u'\n' + file.errorString());
     }
     BankJson::Contents contents;
     try {
@@ -175,8 +178,12 @@ int Import(const QString& input, const QString& bank) {
         throw Exception(input + QStringLiteral("：") + error.Message());
     }
     RefuseReadOnly(bank);
-    BankWriter::write(bank, contents.questions, QString::fromLatin1(BankConnection::kDatabasePassword),
-                      contents.progress);
+    try {
+        BankWriter::write(bank, contents.questions, QString::fromLatin1(BankConnection::kDatabasePassword),
+                          contents.progress);
+    } catch (const BankError& error) {
+        throw Exception(BankWriteFailure::Message(bank, QString::fromUtf8(error.what())));
+    }
     return 0;
 }
 
@@ -207,7 +214,8 @@ int main(int argc, char** argv) {
         Print(stderr, QStringLiteral("quorvane-bank: ") + error.Message() + u'\n');
         return 1;
     } catch (const std::exception& error) {
-        Print(stderr, QStringLiteral("quorvane-bank: ") + QString::fromUtf8(error.what()) + u'\n');
+        Print(stderr,
+              QStringLiteral("quorvane-bank: 意外的错误，操作没有完成。\n") + QString::fromUtf8(error.what()) + u'\n');
         return 1;
     }
 }
