@@ -473,8 +473,8 @@ void TfrmRecords::SavePdf(const QString& fileName) {
 }
 
 void TfrmRecords::SaveCsv(const QString& fileName) {
-    QString why;
-    if (!WriteFileAtomically(fileName, RecordsReport::SummaryCsv(records_), &why))
-        Tell(this,
-             QStringLiteral("无法写入文件 %1（%2），汇总没有导出。").arg(QDir::toNativeSeparators(fileName), why));
+    int error = 0;
+    if (!WriteFileAtomically(fileName, RecordsReport::SummaryCsv(records_), &error))
+        Tell(this, QStringLiteral("无法写入文件 %1（%2），汇总没有导出。")
+                       .arg(QDir::toNativeSeparators(fileName), FileWriteCause(error)));
 }

@@ -56,7 +56,9 @@ int main(int argc, char** argv) {
     DM = new TDM(&app);
     Application::RunHandled([] { DM->DataModuleCreate(); });
     WarnOfUnwritableUserFolders();
-    if (records && !records->OpeningMessage().isEmpty()) {
+    // Records that are read-only because their folder is have been spoken for by the warning above.
+    const bool toldOfFolders = tourAt < 0 && !DataFolders::UnwritableUserFolders().isEmpty();
+    if (records && !records->OpeningMessage().isEmpty() && !(records->ReadOnly() && toldOfFolders)) {
         ShowMessageBox(frmMain,
                        {QStringLiteral("提示"), records->OpeningMessage(), QMessageBox::Warning, QMessageBox::Ok});
     }
