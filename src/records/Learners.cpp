@@ -46,8 +46,8 @@ QString Learners::Normalised(const QString& name) {
     return kept.simplified();
 }
 
-// Marks and controls show nothing, and a few letters are blank by design; a name made of them, or told from another
-// only by them, would look empty or the same.
+// Format and control characters show nothing, and a few letters are blank by design; a name made of them, or told from
+// another only by them, would look empty or the same.
 bool Learners::Invisible(char32_t c) {
     switch (QChar::category(c)) {
         case QChar::Other_Control:
