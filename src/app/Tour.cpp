@@ -21,6 +21,7 @@
 #include "browse/UfrmBrowse.h"
 #include "exam/UfrmMNKS.h"
 #include "exam/UfrmResult.h"
+#include "paper/ExamKinds.h"
 #include "platform/AppDir.h"
 #include "platform/DrawSeed.h"
 #include "platform/Exception.h"
@@ -179,11 +180,12 @@ void ShowResultWindow(const QString& dir) {
     exam->show();
     QApplication::processEvents();
     const std::array options{exam->as1, exam->as2, exam->as3, exam->as4};
-    for (int n = 1; n <= kPaperSize && exam->as1->isEnabled(); ++n) {
+    const int paperSize = ExamRules(1).paperSize;
+    for (int n = 1; n <= paperSize && exam->as1->isEnabled(); ++n) {
         const int ans = std::clamp(TQuestion::Read(*exam->dstTest).ans, 1, 4);
         const bool wrong = n % 12 == 0;
         options[size_t(wrong ? (ans == 1 ? 1 : 0) : ans - 1)]->click();
-        if (wrong && n < kPaperSize)
+        if (wrong && n < paperSize)
             exam->btnNextClick();
     }
     for (int tick = 0; tick < 1312; ++tick)

@@ -130,31 +130,27 @@ void TfrmMain::CreateExamBox() {
     Image1->SetAutoSize(true);
     Image1->SetPicture(ReadImageAs(QStringLiteral(":/art/banner.bmp"), "BMP"));
 
+    // The kinds of exam in the order of the buttons, each button where the layout puts it.
     struct ExamButton {
         TsSpeedButton*& button;
         const char* name;
-        const char16_t* caption;
         int left;
         int width;
     };
     const ExamButton buttons[] = {
-        {sSpeedButton1, "sSpeedButton1", u"C1C2C3C4小车", 24, 121},
-        {sSpeedButton2, "sSpeedButton2", u"A1A3B1客车", 160, 121},
-        {sSpeedButton3, "sSpeedButton3", u"A2B2货车", 304, 121},
-        {sSpeedButton4, "sSpeedButton4", u"M轮式自行机械车", 424, 137},
-        {sSpeedButton5, "sSpeedButton5", u"DEF摩托车", 552, 121},
+        {sSpeedButton1, "sSpeedButton1", 24, 121},  {sSpeedButton2, "sSpeedButton2", 160, 121},
+        {sSpeedButton3, "sSpeedButton3", 304, 121}, {sSpeedButton4, "sSpeedButton4", 424, 137},
+        {sSpeedButton5, "sSpeedButton5", 552, 121},
     };
-    for (const ExamButton& exam : buttons) {
-        exam.button = Place(new TsSpeedButton(QString::fromUtf16(exam.caption), sGroupBox1), exam.name, exam.left, 150,
-                            exam.width, 41);
+    for (size_t k = 0; k < std::size(buttons); ++k) {
+        const ExamButton& exam = buttons[k];
+        const ExamKindInfo& info = ExamKinds()[k];
+        exam.button =
+            Place(new TsSpeedButton(info.buttonCaption, sGroupBox1), exam.name, exam.left, 150, exam.width, 41);
         exam.button->SkinData().SetSkinSection("WEBBUTTON");
         exam.button->setCursor(Qt::PointingHandCursor);
         exam.button->setFocusPolicy(Qt::StrongFocus);
-    }
-    for (int kind = 1; kind <= 5; ++kind) {
-        TsSpeedButton* button =
-            std::array{sSpeedButton1, sSpeedButton2, sSpeedButton3, sSpeedButton4, sSpeedButton5}[kind - 1];
-        connect(button, &QAbstractButton::clicked, this, Handled([this, kind] { ShowExam(kind); }));
+        connect(exam.button, &QAbstractButton::clicked, this, Handled([this, kind = info.kind] { ShowExam(kind); }));
     }
 }
 
@@ -244,7 +240,7 @@ void TfrmMain::sBitBtn1Click() {
 }
 
 void TfrmMain::sBitBtn2Click() {
-    DM->OpenBankFor(false);
+    DM->OpenBankFor(BankId::Car);
     WindowSlot<TfrmTest2> practice(frmTest2, new TfrmTest2(this));
     practice->exec();
 }
@@ -255,7 +251,7 @@ void TfrmMain::N10Click(const QAction* item) {
 }
 
 void TfrmMain::ShowSequentialPractice(const QString& filter, const QString& progressKey) {
-    DM->OpenBankFor(false);
+    DM->OpenBankFor(BankId::Car);
     WindowSlot<TfrmTest> practice(frmTest, new TfrmTest(this));
     practice->SetBaseSql(BankQueries::AllQuestionsSql());
     practice->SetFilter(filter);
@@ -374,7 +370,7 @@ void TfrmMain::ShowExam(int kind) {
     ExamResult result;
     int bank = 1;
     const ExamKindInfo* info = FindExamKind(kind);
-    DM->OpenBankFor(info != nullptr && info->motorcycleBank);
+    DM->OpenBankFor(info != nullptr ? info->bank : BankId::Car);
     {
         WindowSlot<TfrmMNKS> exam(frmMNKS, new TfrmMNKS);
         exam->SetExamKind(kind);
@@ -400,7 +396,7 @@ void TfrmMain::ShowExam(int kind) {
 }
 
 void TfrmMain::ShowQuestionList(const QString& caption, int bank, const std::vector<int>& ids) {
-    DM->OpenBankFor(bank == 2);
+    DM->OpenBankFor(static_cast<BankId>(bank));
     WindowSlot<TfrmMistakes> practice(frmMistakes, new TfrmMistakes(caption, bank, ids, this));
     practice->exec();
 }

@@ -19,6 +19,7 @@
 #include "bank/BankQueries.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
+#include "paper/ExamKinds.h"
 #include "platform/Application.h"
 #include "platform/AtomicFile.h"
 #include "platform/Exception.h"
@@ -107,11 +108,13 @@ void FillScoreChart(QChart& chart, const std::vector<ExamResult>& exams) {
     scores->setMarkerSize(7);
     scores->replace(points);
     auto* passLine = new QLineSeries;
-    passLine->setName(QStringLiteral("合格线（%1分）").arg(ExamResult::kPassMark));
+    // The rules of the learner's latest exam; of the first kind while there is none.
+    const ExamKindInfo& rules = ExamRules(exams.empty() ? 0 : exams.back().kind);
+    passLine->setName(QStringLiteral("合格线（%1分）").arg(rules.passMark));
     // Half an exam beyond the first and the last, so that their marks are whole.
     const double last = double(std::max<qsizetype>(points.size(), 1)) + 0.5;
-    passLine->append(0.5, ExamResult::kPassMark);
-    passLine->append(last, ExamResult::kPassMark);
+    passLine->append(0.5, rules.passMark);
+    passLine->append(last, rules.passMark);
     passLine->setPen(QPen(QColor(200, 0, 0), 1, Qt::DashLine));
     chart.addSeries(scores);
     chart.addSeries(passLine);
@@ -123,7 +126,7 @@ void FillScoreChart(QChart& chart, const std::vector<ExamResult>& exams) {
     x->setLabelFormat(QStringLiteral("%d"));
     x->setTitleText(QStringLiteral("第几次考试"));
     auto* y = new QValueAxis;
-    y->setRange(0, 100);
+    y->setRange(0, rules.fullMarks);
     y->setTickCount(6);
     y->setLabelFormat(QStringLiteral("%d"));
     y->setTitleText(QStringLiteral("分数"));
@@ -181,7 +184,7 @@ QString QuestionText(const QuestionRef& question) {
         return {};
     try {
         Query query;
-        DM->UseQuestionTable(&query, question.bank == 2);
+        DM->UseQuestionTable(&query, static_cast<BankId>(question.bank));
         query.SetSQL(BankQueries::AllQuestionsSql() + BankQueries::QuestionIdsFilter({question.question}));
         query.Open();
         return query.IsEmpty() ? QString() : TQuestion::Read(query).question;

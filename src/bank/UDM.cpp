@@ -23,23 +23,27 @@ TDM::TDM(QObject* parent) : QObject(parent), banksReadOnly_(DataFolders::Install
     MT->setObjectName("MT");
     // Both connections know their file from the start, so that one left closed by a failure at start-up
     // (t2.mdb is not even tried when t1.mdb fails) is opened by the first query that needs it.
-    UseBank(ADOCON, BankFile(false), banksReadOnly_);
-    UseBank(MT, BankFile(true), banksReadOnly_);
+    UseBank(ADOCON, BankFile(BankId::Car), banksReadOnly_);
+    UseBank(MT, BankFile(BankId::Motorcycle), banksReadOnly_);
     if (banksReadOnly_) {
         new UserProgressStore(QStringLiteral("t1.mdb"), ADOCON);
     }
 }
 
 void TDM::DataModuleCreate() {
-    OpenDatabase(ADOCON, BankFile(false), banksReadOnly_);
-    OpenDatabase(MT, BankFile(true), banksReadOnly_);
+    OpenDatabase(ADOCON, BankFile(BankId::Car), banksReadOnly_);
+    OpenDatabase(MT, BankFile(BankId::Motorcycle), banksReadOnly_);
     if (UserProgressStore* progress = UserProgressStore::Of(ADOCON)) {
         progress->Open();
     }
 }
 
-QString TDM::BankFile(bool motorcycleBank) {
-    return AppDir() + (motorcycleBank ? "t2.mdb" : "t1.mdb");
+QString TDM::BankFile(BankId bank) {
+    return AppDir() + BankFileName(bank);
+}
+
+Connection* TDM::ConnectionOf(BankId bank) const {
+    return bank == BankId::Motorcycle ? MT : ADOCON;
 }
 
 void TDM::OpenDatabase(Connection* connection, const QString& fileName, bool readOnly) {
@@ -53,18 +57,17 @@ void TDM::UseBank(Connection* connection, const QString& fileName, bool readOnly
     connection->SetOpenCheck([fileName](Connection& opened) { BankSchema::Schema().BringUpToDate(opened, fileName); });
 }
 
-void TDM::OpenBankFor(bool motorcycleBank) {
-    Connection* connection = motorcycleBank ? MT : ADOCON;
+void TDM::OpenBankFor(BankId bank) {
     try {
-        connection->Open();
+        ConnectionOf(bank)->Open();
     } catch (const DatabaseError& error) {
         throw DatabaseError(QStringLiteral("题库文件“%1”打不开，现在无法练习或考试。\n%2")
-                                .arg(FileSystemPath(BankFile(motorcycleBank)), error.Message()));
+                                .arg(FileSystemPath(BankFile(bank)), error.Message()));
     }
 }
 
-void TDM::UseQuestionTable(Query* dataset, bool motorcycleBank) const {
-    dataset->SetConnection(motorcycleBank ? MT : ADOCON);
+void TDM::UseQuestionTable(Query* dataset, BankId bank) const {
+    dataset->SetConnection(ConnectionOf(bank));
     dataset->SetSQL(BankQueries::QuestionTableSql());
 }
 

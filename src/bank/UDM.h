@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "bank/BankId.h"
+
 class Connection;
 class Query;
 
@@ -33,19 +35,20 @@ public:
     static void OpenDatabase(Connection* connection, const QString& fileName, bool readOnly = false);
     // Points `connection` at the bank `fileName`, checked as OpenDatabase checks it, without opening it.
     static void UseBank(Connection* connection, const QString& fileName, bool readOnly = false);
-    // Opens the bank a window of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb) needs, before the
-    // window is made. A bank that cannot be opened raises DatabaseError saying so in Chinese, with the reason after.
-    void OpenBankFor(bool motorcycleBank);
+    // Opens the bank a window needs, before the window is made. A bank that cannot be opened raises DatabaseError
+    // saying so in Chinese, with the reason after.
+    void OpenBankFor(BankId bank);
 
-    // Points `dataset` at table question of the motorcycle bank (t2.mdb) or of the other groups' (t1.mdb).
-    void UseQuestionTable(Query* dataset, bool motorcycleBank) const;
+    // Points `dataset` at table question of `bank`.
+    void UseQuestionTable(Query* dataset, BankId bank) const;
     // The saved position of the practice with this key in table JD, or in the user's progress database when
     // installed; 0 when none is saved.
     int ReadProgress(const QString& key);
 
 private:
-    // t2.mdb or t1.mdb in the program folder.
-    static QString BankFile(bool motorcycleBank);
+    // t1.mdb or t2.mdb in the program folder.
+    static QString BankFile(BankId bank);
+    Connection* ConnectionOf(BankId bank) const;
 
     bool banksReadOnly_;
 };

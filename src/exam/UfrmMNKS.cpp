@@ -32,7 +32,6 @@
 #include "skin/controls/TsSpeedButton.h"
 
 namespace {
-constexpr int kExamSeconds = 45 * 60;
 const QColor kLabelColour(36, 44, 53);
 constexpr int kOptionLeft = 267;
 constexpr std::array kOptionTops{280, 309, 338, 368};
@@ -60,11 +59,6 @@ TsLabelFX* MakeLabel(QWidget* parent, const char* name, const QString& caption, 
     return label;
 }
 
-// Two digits, with a leading zero where needed.
-QString TwoDigits(int value) {
-    return (QStringLiteral("0") + QString::number(value)).right(2);
-}
-
 void ShowMessage(QWidget* owner, const QString& text) {
     ShowMessageBox(owner, {QStringLiteral("提示"), text, QMessageBox::Information, QMessageBox::Ok});
 }
@@ -88,7 +82,7 @@ TfrmMNKS::TfrmMNKS(QWidget* parent)
 
     dstTest = new Query(this);
     dstTest->setObjectName("dstTest");
-    DM->UseQuestionTable(dstTest, false);
+    DM->UseQuestionTable(dstTest, BankId::Car);
     qry = new Query(this);
     qry->setObjectName("qry");
     Timer1 = new QTimer(this);
@@ -101,7 +95,7 @@ TfrmMNKS::TfrmMNKS(QWidget* parent)
 }
 
 void TfrmMNKS::CreateLabels() {
-    lblLeftTime = MakeLabel(this, "lblLeftTime", QStringLiteral("45分00秒"), {104, 49, 104, 33}, 24);
+    lblLeftTime = MakeLabel(this, "lblLeftTime", ExamTimeText(Rules().Seconds()), {104, 49, 104, 33}, 24);
     lblJZLX = MakeLabel(this, "lblJZLX", QStringLiteral("C1 C2 C3 C4"), {101, 155, 65, 17});
     lblSource = MakeLabel(this, "lblSource", QStringLiteral("100"), {145, 195, 29, 20}, 13);
     QFont bold = lblSource->font();
@@ -154,7 +148,7 @@ void TfrmMNKS::CreateQuestionBlock() {
 
 void TfrmMNKS::FormCreate() {
     FScore = 0;
-    FLeftSeconds = kExamSeconds;
+    FLeftSeconds = Rules().Seconds();
     lblSource->SetCaption(QStringLiteral("0"));
 }
 
@@ -238,7 +232,7 @@ void TfrmMNKS::OpenQuestionTable() {
     if (info == nullptr)
         return;
     dstTest->Close();
-    DM->UseQuestionTable(dstTest, info->motorcycleBank);
+    DM->UseQuestionTable(dstTest, info->bank);
     dstTest->Open();
 }
 
@@ -255,10 +249,10 @@ void TfrmMNKS::MakePaper() {
 
 void TfrmMNKS::ShowQuestion(int n) {
     dstTest->SetFiltered(false);
-    dstTest->SetFilter(BankQueries::QuestionIdFilter(FPaperIDs[n]));
+    dstTest->SetFilter(BankQueries::QuestionIdFilter(size_t(n) < FPaperIDs.size() ? FPaperIDs[size_t(n)] : 0));
     dstTest->SetFiltered(true);
     lblNo->SetCaption(QString::number(n));
-    lblExt->SetCaption(QString::number(kPaperSize + 1 - n));
+    lblExt->SetCaption(QString::number(Rules().paperSize + 1 - n));
     {
         // The options show the new question also when its picture cannot be loaded.
         const auto fitOptions = qScopeGuard([this] {
@@ -284,32 +278,41 @@ void TfrmMNKS::as1Click(TsRadioButton* sender) {
         return;
     const TQuestion question = TQuestion::Read(*dstTest);
     const bool right = AnswerFeedback::IsRight(sender->Tag(), question.ans);
-    ShowJudgement(right, question.ans);
+    ShowJudgement(right, question);
     // Kept once the learner has heard and read the judgement.
     FSheet.Add(question, sender->Tag(), right);
     RecordForCurrentLearner({Bank(), question.ID, question.zhanjie}, right);
 }
 
 int TfrmMNKS::Bank() const {
-    const ExamKindInfo* info = FindExamKind(ExamKind);
-    return info != nullptr && info->motorcycleBank ? 2 : 1;
+    return int(Rules().bank);
 }
 
-void TfrmMNKS::ShowJudgement(bool right, int ans) {
+const ExamKindInfo& TfrmMNKS::Rules() const {
+    return ExamRules(ExamKind);
+}
+
+void TfrmMNKS::SetExamKind(int kind) {
+    ExamKind = kind;
+    FLeftSeconds = Rules().Seconds();
+    lblLeftTime->SetCaption(ExamTimeText(FLeftSeconds));
+}
+
+void TfrmMNKS::ShowJudgement(bool right, const TQuestion& question) {
     if (right) {
         lblTS->setText(QStringLiteral("恭喜您!回答正确!"));
         AnswerFeedback::PlayRight();
-        ++FScore;
+        FScore += Rules().PointsFor(TypeOf(question));
         lblSource->SetCaption(QString::number(FScore));
         btnNextClick();
         return;
     }
     AnswerFeedback::PlayWrong();
-    const QString letter = AnswerFeedback::Letter(ans);
+    const QString letter = AnswerFeedback::Letter(question.ans);
     if (letter.isEmpty())
         return;
     lblTS->setText(QStringLiteral("正确答案应该是") + letter);
-    AnswerFeedback::SpeakLetter(ans);
+    AnswerFeedback::SpeakLetter(question.ans);
 }
 
 ExamResult TfrmMNKS::Result() const {
@@ -318,7 +321,7 @@ ExamResult TfrmMNKS::Result() const {
             ExamKind,
             info != nullptr ? info->label : QString(),
             FScore,
-            std::clamp(kExamSeconds - FLeftSeconds, 0, kExamSeconds),
+            std::clamp(Rules().Seconds() - FLeftSeconds, 0, Rules().Seconds()),
             FSheet.Chapters()};
 }
 
@@ -328,7 +331,7 @@ void TfrmMNKS::btnNextClick() {
         ShowMessage(this, QStringLiteral("您还没有解答!"));
         return;
     }
-    if (FCurrentNo == kPaperSize)
+    if (FCurrentNo == Rules().paperSize)
         return;
     ++FCurrentNo;
     lblTS->setText(QStringLiteral("请开始答题!"));
@@ -338,8 +341,7 @@ void TfrmMNKS::btnNextClick() {
 // The time shown is a count of handled ticks, not a reading of the wall clock. At time-up answering ends:
 // the options are disabled with the button that moves on.
 void TfrmMNKS::Timer1Timer() {
-    lblLeftTime->SetCaption(TwoDigits(FLeftSeconds / 60) + QStringLiteral("分") + TwoDigits(FLeftSeconds % 60) +
-                            QStringLiteral("秒"));
+    lblLeftTime->SetCaption(ExamTimeText(FLeftSeconds));
     --FLeftSeconds;
     if (FLeftSeconds >= 0)
         return;

@@ -47,7 +47,8 @@ public:
     Query* qry;
     QTimer* Timer1;
 
-    void SetExamKind(int kind) { ExamKind = kind; }
+    // Sets the kind, and with it the time the paper allows.
+    void SetExamKind(int kind);
     void OpenQuestionTable();
     void MakePaper();
     void ShowQuestion(int n);
@@ -81,7 +82,9 @@ private:
     void EnableOptions(bool enabled);
     void ShowAnswerable(int n);
     // The sound and the sentence for an answer; a right one is scored and moves on.
-    void ShowJudgement(bool right, int ans);
+    void ShowJudgement(bool right, const TQuestion& question);
+    // The rules of the kind set; those of the first kind before one is set.
+    const ExamKindInfo& Rules() const;
 
     int FLeftSeconds = 0;
     int FScore = 0;

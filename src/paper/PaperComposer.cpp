@@ -67,6 +67,7 @@ void PaperComposer::MakePaper(const ExamKindInfo& info, ExamPaper& paper) {
                                 .arg(supply.needed));
         }
     }
+    paper.assign(size_t(info.paperSize) + 1, 0);
     for (const ChapterSupply& supply : supplies) {
         OpenChapter(supply.quota.chapter);
         for (int position = supply.quota.first; position <= supply.quota.last; ++position)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSet>
-#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -10,8 +9,8 @@
 
 class Query;
 
-// An exam paper: the question IDs at positions 1 to 100 (index 0 unused); 0 where nothing is drawn yet.
-using ExamPaper = std::array<int, kPaperSize + 1>;
+// An exam paper: the question IDs at positions 1 to the paper's size (index 0 unused); 0 where nothing is drawn yet.
+using ExamPaper = std::vector<int>;
 
 // Draws a paper chapter by chapter from the chapter queries, by the quotas of the exam's vehicle group,
 // each question picked uniformly and drawn again while it already stands on the paper or cannot be used.
@@ -34,12 +33,12 @@ public:
     // Runs the chapter queries of `info` in the order the paper is filled.
     std::vector<ChapterSupply> Supplies(const ExamKindInfo& info);
 
-    // Fills `paper` for `info`. A chapter with fewer usable questions than its positions could never fill
-    // them: instead of drawing without end, this raises an Exception naming the group, the chapter, what it
-    // has and what it needs.
+    // Makes `paper` one of `info`'s size and fills it. A chapter with fewer usable questions than its positions
+    // could never fill them: instead of drawing without end, this raises an Exception naming the group, the
+    // chapter, what it has and what it needs.
     void MakePaper(const ExamKindInfo& info, ExamPaper& paper);
 
-    // True when `id` stands at none of the positions 1 to 100.
+    // True when `id` stands at none of the paper's positions.
     static bool IsNewQuestion(const ExamPaper& paper, int id);
 
 private:

@@ -68,7 +68,7 @@ TPracticeWindow::TPracticeWindow(const QString& caption, int endButtonLeft, QWid
     setFont(MakeFont(QStringLiteral("宋体"), 12));
     dstTest = new Query(this);
     dstTest->setObjectName("dstTest");
-    DM->UseQuestionTable(dstTest, false);
+    DM->UseQuestionTable(dstTest, BankId::Car);
 
     CreateNumberLine();
     CreateQuestionBlock();

@@ -11,7 +11,7 @@ TfrmMistakes::TfrmMistakes(const QString& caption, int bank, std::vector<int> id
     : TPracticeWindow(caption, 192, parent), FIds(std::move(ids)) {
     setObjectName("frmMistakes");
     FBank = bank;
-    DM->UseQuestionTable(dstTest, bank == 2);
+    DM->UseQuestionTable(dstTest, static_cast<BankId>(bank));
     FBaseSql = BankQueries::AllQuestionsSql();
     FFilter = BankQueries::QuestionIdsFilter(FIds);
 }

@@ -23,7 +23,11 @@ int ExamResult::Answered() const {
 }
 
 bool ExamResult::Finished() const {
-    return Answered() >= kPaperSize;
+    return Answered() >= ExamRules(kind).paperSize;
+}
+
+bool ExamResult::Passed() const {
+    return ExamRules(kind).Passes(score);
 }
 
 void ExamHistory::Add(const ExamResult& exam) {
@@ -89,16 +93,22 @@ std::vector<ChapterTally> ExamHistory::ChapterAccuracy() const {
 
 Readiness ExamHistory::ReadReadiness() const {
     Readiness readiness;
+    // Each kind's paper has its own size, so which exams are finished is told here, not in the query.
     for (const auto& row : records_.Db()
-                               .Select(QStringLiteral("select passed from exams where learner=%1 and %2>=%3 "
-                                                      "order by taken desc, id desc limit %4")
-                                           .arg(learner_)
+                               .Select(QStringLiteral("select passed, kind, %1 from exams where learner=%2 "
+                                                      "order by taken desc, id desc")
                                            .arg(kAnswersOfExam)
-                                           .arg(kPaperSize)
-                                           .arg(Readiness::kExamsCounted))
+                                           .arg(learner_))
                                .rows) {
+        ExamResult exam;
+        exam.kind = row[1].toInt();
+        exam.answersListed = row[2].toInt();
+        if (!exam.Finished())
+            continue;
         ++readiness.counted;
         readiness.passed += row[0].toInt();
+        if (readiness.counted == Readiness::kExamsCounted)
+            break;
     }
     readiness.weakest = ChapterAccuracy();
     std::stable_sort(readiness.weakest.begin(), readiness.weakest.end(),

@@ -21,8 +21,6 @@ struct ChapterTally {
 // unfinished (未完成): it is kept and listed, but it is no attempt at the pass mark, so no chart, mean or readiness
 // counts it.
 struct ExamResult {
-    static constexpr int kPassMark = 90;
-
     QDateTime taken;
     int kind = 0;
     QString kindLabel;  // the vehicle group as the exam window shows it
@@ -31,7 +29,8 @@ struct ExamResult {
     std::vector<ChapterTally> chapters;  // by chapter; left empty where a list of exams is read
     int answersListed = 0;               // where a list of exams is read: the answers the chapters held
 
-    bool Passed() const { return score >= kPassMark; }
+    // By the rules of its kind.
+    bool Passed() const;
     // The questions answered: the chapters' answers, or where a list was read, the number read with it.
     int Answered() const;
     bool Finished() const;

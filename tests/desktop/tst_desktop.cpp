@@ -421,7 +421,8 @@ void DesktopTest::mockExamWithKeysAlone() {
         bool returnNoted = false;
         WaitActive(
             script, [] { return static_cast<QWidget*>(frmMNKS); }, QStringLiteral("the exam window"));
-        for (int n = 1; n <= kPaperSize; ++n) {
+        const int paperSize = ExamRules(1).paperSize;
+        for (int n = 1; n <= paperSize; ++n) {
             script.WaitFor([n] { return frmMNKS->lblNo->Caption() == QString::number(n) && frmMNKS->as1->isEnabled(); },
                            QStringLiteral("question %1 does not come up to answer").arg(n),
                            [] {
@@ -434,7 +435,7 @@ void DesktopTest::mockExamWithKeysAlone() {
             script.WaitFor(
                 [n] { return !frmMNKS->as1->isEnabled() || frmMNKS->lblNo->Caption() != QString::number(n); },
                 QStringLiteral("question %1 is not answered by %2").arg(n).arg(Letter(right)));
-            if (wrong && n < kPaperSize) {
+            if (wrong && n < paperSize) {
                 script.WaitFor([] { return frmMNKS->lblTS->text().startsWith(QStringLiteral("正确答案")); },
                                QStringLiteral("a wrong answer to question %1 is not judged").arg(n),
                                [] { return frmMNKS->lblTS->text(); });

@@ -12,7 +12,7 @@
 #include "platform/Query.h"
 
 QString BankFolder::FileFor(const ExamKindInfo& info) {
-    return info.motorcycleBank ? QStringLiteral("t2.mdb") : QStringLiteral("t1.mdb");
+    return BankFileName(info.bank);
 }
 
 void BankFolder::Open(Connection& connection, const QString& file) {

@@ -105,7 +105,7 @@ int Paper(const QStringList& args) {
     }
     const ExamPaper paper = BankFolder::ComposePaper(*info, Folder(options));
     QStringList ids;
-    for (int position = 1; position <= kPaperSize; ++position)
+    for (int position = 1; position <= info->paperSize; ++position)
         ids << QString::number(paper[size_t(position)]);
     Print(stdout,
           QStringLiteral("{\"kind\": %1, \"ids\": [%2]}\n").arg(info->kind).arg(ids.join(QStringLiteral(", "))));
