@@ -37,8 +37,7 @@ void TsSpeedButton::PaintSkinned(QImage& cache, const BackgroundInfo& background
 
 void TsSpeedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (skinData_.PaintCached(painter,
-                              QStringLiteral("%1%2%3").arg(CurrentState()).arg(skinData_.FocusFlag()).arg(text())))
+    if (skinData_.PaintCached(painter, {.State = CurrentState(), .Focused = skinData_.FocusFlag(), .Text = text()}))
         return;
     const bool hot = skinData_.PointerOver() && isEnabled();
     PlainLook::PaintButtonFace(painter, rect(), hot, isDown(), 6);
