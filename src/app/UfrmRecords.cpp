@@ -38,6 +38,7 @@
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsMemo.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);
@@ -45,7 +46,7 @@ const QString kAllChapters = QStringLiteral("全部章节");
 
 TsSpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
     auto* button = Place(new TsSpeedButton(caption, parent), name, place.x(), place.y(), place.width(), place.height());
-    button->SkinData().SetSkinSection("BUTTON");
+    button->SkinData().SetSkinSection(SkinNames::Button);
     return button;
 }
 
@@ -264,7 +265,7 @@ void TfrmRecords::CreateSummary() {
     lblChapters->setText(QStringLiteral("各章正确率"));
     memChapters = Place(new TsMemo(this), "memChapters", 500, 220, 244, 124);
     memChapters->SetBackground(QColor(221, 236, 248));
-    memChapters->SkinData().SetSkinSection("PANEL");
+    memChapters->SkinData().SetSkinSection(SkinNames::Panel);
     memChapters->setReadOnly(true);
 
     lblMistakes = MakeLabel(this, "lblMistakes", {16, 356, 470, 16});
