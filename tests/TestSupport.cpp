@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "app/RecordCharts.h"
 #include "platform/AppDir.h"
 #include "platform/Sound.h"
 
@@ -19,6 +20,8 @@ void CopyFolder(const QString& from, const QString& to) {
 TestAppDir::TestAppDir(Banks banks) {
     path_ = root_.path() + QStringLiteral("/驾校 程序/");
     QDir().mkpath(path_);
+    // The records window's chart and printing module, which the window loads from its program folder.
+    QFile::link(BuiltAppDir() + kRecordChartsModule, path_ + kRecordChartsModule);
     if (banks == WithBanks) {
         for (const char* bank : {"t1.mdb", "t2.mdb"}) {
             QFile::copy(BuiltAppDir() + QLatin1String(bank), path_ + QLatin1String(bank));

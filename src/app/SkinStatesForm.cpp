@@ -16,6 +16,7 @@
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/controls/TsStatusBar.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ SkinStatesForm::SkinStatesForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFont(MakeFont(QStringLiteral("宋体"), 12));
 
     auto* panel = Place(new TsPanel(this), "sPanel1", 0, 0, width(), kTop + 6 * kRowHeight + 8);
-    panel->SkinData().SetSkinSection(QStringLiteral("TOOLBAR"));
+    panel->SkinData().SetSkinSection(SkinNames::Toolbar);
     for (int state = Normal; state <= Disabled; ++state) {
         auto* heading = Place(new TsLabel(QString::fromUtf8(kStateNames[state]), panel), "",
                               kLeft + state * kColumnWidth, 12, 80, 16);
@@ -53,14 +54,14 @@ SkinStatesForm::SkinStatesForm(QWidget* parent) : QWidget(parent, Qt::Window) {
         {"工具按钮",
          [](QWidget* p) {
              auto* button = new TsSpeedButton(QStringLiteral("工具按钮"), p);
-             button->SkinData().SetSkinSection(QStringLiteral("TOOLBUTTON"));
+             button->SkinData().SetSkinSection(SkinNames::ToolButton);
              return button;
          },
          false},
         {"链接按钮",
          [](QWidget* p) {
              auto* button = new TsSpeedButton(QStringLiteral("链接按钮"), p);
-             button->SkinData().SetSkinSection(QStringLiteral("WEBBUTTON"));
+             button->SkinData().SetSkinSection(SkinNames::WebButton);
              return button;
          },
          false},
@@ -105,7 +106,7 @@ SkinStatesForm::SkinStatesForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* box = Place(new TsGroupBox(QStringLiteral("分组框"), this), "sGroupBox1", 10, 296, 300, 96);
     auto* memo = Place(new TsMemo(box), "sMemo1", 10, 24, 280, 62);
-    memo->SkinData().SetSkinSection(QStringLiteral("PANEL"));
+    memo->SkinData().SetSkinSection(SkinNames::Panel);
     memo->SetText(QStringLiteral("多行文本框的文字。"));
     auto* status = new TsStatusBar(this);
     status->SetPanelText(QStringLiteral("状态栏的文字"));

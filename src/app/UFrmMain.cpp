@@ -40,6 +40,7 @@
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/controls/TsStatusBar.h"
 #include "skin/frame/WindowHook.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 const QColor kCentreTextColour(255, 255, 0);
@@ -86,7 +87,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     sBitBtn9 = Place(new TsBitBtn(QStringLiteral("作者网站"), this), "sBitBtn9", 8, 304, 82, 57);
     sBitBtn8 = Place(new TsBitBtn(QStringLiteral("参数设定"), this), "sBitBtn8", 92, 304, 82, 57);
     for (TsBitBtn* button : {sBitBtn9, sBitBtn8})
-        button->SkinData().SetSkinSection("BUTTON_HUGE");
+        button->SkinData().SetSkinSection(SkinNames::ButtonHuge);
     connect(sBitBtn9, &QPushButton::clicked, this, Handled([this] { sBitBtn9Click(); }));
     connect(sBitBtn8, &QPushButton::clicked, this, Handled([this] { sBitBtn8Click(); }));
     CreateCentreLabels();
@@ -94,7 +95,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     sStatusBar1->setObjectName("sStatusBar1");
     ShowStatus();
     btnRecords = Place(new TsBitBtn(QStringLiteral("学习记录"), this), "btnRecords", 178, 304, 82, 57);
-    btnRecords->SkinData().SetSkinSection("BUTTON_HUGE");
+    btnRecords->SkinData().SetSkinSection(SkinNames::ButtonHuge);
     btnRecords->setVisible(Records != nullptr);
     connect(btnRecords, &QPushButton::clicked, this, Handled([this] { btnRecordsClick(); }));
 
@@ -121,8 +122,8 @@ void TfrmMain::CreateExamBox() {
     sGroupBox1 = Place(new TsGroupBox(QStringLiteral("模拟考试"), this), "sGroupBox1", 8, 8, 689, 209);
     sGroupBox1->SetColor(QColor(237, 246, 255));
     sGroupBox1->setFont(MakeFont(QStringLiteral("黑体"), 16));
-    sGroupBox1->SkinData().SetSkinSection("TOOLBAR");
-    sGroupBox1->CaptionSkin().SetSkinSection("BUTTON_BIG");
+    sGroupBox1->SkinData().SetSkinSection(SkinNames::Toolbar);
+    sGroupBox1->CaptionSkin().SetSkinSection(SkinNames::ButtonBig);
 
     Image1 = Place(new TImage(sGroupBox1), "Image1", 8, 24, 670, 165);
     Image1->SetCenter(true);
@@ -147,7 +148,7 @@ void TfrmMain::CreateExamBox() {
         const ExamKindInfo& info = ExamKinds()[k];
         exam.button =
             Place(new TsSpeedButton(info.buttonCaption, sGroupBox1), exam.name, exam.left, 150, exam.width, 41);
-        exam.button->SkinData().SetSkinSection("WEBBUTTON");
+        exam.button->SkinData().SetSkinSection(SkinNames::WebButton);
         exam.button->setCursor(Qt::PointingHandCursor);
         exam.button->setFocusPolicy(Qt::StrongFocus);
         connect(exam.button, &QAbstractButton::clicked, this, Handled([this, kind = info.kind] { ShowExam(kind); }));
@@ -156,7 +157,7 @@ void TfrmMain::CreateExamBox() {
 
 void TfrmMain::CreatePracticePanel() {
     sPanel1 = Place(new TsPanel(this), "sPanel1", 8, 224, 689, 73);
-    sPanel1->SkinData().SetSkinSection("TOOLBAR");
+    sPanel1->SkinData().SetSkinSection(SkinNames::Toolbar);
     sBitBtn1 = Place(new TsBitBtn(QStringLiteral("顺序练习"), sPanel1), "sBitBtn1", 11, 8, 89, 57);
     sBitBtn2 = Place(new TsBitBtn(QStringLiteral("随机练习"), sPanel1), "sBitBtn2", 107, 8, 89, 57);
     PopupMenu1 = CreateChapterMenu(this);
@@ -177,7 +178,7 @@ void TfrmMain::CreatePracticePanel() {
     CreateRecordItems();
     ConnectBrowserItems();
     for (TsBitBtn* button : {sBitBtn1, sBitBtn2, btnZJ, btnFG, btnBZ, btnJQ, btnGame}) {
-        button->SkinData().SetSkinSection("TOOLBUTTON");
+        button->SkinData().SetSkinSection(SkinNames::ToolButton);
     }
 }
 

@@ -1,20 +1,15 @@
 #include "app/UfrmRecords.h"
 
 #include <QBuffer>
-#include <QChartView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QGraphicsScene>
 #include <QHeaderView>
-#include <QLineSeries>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTextDocument>
 #include <QTreeView>
-#include <QValueAxis>
 
+#include "app/RecordCharts.h"
 #include "app/Upublic.h"
 #include "bank/BankQueries.h"
 #include "bank/TQuestion.h"
@@ -39,6 +34,7 @@
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsMemo.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);
@@ -46,7 +42,7 @@ const QString kAllChapters = QStringLiteral("全部章节");
 
 TsSpeedButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
     auto* button = Place(new TsSpeedButton(caption, parent), name, place.x(), place.y(), place.width(), place.height());
-    button->SkinData().SetSkinSection("BUTTON");
+    button->SkinData().SetSkinSection(SkinNames::Button);
     return button;
 }
 
@@ -75,107 +71,29 @@ int BankOf(const std::vector<QuestionRef>& questions) {
     return !questions.empty() && IdsOfBank(questions, 1).empty() ? 2 : 1;
 }
 
-// The first tick of 1, 2, 5, 10, 20, 50… that numbers `exams` with at most ten labels.
-int ExamTickInterval(int exams) {
-    for (int step = 1;; step *= 10) {
-        for (int k : {1, 2, 5}) {
-            if (exams <= 10 * k * step)
-                return k * step;
-        }
-    }
-}
-
-// The finished exams' scores, oldest first, each a marked point numbered by whole exams, against the pass line; the
-// unfinished ones are only counted in the title.
-void FillScoreChart(QChart& chart, const std::vector<ExamResult>& exams) {
-    chart.removeAllSeries();
-    // The chart deletes the series it drops, but hands back the axes it drops.
-    for (QAbstractAxis* axis : chart.axes()) {
-        chart.removeAxis(axis);
-        delete axis;
-    }
-    QList<QPointF> points;
+// The finished exams' scores, oldest first, against the pass line of the learner's latest exam (of the first kind
+// while there is none); the unfinished ones are only counted.
+ScoreChart ScoresOf(const std::vector<ExamResult>& exams) {
+    const ExamKindInfo& rules = ExamRules(exams.empty() ? 0 : exams.back().kind);
+    ScoreChart chart{{}, 0, rules.passMark, rules.fullMarks};
     for (const ExamResult& exam : exams) {
         if (exam.Finished())
-            points.append(QPointF(double(points.size() + 1), exam.score));
+            chart.scores.append(exam.score);
+        else
+            ++chart.unfinished;
     }
-    const auto unfinished = qsizetype(exams.size()) - points.size();
-    chart.setTitle(unfinished == 0 ? QStringLiteral("模拟考试成绩")
-                                   : QStringLiteral("模拟考试成绩（另有%1次未完成，不计入）").arg(unfinished));
-    auto* scores = new QLineSeries;
-    scores->setName(QStringLiteral("成绩"));
-    scores->setPointsVisible(true);
-    scores->setMarkerSize(7);
-    scores->replace(points);
-    auto* passLine = new QLineSeries;
-    // The rules of the learner's latest exam; of the first kind while there is none.
-    const ExamKindInfo& rules = ExamRules(exams.empty() ? 0 : exams.back().kind);
-    passLine->setName(QStringLiteral("合格线（%1分）").arg(rules.passMark));
-    // Half an exam beyond the first and the last, so that their marks are whole.
-    const double last = double(std::max<qsizetype>(points.size(), 1)) + 0.5;
-    passLine->append(0.5, rules.passMark);
-    passLine->append(last, rules.passMark);
-    passLine->setPen(QPen(QColor(200, 0, 0), 1, Qt::DashLine));
-    chart.addSeries(scores);
-    chart.addSeries(passLine);
-    auto* x = new QValueAxis;
-    x->setRange(0.5, last);
-    x->setTickType(QValueAxis::TicksDynamic);
-    x->setTickAnchor(1);
-    x->setTickInterval(ExamTickInterval(int(points.size())));
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTitleText(QStringLiteral("第几次考试"));
-    auto* y = new QValueAxis;
-    y->setRange(0, rules.fullMarks);
-    y->setTickCount(6);
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(QStringLiteral("分数"));
-    chart.addAxis(x, Qt::AlignBottom);
-    chart.addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart.series()) {
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
+    return chart;
 }
 
-// The chart drawn on paper: built and laid out this many times as large as its place and drawn scaled down, so that
-// its text is measured where no rounding of small sizes shows. Its faces are sized in pixels that stand for points.
-constexpr double kPaperChartScale = 4;
-constexpr double kPaperLineWidth = 1.2;  // points
-constexpr double kPaperMarkerSize = 4.5;
-
-void PaintScoreChart(QPainter& painter, const QRectF& place, const std::vector<ExamResult>& exams) {
-    QGraphicsScene scene;
-    auto* chart = new QChart;
-    scene.addItem(chart);
-    FillScoreChart(*chart, exams);
+// The faces of the chart on paper, in pixels that stand for points at the chart's paper scale.
+PaperChartFaces PaperFaces() {
     const auto face = [](const char16_t* design, double points) {
         QFont font = MakeFont(QString::fromUtf16(design), qRound(points * kPaperChartScale));
         font.setStyleStrategy(QFont::PreferAntialias);
         font.setHintingPreference(QFont::PreferNoHinting);
         return font;
     };
-    chart->setTitleFont(face(u"黑体", 11));
-    chart->legend()->setFont(face(u"宋体", 9));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setBackgroundRoundness(0);
-    chart->setMargins(QMargins(0, 0, 0, 0));
-    for (QAbstractAxis* axis : chart->axes()) {
-        axis->setLabelsFont(face(u"宋体", 9));
-        axis->setTitleFont(face(u"宋体", 9));
-    }
-    for (QAbstractSeries* series : chart->series()) {
-        auto* line = static_cast<QLineSeries*>(series);
-        QPen pen = line->pen();
-        pen.setWidthF(kPaperLineWidth * kPaperChartScale);
-        line->setPen(pen);
-        line->setMarkerSize(kPaperMarkerSize * kPaperChartScale);
-    }
-    const QRectF drawn(QPointF(), place.size() * kPaperChartScale);
-    chart->setGeometry(drawn);
-    // The chart lays itself out on the layout requests it posts.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    scene.render(&painter, place, drawn);
+    return {face(u"黑体", 11), face(u"宋体", 9)};
 }
 
 // The text of a question as its bank has it; empty when the bank cannot give it.
@@ -201,8 +119,6 @@ QPageLayout ReportPageLayout() {
 // Qt's own file dialog (where the desktop offers none of its own) opens wide, its size, type and date columns as
 // wide as what they show and the name taking the rest, so that no date is cut.
 constexpr QSize kFileDialogSize(760, 460);
-// Qt's own print dialog at least this large, so that its options, once shown, are not cut either.
-constexpr QSize kPrintDialogSize(560, 420);
 
 QString AskFileName(QWidget* owner, const QString& caption, const QString& name, const QString& filter,
                     const QString& suffix) {
@@ -251,11 +167,7 @@ void TfrmRecords::CreateLearnerRow() {
 }
 
 void TfrmRecords::CreateSummary() {
-    auto* chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setBackgroundRoundness(0);
-    chtScores = Place(new QChartView(chart, this), "chtScores", 16, 44, 470, 300);
-    chtScores->setRenderHint(QPainter::Antialiasing);
+    chtScores = RecordCharts().CreateScoreChart(this, "chtScores", {16, 44, 470, 300});
 
     lblReadiness = MakeLabel(this, "lblReadiness", {500, 44, 244, 48});
     for (size_t k = 0; k < btnWeak.size(); ++k) {
@@ -267,7 +179,7 @@ void TfrmRecords::CreateSummary() {
     lblChapters->setText(QStringLiteral("各章正确率"));
     memChapters = Place(new TsMemo(this), "memChapters", 500, 220, 244, 124);
     memChapters->SetBackground(QColor(221, 236, 248));
-    memChapters->SkinData().SetSkinSection("PANEL");
+    memChapters->SkinData().SetSkinSection(SkinNames::Panel);
     memChapters->setReadOnly(true);
 
     lblMistakes = MakeLabel(this, "lblMistakes", {16, 356, 470, 16});
@@ -360,7 +272,7 @@ void TfrmRecords::ShowRecord() {
     for (const QString& chapter : chapters)
         cbMistakeChapter->addItem(QStringLiteral("第%1章").arg(chapter), chapter);
     btnMistakes->setEnabled(!entries.empty());
-    FillScoreChart(*chtScores->chart(), exams);
+    RecordCharts().FillScoreChart(*chtScores, ScoresOf(exams));
 }
 
 void TfrmRecords::cbLearnerChange(int index) {
@@ -425,23 +337,16 @@ void TfrmRecords::PrintRecord(QPagedPaintDevice& device) {
     QString centre, tel, adds;
     ReadConfig(centre, tel, adds);
     const Learner learner = Learners(records_).Current();
-    const std::vector<ExamResult> exams = ExamHistory(records_, learner.id).All();
-    const LearnerReport::Sources sources{centre, &QuestionText, [&exams](QPainter& painter, const QRectF& place) {
-                                             PaintScoreChart(painter, place, exams);
+    const ScoreChart chart = ScoresOf(ExamHistory(records_, learner.id).All());
+    const LearnerReport::Sources sources{centre, &QuestionText, [&chart](QPainter& painter, const QRectF& place) {
+                                             RecordCharts().PaintScoreChart(painter, place, chart, PaperFaces());
                                          }};
     const std::unique_ptr<QTextDocument> document = LearnerReport::Make(records_, learner, sources);
     ReportPages::Print(*document, device, QStringLiteral("%1 学习记录").arg(learner.name));
 }
 
 void TfrmRecords::btnPrintClick() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(ReportPageLayout());
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("dlgPrint"));
-    dialog.resize(dialog.sizeHint().expandedTo(kPrintDialogSize));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    PrintRecord(printer);
+    RecordCharts().Print(this, ReportPageLayout(), [this](QPagedPaintDevice& printer) { PrintRecord(printer); });
 }
 
 void TfrmRecords::btnPdfClick() {

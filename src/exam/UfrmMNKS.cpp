@@ -30,6 +30,7 @@
 #include "skin/controls/TsLabelFX.h"
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);
@@ -109,7 +110,7 @@ void TfrmMNKS::CreateLabels() {
     sLabelFX8 = MakeLabel(this, "sLabelFX8", QStringLiteral("题未作答"), {482, 173, 52, 17});
 
     btnExit = Place(new TsSpeedButton(QStringLiteral("退出考试系统"), this), "btnExit", 56, 400, 129, 33);
-    btnExit->SkinData().SetSkinSection("TOOLBUTTON");
+    btnExit->SkinData().SetSkinSection(SkinNames::ToolButton);
     btnExit->setFocusPolicy(Qt::TabFocus);
     connect(btnExit, &QAbstractButton::clicked, this, Handled([this] { btnExitClick(); }));
 }

@@ -14,6 +14,7 @@
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsLabelFX.h"
 #include "skin/controls/TsMemo.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);
@@ -26,7 +27,7 @@ constexpr QSize kLargestPicture(313, 177);
 TsMemo* MakeMemo(QWidget* parent, const char* name, QRect place) {
     auto* memo = Place(new TsMemo(parent), name, place.x(), place.y(), place.width(), place.height());
     memo->SetBackground(QColor(221, 236, 248));
-    memo->SkinData().SetSkinSection("PANEL");
+    memo->SkinData().SetSkinSection(SkinNames::Panel);
     memo->setReadOnly(true);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return memo;

@@ -29,6 +29,7 @@
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);
@@ -54,7 +55,7 @@ TsLabel* MakeNumberLabel(QWidget* parent, const char* name, int left) {
 
 TsSpeedButton* MakeBarButton(QWidget* bar, const char* name, const QString& caption, int left, int width) {
     auto* button = Place(new TsSpeedButton(caption, bar), name, left, 8, width, 41);
-    button->SkinData().SetSkinSection("BUTTON");
+    button->SkinData().SetSkinSection(SkinNames::Button);
     CommandKeys::MakeTabStop(button);
     return button;
 }
@@ -95,7 +96,7 @@ void TPracticeWindow::CreateQuestionBlock() {
     sMemo1 = Place(new TsMemo(this), "sMemo1", 10, 35, 684, 141);
     sMemo1->SetBackground(QColor(221, 236, 248));
     sMemo1->setFont(MakeFont(QStringLiteral("黑体"), 20));
-    sMemo1->SkinData().SetSkinSection("PANEL");
+    sMemo1->SkinData().SetSkinSection(SkinNames::Panel);
 
     std::tie(as1, as2, as3, as4) =
         std::tuple_cat(MakeOptionButtons(this, MakeFont(QStringLiteral("黑体"), 16), 11, {202, 244, 287, 330},
@@ -108,7 +109,7 @@ void TPracticeWindow::CreateQuestionBlock() {
     lblans->SetFontColor(kNumberColour);
     lblans->hide();
     sSpeedButton1 = Place(new TsSpeedButton(QStringLiteral("提示答案"), this), "sSpeedButton1", 608, 304, 89, 57);
-    sSpeedButton1->SkinData().SetSkinSection("BUTTON_HUGE");
+    sSpeedButton1->SkinData().SetSkinSection(SkinNames::ButtonHuge);
     CommandKeys::MakeTabStop(sSpeedButton1);
     CommandKeys::Bind(sSpeedButton1, QKeySequence(Qt::ALT | Qt::Key_H));
     connect(sSpeedButton1, &QAbstractButton::clicked, this, Handled([this] { sSpeedButton1Click(); }));
@@ -118,7 +119,7 @@ void TPracticeWindow::CreateBottomBar(int endButtonLeft) {
     sPanel1 = new TsPanel(this);
     sPanel1->setObjectName("sPanel1");
     sPanel1->AlignBottom(kBarHeight);
-    sPanel1->SkinData().SetSkinSection("TOOLBAR");
+    sPanel1->SkinData().SetSkinSection(SkinNames::Toolbar);
     btnPrior = MakeBarButton(sPanel1, "btnPrior", QStringLiteral("上一题"), 8, 81);
     btnNext = MakeBarButton(sPanel1, "btnNext", QStringLiteral("下一题"), 98, 81);
     sSpeedButton7 = MakeBarButton(sPanel1, "sSpeedButton7", QStringLiteral("结束"), endButtonLeft, 81);

@@ -20,6 +20,7 @@
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "skin/loading/SkinNames.h"
 
 namespace {
 // A decimal integer with an optional sign, as the jump box takes it.
@@ -44,7 +45,7 @@ TfrmTest::TfrmTest(QWidget* parent) : TPracticeWindow(QStringLiteral("顺序练�
     sLabelFX4->SetColor(QColor(36, 44, 53));
     sLabelFX4->move(285, 8);
     sSpeedButton6 = Place(new TsSpeedButton(QStringLiteral("保存进度"), sPanel1), "sSpeedButton6", 189, 8, 81, 41);
-    sSpeedButton6->SkinData().SetSkinSection("BUTTON");
+    sSpeedButton6->SkinData().SetSkinSection(SkinNames::Button);
     CommandKeys::MakeTabStop(btnJump);
     CommandKeys::MakeTabStop(sSpeedButton6);
     CommandKeys::Bind(sSpeedButton6, QKeySequence(Qt::CTRL | Qt::Key_S));

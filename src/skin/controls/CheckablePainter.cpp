@@ -21,10 +21,10 @@ int StateOf(const QAbstractButton& button, const TsCommonData& data) {
     return data.HotNow() ? 1 : 0;
 }
 
-QString StateKey(const QAbstractButton& button, const TsCommonData& data) {
+PaintStateKey StateKey(const QAbstractButton& button, const TsCommonData& data) {
     const auto* box = qobject_cast<const QCheckBox*>(&button);
     const int check = box ? box->checkState() : (button.isChecked() ? Qt::Checked : Qt::Unchecked);
-    return QStringLiteral("%1%2%3%4").arg(StateOf(button, data)).arg(check).arg(data.FocusFlag()).arg(button.text());
+    return {.State = StateOf(button, data), .Check = check, .Focused = data.FocusFlag(), .Text = button.text()};
 }
 
 void Paint(const QAbstractButton& button, const TsCommonData& data, int glyphIndex, QImage& cache,

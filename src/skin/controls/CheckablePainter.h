@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
+
+#include "skin/controls/PaintStateKey.h"
 
 class QAbstractButton;
 class TsCommonData;
@@ -15,7 +16,7 @@ namespace CheckablePainter {
 int StateOf(const QAbstractButton& button, const TsCommonData& data);
 
 // Everything the picture depends on, so that it is composed again when any of it changes.
-QString StateKey(const QAbstractButton& button, const TsCommonData& data);
+PaintStateKey StateKey(const QAbstractButton& button, const TsCommonData& data);
 
 void Paint(const QAbstractButton& button, const TsCommonData& data, int glyphIndex, QImage& cache,
            const BackgroundInfo& background);

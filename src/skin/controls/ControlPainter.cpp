@@ -6,6 +6,7 @@
 #include "skin/controls/SkinCommandEvent.h"
 #include "skin/controls/TsCommonData.h"
 #include "skin/controls/TsSkinManager.h"
+#include "skin/loading/SkinNames.h"
 #include "skin/raster/ItemPainter.h"
 #include "skin/raster/MaskPainter.h"
 #include "skin/raster/Pixels.h"
@@ -65,7 +66,7 @@ void ControlPainter::DrawText(QPainter& painter, const QString& text, const QRec
     const QWidget* host = data_.Host();
     painter.save();
     QFont font = host->font();
-    if (hot && data_.SkinSection() == QLatin1String("WEBBUTTON"))
+    if (hot && data_.SkinSection() == SkinNames::WebButton)
         font.setUnderline(true);
     painter.setFont(font);
     painter.setClipRect(area);

@@ -85,8 +85,8 @@ void TsBitBtn::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
 
 void TsBitBtn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QString key =
-        QStringLiteral("%1%2%3%4").arg(CurrentState()).arg(skinData_.FocusFlag()).arg(isDefault()).arg(text());
+    const PaintStateKey key{
+        .State = CurrentState(), .Focused = skinData_.FocusFlag(), .Default = isDefault(), .Text = text()};
     if (!skinData_.PaintCached(painter, key))
         PaintPlain(painter);
 }

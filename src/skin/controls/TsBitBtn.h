@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "skin/controls/TsCommonData.h"
+#include "skin/loading/SkinNames.h"
 
 // A push button with an optional glyph left of its caption. The kinds OK and Cancel carry the standard
 // glyphs; what pressing them does to a dialog is the dialog's business.
@@ -30,7 +31,7 @@ private:
     // Draws the glyph and the caption centred side by side in `area`.
     void PaintContent(QPainter& painter, const QRect& area, bool down, const std::function<void(const QRect&)>& text);
 
-    TsCommonData skinData_{this, QStringLiteral("BUTTON"),
+    TsCommonData skinData_{this, SkinNames::Button,
                            TsCommonData::kfTakesHover | TsCommonData::kfWindowed | TsCommonData::kfGlows};
     Kind kind_;
 };

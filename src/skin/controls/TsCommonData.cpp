@@ -211,13 +211,13 @@ SectionLook TsCommonData::PaintLook() const {
     return look;
 }
 
-bool TsCommonData::PaintCached(QPainter& painter, const QString& stateKey) {
+bool TsCommonData::PaintCached(QPainter& painter, const PaintStateKey& state) {
     if (!IsSkinnedNow())
         return false;
     if (frozen_)
         return true;
-    if (stateKey != stateKey_) {
-        stateKey_ = stateKey;
+    if (state != stateKey_) {
+        stateKey_ = state;
         backgroundStale_ = true;
     }
     if (backgroundStale_ || cache_.size() != host_->size())

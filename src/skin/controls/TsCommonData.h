@@ -10,6 +10,7 @@
 
 #include "skin/controls/BackgroundRequest.h"
 #include "skin/controls/ControlEffects.h"
+#include "skin/controls/PaintStateKey.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/raster/BackgroundInfo.h"
 #include "skin/raster/DisabledLook.h"
@@ -86,8 +87,8 @@ public:
     // The control's own painting into its cache, set once by the control.
     void SetPainter(Painter paint) { paint_ = std::move(paint); }
     // Paints the composed picture, composing it first when stale or when the control's state, summed up in
-    // `stateKey`, has changed since; false when the control is not skinned and paints its ordinary look.
-    bool PaintCached(QPainter& painter, const QString& stateKey = {});
+    // `state`, has changed since; false when the control is not skinned and paints its ordinary look.
+    bool PaintCached(QPainter& painter, const PaintStateKey& state = {});
     // The background the parent shows under this control.
     BackgroundInfo RequestBackground() const;
 
@@ -134,6 +135,6 @@ private:
     bool pointerOver_ = false;
     bool focusFlag_ = false;
     Painter paint_;
-    QString stateKey_;
+    PaintStateKey stateKey_;
     ControlEffects effects_;
 };

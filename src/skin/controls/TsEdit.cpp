@@ -59,10 +59,9 @@ void TsEdit::paintEvent(QPaintEvent* event) {
         UseLook(skinned);
     if (skinned) {
         QPainter painter(this);
-        skinData_.PaintCached(painter, QStringLiteral("%1%2%3")
-                                           .arg(skinData_.HotNow())
-                                           .arg(isEnabled())
-                                           .arg(isEnabled() ? QString() : displayText()));
+        skinData_.PaintCached(painter, {.State = skinData_.HotNow() ? 1 : 0,
+                                        .Enabled = isEnabled(),
+                                        .Text = isEnabled() ? QString() : displayText()});
         if (!isEnabled())
             return;
     }

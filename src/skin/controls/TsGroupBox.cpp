@@ -52,7 +52,7 @@ void TsGroupBox::PaintSkinned(QImage& cache, const BackgroundInfo& background) {
 
 void TsGroupBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (skinData_.PaintCached(painter, caption_))
+    if (skinData_.PaintCached(painter, {.Text = caption_}))
         return;
     const QFontMetrics metrics(font());
     const int captionHeight = metrics.height() + 6;

@@ -52,7 +52,7 @@ void TsMemo::paintEvent(QPaintEvent* event) {
     if (skinned) {
         QPainter painter(viewport());
         painter.translate(-viewport()->pos());
-        skinData_.PaintCached(painter, QString::number(skinData_.HotNow()));
+        skinData_.PaintCached(painter, {.State = skinData_.HotNow() ? 1 : 0});
     }
     QPlainTextEdit::paintEvent(event);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "skin/controls/TsCommonData.h"
+#include "skin/loading/SkinNames.h"
 
 // A raised panel that holds other controls.
 class TsPanel : public QWidget {
@@ -19,5 +20,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TsCommonData skinData_{this, QStringLiteral("PANEL"), TsCommonData::kfMayBeOpaque};
+    TsCommonData skinData_{this, SkinNames::Panel, TsCommonData::kfMayBeOpaque};
 };

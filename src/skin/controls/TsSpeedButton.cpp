@@ -6,6 +6,7 @@
 #include "skin/controls/ControlPainter.h"
 #include "skin/controls/EnterKey.h"
 #include "skin/controls/PlainLook.h"
+#include "skin/loading/SkinNames.h"
 
 TsSpeedButton::TsSpeedButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
     setText(caption);
@@ -37,13 +38,12 @@ void TsSpeedButton::PaintSkinned(QImage& cache, const BackgroundInfo& background
 
 void TsSpeedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (skinData_.PaintCached(painter,
-                              QStringLiteral("%1%2%3").arg(CurrentState()).arg(skinData_.FocusFlag()).arg(text())))
+    if (skinData_.PaintCached(painter, {.State = CurrentState(), .Focused = skinData_.FocusFlag(), .Text = text()}))
         return;
     const bool hot = skinData_.PointerOver() && isEnabled();
     PlainLook::PaintButtonFace(painter, rect(), hot, isDown(), 6);
     QFont captionFont = font();
-    captionFont.setUnderline(hot && skinData_.SkinSection() == QLatin1String("WEBBUTTON"));
+    captionFont.setUnderline(hot && skinData_.SkinSection() == SkinNames::WebButton);
     painter.setFont(captionFont);
     painter.setPen(isEnabled() ? PlainLook::kText : palette().color(QPalette::Disabled, QPalette::WindowText));
     painter.drawText(rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0), Qt::AlignCenter, text());

@@ -37,7 +37,7 @@ void TsStatusBar::SetPanelText(const QString& text) {
 
 void TsStatusBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (skinData_.PaintCached(painter, text_))
+    if (skinData_.PaintCached(painter, {.Text = text_}))
         return;
     QLinearGradient gradient(0, 0, 0, height());
     gradient.setColorAt(0, PlainLook::kFaceBottom);

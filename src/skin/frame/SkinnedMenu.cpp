@@ -128,8 +128,8 @@ bool SkinnedMenu::Hot(const QAction* action) const {
 }
 
 // Everything the picture shows besides the actions themselves, whose changes mark it stale.
-QString SkinnedMenu::StateKey() const {
-    return QString::number(menu_->actions().indexOf(menu_->activeAction()));
+PaintStateKey SkinnedMenu::StateKey() const {
+    return {.Row = static_cast<int>(menu_->actions().indexOf(menu_->activeAction()))};
 }
 
 void SkinnedMenu::Compose(QImage& cache, const BackgroundInfo& background) const {

@@ -40,7 +40,7 @@ private:
     void Outline();
     bool Applies() const;
     QMargins BorderMargins() const;
-    QString StateKey() const;
+    PaintStateKey StateKey() const;
     void Compose(QImage& cache, const BackgroundInfo& background) const;
     // What lies beneath a row: the surfaces, separators and check glyphs, drawn into the picture itself.
     void PaintSurface(QImage& cache, QAction* action, const BackgroundInfo& beneath) const;
