@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "BankWriter.h"
-#include "platform/Application.h"
-#include "platform/MessageBox.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
 
 // A program folder of the test's own, which AppDir points at while it lives. Its path has Chinese
 // characters and a blank, as a training centre's folder may. With banks, it holds copies of the bank

@@ -5,7 +5,6 @@
 #include <QFocusEvent>
 
 #include "platform/Fonts.h"
-#include "platform/WindowPlacement.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsCheckBox.h"
 #include "skin/controls/TsEdit.h"
@@ -16,6 +15,7 @@
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/controls/TsStatusBar.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 

@@ -19,13 +19,10 @@
 #include "bank/BankQueries.h"
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
-#include "platform/Application.h"
 #include "platform/AtomicFile.h"
 #include "platform/Exception.h"
 #include "platform/Fonts.h"
-#include "platform/MessageBox.h"
 #include "platform/Query.h"
-#include "platform/WindowPlacement.h"
 #include "records/ExamHistory.h"
 #include "records/LearnerReport.h"
 #include "records/Learners.h"
@@ -38,6 +35,9 @@
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsMemo.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);
