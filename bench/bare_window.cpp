@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "platform/QuitAfterPaint.h"
+#include "ui/QuitAfterPaint.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

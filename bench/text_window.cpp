@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "platform/Fonts.h"
-#include "platform/QuitAfterPaint.h"
+#include "ui/QuitAfterPaint.h"
 
 namespace {
 struct Words {

@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QTest>
 
-#include "app/RecordCharts.h"
 #include "platform/AppDir.h"
 #include "platform/Sound.h"
 
@@ -20,8 +19,6 @@ void CopyFolder(const QString& from, const QString& to) {
 TestAppDir::TestAppDir(Banks banks) {
     path_ = root_.path() + QStringLiteral("/驾校 程序/");
     QDir().mkpath(path_);
-    // The records window's chart and printing module, which the window loads from its program folder.
-    QFile::link(BuiltAppDir() + kRecordChartsModule, path_ + kRecordChartsModule);
     if (banks == WithBanks) {
         for (const char* bank : {"t1.mdb", "t2.mdb"}) {
             QFile::copy(BuiltAppDir() + QLatin1String(bank), path_ + QLatin1String(bank));
@@ -40,6 +37,10 @@ void TestAppDir::WriteFile(const QString& name, const QByteArray& bytes) const {
     QFile file(File(name));
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
+}
+
+void TestAppDir::LinkBuilt(const QString& name) const {
+    QFile::link(BuiltAppDir() + name, File(name));
 }
 
 QByteArray TestAppDir::ReadFile(const QString& name) const {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "BankWriter.h"
-#include "platform/Application.h"
-#include "platform/MessageBox.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
 
 // A program folder of the test's own, which AppDir points at while it lives. Its path has Chinese
 // characters and a blank, as a training centre's folder may. With banks, it holds copies of the bank
@@ -24,6 +24,8 @@ public:
     QString File(const QString& name) const { return path_ + name; }
     void WriteFile(const QString& name, const QByteArray& bytes) const;
     QByteArray ReadFile(const QString& name) const;
+    // Links the file `name` of the build's program folder in, for a module a window loads from there.
+    void LinkBuilt(const QString& name) const;
 
 private:
     QTemporaryDir root_;

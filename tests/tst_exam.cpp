@@ -16,13 +16,13 @@
 #include "platform/Connection.h"
 #include "platform/Query.h"
 #include "platform/Sound.h"
-#include "platform/TImage.h"
 #include "records/ExamHistory.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsLabelFX.h"
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "ui/TImage.h"
 
 namespace {
 // Exactly the positions of the largest quota of each chapter over the groups that read the bank.

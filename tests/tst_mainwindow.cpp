@@ -13,7 +13,6 @@
 #include "platform/Exception.h"
 #include "platform/Fonts.h"
 #include "platform/GbkText.h"
-#include "platform/TImage.h"
 #include "platform/UrlOpener.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsEdit.h"
@@ -21,6 +20,7 @@
 #include "skin/controls/TsLabelFX.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/controls/TsStatusBar.h"
+#include "ui/TImage.h"
 
 namespace {
 // Closes the popup menu that opens next and hands back where it appeared.

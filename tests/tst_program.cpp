@@ -7,13 +7,15 @@
 #include <QTest>
 
 #include "TestSupport.h"
+#include "app/RecordCharts.h"
 #include "platform/GbkText.h"
 
 namespace {
-// Copies the program into the test's folder (its path has Chinese characters and a blank) and runs it
-// there, unattended.
+// Copies the program into the test's folder (its path has Chinese characters and a blank), with the module its
+// records window loads, and runs it there, unattended.
 ProcessRun RunProgram(const TestAppDir& dir, const QStringList& arguments) {
     QFile::copy(BuiltProgram(), dir.File("quorvane"));
+    dir.LinkBuilt(kRecordChartsModule);
     QFile(dir.File("quorvane")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return RunProcess(dir.File("quorvane"), arguments);
 }

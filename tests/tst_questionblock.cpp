@@ -6,9 +6,9 @@
 #include "TestSupport.h"
 #include "bank/TQuestion.h"
 #include "platform/Exception.h"
-#include "platform/TImage.h"
 #include "questionview/QuestionBlock.h"
 #include "skin/controls/TsRadioButton.h"
+#include "ui/TImage.h"
 
 namespace {
 TQuestion Row(const QString& text, const QStringList& options, const QString& bmp = {}) {

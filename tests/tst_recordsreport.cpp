@@ -28,6 +28,7 @@
 
 #include "RecordsFixture.h"
 #include "TestSupport.h"
+#include "app/RecordCharts.h"
 #include "app/UfrmRecords.h"
 #include "bank/UDM.h"
 #include "records/AnswerLog.h"
@@ -49,6 +50,7 @@ struct Fixture {
             .text = kLongQuestion;
         WriteBank(dir.File("t1.mdb"), questions);
         WriteBank(dir.File("t2.mdb"), ExamBank({{1, 10}}, 50000));
+        dir.LinkBuilt(kRecordChartsModule);
         dm = std::make_unique<TDM>();
         DM = dm.get();
     }

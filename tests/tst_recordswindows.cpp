@@ -8,6 +8,7 @@
 
 #include "RecordsFixture.h"
 #include "TestSupport.h"
+#include "app/RecordCharts.h"
 #include "app/UFrmMain.h"
 #include "app/UfrmConfig.h"
 #include "app/UfrmRecords.h"
@@ -37,6 +38,7 @@ struct Fixture {
     Fixture() {
         WriteBank(dir.File("t1.mdb"), ExamBank(kCarChapters, 0));
         WriteBank(dir.File("t2.mdb"), ExamBank({{1, 30}, {2, 25}, {3, 25}, {4, 10}, {5, 5}, {6, 1}, {7, 4}}, 50000));
+        dir.LinkBuilt(kRecordChartsModule);
         dm = std::make_unique<TDM>();
         DM = dm.get();
     }

@@ -5,7 +5,6 @@
 #include <QFocusEvent>
 
 #include "platform/Fonts.h"
-#include "platform/WindowPlacement.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsCheckBox.h"
 #include "skin/controls/TsEdit.h"
@@ -17,6 +16,7 @@
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/controls/TsStatusBar.h"
 #include "skin/loading/SkinNames.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 

@@ -25,9 +25,6 @@
 #include "platform/AppDir.h"
 #include "platform/DrawSeed.h"
 #include "platform/Exception.h"
-#include "platform/FormSnapshot.h"
-#include "platform/MessageBox.h"
-#include "platform/TImage.h"
 #include "practice/UFrmTest2.h"
 #include "practice/UfrmMistakes.h"
 #include "practice/UfrmTest.h"
@@ -37,6 +34,9 @@
 #include "records/RecordsDatabase.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsRadioButton.h"
+#include "ui/FormSnapshot.h"
+#include "ui/MessageBox.h"
+#include "ui/TImage.h"
 
 namespace {
 // `arrange` brings a window that is already showing into the state the picture should catch.

@@ -17,13 +17,9 @@
 #include "exam/UfrmResult.h"
 #include "paper/ExamKinds.h"
 #include "platform/AppDir.h"
-#include "platform/Application.h"
-#include "platform/FocusReturn.h"
 #include "platform/Fonts.h"
 #include "platform/ImageFormat.h"
-#include "platform/TImage.h"
 #include "platform/UrlOpener.h"
-#include "platform/WindowPlacement.h"
 #include "practice/UFrmTest2.h"
 #include "practice/UfrmMistakes.h"
 #include "practice/UfrmTest.h"
@@ -41,6 +37,10 @@
 #include "skin/controls/TsStatusBar.h"
 #include "skin/frame/WindowHook.h"
 #include "skin/loading/SkinNames.h"
+#include "ui/Application.h"
+#include "ui/FocusReturn.h"
+#include "ui/TImage.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 const QColor kCentreTextColour(255, 255, 0);

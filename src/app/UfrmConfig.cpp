@@ -1,14 +1,14 @@
 #include "app/UfrmConfig.h"
 
 #include "app/Upublic.h"
-#include "platform/Application.h"
 #include "platform/DataFolders.h"
 #include "platform/Fonts.h"
-#include "platform/WindowPlacement.h"
 #include "skin/controls/TsBitBtn.h"
 #include "skin/controls/TsCheckBox.h"
 #include "skin/controls/TsEdit.h"
 #include "skin/controls/TsLabel.h"
+#include "ui/Application.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

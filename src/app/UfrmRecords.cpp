@@ -15,13 +15,10 @@
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "paper/ExamKinds.h"
-#include "platform/Application.h"
 #include "platform/AtomicFile.h"
 #include "platform/Exception.h"
 #include "platform/Fonts.h"
-#include "platform/MessageBox.h"
 #include "platform/Query.h"
-#include "platform/WindowPlacement.h"
 #include "records/ExamHistory.h"
 #include "records/LearnerReport.h"
 #include "records/Learners.h"
@@ -35,6 +32,9 @@
 #include "skin/controls/TsMemo.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/loading/SkinNames.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

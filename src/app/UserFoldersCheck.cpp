@@ -1,7 +1,7 @@
 #include "app/UserFoldersCheck.h"
 
 #include "platform/DataFolders.h"
-#include "platform/MessageBox.h"
+#include "ui/MessageBox.h"
 
 void WarnOfUnwritableUserFolders() {
     const QStringList folders = DataFolders::UnwritableUserFolders();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FocusReturn.h"
+#include "ui/FocusReturn.h"
 
 // A window that lives exactly as long as one command of the main window: stored in its global slot while
 // it exists, destroyed and the slot cleared when the command ends, however it ends; the window that was

@@ -9,14 +9,14 @@
 #include "app/UserFoldersCheck.h"
 #include "bank/UDM.h"
 #include "browse/BrowserEngine.h"
-#include "platform/ActivateOnShow.h"
-#include "platform/Application.h"
 #include "platform/DataFolders.h"
 #include "platform/Fonts.h"
-#include "platform/MessageBox.h"
 #include "platform/QtChinese.h"
-#include "platform/QuitAfterPaint.h"
 #include "records/RecordsDatabase.h"
+#include "ui/ActivateOnShow.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
+#include "ui/QuitAfterPaint.h"
 
 int main(int argc, char** argv) {
     UseProgramFontConfiguration();

@@ -12,8 +12,8 @@
 #include "platform/DataFolders.h"
 #include "platform/DatabaseFile.h"
 #include "platform/Exception.h"
-#include "platform/MessageBox.h"
 #include "platform/Writable.h"
+#include "ui/MessageBox.h"
 
 namespace {
 

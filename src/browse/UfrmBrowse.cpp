@@ -10,7 +10,7 @@
 #include "browse/LocalContent.h"
 #include "platform/AppDir.h"
 #include "platform/Exception.h"
-#include "platform/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 // The folder of the Flash player's web build, and every folder whose files pages and games may read,

@@ -10,15 +10,10 @@
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
 #include "exam/OptionFit.h"
-#include "platform/Application.h"
 #include "platform/DrawSeed.h"
 #include "platform/Fonts.h"
 #include "platform/ImageFormat.h"
-#include "platform/MessageBox.h"
 #include "platform/Query.h"
-#include "platform/TImage.h"
-#include "platform/TShape.h"
-#include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
 #include "questionview/AnswerKeys.h"
 #include "questionview/OptionButtons.h"
@@ -31,6 +26,11 @@
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/loading/SkinNames.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
+#include "ui/TImage.h"
+#include "ui/TShape.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

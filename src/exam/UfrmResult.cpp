@@ -3,10 +3,8 @@
 #include <QTextCursor>
 
 #include "exam/MemoPictures.h"
-#include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/Fonts.h"
-#include "platform/WindowPlacement.h"
 #include "questionview/AnswerFeedback.h"
 #include "questionview/QuestionPicture.h"
 #include "records/ChapterNames.h"
@@ -15,6 +13,8 @@
 #include "skin/controls/TsLabelFX.h"
 #include "skin/controls/TsMemo.h"
 #include "skin/loading/SkinNames.h"
+#include "ui/Application.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

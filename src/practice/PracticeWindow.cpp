@@ -5,13 +5,8 @@
 
 #include "bank/TQuestion.h"
 #include "bank/UDM.h"
-#include "platform/Application.h"
 #include "platform/Fonts.h"
-#include "platform/MessageBox.h"
 #include "platform/Query.h"
-#include "platform/TImage.h"
-#include "platform/TShape.h"
-#include "platform/WindowPlacement.h"
 #include "practice/CommandKeys.h"
 #include "questionview/AnswerFeedback.h"
 #include "questionview/AnswerKeys.h"
@@ -30,6 +25,11 @@
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/loading/SkinNames.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
+#include "ui/TImage.h"
+#include "ui/TShape.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 const QColor kLabelColour(36, 44, 53);

@@ -3,9 +3,9 @@
 #include <QRandomGenerator>
 
 #include "bank/BankQueries.h"
-#include "platform/Application.h"
 #include "platform/DrawSeed.h"
 #include "skin/controls/TsCheckBox.h"
+#include "ui/Application.h"
 
 TfrmTest2::TfrmTest2(QWidget* parent) : TPracticeWindow(QStringLiteral("随机练习"), 192, parent) {
     setObjectName("frmTest2");

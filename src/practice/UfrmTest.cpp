@@ -5,12 +5,9 @@
 
 #include "bank/ProgressStore.h"
 #include "bank/UDM.h"
-#include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/Fonts.h"
-#include "platform/MessageBox.h"
 #include "platform/Query.h"
-#include "platform/WindowPlacement.h"
 #include "practice/CommandKeys.h"
 #include "questionview/AnswerKeys.h"
 #include "records/Learners.h"
@@ -21,6 +18,9 @@
 #include "skin/controls/TsRadioButton.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/loading/SkinNames.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 // A decimal integer with an optional sign, as the jump box takes it.

@@ -1,7 +1,7 @@
 #include "questionview/OptionButtons.h"
 
-#include "platform/Application.h"
 #include "skin/controls/TsRadioButton.h"
+#include "ui/Application.h"
 
 std::array<TsRadioButton*, 4> MakeOptionButtons(QWidget* parent, const QFont& font, int left,
                                                 const std::array<int, 4>& tops,

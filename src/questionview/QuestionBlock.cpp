@@ -1,9 +1,9 @@
 #include "questionview/QuestionBlock.h"
 
 #include "bank/TQuestion.h"
-#include "platform/TImage.h"
 #include "questionview/QuestionPicture.h"
 #include "skin/controls/TsRadioButton.h"
+#include "ui/TImage.h"
 
 namespace {
 const QChar kColon(0xFF1A);  // the full-width colon after the letter

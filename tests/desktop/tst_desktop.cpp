@@ -22,6 +22,7 @@
 #include "RecordsFixture.h"
 #include "ScreenPlace.h"
 #include "XTools.h"
+#include "app/RecordCharts.h"
 #include "app/UFrmMain.h"
 #include "app/UfrmRecords.h"
 #include "bank/TQuestion.h"
@@ -244,6 +245,7 @@ private:
 void DesktopTest::initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     dir_ = std::make_unique<TestAppDir>();
+    dir_->LinkBuilt(kRecordChartsModule);
     QVERIFY(QFile::copy(BuiltAppDir() + QStringLiteral("s.asz"), dir_->File(QStringLiteral("s.asz"))));
     records_ = std::make_unique<ProgramRecords>();
     // A second learner, so that one can be removed.

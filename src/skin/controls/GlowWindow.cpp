@@ -4,11 +4,11 @@
 #include <QCursor>
 #include <QPainter>
 
-#include "platform/X11Display.h"
 #include "skin/loading/SkinContent.h"
 #include "skin/loading/TsMaskData.h"
 #include "skin/raster/NineSlice.h"
 #include "skin/raster/Pixels.h"
+#include "ui/X11Display.h"
 
 namespace {
 

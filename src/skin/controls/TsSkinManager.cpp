@@ -4,12 +4,12 @@
 #include <QWidget>
 
 #include "platform/AppDir.h"
-#include "platform/MessageBox.h"
 #include "skin/controls/SkinCommandEvent.h"
 #include "skin/loading/SkinError.h"
 #include "skin/loading/SkinFetch.h"
 #include "skin/loading/SkinLoader.h"
 #include "skin/loading/SkinPaths.h"
+#include "ui/MessageBox.h"
 
 namespace {
 

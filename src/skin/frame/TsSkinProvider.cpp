@@ -12,12 +12,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/MessageBox.h"
-#include "platform/X11Display.h"
 #include "skin/controls/GlowWindow.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/frame/WindowRegion.h"
 #include "skin/loading/SkinNames.h"
+#include "ui/MessageBox.h"
+#include "ui/X11Display.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <QWidget>
 #include <optional>
 
-#include "platform/X11Display.h"
 #include "skin/controls/TsSkinManager.h"
 #include "skin/frame/SkinnedMenu.h"
 #include "skin/frame/TsSkinProvider.h"
+#include "ui/X11Display.h"
 
 void WindowHook::Install() {
     static WindowHook* hook = nullptr;

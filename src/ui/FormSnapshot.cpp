@@ -1,4 +1,4 @@
-#include "platform/FormSnapshot.h"
+#include "ui/FormSnapshot.h"
 
 #include <QAction>
 #include <QDir>

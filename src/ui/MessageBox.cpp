@@ -1,9 +1,9 @@
-#include "platform/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QAbstractButton>
 #include <utility>
 
-#include "platform/FocusReturn.h"
+#include "ui/FocusReturn.h"
 
 namespace {
 MessageBoxHook& Hook() {

@@ -1,7 +1,7 @@
-#include "platform/Application.h"
+#include "ui/Application.h"
 
 #include "platform/Exception.h"
-#include "platform/MessageBox.h"
+#include "ui/MessageBox.h"
 
 namespace {
 QString MessageOf(const std::exception& error) {

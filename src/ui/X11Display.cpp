@@ -1,4 +1,4 @@
-#include "platform/X11Display.h"
+#include "ui/X11Display.h"
 
 #include <xcb/xcb.h>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "platform/ActivateOnShow.h"
+#include "ui/ActivateOnShow.h"
 
 #include <QEvent>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "platform/TImage.h"
+#include "ui/TImage.h"
 
 #include <QPainter>
 #include <algorithm>

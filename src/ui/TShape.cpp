@@ -1,4 +1,4 @@
-#include "platform/TShape.h"
+#include "ui/TShape.h"
 
 #include <QPainter>
 

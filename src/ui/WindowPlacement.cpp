@@ -1,4 +1,4 @@
-#include "platform/WindowPlacement.h"
+#include "ui/WindowPlacement.h"
 
 #include <QScreen>
 #include <QWidget>
