@@ -107,7 +107,7 @@ QString OpenOrRenewOwnDatabase(Connection& connection, const OwnDatabaseFile& fi
         return {};
     } catch (const DatabaseFormatError&) {
     }
-    const QString aside = SetDatabaseFileAside(file.fileName, now);
+    QString aside = SetDatabaseFileAside(file.fileName, now);
     CreateDatabaseFile(file.fileName, file.create);
     OpenOwnDatabase(connection, file, false);
     return aside;

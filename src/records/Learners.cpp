@@ -69,7 +69,7 @@ int Learners::CharacterCount(const QString& text) {
 }
 
 QString Learners::Checked(const QString& name, int id) const {
-    const QString kept = Normalised(name);
+    QString kept = Normalised(name);
     if (kept.isEmpty())
         throw Exception(QStringLiteral("请输入学员姓名。"));
     if (CharacterCount(kept) > kMaxNameLength)
