@@ -98,9 +98,9 @@ int UserProgressStore::Read(const QString& key) {
     if (row[1].isNull()) {
         return row[0].toInt();
     }
-    const ResultSet before =
-        Bank()->Select(QStringLiteral("select count(*) from question where ID<?") + FilterOf(key).sql,
-                       QVariantList{row[1]} + FilterOf(key).values);
+    const PracticeFilter filter = FilterOf(key);
+    const ResultSet before = Bank()->Select(QStringLiteral("select count(*) from question where ID<?") + filter.sql,
+                                            QVariantList{row[1]} + filter.values);
     return before.rows.front().front().toInt();
 }
 

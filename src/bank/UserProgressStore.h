@@ -27,7 +27,7 @@ public:
     //   made in its place (OpenOrRenewOwnDatabase); what the learner is to be told of it is kept for TakeMessage.
     // - In a folder that cannot be written the database is opened read-only: what was saved is still read, and
     //   saving raises DatabaseError saying so; with no database there, nothing was saved and reading finds 0.
-    // Any other failure raises DatabaseError.
+    // A damaged file that cannot be set aside raises Exception; any other failure raises DatabaseError.
     void Open();
     // What the learner is to be told about the last openings (a damaged file set aside, and where it is now), once:
     // it is empty after it has been taken, and when there is nothing to tell.

@@ -67,12 +67,12 @@ QString SetDatabaseFileAside(const QString& fileName, const QDateTime& when) {
     for (const char* companion : {"-journal", "-wal", "-shm"}) {
         const QString name = fileName + QLatin1String(companion);
         if (QFile::exists(name) && !QFile::rename(name, aside + QLatin1String(companion))) {
-            throw DatabaseError(DatabaseMessage::ForNotSetAside(QDir::toNativeSeparators(fileName)));
+            throw Exception(DatabaseMessage::ForNotSetAside(QDir::toNativeSeparators(fileName)));
         }
     }
     // Another program may have set it aside first.
     if (!QFile::rename(fileName, aside) && QFile::exists(fileName)) {
-        throw DatabaseError(DatabaseMessage::ForNotSetAside(QDir::toNativeSeparators(fileName)));
+        throw Exception(DatabaseMessage::ForNotSetAside(QDir::toNativeSeparators(fileName)));
     }
     return aside;
 }

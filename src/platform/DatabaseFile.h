@@ -16,7 +16,8 @@ bool CreateDatabaseFile(const QString& fileName, const QStringList& statements);
 // Renames the damaged database `fileName`, and beside it the journal and log SQLite would otherwise play into its
 // successor, to "<fileName>.damaged-<yyyyMMdd-HHmmss of when>", with "-2", "-3", ... after it when that is taken:
 // nothing is deleted. A file another program set aside first leaves nothing to do. Returns the new name; raises
-// DatabaseError (DatabaseMessage::ForNotSetAside) when the file stays where it is.
+// Exception (DatabaseMessage::ForNotSetAside), no DatabaseError that a caller might take for a file it could still
+// read, when the file stays where it is.
 QString SetDatabaseFileAside(const QString& fileName, const QDateTime& when);
 
 // A database file this program makes for itself (the learners' records, the practice progress), as opposed to a bank.
