@@ -1,9 +1,7 @@
 # qv_check_widget_free(target...): stops the configuration when one of the targets links Qt Widgets, itself or
 # through the libraries it links, and names the chain. Links in QV_WIDGET_LINK_EXCEPTIONS ("from>to") are known and
 # not followed; one that no longer exists stops the configuration too, so that the list cannot outlive its faults.
-set(QV_WIDGET_LINK_EXCEPTIONS
-    # The progress store still tells the learner itself that it set a damaged file aside.
-    "qv_bank>qv_ui")
+set(QV_WIDGET_LINK_EXCEPTIONS)
 
 function(_qv_linked_libraries target out)
     get_target_property(imported ${target} IMPORTED)

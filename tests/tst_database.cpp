@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/Connection.h"
+#include "platform/DatabaseFile.h"
 #include "platform/Exception.h"
 #include "platform/Query.h"
 
@@ -140,6 +141,14 @@ private slots:
     void statementErrors();
     void lockedFileIsWaitedForThenNamed();
     void fileReplacedWhileOpenIsOpenedAgain();
+
+    void boundValuesKeepTheirType_data();
+    void boundValuesKeepTheirType();
+    void boundValuesFillStatementsInOrder();
+    void valuesMustMatchPlaceholders_data();
+    void valuesMustMatchPlaceholders();
+    void plainFileOpensWithoutProvider();
+    void damagedFileIsSetAsideWithItsLogs();
 
 private:
     Query& OpenQuery(const QString& sql);
@@ -680,6 +689,128 @@ void TestDatabase::fileReplacedWhileOpenIsOpenedAgain() {
     QVERIFY(QFile::remove(bankPath_));
     QCOMPARE(ErrorOf([&] { connection_->Execute(QStringLiteral("update JD set 进度=1")); }),
              QStringLiteral("Could not find file '%1'.").arg(bankPath_));
+}
+
+void TestDatabase::boundValuesKeepTheirType_data() {
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("type");  // as SQLite stores it
+    QTest::addColumn<QVariant>("read");
+
+    QTest::newRow("null") << QVariant() << "null" << QVariant();
+    QTest::newRow("null text") << QVariant(QMetaType(QMetaType::QString)) << "null" << QVariant();
+    QTest::newRow("empty text") << QVariant(QString()) << "text" << QVariant(QString());
+    QTest::newRow("int") << QVariant(-7) << "integer" << QVariant(qlonglong(-7));
+    QTest::newRow("beyond 32 bits") << QVariant(qlonglong(1) << 40) << "integer" << QVariant(qlonglong(1) << 40);
+    QTest::newRow("bool") << QVariant(true) << "integer" << QVariant(qlonglong(1));
+    QTest::newRow("real") << QVariant(2.5) << "real" << QVariant(2.5);
+    QTest::newRow("quotes and Chinese stay text")
+        << QVariant(QStringLiteral("O'Brien'); drop table JD; --学员")) << "text"
+        << QVariant(QStringLiteral("O'Brien'); drop table JD; --学员"));
+    QTest::newRow("digits stay text") << QVariant(QStringLiteral("007")) << "text" << QVariant(QStringLiteral("007"));
+    QTest::newRow("bytes with a zero") << QVariant(QByteArray("a\0b", 3)) << "blob" << QVariant(QByteArray("a\0b", 3));
+}
+
+// A value bound to a placeholder is stored as what it is, never read as SQL.
+void TestDatabase::boundValuesKeepTheirType() {
+    QFETCH(QVariant, value);
+    QFETCH(QString, type);
+    QFETCH(QVariant, read);
+
+    connection_->Execute(QStringLiteral("create table kept(v)"));
+    QCOMPARE(connection_->Execute(QStringLiteral("insert into kept values(?)"), {value}), 1);
+    const ResultSet stored = connection_->Select(QStringLiteral("select typeof(v), v from kept where v is ?"), {value});
+    QCOMPARE(stored.rows.size(), size_t(1));
+    QCOMPARE(stored.rows[0][0].toString(), type);
+    QCOMPARE(stored.rows[0][1], read);
+    QCOMPARE(connection_->Select(QStringLiteral("select count(*) from JD")).rows[0][0].toInt(), 11);
+}
+
+// The values of several statements run as one fill their placeholders one statement after another; numbered
+// placeholders take one value each.
+void TestDatabase::boundValuesFillStatementsInOrder() {
+    QCOMPARE(
+        connection_->Execute(QStringLiteral("update JD set 进度=? where 名称=?; delete from JD where 名称 in (?, ?)"),
+                             {77, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}),
+        3);
+    QCOMPARE(ReadProgress(*connection_, "1"), 77);
+    const ResultSet rows = connection_->Select(
+        QStringLiteral("select 名称 from JD where 进度>=?1 and 名称<>?2 and 进度<?1 + 50 order by 进度"),
+        {60, QStringLiteral("6")});
+    QCOMPARE(rows.rows.size(), size_t(5));  // 70, 77, 80, 90, 100
+    QCOMPARE(rows.rows[0][0].toString(), QStringLiteral("7"));
+}
+
+void TestDatabase::valuesMustMatchPlaceholders_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QVariantList>("values");
+
+    QTest::newRow("too few") << "update JD set 进度=? where 名称=?" << QVariantList{1};
+    QTest::newRow("too many") << "update JD set 进度=? where 名称='1'" << QVariantList{1, 2};
+    QTest::newRow("values for no placeholder") << "update JD set 进度=0" << QVariantList{1};
+    QTest::newRow("too few for the second statement")
+        << "update JD set 进度=? where 名称='1'; update JD set 进度=? where 名称=?" << QVariantList{1, 2};
+}
+
+// A statement is never run with a placeholder left empty, and a value left over is an error too.
+void TestDatabase::valuesMustMatchPlaceholders() {
+    QFETCH(QString, sql);
+    QFETCH(QVariantList, values);
+
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, connection_->Execute(sql, values));
+    // More values than the first statement has placeholders, in every row.
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, connection_->Select(sql.section(u';', 0, 0), values + QVariantList{0, 0}));
+    QCOMPARE(connection_->Select(QStringLiteral("select count(*) from JD where 进度 is null")).rows[0][0].toInt(), 0);
+}
+
+// The program's own databases open as plain SQLite files: no provider, password or bank table is asked for, read-only
+// changes nothing, and a missing file is not made.
+void TestDatabase::plainFileOpensWithoutProvider() {
+    const QString file = dir_->filePath(QStringLiteral("学员 records;1.db"));
+    QVERIFY(RunSql(file, QStringLiteral("create table t(v); insert into t values(1)")));
+    Connection plain;
+    plain.OpenFile(file);
+    QVERIFY(plain.Connected());
+    QVERIFY(!plain.ReadOnly());
+    QCOMPARE(plain.FileName(), file);
+    QCOMPARE(plain.Execute(QStringLiteral("insert into t values(?)"), {2}), 1);
+    plain.Close();
+    QCOMPARE(plain.Select(QStringLiteral("select count(*) from t")).rows[0][0].toInt(), 2);  // opened again
+
+    Connection reader;
+    reader.OpenFile(file, true);
+    QVERIFY(reader.ReadOnly());
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, reader.Execute(QStringLiteral("insert into t values(3)")));
+    QCOMPARE(reader.Select(QStringLiteral("select count(*) from t")).rows[0][0].toInt(), 2);
+
+    Connection missing;
+    const QString gone = dir_->filePath(QStringLiteral("gone.db"));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, missing.OpenFile(gone));
+    QVERIFY(!missing.Connected());
+    QVERIFY(!QFile::exists(gone));
+}
+
+// The file, its journal and its log move together to a name of their own, beside one set aside the same second.
+void TestDatabase::damagedFileIsSetAsideWithItsLogs() {
+    const QString file = dir_->filePath(QStringLiteral("学员.db"));
+    const QDateTime when(QDate(2026, 3, 2), QTime(20, 30, 5));
+    const QString taken = file + ".damaged-20260302-203005";
+    for (const QString& name : {file, file + "-journal", file + "-wal", taken}) {
+        QFile made(name);
+        QVERIFY(made.open(QIODevice::WriteOnly));
+        made.write(name.toUtf8());
+    }
+    const QString aside = SetDatabaseFileAside(file, when);
+    QCOMPARE(aside, taken + "-2");
+    for (const QString& suffix : {QString(), QStringLiteral("-journal"), QStringLiteral("-wal")}) {
+        QFile kept(aside + suffix);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), (file + suffix).toUtf8());
+        QVERIFY(!QFile::exists(file + suffix));
+    }
+    QVERIFY(!QFile::exists(aside + "-shm"));
+    // Set aside by another program first: nothing is left to do, and nothing is raised.
+    SetDatabaseFileAside(file, when);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files).size(), 4);
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

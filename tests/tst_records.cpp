@@ -6,6 +6,8 @@
 #include <QTextDocument>
 
 #include "TestSupport.h"
+#include "bank/DatabaseSchema.h"
+#include "platform/DatabaseFile.h"
 #include "platform/Exception.h"
 #include "records/AnswerLog.h"
 #include "records/ChapterNames.h"
@@ -447,6 +449,13 @@ void RecordsTest::unreadableFileIsSetAside_data() {
     QTest::newRow("not a database") << QByteArray("这不是数据库\n").repeated(200);
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("half a header") << QByteArray("SQLite format 3\0", 16) + QByteArray(50, '\x01');
+    // Whole and readable, with a table qv_meta of its own, but not the records.
+    QTemporaryDir other;
+    const QString progress = other.filePath("progress.db");
+    CreateDatabaseFile(progress, DatabaseSchema::MetaTableSql(1, "another kind") << "create table progress(key)");
+    QFile made(progress);
+    QVERIFY(made.open(QIODevice::ReadOnly));
+    QTest::newRow("a database of another kind") << made.readAll();
 }
 
 void RecordsTest::unreadableFileIsSetAside() {

@@ -16,10 +16,7 @@ QT_INCLUDE = re.compile(r'^#include <(Qt\w+/)?(Q\w+)>', re.M)
 WIDGET_FREE = ['platform', 'bank', 'records', 'paper', 'skin/loading', 'skin/raster']
 WIDGET_FREE_OUTSIDE_SRC = ['tools/bank', 'content/bank']
 # Known faults, each (module, what it includes) until the include goes.
-WIDGET_EXCEPTIONS = {
-    # The progress store still tells the learner itself that it set a damaged file aside.
-    ('bank/UserProgressStore', 'ui/MessageBox'),
-}
+WIDGET_EXCEPTIONS = set()
 
 
 def module_graph(src):

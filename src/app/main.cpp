@@ -55,6 +55,8 @@ int main(int argc, char** argv) {
     frmMain = new TfrmMain;
     DM = new TDM(&app);
     Application::RunHandled([] { DM->DataModuleCreate(); });
+    if (const QString told = DM->TakeProgressMessage(); !told.isEmpty())
+        ShowMessageBox(frmMain, {QStringLiteral("提示"), told, QMessageBox::Warning, QMessageBox::Ok});
     WarnOfUnwritableUserFolders();
     // Records that are read-only because their folder is have been spoken for by the warning above.
     const bool toldOfFolders = tourAt < 0 && !DataFolders::UnwritableUserFolders().isEmpty();

@@ -10,10 +10,9 @@ void SaveProgress(Connection* connection, const QString& key, int position) {
     }
     connection->BeginTrans();
     try {
-        const int changed =
-            connection->Execute(QStringLiteral("update JD set 进度=%1 where 名称='%2'").arg(position).arg(key));
+        const int changed = connection->Execute(QStringLiteral("update JD set 进度=? where 名称=?"), {position, key});
         if (changed == 0) {
-            connection->Execute(QStringLiteral("insert into JD(名称, 进度) values('%1', %2)").arg(key).arg(position));
+            connection->Execute(QStringLiteral("insert into JD(名称, 进度) values(?, ?)"), {key, position});
         }
         connection->CommitTrans();
     } catch (...) {

@@ -71,13 +71,19 @@ void TDM::UseQuestionTable(Query* dataset, BankId bank) const {
     dataset->SetSQL(BankQueries::QuestionTableSql());
 }
 
+QString TDM::TakeProgressMessage() {
+    UserProgressStore* progress = UserProgressStore::Of(ADOCON);
+    return progress ? progress->TakeMessage() : QString();
+}
+
 int TDM::ReadProgress(const QString& key) {
     if (UserProgressStore* progress = UserProgressStore::Of(ADOCON)) {
         return progress->Read(key);
     }
     qry->Close();
     qry->SetSQL(QString());
-    qry->SetSQL(QStringLiteral("select 进度 from JD where 名称='") + key + QStringLiteral("'"));
+    qry->SetSQL(QStringLiteral("select 进度 from JD where 名称=?"));
+    qry->SetValues({key});
     qry->Open();
     return qry->IsEmpty() ? 0 : qry->FieldByName(QStringLiteral("进度")).AsInteger();
 }

@@ -44,6 +44,10 @@ public:
     // The saved position of the practice with this key in table JD, or in the user's progress database when
     // installed; 0 when none is saved.
     int ReadProgress(const QString& key);
+    // What the learner is to be told, once, of the user's progress database since it was last asked (a damaged file
+    // set aside, and where it is now); empty when there is nothing, and when the banks keep their progress themselves.
+    // Nothing here shows it: the caller does.
+    QString TakeProgressMessage();
 
 private:
     // t1.mdb or t2.mdb in the program folder.

@@ -23,12 +23,15 @@ public:
 
     // Opens the progress database, making it where there is none. Reading and saving call it first, so that a
     // database the program could not open before (locked for longer than the wait, say) is tried again.
-    // - A file that cannot be read as a progress database is renamed, never deleted, a new one made in its place,
-    //   and the learner told where the old one is.
+    // - A file that cannot be read as a progress database is set aside under a new name, never deleted, and a new one
+    //   made in its place (OpenOrRenewOwnDatabase); what the learner is to be told of it is kept for TakeMessage.
     // - In a folder that cannot be written the database is opened read-only: what was saved is still read, and
     //   saving raises DatabaseError saying so; with no database there, nothing was saved and reading finds 0.
-    // Any other failure raises DatabaseError.
+    // A damaged file that cannot be set aside raises Exception; any other failure raises DatabaseError.
     void Open();
+    // What the learner is to be told about the last openings (a damaged file set aside, and where it is now), once:
+    // it is empty after it has been taken, and when there is nothing to tell.
+    QString TakeMessage();
 
     // The saved position of the practice with this key; 0 when none is saved.
     int Read(const QString& key);
@@ -38,10 +41,9 @@ public:
 private:
     QString FileName() const;
     Connection* Bank() const;
-    void Connect();
-    QString SetAside() const;
 
     QString bankName_;
     Connection* progress_;
     bool writable_ = false;
+    QString message_;
 };

@@ -128,6 +128,41 @@ QString ValueOf(const std::vector<Pair>& pairs, const QString& key) {
     return {};
 }
 
+// What a connection opens: a bank named by a connection string, or a plain SQLite file.
+struct Source {
+    QString path;
+    bool readOnly = false;
+    bool bank = false;  // checked as a bank: its file must exist and carry the password
+    QString dataSource;
+    QString password;
+    bool hidePassword = false;
+};
+
+Source SourceOf(const QString& connectionString) {
+    const std::vector<Pair> pairs = ParsePairs(connectionString);
+    if (ValueOf(pairs, QStringLiteral("provider"))
+            .trimmed()
+            .compare(QLatin1String(Connection::kProvider), Qt::CaseInsensitive) != 0) {
+        throw DatabaseError(QStringLiteral("Provider cannot be found. It may not be properly installed."));
+    }
+    Source source;
+    source.dataSource = ValueOf(pairs, QStringLiteral("data source"));
+    source.path = FileSystemPath(source.dataSource);
+    source.readOnly = ValueOf(pairs, QStringLiteral("mode")).trimmed().compare(u"Read", Qt::CaseInsensitive) == 0;
+    source.bank = true;
+    source.password = ValueOf(pairs, kPasswordKey);
+    source.hidePassword =
+        ValueOf(pairs, QStringLiteral("persist security info")).trimmed().compare(u"true", Qt::CaseInsensitive) != 0;
+    return source;
+}
+
+Source PlainSource(const QString& path, bool readOnly) {
+    Source source;
+    source.path = path;
+    source.readOnly = readOnly;
+    return source;
+}
+
 // The banks are small files read a few rows at a time. SQLite's default reserves for each connection, a
 // lookaside pool for small allocations and a block of cache pages, are both written through when the
 // connection opens and take more memory than the banks need; without them SQLite allocates as it goes.
@@ -153,6 +188,59 @@ Statement Prepare(sqlite3* db, const QString& file, const char*& sql) {
         Fail(db, file);
     }
     return Statement(raw);
+}
+
+int BindOne(sqlite3_stmt* statement, int index, const QVariant& value) {
+    if (value.isNull()) {
+        return sqlite3_bind_null(statement, index);
+    }
+    switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+            return sqlite3_bind_int64(statement, index, value.toLongLong());
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return sqlite3_bind_double(statement, index, value.toDouble());
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            return sqlite3_bind_blob64(statement, index, bytes.constData(), sqlite3_uint64(bytes.size()),
+                                       SQLITE_TRANSIENT);
+        }
+        default: {
+            const QByteArray utf8 = value.toString().toUtf8();
+            return sqlite3_bind_text64(statement, index, utf8.constData(), sqlite3_uint64(utf8.size()),
+                                       SQLITE_TRANSIENT, SQLITE_UTF8);
+        }
+    }
+}
+
+// Binds the next values of `values`, from `next` on, to the placeholders of `statement`.
+void Bind(sqlite3* db, const QString& file, sqlite3_stmt* statement, const QVariantList& values, qsizetype& next) {
+    const int placeholders = sqlite3_bind_parameter_count(statement);
+    if (values.size() - next < placeholders) {
+        throw DatabaseError(QStringLiteral("%1 values for more placeholders in: %2")
+                                .arg(values.size())
+                                .arg(QString::fromUtf8(sqlite3_sql(statement))));
+    }
+    for (int index = 1; index <= placeholders; ++index) {
+        if (BindOne(statement, index, values[next++]) != SQLITE_OK) {
+            Fail(db, file);
+        }
+    }
+}
+
+void CheckAllBound(const QVariantList& values, qsizetype bound, const QString& sql) {
+    if (bound != values.size()) {
+        throw DatabaseError(
+            QStringLiteral("%1 values for %2 placeholders in: %3").arg(values.size()).arg(bound).arg(sql));
+    }
 }
 
 QVariant ColumnValue(sqlite3_stmt* statement, int column) {
@@ -202,6 +290,7 @@ Connection::~Connection() {
 
 void Connection::SetConnectionString(const QString& text) {
     connectionString_ = text;
+    plainFile_.clear();
     passwordHidden_ = false;
 }
 
@@ -257,42 +346,36 @@ void Connection::Open() {
         return;
     }
     Close();
-    const std::vector<Pair> pairs = ParsePairs(connectionString_);
-    if (ValueOf(pairs, QStringLiteral("provider")).trimmed().compare(QLatin1String(kProvider), Qt::CaseInsensitive) !=
-        0) {
-        throw DatabaseError(QStringLiteral("Provider cannot be found. It may not be properly installed."));
-    }
-    const QString dataSource = ValueOf(pairs, QStringLiteral("data source"));
-    const QString path = FileSystemPath(dataSource);
-    fileName_ = path;
-    const QFileInfo file(path);
-    if (dataSource.isEmpty() || !file.exists()) {
-        throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(dataSource));
-    }
-    if (file.isDir()) {
-        throw DatabaseFormatError(QStringLiteral("Unrecognized database format '%1'.").arg(dataSource));
+    const Source source = plainFile_.isEmpty() ? SourceOf(connectionString_) : PlainSource(plainFile_, plainReadOnly_);
+    fileName_ = source.path;
+    if (source.bank) {
+        const QFileInfo file(source.path);
+        if (source.dataSource.isEmpty() || !file.exists()) {
+            throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(source.dataSource));
+        }
+        if (file.isDir()) {
+            throw DatabaseFormatError(QStringLiteral("Unrecognized database format '%1'.").arg(source.dataSource));
+        }
     }
 
     [[maybe_unused]] static const bool smallReserves = UseSmallSqliteReserves();
     // Without CREATE a vanished file fails instead of turning into an empty database; a write-protected
     // file is opened read-only by SQLite itself.
-    const bool readOnly = ValueOf(pairs, QStringLiteral("mode")).trimmed().compare(u"Read", Qt::CaseInsensitive) == 0;
-    const FileIdentity identity = IdentityOf(path);
+    const FileIdentity identity = IdentityOf(source.path);
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
-                                       readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
+    const int opened = sqlite3_open_v2(QFile::encodeName(source.path).constData(), &raw,
+                                       source.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     Database db(raw);
     if (opened != SQLITE_OK) {
-        Fail(raw, path);  // a null handle reads as "out of memory"
+        Fail(raw, source.path);  // a null handle reads as "out of memory"
     }
     sqlite3_busy_handler(raw, &Connection::WaitWhileBusy, this);
-    if (StoredPassword(raw, dataSource, path) != ValueOf(pairs, kPasswordKey)) {
+    if (source.bank && StoredPassword(raw, source.dataSource, source.path) != source.password) {
         throw DatabaseError(QStringLiteral("Not a valid password."));
     }
     db_ = db.release();
     fileIdentity_ = identity;
-    passwordHidden_ =
-        ValueOf(pairs, QStringLiteral("persist security info")).trimmed().compare(u"true", Qt::CaseInsensitive) != 0;
+    passwordHidden_ = source.hidePassword;
     if (openCheck_) {
         try {
             openCheck_(*this);
@@ -301,6 +384,15 @@ void Connection::Open() {
             throw;
         }
     }
+}
+
+void Connection::OpenFile(const QString& fileName, bool readOnly) {
+    Close();
+    connectionString_.clear();
+    passwordHidden_ = false;
+    plainFile_ = fileName;
+    plainReadOnly_ = readOnly;
+    Open();
 }
 
 void Connection::Close() {
@@ -320,12 +412,17 @@ bool Connection::ReadOnly() const {
     return db_ && sqlite3_db_readonly(db_, "main") == 1;
 }
 
-ResultSet Connection::Select(const QString& sql) {
+ResultSet Connection::Select(const QString& sql, const QVariantList& values) {
     Open();
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = utf8.constData();
     const Statement statement = Prepare(db_, fileName_, tail);
     ResultSet result;
+    qsizetype bound = 0;
+    if (statement) {
+        Bind(db_, fileName_, statement.get(), values, bound);
+    }
+    CheckAllBound(values, bound, sql);
     if (!statement) {
         return result;
     }
@@ -347,16 +444,18 @@ ResultSet Connection::Select(const QString& sql) {
     return result;
 }
 
-int Connection::Execute(const QString& sql) {
+int Connection::Execute(const QString& sql, const QVariantList& values) {
     Open();
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = utf8.constData();
     int changed = 0;
+    qsizetype bound = 0;
     while (*tail) {
         const Statement statement = Prepare(db_, fileName_, tail);
         if (!statement) {
             continue;  // blanks or a comment after the last ';'
         }
+        Bind(db_, fileName_, statement.get(), values, bound);
         // sqlite3_changes still holds the last INSERT/UPDATE/DELETE count after DDL; only a statement
         // that moved the running total changed anything.
         const int totalBefore = sqlite3_total_changes(db_);
@@ -370,6 +469,7 @@ int Connection::Execute(const QString& sql) {
             changed += sqlite3_changes(db_);
         }
     }
+    CheckAllBound(values, bound, sql);
     return changed;
 }
 

@@ -26,7 +26,9 @@ struct ResultSet {
 // no statement can change it, whoever runs the program. Every failure raises DatabaseError with the message
 // text; a failure of the database itself names the file in Chinese before SQLite's own text (see
 // DatabaseMessage); DatabaseFormatError when the file is no database of ours or is damaged. While another
-// program holds the file locked, a statement waits for it (SetBusyTimeout).
+// program holds the file locked, a statement waits for it (SetBusyTimeout). The program's own databases (records,
+// practice progress) are opened as plain SQLite files instead (OpenFile). Values go into a statement as bound
+// parameters, one for each '?' in its text, never spliced into it.
 class Connection : public QObject {
     Q_OBJECT
 
@@ -50,15 +52,21 @@ public:
     void SetOpenCheck(OpenCheck check);
 
     void Open();
+    // Opens the SQLite file `fileName` itself, without provider, password or check of a bank, in place of the
+    // connection string: read-write (a write-protected file is opened read-only by SQLite itself) or read-only. The
+    // file must exist. Later openings, the implicit ones included, open the same file the same way.
+    void OpenFile(const QString& fileName, bool readOnly = false);
     void Close();
     bool Connected() const;
     // Open, and unable to change the file: opened with "Mode=Read", or write-protected.
     bool ReadOnly() const;
 
-    ResultSet Select(const QString& sql);
-    // Runs statements that return no rows (several may be separated by ';'); returns the number of rows
-    // they changed.
-    int Execute(const QString& sql);
+    // `values` fill the placeholders '?' of `sql` in order: null, whole numbers (bool included), reals, texts and
+    // byte arrays (blobs). Another number of values than of placeholders raises DatabaseError.
+    ResultSet Select(const QString& sql, const QVariantList& values = {});
+    // Runs statements that return no rows (several may be separated by ';'), `values` filling their placeholders
+    // in order, statement after statement; returns the number of rows they changed.
+    int Execute(const QString& sql, const QVariantList& values = {});
 
     void BeginTrans();
     void CommitTrans();
@@ -80,6 +88,8 @@ private:
     static int WaitWhileBusy(void* connection, int attempt);
 
     QString connectionString_;
+    QString plainFile_;  // opened by OpenFile, without the connection string
+    bool plainReadOnly_ = false;
     OpenCheck openCheck_;
     QString fileName_;
     FileIdentity fileIdentity_;  // of the file when it was opened

@@ -44,3 +44,11 @@ QString DatabaseMessage::ForSqlite(int code, const QString& file, const QString&
 QString DatabaseMessage::ForNotAnInteger(const QString& file, const QString& column, const QString& technical) {
     return Joined(QStringLiteral("数据库文件“%1”中“%2”列的值不是整数。").arg(file, column), technical);
 }
+
+QString DatabaseMessage::ForSetAside(const QString& what, const QString& aside, const QString& fresh) {
+    return QStringLiteral("%1已损坏，无法读出。损坏的文件已改名保留：\n%2\n%3").arg(what, aside, fresh);
+}
+
+QString DatabaseMessage::ForNotSetAside(const QString& file) {
+    return QStringLiteral("数据库文件“%1”已损坏，无法读出，也无法改名。").arg(file);
+}

@@ -10,5 +10,10 @@ namespace DatabaseMessage {
 QString ForSqlite(int code, const QString& file, const QString& technical);
 // A value of `column` that should be a whole number and is not.
 QString ForNotAnInteger(const QString& file, const QString& column, const QString& technical);
+// What the learner kept in a file that could not be read (`what`: 学习记录, 保存的练习进度) and where the file was
+// set aside; `fresh` says what happens from now on.
+QString ForSetAside(const QString& what, const QString& aside, const QString& fresh);
+// A damaged file that could not be set aside either.
+QString ForNotSetAside(const QString& file);
 
 }  // namespace DatabaseMessage

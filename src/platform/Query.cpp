@@ -87,6 +87,11 @@ void Query::SetConnection(Connection* connection) {
 
 void Query::SetSQL(const QString& sql) {
     sql_ = sql;
+    values_.clear();
+}
+
+void Query::SetValues(const QVariantList& values) {
+    values_ = values;
 }
 
 void Query::Open() {
@@ -94,7 +99,7 @@ void Query::Open() {
         throw DatabaseError(QStringLiteral("Missing Connection or ConnectionString"));
     }
     Close();
-    result_ = connection_->Select(sql_);
+    result_ = connection_->Select(sql_, values_);
     active_ = true;
     ShowRows(filtered_, filter_);
 }

@@ -38,7 +38,10 @@ public:
 
     void SetConnection(Connection* connection);
     Connection* GetConnection() const { return connection_; }
+    // Clears the values of the statement before.
     void SetSQL(const QString& sql);
+    // The values of the placeholders '?' of the statement, in order (Connection::Select).
+    void SetValues(const QVariantList& values);
     const QString& SQL() const { return sql_; }
 
     // Opens the connection first when it is not open yet; opening an active query runs the statement again.
@@ -73,6 +76,7 @@ private:
 
     Connection* connection_ = nullptr;
     QString sql_;
+    QVariantList values_;
     bool active_ = false;
     ResultSet result_;
     std::vector<int> visible_;  // indexes into result_.rows

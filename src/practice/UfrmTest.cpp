@@ -76,6 +76,7 @@ void TfrmTest::FormActivate() {
     FPosition = std::clamp(ReadPosition(), 0, std::max(0, QuestionCount() - 1));
     positionRead_ = true;
     ShowQuestion(FPosition);
+    TellOfProgressSetAside();
 }
 
 // The learner can type a number and press Enter at once: the old number is selected and goes as they type.
@@ -105,6 +106,14 @@ void TfrmTest::SavePosition() {
         SaveProgress(dstTest->GetConnection(), FProgressKey, FPosition);
 }
 
+// The progress database opens when a position is first read or saved; one found damaged then has been set aside.
+void TfrmTest::TellOfProgressSetAside() {
+    if (DM == nullptr)
+        return;
+    if (const QString told = DM->TakeProgressMessage(); !told.isEmpty())
+        ShowMessageBox(this, {QStringLiteral("提示"), told, QMessageBox::Warning, QMessageBox::Ok});
+}
+
 void TfrmTest::btnJumpClick() {
     const int n = ParseInteger(sEdit1->text());
     if (n < 1 || n > QuestionCount())
@@ -129,6 +138,7 @@ void TfrmTest::sSpeedButton6Click() {
                               QMessageBox::Warning, QMessageBox::Ok});
         return;
     }
+    TellOfProgressSetAside();
     ShowMessageBox(this,
                    {QStringLiteral("提示"), QStringLiteral("进度已保存"), QMessageBox::Information, QMessageBox::Ok});
 }

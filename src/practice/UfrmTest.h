@@ -37,6 +37,7 @@ private:
     std::optional<Positions> LearnerPositions() const;
     int ReadPosition() const;
     void SavePosition();
+    void TellOfProgressSetAside();
 
     QString FProgressKey;
     bool positionRead_ = false;  // the questions and the saved position were read

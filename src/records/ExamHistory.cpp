@@ -34,20 +34,13 @@ void ExamHistory::Add(const ExamResult& exam) {
     records_.InTransaction([&] {
         Connection& db = records_.Db();
         db.Execute(QStringLiteral("insert into exams(learner, taken, kind, kind_label, score, seconds_used, passed) "
-                                  "values(%1, %2, %3, %4, %5, %6, %7)")
-                       .arg(learner_)
-                       .arg(exam.taken.toSecsSinceEpoch())
-                       .arg(exam.kind)
-                       .arg(RecordsDatabase::Quoted(exam.kindLabel))
-                       .arg(exam.score)
-                       .arg(exam.secondsUsed)
-                       .arg(exam.Passed() ? 1 : 0));
-        const QString id = db.Select(QStringLiteral("select last_insert_rowid()")).rows.front().front().toString();
+                                  "values(?, ?, ?, ?, ?, ?, ?)"),
+                   {learner_, exam.taken.toSecsSinceEpoch(), exam.kind, exam.kindLabel, exam.score, exam.secondsUsed,
+                    exam.Passed()});
+        const QVariant id = db.Select(QStringLiteral("select last_insert_rowid()")).rows.front().front();
         for (const ChapterTally& tally : exam.chapters) {
-            db.Execute(QStringLiteral("insert into exam_chapters(exam, chapter, correct, wrong) values(%1, %2, %3, %4)")
-                           .arg(id, RecordsDatabase::Quoted(tally.chapter))
-                           .arg(tally.right)
-                           .arg(tally.wrong));
+            db.Execute(QStringLiteral("insert into exam_chapters(exam, chapter, correct, wrong) values(?, ?, ?, ?)"),
+                       {id, tally.chapter, tally.right, tally.wrong});
         }
     });
 }
@@ -55,10 +48,10 @@ void ExamHistory::Add(const ExamResult& exam) {
 std::vector<ExamResult> ExamHistory::All() const {
     std::vector<ExamResult> all;
     const ResultSet rows = records_.Db().Select(
-        QStringLiteral("select taken, kind, kind_label, score, seconds_used, %1 from exams where learner=%2 "
+        QStringLiteral("select taken, kind, kind_label, score, seconds_used, %1 from exams where learner=? "
                        "order by taken, id")
-            .arg(kAnswersOfExam)
-            .arg(learner_));
+            .arg(kAnswersOfExam),
+        {learner_});
     all.reserve(rows.rows.size());
     for (const auto& row : rows.rows) {
         all.push_back({QDateTime::fromSecsSinceEpoch(row[0].toLongLong()),
@@ -82,9 +75,9 @@ std::vector<ChapterTally> ExamHistory::ChapterAccuracy() const {
     std::vector<ChapterTally> tallies;
     for (const auto& row :
          records_.Db()
-             .Select(QStringLiteral("select chapter, correct, wrong from chapter_totals where learner=%1 "
-                                    "order by cast(chapter as integer), chapter")
-                         .arg(learner_))
+             .Select(QStringLiteral("select chapter, correct, wrong from chapter_totals where learner=? "
+                                    "order by cast(chapter as integer), chapter"),
+                     {learner_})
              .rows) {
         tallies.push_back({row[0].toString(), row[1].toInt(), row[2].toInt()});
     }
@@ -95,10 +88,10 @@ Readiness ExamHistory::ReadReadiness() const {
     Readiness readiness;
     // Each kind's paper has its own size, so which exams are finished is told here, not in the query.
     for (const auto& row : records_.Db()
-                               .Select(QStringLiteral("select passed, kind, %1 from exams where learner=%2 "
+                               .Select(QStringLiteral("select passed, kind, %1 from exams where learner=? "
                                                       "order by taken desc, id desc")
-                                           .arg(kAnswersOfExam)
-                                           .arg(learner_))
+                                           .arg(kAnswersOfExam),
+                                       {learner_})
                                .rows) {
         ExamResult exam;
         exam.kind = row[1].toInt();

@@ -23,10 +23,9 @@ Learner Learners::Current() const {
 
 void Learners::SetCurrent(int id) {
     RequireWritable();
-    if (records_.Db().Select(QStringLiteral("select 1 from learners where id=%1").arg(id)).rows.empty())
+    if (records_.Db().Select(QStringLiteral("select 1 from learners where id=?"), {id}).rows.empty())
         throw Exception(QStringLiteral("没有这位学员。"));
-    records_.InTransaction(
-        [&] { records_.Db().Execute(QStringLiteral("update learners set current=(id=%1)").arg(id)); });
+    records_.InTransaction([&] { records_.Db().Execute(QStringLiteral("update learners set current=(id=?)"), {id}); });
 }
 
 void Learners::RequireWritable() const {
@@ -70,7 +69,7 @@ int Learners::CharacterCount(const QString& text) {
 }
 
 QString Learners::Checked(const QString& name, int id) const {
-    const QString kept = Normalised(name);
+    QString kept = Normalised(name);
     if (kept.isEmpty())
         throw Exception(QStringLiteral("请输入学员姓名。"));
     if (CharacterCount(kept) > kMaxNameLength)
@@ -87,8 +86,7 @@ int Learners::Add(const QString& name) {
     const QString kept = Checked(name, 0);
     int id = 0;
     records_.InTransaction([&] {
-        records_.Db().Execute(
-            QStringLiteral("insert into learners(name, current) values(%1, 0)").arg(RecordsDatabase::Quoted(kept)));
+        records_.Db().Execute(QStringLiteral("insert into learners(name, current) values(?, 0)"), {kept});
         id = records_.Db().Select(QStringLiteral("select last_insert_rowid()")).rows.front().front().toInt();
     });
     return id;
@@ -98,8 +96,7 @@ void Learners::Rename(int id, const QString& name) {
     RequireWritable();
     const QString kept = Checked(name, id);
     records_.InTransaction([&] {
-        records_.Db().Execute(
-            QStringLiteral("update learners set name=%1 where id=%2").arg(RecordsDatabase::Quoted(kept)).arg(id));
+        records_.Db().Execute(QStringLiteral("update learners set name=? where id=?"), {kept, id});
     });
 }
 
@@ -110,11 +107,11 @@ void Learners::Remove(int id) {
     records_.InTransaction([&] {
         Connection& db = records_.Db();
         for (const char* table : {"answers", "chapter_totals", "mistakes", "stars", "positions"})
-            db.Execute(QStringLiteral("delete from %1 where learner=%2").arg(QLatin1String(table)).arg(id));
-        db.Execute(
-            QStringLiteral("delete from exam_chapters where exam in (select id from exams where learner=%1)").arg(id));
-        db.Execute(QStringLiteral("delete from exams where learner=%1").arg(id));
-        db.Execute(QStringLiteral("delete from learners where id=%1").arg(id));
+            db.Execute(QStringLiteral("delete from %1 where learner=?").arg(QLatin1String(table)), {id});
+        db.Execute(QStringLiteral("delete from exam_chapters where exam in (select id from exams where learner=?)"),
+                   {id});
+        db.Execute(QStringLiteral("delete from exams where learner=?"), {id});
+        db.Execute(QStringLiteral("delete from learners where id=?"), {id});
         db.Execute(
             QStringLiteral("update learners set current=1 where id=(select min(id) from learners) and "
                            "not exists(select 1 from learners where current=1)"));

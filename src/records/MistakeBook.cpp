@@ -3,13 +3,13 @@
 #include "records/RecordsDatabase.h"
 
 // A question due today stands before one due tomorrow, so ordering by due date alone puts the due ones first.
-std::vector<MistakeEntry> MistakeBook::Read(const QString& condition) const {
+std::vector<MistakeEntry> MistakeBook::Read(const QString& condition, const QVariant& value) const {
     std::vector<MistakeEntry> entries;
     const ResultSet rows = records_.Db().Select(
-        QStringLiteral("select bank, question, chapter, streak, due from mistakes where learner=%1%2 "
+        QStringLiteral("select bank, question, chapter, streak, due from mistakes where learner=?%1 "
                        "order by due, bank, question")
-            .arg(learner_)
-            .arg(condition));
+            .arg(condition),
+        condition.isEmpty() ? QVariantList{learner_} : QVariantList{learner_, value});
     entries.reserve(rows.rows.size());
     for (const auto& row : rows.rows) {
         entries.push_back({{row[0].toInt(), row[1].toInt(), row[2].toString()},
@@ -19,19 +19,18 @@ std::vector<MistakeEntry> MistakeBook::Read(const QString& condition) const {
 }
 
 std::vector<MistakeEntry> MistakeBook::Entries(const QString& chapter) const {
-    return Read(chapter.isEmpty() ? QString() : QStringLiteral(" and chapter=") + RecordsDatabase::Quoted(chapter));
+    return chapter.isEmpty() ? Read({}, {}) : Read(QStringLiteral(" and chapter=?"), chapter);
 }
 
 std::vector<MistakeEntry> MistakeBook::Due(const QDate& day) const {
-    return Read(QStringLiteral(" and due<=%1").arg(day.toJulianDay()));
+    return Read(QStringLiteral(" and due<=?"), day.toJulianDay());
 }
 
 DueDay MistakeBook::NextDue(const QDate& day) const {
     const ResultSet rows = records_.Db().Select(
         QStringLiteral(
-            "select due, count(*) from mistakes where learner=%1 and due>%2 group by due order by due limit 1")
-            .arg(learner_)
-            .arg(day.toJulianDay()));
+            "select due, count(*) from mistakes where learner=? and due>? group by due order by due limit 1"),
+        {learner_, day.toJulianDay()});
     if (rows.rows.empty())
         return {};
     return {QDate::fromJulianDay(rows.rows[0][0].toLongLong()), rows.rows[0][1].toInt()};

@@ -38,7 +38,8 @@ public:
     QString DueText(const QDate& today) const;
 
 private:
-    std::vector<MistakeEntry> Read(const QString& condition) const;
+    // The learner's entries that meet `condition` (empty, or " and " with one placeholder, which `value` fills).
+    std::vector<MistakeEntry> Read(const QString& condition, const QVariant& value) const;
 
     RecordsDatabase& records_;
     int learner_;

@@ -9,10 +9,8 @@ bool Positions::InBank() const {
 }
 
 int Positions::Read(const QString& key) const {
-    const ResultSet stored =
-        records_.Db().Select(QStringLiteral("select position from positions where learner=%1 and key=%2")
-                                 .arg(learner_)
-                                 .arg(RecordsDatabase::Quoted(key)));
+    const ResultSet stored = records_.Db().Select(
+        QStringLiteral("select position from positions where learner=? and key=?"), {learner_, key});
     return stored.rows.empty() ? 0 : stored.rows.front().front().toInt();
 }
 
@@ -21,9 +19,7 @@ void Positions::Save(const QString& key, int position) {
         throw Exception(QStringLiteral("学习记录现在只能查看，不能保存。"));
     records_.InTransaction([&] {
         records_.Db().Execute(
-            QStringLiteral("insert or replace into positions(learner, key, position) values(%1, %2, %3)")
-                .arg(learner_)
-                .arg(RecordsDatabase::Quoted(key))
-                .arg(position));
+            QStringLiteral("insert or replace into positions(learner, key, position) values(?, ?, ?)"),
+            {learner_, key, position});
     });
 }

@@ -2,21 +2,19 @@
 
 #include <sqlite3.h>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 
 #include "platform/DataFolders.h"
 #include "platform/DatabaseFile.h"
+#include "platform/DatabaseMessage.h"
 #include "platform/Exception.h"
 #include "platform/Writable.h"
 #include "records/MistakeRule.h"
 #include "records/RecordsSchema.h"
 
 namespace {
-
-const QStringList kCompanions{QString(), QStringLiteral("-wal"), QStringLiteral("-shm")};
 
 // Another program of this user (a second copy of this one, a backup) may hold the file for a while.
 constexpr int kBusyTimeoutMs = 10000;
@@ -82,12 +80,6 @@ RecordsDatabase::RecordsDatabase(const QString& fileName, Clock clock) : fileNam
     }
     try {
         Open(false);
-    } catch (const DatabaseFormatError&) {
-        connection_.Close();
-        const QString aside = SetAside();
-        Open(false);
-        openingMessage_ = QStringLiteral("学习记录文件已损坏，无法读出，已改名保存为 %1，新的学习记录从现在开始。")
-                              .arg(QDir::toNativeSeparators(aside));
     } catch (const DatabaseError& error) {
         // Busy, a full disk, a newer program's file: the file is kept as it is and read if it can be.
         connection_.Close();
@@ -103,20 +95,17 @@ QString RecordsDatabase::DefaultFile() {
     return folder + QStringLiteral("records.db");
 }
 
-// A damaged file may still open; SQLite's quick check reads every page of it.
+// A damaged file, or one that is no records database, is set aside and a new one made; only a file opened for writing.
 void RecordsDatabase::Open(bool readOnly) {
-    if (!readOnly && !QFileInfo::exists(fileName_))
-        CreateDatabaseFile(fileName_, RecordsSchema::Schema().create);
-    connection_.SetConnectionString(
-        QStringLiteral("Provider=%1;Data Source=%2;Persist Security Info=False;Jet OLEDB:Database Password=%3%4")
-            .arg(QLatin1String(Connection::kProvider), fileName_, QLatin1String(RecordsSchema::kPassword),
-                 readOnly ? QStringLiteral(";Mode=Read") : QString()));
-    connection_.Open();
-    const ResultSet check = connection_.Select(QStringLiteral("pragma quick_check"));
-    if (check.rows.empty() || check.rows.front().front().toString() != QLatin1String("ok"))
-        throw DatabaseFormatError(QStringLiteral("数据库文件“%1”已损坏。").arg(QDir::toNativeSeparators(fileName_)),
-                                  SQLITE_CORRUPT);
-    RecordsSchema::Schema().BringUpToDate(connection_, fileName_);
+    const OwnDatabaseFile file{
+        fileName_, RecordsSchema::Schema().create, QLatin1String(RecordsSchema::kPassword),
+        [this](Connection& opened) { RecordsSchema::Schema().BringUpToDate(opened, fileName_); }};
+    if (readOnly) {
+        OpenOwnDatabase(connection_, file, true);
+    } else if (const QString aside = OpenOrRenewOwnDatabase(connection_, file, clock_()); !aside.isEmpty()) {
+        openingMessage_ = DatabaseMessage::ForSetAside(QStringLiteral("学习记录"), QDir::toNativeSeparators(aside),
+                                                       QStringLiteral("新的学习记录从现在开始。"));
+    }
     readOnly_ = readOnly;
     MakeMissingTables();
     if (readOnly)
@@ -174,37 +163,23 @@ void RecordsDatabase::HoldFutureTimesToNow() {
     const QDateTime now = clock_();
     const qint64 seconds = now.toSecsSinceEpoch();
     const qint64 today = now.date().toJulianDay();
-    const QString condition =
-        QStringLiteral(
-            "exists(select 1 from answers where answered>%1) or exists(select 1 from exams where taken>%1) "
-            "or exists(select 1 from mistakes where due>%2)")
-            .arg(seconds + kSecondsPerDay)
-            .arg(today + kMaxDaysUntilDue + 1);
-    if (connection_.Select(QStringLiteral("select ") + condition).rows.front().front().toInt() == 0)
+    const qint64 latestTime = seconds + kSecondsPerDay;
+    const qint64 latestDue = today + kMaxDaysUntilDue + 1;
+    if (connection_
+            .Select(QStringLiteral("select exists(select 1 from answers where answered>?1) or "
+                                   "exists(select 1 from exams where taken>?1) or "
+                                   "exists(select 1 from mistakes where due>?2)"),
+                    {latestTime, latestDue})
+            .rows.front()
+            .front()
+            .toInt() == 0)
         return;
     InTransaction([&] {
-        connection_.Execute(QStringLiteral("update answers set answered=%1 where answered>%2; "
-                                           "update exams set taken=%1 where taken>%2; "
-                                           "update mistakes set due=%3 where due>%4")
-                                .arg(seconds)
-                                .arg(seconds + kSecondsPerDay)
-                                .arg(today)
-                                .arg(today + kMaxDaysUntilDue + 1));
+        connection_.Execute(QStringLiteral("update answers set answered=? where answered>?; "
+                                           "update exams set taken=? where taken>?; "
+                                           "update mistakes set due=? where due>?"),
+                            {seconds, latestTime, seconds, latestTime, today, latestDue});
     });
-}
-
-// The file and its log move together, so that the new file does not meet the old one's log.
-QString RecordsDatabase::SetAside() const {
-    const QString stamp = clock_().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = fileName_ + QStringLiteral(".damaged-") + stamp;
-    for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = fileName_ + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
-    for (const QString& suffix : kCompanions) {
-        if (QFileInfo::exists(fileName_ + suffix) && !QFile::rename(fileName_ + suffix, aside + suffix))
-            throw Exception(QStringLiteral("学习记录文件 %1 已损坏，无法读出，也无法改名。")
-                                .arg(QDir::toNativeSeparators(fileName_)));
-    }
-    return aside;
 }
 
 void RecordsDatabase::InTransaction(const std::function<void()>& work) {
@@ -226,8 +201,4 @@ void RecordsDatabase::InTransaction(const std::function<void()>& work) {
         connection_.RollbackTrans();
         throw;
     }
-}
-
-QString RecordsDatabase::Quoted(QString text) {
-    return u'\'' + text.replace(u'\'', QStringLiteral("''")) + u'\'';
 }

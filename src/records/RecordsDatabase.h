@@ -6,12 +6,13 @@
 
 #include "platform/Connection.h"
 
-// The learners' records database, open from start-up to the end of the program. A file that is missing is made; one
-// that SQLite finds damaged, or that is no records database, is set aside under a new name (never deleted) and a new
-// one made in its place. A file that is only busy, on a full disk, write-protected, in a folder that cannot be
-// written or of a newer version is never set aside: it is read as it is, nothing new is stored, and the learner is
-// told once why. Tables missing from a file are made again empty, and times that a clock set far ahead left in the
-// future are held to now. Every time it stores comes from its clock, which tests set.
+// The learners' records database, open from start-up to the end of the program: a plain SQLite file of the program's
+// own (OwnDatabaseFile). A file that is missing is made; one that SQLite finds damaged, or that is no records database,
+// is set aside under a new name (never deleted) and a new one made in its place. A file that is only busy, on a full
+// disk, write-protected, in a folder that cannot be written or of a newer version is never set aside: it is read as it
+// is, nothing new is stored, and the learner is told once why. Tables missing from a file are made again empty, and
+// times that a clock set far ahead left in the future are held to now. Every time it stores comes from its clock, which
+// tests set.
 class RecordsDatabase {
 public:
     using Clock = std::function<QDateTime()>;
@@ -42,15 +43,11 @@ public:
     // written makes them read-only, and the error raised says so, once.
     void InTransaction(const std::function<void()>& work);
 
-    // A text as an SQL literal.
-    static QString Quoted(QString text);
-
 private:
     void Open(bool readOnly);
     void OpenReadOnly(const QString& why);
     void MakeMissingTables();
     void HoldFutureTimesToNow();
-    QString SetAside() const;
 
     QString fileName_;
     Clock clock_;

@@ -9,7 +9,7 @@
 namespace RecordsSchema {
 
 constexpr int kVersion = 1;
-// Marks the file as ours for the connection layer, as the banks' password does for them.
+// Marks the file as a records database (OwnDatabaseFile::mark).
 constexpr const char* kPassword = "qv-records";
 
 DatabaseSchema Schema();

@@ -19,7 +19,8 @@ public:
     std::vector<QuestionRef> All(const QString& chapter = {}) const;
 
 private:
-    QString Key(const QuestionRef& question) const;
+    // The values of the key "learner=? and bank=? and question=?" of the question's row.
+    QVariantList Key(const QuestionRef& question) const;
 
     RecordsDatabase& records_;
     int learner_;
