@@ -38,7 +38,7 @@ const QDateTime kNow{QDate(2026, 3, 2), QTime(20, 30)};
 
 // A records file with one exam and one mistake of learner 1, closed again.
 QString MakeRecords(const QTemporaryDir& dir, const QDateTime& when = kNow) {
-    const QString file = dir.filePath("records.db");
+    QString file = dir.filePath("records.db");
     RecordsDatabase records(file, [when] { return when; });
     RecordAnswer(records, 1, {1, 7, "1"}, false);
     ExamHistory(records, 1).Add({when, 1, "C1", 95, 900, {{"1", 95, 5}}});
