@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "platform/AppDir.h"
+#include "platform/Exception.h"
 #include "platform/Sound.h"
 
 namespace {
@@ -145,4 +146,13 @@ QString BuiltAppDir() {
 }
 QString BuiltProgram() {
     return qEnvironmentVariable("QV_PROGRAM");
+}
+
+QString RefusalOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Exception& error) {
+        return error.Message();
+    }
+    return {};
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -83,6 +84,9 @@ void WriteBank(const QString& file, const QList<Question>& questions);
 // paper's IDs tell their chapter and their bank; answers cycle through A to D.
 using Chapters = std::map<int, int>;
 QList<Question> ExamBank(const Chapters& chapters, int base);
+
+// What `action` refused with (the message of the Exception it raised); empty when it went through.
+QString RefusalOf(const std::function<void()>& action);
 
 // How a program run by a test ended: its exit code (-1 when it crashed or ran past two minutes) and
 // what it wrote.

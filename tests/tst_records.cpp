@@ -49,15 +49,6 @@ ExamResult WholeExam(const QDateTime& taken, int score) {
     return {taken, 1, "C1", score, 1200, {{"1", score, 100 - score}}};
 }
 
-QString RefusalOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.Message();
-    }
-    return {};
-}
-
 }  // namespace
 
 class RecordsTest : public QObject {

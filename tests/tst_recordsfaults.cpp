@@ -55,15 +55,6 @@ QStringList SetAside(const QTemporaryDir& dir) {
     return QDir(dir.path()).entryList({"*.damaged-*"}, QDir::Files);
 }
 
-QString RefusalOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.Message();
-    }
-    return {};
-}
-
 }  // namespace
 
 // Another program holding the file locked for longer than a moment (a backup, a second copy of the program) is
