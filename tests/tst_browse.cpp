@@ -29,39 +29,11 @@ public:
     ~BuiltContent() { SetAppDirForTesting({}); }
 };
 
-// A port on this machine that records whether anything knocked; it stands for every address outside.
-class Listener {
+// A socket of `type` bound to a free port on this machine, which stands for every address outside.
+class LoopbackSocket {
 public:
-    Listener() {
-        socket_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        auto* generic = reinterpret_cast<sockaddr*>(&address);
-        if (::bind(socket_, generic, length) == 0 && ::listen(socket_, 8) == 0 &&
-            ::getsockname(socket_, generic, &length) == 0)
-            port_ = ntohs(address.sin_port);
-    }
-    ~Listener() { ::close(socket_); }
-    int Port() const { return port_; }
-    bool Knocked() const {
-        const int connection = ::accept(socket_, nullptr, nullptr);
-        if (connection >= 0)
-            ::close(connection);
-        return connection >= 0;
-    }
-
-private:
-    int socket_ = -1;
-    int port_ = 0;
-};
-
-// A STUN server's port on this machine that keeps who sent it a datagram.
-class UdpListener {
-public:
-    UdpListener() {
-        socket_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+    explicit LoopbackSocket(int type) {
+        socket_ = ::socket(AF_INET, type | SOCK_NONBLOCK, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -70,10 +42,35 @@ public:
         if (::bind(socket_, generic, length) == 0 && ::getsockname(socket_, generic, &length) == 0)
             port_ = ntohs(address.sin_port);
     }
-    ~UdpListener() { ::close(socket_); }
-    UdpListener(const UdpListener&) = delete;
-    UdpListener& operator=(const UdpListener&) = delete;
+    ~LoopbackSocket() { ::close(socket_); }
+    LoopbackSocket(const LoopbackSocket&) = delete;
+    LoopbackSocket& operator=(const LoopbackSocket&) = delete;
     int Port() const { return port_; }
+
+protected:
+    int socket_ = -1;
+    int port_ = 0;
+};
+
+// A port that records whether anything knocked.
+class Listener : public LoopbackSocket {
+public:
+    Listener() : LoopbackSocket(SOCK_STREAM) {
+        if (::listen(socket_, 8) != 0)
+            port_ = 0;
+    }
+    bool Knocked() const {
+        const int connection = ::accept(socket_, nullptr, nullptr);
+        if (connection >= 0)
+            ::close(connection);
+        return connection >= 0;
+    }
+};
+
+// A STUN server's port that keeps who sent it a datagram.
+class UdpListener : public LoopbackSocket {
+public:
+    UdpListener() : LoopbackSocket(SOCK_DGRAM) {}
     // The ports the datagrams that arrived so far came from.
     QStringList Senders() const {
         QStringList senders;
@@ -86,10 +83,6 @@ public:
         }
         return senders;
     }
-
-private:
-    int socket_ = -1;
-    int port_ = 0;
 };
 
 QUrl PlayerFor(const QString& movie) {
