@@ -4,10 +4,8 @@
 
 #include <QCoreApplication>
 #include <QOpenGLContext>
-#include <QPluginLoader>
 
-#include "platform/AppDir.h"
-#include "platform/Exception.h"
+#include "platform/ProgramModule.h"
 
 // Qt's own setter of the context every other one shares with; exported by the GUI module, though not in its
 // public headers.
@@ -36,13 +34,7 @@ void ShareOpenGLContext() {
 
 BrowserEngineFactory& BrowserEngine() {
     ShareOpenGLContext();
-    // The loader keeps the module loaded and hands back the same instance on every call.
-    const QString fileName = FileSystemPath(AppDir() + kBrowserEngineModule);
-    QPluginLoader loader(fileName);
-    auto* engine = qobject_cast<BrowserEngineFactory*>(loader.instance());
-    if (engine == nullptr)
-        throw Exception(QStringLiteral("无法启动浏览器组件“%1”：%2").arg(fileName, loader.errorString()));
-    return *engine;
+    return LoadProgramModule<BrowserEngineFactory>(kBrowserEngineModule, QStringLiteral("无法启动浏览器组件“%1”：%2"));
 }
 
 void PrepareBrowserEngine() {
